@@ -1,0 +1,39 @@
+#pragma once
+// Cell codes of the board grids and of the level text, and the grid itself.
+#include <array>
+#include <cstdint>
+
+namespace tolvar {
+
+constexpr int BoardWidth = 20;
+constexpr int BoardHeight = 14;
+constexpr int CellCount = BoardWidth * BoardHeight;  // 280, also the length of a level text
+constexpr int CellSize = 32;
+
+enum CellCode : std::int16_t {
+    Outside = 0,
+    Wall = 1,
+    Floor = 2,
+    Goal = 3,
+    Box = 4,
+    BoxOnGoal = 5,
+    ManStart = 6,  // only in a level text and in EditBoard
+};
+
+/// A 20 x 14 grid of cell codes, indexed (column, row); element (x, y) sits at x + 20 * y.
+struct Grid {
+    std::array<std::int16_t, CellCount> cells{};
+
+    static constexpr bool inside(int x, int y) { return x >= 0 && x < BoardWidth && y >= 0 && y < BoardHeight; }
+    std::int16_t& operator()(int x, int y) { return cells[static_cast<std::size_t>(x + BoardWidth * y)]; }
+    std::int16_t operator()(int x, int y) const { return cells[static_cast<std::size_t>(x + BoardWidth * y)]; }
+    /// The code at (x, y), or Outside for a cell beyond the grid's edge.
+    std::int16_t at(int x, int y) const { return inside(x, y) ? (*this)(x, y) : std::int16_t{Outside}; }
+    void fill(std::int16_t code) { cells.fill(code); }
+    bool operator==(const Grid&) const = default;
+};
+
+/// The cell code of one character of a level text: a digit gives its value, anything else 0.
+constexpr std::int16_t CodeOfChar(char c) { return (c >= '0' && c <= '9') ? static_cast<std::int16_t>(c - '0') : std::int16_t{0}; }
+
+}  // namespace tolvar

@@ -1,0 +1,179 @@
+#pragma once
+// The game: its shared state, its pictures, and every procedure that acts on them.
+// The procedures are grouped by subsystem in files of their own:
+//   core/      MoveEngine.cpp, Completion.cpp, Undo.cpp, LevelText.cpp, Startup.cpp
+//   levels/    LevelSet.cpp, LevelFiles.cpp, Replay.cpp, SolutionFile.cpp, Settings.cpp, ShellCommands.cpp
+//   view/      Drawing.cpp, Animations.cpp, Appearance.cpp, Counters.cpp
+//   editor/    EditMode.cpp, EditCheck.cpp
+//   audio/     MusicControl.cpp
+// Nothing here knows a widget: the desktop is reached through `Services`.
+#include <QImage>
+#include <cstdint>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "core/GameState.h"
+#include "core/Services.h"
+#include "view/Sheets.h"
+
+namespace tolvar {
+
+// Virtual-key codes and the shift mask the key handlers take.
+enum KeyCode : int { VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40, VK_F9 = 120 };
+enum ShiftMask : int { ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
+
+enum class LevelFileForm { Edit, Play };
+
+constexpr int ClientWidthDesigned = 640;
+constexpr int ClientHeightDesigned = 442;
+constexpr int OverlayWidth = 640;
+constexpr int OverlayHeight = 445;
+constexpr int CounterWidth = 52;
+constexpr int CounterHeight = 23;
+
+// The system's own texts.
+inline constexpr const char* AppTitle = "TOLVAR";
+inline constexpr const char* LevelSetName = "tolvar.box";
+
+class Game : public GameState {
+public:
+    explicit Game(const Services& services);
+
+    // --- Start-up and shutdown (core/Startup.cpp) ---
+    /// Runs start-up in its order. Returns false when the program must end at once
+    /// (another instance runs, or the level set is missing).
+    bool Form_Load(const std::string& currentDirectory);
+    void Form_Unload();
+    void mnu_Exit_Click();
+
+    // --- Pictures (view/Sheets.h); must be loaded before Form_Load draws ---
+    Sheets sheets;
+    QImage Client;          // persistent image of the main window's client area
+    QImage pic_SpriteSave;  // 32 x 32: the cell under the man
+    QImage pic_SpriteMove;  // 32 x 32: the man's current picture
+    QImage pic_Level;       // 52 x 23 level counter
+    QImage pic_Step;        // 52 x 23 step counter
+    /// Sizes the client image and the buffers to the window's client size.
+    void ResizeSurfaces(int clientWidth, int clientHeight);
+
+    // --- Drawing (view/Drawing.cpp, view/Counters.cpp) ---
+    void DrawCell(int code, int x, int y);
+    void FillBackground();
+    void DrawOverlay();
+    void DrawManFrame(int x, int y);
+    void DrawGoalFrame(int frame, int x, int y);
+    void DrawNumber(Counter target, std::int32_t value, int style);
+    /// Copies tile `code` of the current scenery's pic_Obj row into pic_SpriteSave.
+    void SaveTileUnderMan(int code);
+
+    // --- Board model (core/LevelText.cpp) ---
+    /// Board at a window cell (column - BoardLeft, row - BoardTop); Outside beyond the grid.
+    std::int16_t CellAtWindow(int windowX, int windowY) const;
+    /// Count of code-5 cells equals GoalCount, and GoalCount > 0.
+    bool LevelWon() const;
+
+    // --- Keys and moves (core/MoveEngine.cpp) ---
+    void Form_KeyDown(int KeyCode, int Shift);
+    void pic_Level_KeyDown(int KeyCode, int Shift);
+    void pic_Step_KeyDown(int KeyCode, int Shift);
+    void HandleKey(int KeyCode, int Shift);
+    void TryMove(int dx, int dy);
+
+    // --- Completion and undo (core/Completion.cpp, core/Undo.cpp) ---
+    void CheckFinish(bool skip);
+    void mnu_Undo_Click();
+
+    // --- Level set (levels/LevelSet.cpp) ---
+    /// Opens "tolvar.box" and counts its levels; false (after the message) when it is missing.
+    bool OpenLevelSet();
+    void ShowLevel();
+    void mnu_NewGame_Click();
+    void mnu_Level_Click();
+
+    // --- Level files (levels/LevelFiles.cpp) ---
+    void mnu_LoadSelf_Click();
+    void mnu_LoadOther_Click();
+    /// Reads the 280 cells of `bytes` (the opened level file) into Board and EditBoard.
+    void ReadLevelFile(const std::string& bytes, LevelFileForm form);
+
+    // --- Replay (levels/Replay.cpp) ---
+    void mnu_LoadOriginalSol_Click();
+    void mnu_LoadSelfSol_Click();
+    void mnu_LoadOtherSol_Click();
+    void LoadSolution();
+    void btn_Trace_Click();
+
+    // --- Solution files and settings (levels/SolutionFile.cpp, levels/Settings.cpp) ---
+    /// Writes MoveHistory to the current level's solution file; false when it could not.
+    bool SaveSolution();
+    std::int32_t ReadSetting(const std::string& key, std::int32_t defaultValue);
+    bool WriteSetting(const std::string& key, std::int32_t value);
+
+    // --- Appearance (view/Appearance.cpp) ---
+    void mnu_Man_Click(int Index);
+    void mnu_Back_Click(int Index);
+    void mnu_Scenery_Click(int Index);
+    std::int16_t RandomInt(std::int16_t n);
+    void SeedRandom(std::uint32_t seed);
+    /// The next-scenery rule, applied before another level of the set is drawn.
+    void NextScenery();
+
+    // --- Animations (view/Animations.cpp) ---
+    void tmr_Goal_Timer();
+    void tmr_Sprite_Timer();
+
+    // --- Editor (editor/EditMode.cpp, editor/EditCheck.cpp) ---
+    void mnu_Edit_Click();
+    void mnu_DisBanner_Click();
+    void frm_Edit_Form_Load();
+    void frm_Edit_Form_Unload();  // the edit bar was closed (by the player or by the game)
+    void ssr_Object_Click(int Index);
+    void Form_MouseDown(int Button, int Shift, int X, int Y);
+    bool ValidateLevel();
+    void btn_Test_Click();
+    void btn_Edit_Click();
+    void btn_Exit_Click();
+
+    // --- Music and sound (audio/MusicControl.cpp) ---
+    void PlayMusic(bool on);
+    void tmr_Icon_Timer();
+    void Form_Resize();
+    void mnu_Music_Click();
+    void mnu_Sound_Click();
+    /// Plays an effect when "Soun&d" is checked.
+    void PlayEffect(const char* fileName);
+
+    // --- Help, web, about (levels/ShellCommands.cpp) ---
+    void mnu_Contents_Click();
+    void mnu_Web_Click();
+    void mnu_Faq_Click();
+    void mnu_WorldRecord_Click();
+    void mnu_About_Click();
+    void img_Email_Click(int Index);
+    void img_Http_Click(int Index);
+    /// The about box's timer: turns the little man into `pic_Icon` (32 x 32).
+    void AboutBox_tmr_Icon_Timer(QImage& pic_Icon);
+
+    /// Runs the handler of a menu item, if the item is enabled (a disabled item and its
+    /// shortcut do nothing). Indexed groups pass their index.
+    void MenuCommand(MenuId id);
+
+    /// Shows a warning message: "BOXUNDO.WAV" first when sound is on.
+    void Warn(const std::string& text);
+
+    const Services& services() const { return svc_; }
+
+private:
+    void EnterEditMode(GameModeValue mode);
+    void OpenEditBarAfresh();
+    void CloseEditBar();
+    std::string SolutionFileName();
+    std::string FullPath(const std::string& name) const { return AppPath + "/" + name; }
+
+    Services svc_;
+    std::ifstream levelSet_;  // file number 1: open from start-up to shutdown
+    std::mt19937 rng_;
+};
+
+}  // namespace tolvar

@@ -1,0 +1,101 @@
+#pragma once
+// Everything the game's procedures share, under the names the rest of the code uses.
+#include <QImage>
+#include <cstdint>
+#include <string>
+
+#include "core/CellCode.h"
+#include "core/MenuState.h"
+
+namespace tolvar {
+
+/// What the main window is doing; it decides which inputs are accepted.
+enum GameModeValue : std::int16_t {
+    ModePlaySet = 0,       // playing a level of the level set
+    ModeEditStored = 1,    // a stored self-edited level is open in the editor
+    ModePlayOther = 2,     // playing an other level
+    ModeEditNew = 3,       // a new level is being drawn
+    ModeTestPlay = 4,      // test play of the edited level
+    ModeTestOver = 5,      // test play won
+    ModeTracing = 6,       // replaying a stored solution
+    ModeEditorLeft = 7,    // the editor was left; the board only shows the last picture
+    ModeOtherWon = 8,      // an other level was won
+};
+
+/// Where the level on the board came from.
+enum LevelKindValue : std::int16_t {
+    KindSet = 0,
+    KindSelf = 1,
+    KindOther = 2,
+    KindNew = 3,
+};
+
+/// Who should hold the keyboard focus after the current handler.
+enum class FocusRequest { None, MainWindow, TraceButton };
+
+/// Controls of the windows whose state is program state: the Qt windows follow it.
+struct Controls {
+    bool btn_Trace_Visible = false;
+    bool frm_Edit_Open = false;
+    unsigned frm_Edit_Generation = 0;  // raised every time the edit bar is opened afresh
+    bool btn_Edit_Enabled = false;
+    bool btn_Test_Enabled = true;
+    QImage ssr_Object[7];              // the palette pictures, composed when the edit bar opens
+    bool tmr_Goal_Enabled = true;
+    int tmr_Goal_Interval = 100;
+    bool tmr_Sprite_Enabled = false;
+    int tmr_Sprite_Interval = 500;
+    int tmr_Icon_Interval = 0;         // the music watchdog; 0 until the first resize
+    FocusRequest focus = FocusRequest::None;
+    bool exitRequested = false;        // the program should end (E&xit)
+};
+
+struct GameState {
+    // Board model
+    Grid Board;       // live board, codes 0..5; the man is not stored
+    Grid EditBoard;   // the level as loaded or drawn, the man's start coded 6
+    std::int16_t ManX = 0, ManY = 0;            // window cells
+    std::int16_t BoardLeft = 0, BoardTop = 0;   // the board's offset in window cells
+    std::int16_t GoalCount = 0;
+    std::int16_t BoxCount = 0;
+    std::int32_t StepCount = 0;
+    std::string MoveHistory;
+
+    // Mode and level origin
+    std::int16_t GameMode = ModePlaySet;
+    std::int16_t LevelKind = KindSet;
+    std::int32_t LevelNo = 1;
+    std::int16_t NumLevels = 0;
+    std::string SelfLevelNumber;
+    std::string OtherLevelNumber;
+
+    // Appearance
+    std::int16_t Scenery = 0;
+    std::int16_t Character = 0;
+    std::int16_t Background = 0;
+    std::int16_t DigitStyle = 1;
+    std::string AppPath;
+
+    // Move bookkeeping and animation
+    std::int16_t ManFrame = 0;
+    std::int16_t PrevManX = 0, PrevManY = 0;
+    std::int16_t PushedBoxX = 0, PushedBoxY = 0;
+    bool MoveDone = false;
+    std::int16_t GoalFrame = 0;
+
+    // Replay and editor
+    std::int16_t TraceIndex = 0;
+    std::int16_t EditObject = 1;
+
+    // Music and the about box
+    std::int16_t MusicPiece = 0;
+    bool MusicPlaying = false;
+    std::int16_t IconFrame = 0;
+
+    MenuState menus;
+    Controls controls;
+};
+
+constexpr int SceneryCount = 7;
+
+}  // namespace tolvar

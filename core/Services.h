@@ -1,0 +1,107 @@
+#pragma once
+// The desktop services the game reaches, one small interface each. The Qt
+// program implements them in app/; tests hand in recording fakes.
+#include <optional>
+#include <string>
+
+namespace tolvar {
+
+enum class MsgStyle {
+    OkExclamation,   // OK button, exclamation icon (style 48)
+    YesNoQuestion,   // Yes and No buttons, question icon
+    OkCritical,      // OK button, error icon: a file we could not write
+};
+enum class MsgAnswer { Ok, Yes, No };
+
+/// Which pictures the about box shows: its own two notices, or the captions of a won level.
+enum class AboutRole {
+    About,         // the notices; img_Win hidden
+    NextLevel,     // img_Win(0) "Well done !" and img_Win(1) "Ready to enter next level ..."
+    AllCompleted,  // img_Win(2) "Congratulation !" and img_Win(3) "You have completed all levels !"
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    /// A modal message box; returns the button pressed.
+    virtual MsgAnswer MsgBox(const std::string& text, MsgStyle style, const std::string& title) = 0;
+    /// A modal input box; returns the answer, the empty text when the player cancels.
+    virtual std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultAnswer) = 0;
+    /// Shows frm_AboutBox modally in the given role and returns when the player has closed it.
+    virtual void ShowAboutBox(AboutRole role) = 0;
+};
+
+/// Sound effects: a file name without directory, played asynchronously; a new effect
+/// replaces one still sounding and a missing file plays nothing.
+class SoundPort {
+public:
+    virtual ~SoundPort() = default;
+    virtual void PlaySound(const std::string& fileName) = 0;
+};
+
+/// The MIDI sequencer, driven by command strings such as "PLAY SQ1 FROM 0".
+/// Returns 0 on success; the return text goes to `returnText` (at most `returnLength` characters).
+class MciPort {
+public:
+    virtual ~MciPort() = default;
+    virtual int SendString(const std::string& command, std::string& returnText, int returnLength) = 0;
+};
+
+class HelpPort {
+public:
+    virtual ~HelpPort() = default;
+    virtual void ShowContents() = 0;  // open the help document at its contents page
+    virtual void Quit() = 0;          // close the help window if it is open
+};
+
+class ShellPort {
+public:
+    virtual ~ShellPort() = default;
+    /// Opens a web page or a "mailto:" address with the desktop's default handler.
+    virtual void Open(const std::string& address) = 0;
+};
+
+/// Raw access to section "Box" of the settings file; the game's reading rules are ReadSetting's.
+class SettingsPort {
+public:
+    virtual ~SettingsPort() = default;
+    virtual std::optional<std::string> Value(const std::string& key) = 0;
+    /// Stores the text at once; false when it could not be written.
+    virtual bool SetValue(const std::string& key, const std::string& value) = 0;
+};
+
+enum class Counter { Level, Step };
+
+/// The main window as the rules see it.
+class WindowPort {
+public:
+    virtual ~WindowPort() = default;
+    virtual int ClientWidth() const = 0;   // pixels
+    virtual int ClientHeight() const = 0;  // pixels
+    virtual bool IsMinimized() const = 0;
+    /// Repaint the client area from the persistent image.
+    virtual void Refresh() = 0;
+    /// Repaint one counter box from its image.
+    virtual void RefreshCounter(Counter which) = 0;
+};
+
+/// One running game per user.
+class InstancePort {
+public:
+    virtual ~InstancePort() = default;
+    /// True when no other instance runs; this one then holds the claim until it ends.
+    virtual bool ClaimSingleInstance() = 0;
+};
+
+struct Services {
+    Dialogs* dialogs = nullptr;
+    SoundPort* sound = nullptr;
+    MciPort* mci = nullptr;
+    HelpPort* help = nullptr;
+    ShellPort* shell = nullptr;
+    SettingsPort* settings = nullptr;
+    WindowPort* window = nullptr;
+    InstancePort* instance = nullptr;
+};
+
+}  // namespace tolvar

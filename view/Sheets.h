@@ -1,0 +1,37 @@
+#pragma once
+// The picture sheets the board is drawn from, loaded once from the game directory.
+#include <QImage>
+#include <string>
+
+namespace tolvar {
+
+struct SheetFile {
+    const char* name;  // file name in the game directory
+    int width;
+    int height;
+};
+
+// File names and the exact sizes every sheet must have.
+inline constexpr SheetFile ObjSheet{"obj.png", 256, 224};           // pic_Obj
+inline constexpr SheetFile SpriteSheet{"sprite.png", 256, 448};     // pic_Sprite
+inline constexpr SheetFile GoalSheet{"goal.png", 128, 224};         // pic_Goal
+inline constexpr SheetFile NumberSheet{"number.png", 130, 69};      // pic_Number
+inline constexpr SheetFile BackPicture{"back.png", 640, 445};       // pic_Back(0)
+inline constexpr SheetFile BackMask{"backmask.png", 640, 445};      // pic_Back(1)
+
+struct Sheets {
+    QImage pic_Obj;
+    QImage pic_Sprite;
+    QImage pic_Goal;
+    QImage pic_Number;
+    QImage pic_Back[2];  // 0 the decoration, 1 its mask
+};
+
+/// Loads every sheet from `dir`, converted to RGB32. On failure returns false and
+/// names the file and the fault in `error`.
+bool LoadSheets(const std::string& dir, Sheets& sheets, std::string& error);
+
+/// Loads one picture at its exact size; used for the sheets and the about box's pictures.
+bool LoadPicture(const std::string& dir, const SheetFile& file, QImage& image, std::string& error);
+
+}  // namespace tolvar
