@@ -33,7 +33,8 @@ struct Grid {
     bool operator==(const Grid&) const = default;
 };
 
-/// The cell code of one character of a level text: a digit gives its value, anything else 0.
-constexpr std::int16_t CodeOfChar(char c) { return (c >= '0' && c <= '9') ? static_cast<std::int16_t>(c - '0') : std::int16_t{0}; }
+/// The cell code of one character of a level text: a digit "0".."6" gives its value; anything
+/// else, the digits 7, 8 and 9 included, has no meaning on the board and reads as 0 (outside).
+constexpr std::int16_t CodeOfChar(char c) { return (c >= '0' && c <= '6') ? static_cast<std::int16_t>(c - '0') : std::int16_t{0}; }
 
 }  // namespace tolvar

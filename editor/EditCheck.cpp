@@ -1,0 +1,127 @@
+// Checking, test-playing and saving the level drawn in the editor.
+#include <algorithm>
+
+#include "core/Game.h"
+#include "levels/AtomicFile.h"
+#include "levels/TypedNumber.h"
+
+namespace tolvar {
+
+bool Game::ValidateLevel()
+{
+    bool result = true;
+    // The man's animation runs exactly while a man stands on the board.
+    if (!controls.tmr_Sprite_Enabled) {
+        Warn("Please set the initial position of the man!");
+        result = false;
+    }
+    GoalCount = 0;
+    BoxCount = 0;
+    for (std::int16_t code : Board.cells) {
+        if (code == Goal || code == BoxOnGoal)
+            ++GoalCount;
+        if (code == Box || code == BoxOnGoal)
+            ++BoxCount;
+    }
+    if (GoalCount != BoxCount) {
+        Warn("Total objects are not equal to total goals!");
+        result = false;
+    }
+    return result;
+}
+
+void Game::btn_Test_Click()
+{
+    if (!controls.btn_Test_Enabled || (GameMode != ModeEditNew && GameMode != ModeEditStored))
+        return;
+    if (!ValidateLevel())
+        return;
+    GameMode = ModeTestPlay;
+    StepCount = 0;
+    MoveHistory.clear();
+    DrawNumber(Counter::Step, StepCount, DigitStyle);
+    controls.btn_Edit_Enabled = true;
+    controls.btn_Test_Enabled = false;
+    menus.Disable(MenuId::mnu_Undo);
+    const int mx = ManX - BoardLeft, my = ManY - BoardTop;
+    if (Grid::inside(mx, my))
+        Board(mx, my) = Floor;  // during play the man lives in ManX, ManY only
+    controls.focus = FocusRequest::MainWindow;
+    SaveTileUnderMan(Floor);
+}
+
+void Game::btn_Edit_Click()
+{
+    if (!controls.btn_Edit_Enabled || (GameMode != ModeTestPlay && GameMode != ModeTestOver))
+        return;
+    GameMode = LevelKind;
+    StepCount = 0;
+    DrawNumber(Counter::Step, StepCount, DigitStyle);
+    controls.btn_Edit_Enabled = false;
+    controls.btn_Test_Enabled = true;
+    menus.Disable(MenuId::mnu_Undo);
+    for (int row = 0; row < BoardHeight; ++row) {
+        for (int column = 0; column < BoardWidth; ++column) {
+            const std::int16_t code = EditBoard(column, row);
+            Board(column, row) = code;
+            DrawCell(code, BoardLeft + column, BoardTop + row);
+            if (code == ManStart) {
+                ManX = static_cast<std::int16_t>(BoardLeft + column);
+                ManY = static_cast<std::int16_t>(BoardTop + row);
+            }
+        }
+    }
+    svc_.window->Refresh();
+}
+
+void Game::btn_Exit_Click()
+{
+    const bool editing = GameMode == ModeEditNew || GameMode == ModeEditStored || GameMode == ModeTestPlay ||
+                         GameMode == ModeTestOver;
+    if (!editing)
+        return;
+    const std::int32_t saved = std::min<std::int32_t>(ReadSetting("SelfLevel", 0), 32767);
+    const std::string name =
+        LevelKind == KindNew ? "self." + NumberText(saved + 1) : "self." + TrimSpaces(SelfLevelNumber);
+    menus.Disable(MenuId::mnu_Undo);
+    const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", MsgStyle::YesNoQuestion, AppTitle);
+    if (answer != MsgAnswer::Yes) {
+        menus.Uncheck(MenuId::mnu_DisBanner);
+        menus.Disable(MenuId::mnu_DisBanner);
+        GameMode = ModeEditorLeft;
+        CloseEditBar();
+        return;
+    }
+    if (!ValidateLevel())
+        return;
+
+    std::string cells(CellCount, '0');
+    for (int k = 0; k < CellCount; ++k)
+        cells[static_cast<std::size_t>(k)] = static_cast<char>('0' + std::clamp<int>(EditBoard.cells[static_cast<std::size_t>(k)], 0, 6));
+
+    // A failed save loses nothing: the editor stays open with the drawing, and the count of
+    // self-edited levels never points at a level that was not written.
+    const auto failed = [&] {
+        svc_.dialogs->MsgBox("The level could not be saved as \"" + name +
+                                 "\". Please check that the game directory can be written.",
+                             MsgStyle::OkCritical, AppTitle);
+    };
+    if (LevelKind == KindNew) {
+        if (saved >= 32767 || !WriteSetting("SelfLevel", saved + 1)) {
+            failed();
+            return;
+        }
+    }
+    if (!WriteFileAtomically(FullPath(name), cells)) {
+        if (LevelKind == KindNew)
+            WriteSetting("SelfLevel", saved);
+        failed();
+        return;
+    }
+    menus.Uncheck(MenuId::mnu_DisBanner);
+    menus.Disable(MenuId::mnu_DisBanner);
+    GameMode = ModeEditorLeft;
+    CloseEditBar();
+}
+
+}  // namespace tolvar

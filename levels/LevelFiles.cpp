@@ -1,0 +1,153 @@
+// Self-edited and other levels: loading them from their files.
+#include <algorithm>
+
+#include "core/Game.h"
+#include "levels/LevelFile.h"
+#include "levels/TypedNumber.h"
+
+namespace tolvar {
+
+namespace {
+constexpr const char* SelfNotFound = "File of this level not found. Please make sure you have edited it!";
+constexpr const char* OtherNotFound =
+    "File of this level not found. You can download it from ADD-ONS on Quillon Studio website.";
+
+/// Reads the level file named by a typed number; on any problem tells the player and
+/// returns nothing. A typed text that could name a file elsewhere is a level that does not exist.
+std::optional<std::string> ReadTypedLevel(Game& game, const std::string& prefix, const std::string& answer,
+                                          const char* notFound)
+{
+    const std::string number = TrimSpaces(answer);
+    if (!SafeNumberText(number)) {
+        game.Warn(notFound);
+        return std::nullopt;
+    }
+    const std::string name = prefix + number;
+    const LevelFileRead read = ReadLevelBytes(game.AppPath + "/" + name);
+    if (read.status == LevelFileStatus::Missing) {
+        game.Warn(notFound);
+        return std::nullopt;
+    }
+    if (read.status != LevelFileStatus::Ok) {
+        game.Warn(LevelFileProblem(read.status, name));
+        return std::nullopt;
+    }
+    return read.cells;
+}
+}  // namespace
+
+void Game::ReadLevelFile(const std::string& bytes, LevelFileForm form)
+{
+    for (int row = 0; row < BoardHeight; ++row) {
+        for (int column = 0; column < BoardWidth; ++column) {
+            const std::size_t k = static_cast<std::size_t>(row * BoardWidth + column);
+            const std::int16_t code = k < bytes.size() ? CodeOfChar(bytes[k]) : std::int16_t{Outside};
+            Board(column, row) = code;
+            EditBoard(column, row) = code;
+            if (code != Outside)
+                DrawCell(code, column + BoardLeft, row + BoardTop);
+            if (code == ManStart) {
+                ManX = static_cast<std::int16_t>(column + BoardLeft);
+                ManY = static_cast<std::int16_t>(row + BoardTop);
+            } else if (code == Goal || code == BoxOnGoal) {
+                ++GoalCount;
+            }
+        }
+    }
+    const int mx = ManX - BoardLeft, my = ManY - BoardTop;
+    if (!Grid::inside(mx, my))
+        return;
+    if (form == LevelFileForm::Edit) {
+        Board(mx, my) = ManStart;
+        EditBoard(mx, my) = ManStart;
+    } else {
+        Board(mx, my) = Floor;
+    }
+}
+
+void Game::mnu_LoadSelf_Click()
+{
+    const std::int32_t saved = std::min<std::int32_t>(ReadSetting("SelfLevel", 0), 32767);
+    if (saved == 0) {
+        Warn("File of self-edited levels not found. Please edit a new one!");
+        return;
+    }
+    const std::string prompt = "Please select the level: (1-" + NumberText(saved) + ")";
+    std::string answer;
+    double value = 0;
+    for (;;) {
+        answer = svc_.dialogs->InputBox(prompt, AppTitle, NumberText(saved));
+        if (answer.empty())
+            return;
+        value = LeadingNumber(answer);
+        if (value >= 1 && value <= saved)
+            break;
+    }
+    const std::optional<std::string> cells = ReadTypedLevel(*this, "self.", answer, SelfNotFound);
+    if (!cells)
+        return;
+
+    GameMode = ModeEditStored;
+    LevelKind = KindSelf;
+    SelfLevelNumber = answer;
+    controls.btn_Trace_Visible = false;
+    menus.Disable(MenuId::mnu_Undo);
+    menus.Disable(MenuId::mnu_LoadOriginalSol);
+    menus.Disable(MenuId::mnu_LoadOtherSol);
+    menus.Enable(MenuId::mnu_LoadSelfSol);
+    menus.Disable(MenuId::mnu_SelectScenery);
+    menus.Disable(MenuId::mnu_SelectMan);
+    menus.Disable(MenuId::mnu_SelectBack);
+    menus.Enable(MenuId::mnu_DisBanner);
+    menus.Check(MenuId::mnu_DisBanner);
+    controls.tmr_Sprite_Enabled = true;
+    OpenEditBarAfresh();
+    EditObject = 1;
+    controls.btn_Edit_Enabled = false;
+    controls.btn_Test_Enabled = true;
+
+    GoalCount = 0;
+    FillBackground();
+    ReadLevelFile(*cells, LevelFileForm::Edit);
+    StepCount = 0;
+    DrawNumber(Counter::Level, static_cast<std::int32_t>(RoundHalfEven(value)), DigitStyle);
+    DrawNumber(Counter::Step, StepCount, DigitStyle);
+}
+
+void Game::mnu_LoadOther_Click()
+{
+    const std::string answer = svc_.dialogs->InputBox("Please select the level:", AppTitle, "1");
+    if (answer.empty())
+        return;
+    const std::optional<std::string> cells = ReadTypedLevel(*this, "other.", answer, OtherNotFound);
+    if (!cells)
+        return;
+
+    CloseEditBar();
+    GameMode = ModePlayOther;
+    LevelKind = KindOther;
+    OtherLevelNumber = answer;
+    MoveHistory.clear();
+    controls.btn_Trace_Visible = false;
+    menus.Disable(MenuId::mnu_Undo);
+    menus.Disable(MenuId::mnu_LoadOriginalSol);
+    menus.Disable(MenuId::mnu_LoadSelfSol);
+    menus.Enable(MenuId::mnu_LoadOtherSol);
+    menus.Disable(MenuId::mnu_SelectScenery);
+    menus.Disable(MenuId::mnu_SelectMan);
+    menus.Disable(MenuId::mnu_SelectBack);
+    menus.Disable(MenuId::mnu_DisBanner);
+    menus.Uncheck(MenuId::mnu_DisBanner);
+    controls.tmr_Sprite_Enabled = true;
+    SaveTileUnderMan(Floor);
+
+    GoalCount = 0;
+    FillBackground();
+    ReadLevelFile(*cells, LevelFileForm::Play);
+    StepCount = 0;
+    const long long shown = RoundHalfEven(LeadingNumber(answer));
+    DrawNumber(Counter::Level, static_cast<std::int32_t>(std::clamp<long long>(shown, 0, 9999)), DigitStyle);
+    DrawNumber(Counter::Step, StepCount, DigitStyle);
+}
+
+}  // namespace tolvar

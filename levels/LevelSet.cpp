@@ -1,0 +1,115 @@
+// The level set "tolvar.box": opening it, showing a level, restarting, choosing a level.
+#include <algorithm>
+#include <filesystem>
+
+#include "core/Game.h"
+#include "levels/TypedNumber.h"
+
+namespace tolvar {
+
+bool Game::OpenLevelSet()
+{
+    const std::string path = FullPath(LevelSetName);
+    std::error_code error;
+    const auto size = std::filesystem::is_regular_file(path, error) ? std::filesystem::file_size(path, error) : 0;
+    levelSet_.close();
+    if (!error && size >= CellCount)
+        levelSet_.open(path, std::ios::binary);
+    // A file shorter than one level holds nothing to play: it counts as missing.
+    if (error || size < CellCount || !levelSet_) {
+        levelSet_.close();
+        svc_.dialogs->MsgBox("No related file!", MsgStyle::OkExclamation, AppTitle);
+        return false;
+    }
+    NumLevels = static_cast<std::int16_t>(std::min<std::uintmax_t>(size / CellCount, 32767));
+    return true;
+}
+
+void Game::ShowLevel()
+{
+    GameMode = ModePlaySet;
+    LevelKind = KindSet;
+    CloseEditBar();
+    controls.btn_Trace_Visible = false;
+    menus.Disable(MenuId::mnu_DisBanner);
+    menus.Disable(MenuId::mnu_Undo);
+    menus.Enable(MenuId::mnu_LoadOriginalSol);
+    menus.Disable(MenuId::mnu_LoadSelfSol);
+    menus.Disable(MenuId::mnu_LoadOtherSol);
+    menus.Enable(MenuId::mnu_SelectScenery);
+    menus.Enable(MenuId::mnu_SelectMan);
+    menus.Enable(MenuId::mnu_SelectBack);
+    menus.Enable(MenuId::mnu_LoadOther);
+    controls.tmr_Sprite_Enabled = true;
+    GoalCount = 0;
+    StepCount = 0;
+    MoveHistory.clear();
+    BoardLeft = static_cast<std::int16_t>(((svc_.window->ClientWidth() - 640) / 2) / CellSize);
+    BoardTop = static_cast<std::int16_t>(((svc_.window->ClientHeight() - 470) / 2) / CellSize);
+    SaveTileUnderMan(Floor);
+    FillBackground();
+
+    // Never address records outside the set, whatever the stored progress says.
+    if (LevelNo < 1 || LevelNo > NumLevels)
+        LevelNo = 1;
+    std::string record(CellCount, '0');
+    levelSet_.clear();
+    levelSet_.seekg(static_cast<std::streamoff>(LevelNo - 1) * CellCount);
+    levelSet_.read(record.data(), CellCount);  // bytes that cannot be read stay "0"
+
+    bool manFound = false;
+    for (int row = 0; row < BoardHeight; ++row) {
+        for (int column = 0; column < BoardWidth; ++column) {
+            const std::int16_t code = CodeOfChar(record[static_cast<std::size_t>(row * BoardWidth + column)]);
+            Board(column, row) = code;
+            if (code != Outside)
+                DrawCell(code, column + BoardLeft, row + BoardTop);
+            if (code == ManStart) {
+                ManX = static_cast<std::int16_t>(column + BoardLeft);
+                ManY = static_cast<std::int16_t>(row + BoardTop);
+                Board(column, row) = Floor;
+                manFound = true;
+            } else if (code == Goal || code == BoxOnGoal) {
+                ++GoalCount;
+            }
+        }
+    }
+    DrawNumber(Counter::Level, LevelNo, DigitStyle);
+    DrawNumber(Counter::Step, StepCount, DigitStyle);
+
+    if (!manFound) {
+        // A broken level of a replaced level set: show it, but let nothing move an absent man.
+        controls.tmr_Sprite_Enabled = false;
+        GameMode = ModeEditorLeft;
+        svc_.window->Refresh();
+        Warn("Level " + NumberText(LevelNo) + " of \"" + LevelSetName +
+             "\" has no starting position for the man and cannot be played.");
+    }
+}
+
+void Game::mnu_NewGame_Click()
+{
+    ShowLevel();
+    svc_.window->Refresh();
+}
+
+void Game::mnu_Level_Click()
+{
+    // The highest level reached, and never beyond the end of the set.
+    const std::int32_t reached = std::clamp<std::int32_t>(ReadSetting("Level", 1), 1, std::max<std::int32_t>(NumLevels, 1));
+    const std::string prompt = "Please select the level: (1-" + NumberText(reached) + ")";
+    double value = 0;
+    for (;;) {
+        const std::string answer = svc_.dialogs->InputBox(prompt, AppTitle, NumberText(LevelNo));
+        if (answer.empty())
+            return;
+        value = LeadingNumber(answer);
+        if (value >= 1 && value <= reached)
+            break;
+    }
+    LevelNo = static_cast<std::int32_t>(RoundHalfEven(value));
+    NextScenery();
+    mnu_NewGame_Click();
+}
+
+}  // namespace tolvar

@@ -1,0 +1,103 @@
+// Replaying a stored solution, one move per press of "&Trace".
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "core/Game.h"
+#include "levels/LevelFile.h"
+#include "levels/TypedNumber.h"
+
+namespace tolvar {
+
+namespace {
+// The replay position is a 16-bit number, so longer solutions cannot be replayed.
+constexpr std::uintmax_t LongestSolution = 32767;
+}  // namespace
+
+void Game::mnu_LoadOriginalSol_Click() { LoadSolution(); }
+void Game::mnu_LoadSelfSol_Click() { LoadSolution(); }
+void Game::mnu_LoadOtherSol_Click() { LoadSolution(); }
+
+void Game::LoadSolution()
+{
+    if (LevelKind != KindSet && LevelKind != KindSelf && LevelKind != KindOther)
+        return;  // a new level has no stored solution to replay
+    const std::string name = SolutionFileName();
+    const std::string path = FullPath(name);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        Warn("File of the solutions not found. You can download it from ADD-ONS on Quillon Studio website.");
+        return;
+    }
+    // Everything that can fail is read before anything changes.
+    const std::uintmax_t length = std::filesystem::file_size(path, error);
+    if (!error && length > LongestSolution) {
+        Warn("The solution in \"" + name + "\" is too long to replay: it holds more than 32767 moves.");
+        return;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (error || !in) {
+        Warn("The file \"" + name + "\" cannot be read.");
+        return;
+    }
+    std::string solution((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (solution.size() > LongestSolution)
+        solution.resize(LongestSolution);
+
+    std::string levelCells;
+    if (LevelKind == KindSelf || LevelKind == KindOther) {
+        // The level file was there when the level was loaded; it may have gone since.
+        const std::string levelName =
+            (LevelKind == KindSelf ? "self." + TrimSpaces(SelfLevelNumber) : "other." + TrimSpaces(OtherLevelNumber));
+        const LevelFileRead read = ReadLevelBytes(FullPath(levelName));
+        if (read.status != LevelFileStatus::Ok) {
+            Warn(LevelFileProblem(read.status, levelName));
+            return;
+        }
+        levelCells = read.cells;
+    }
+
+    CloseEditBar();
+    menus.Uncheck(MenuId::mnu_DisBanner);
+    menus.Disable(MenuId::mnu_DisBanner);
+    menus.Disable(MenuId::mnu_SelectScenery);
+    menus.Disable(MenuId::mnu_SelectMan);
+    menus.Disable(MenuId::mnu_SelectBack);
+    controls.tmr_Sprite_Enabled = true;
+    SaveTileUnderMan(Floor);
+    if (LevelKind == KindSet)
+        ShowLevel();
+    MoveHistory = solution;
+    if (LevelKind == KindSelf || LevelKind == KindOther) {
+        menus.Disable(MenuId::mnu_Undo);
+        GoalCount = 0;
+        FillBackground();
+        ReadLevelFile(levelCells, LevelFileForm::Play);
+        StepCount = 0;
+        DrawNumber(Counter::Step, StepCount, DigitStyle);
+    }
+    controls.btn_Trace_Visible = true;
+    controls.focus = FocusRequest::TraceButton;
+    GameMode = ModeTracing;
+    TraceIndex = 0;
+}
+
+void Game::btn_Trace_Click()
+{
+    if (TraceIndex >= 32767)
+        return;  // nothing lies beyond the longest replayable solution
+    TraceIndex += 1;
+    const std::size_t position = static_cast<std::size_t>(TraceIndex) - 1;
+    const char c = position < MoveHistory.size() ? MoveHistory[position] : ' ';
+    int key = 0;
+    switch (c) {
+    case '7': key = VK_LEFT; break;
+    case '8': key = VK_UP; break;
+    case '9': key = VK_RIGHT; break;
+    case '0': key = VK_DOWN; break;
+    default: return;  // anything else uses up its position and moves nothing
+    }
+    HandleKey(key, 0);
+}
+
+}  // namespace tolvar

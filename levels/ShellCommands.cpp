@@ -1,0 +1,37 @@
+// Help, the maker's web pages and mail boxes, and the about box's turning man.
+#include "core/Game.h"
+#include "levels/Addresses.h"
+#include "view/Raster.h"
+
+namespace tolvar {
+
+void Game::mnu_Contents_Click() { svc_.help->ShowContents(); }
+void Game::mnu_Web_Click() { svc_.shell->Open(addresses::HomePage); }
+void Game::mnu_Faq_Click() { svc_.shell->Open(addresses::FaqPage); }
+void Game::mnu_WorldRecord_Click() { svc_.shell->Open(addresses::WorldRecordsPage); }
+void Game::mnu_About_Click() { svc_.dialogs->ShowAboutBox(AboutRole::About); }
+
+void Game::img_Email_Click(int Index)
+{
+    if (Index == 0 || Index == 1)
+        svc_.shell->Open(std::string("mailto:") + addresses::MailBoxes[Index]);
+}
+
+void Game::img_Http_Click(int Index)
+{
+    if (Index == 0 || Index == 1)
+        svc_.shell->Open(addresses::HomePages[Index]);
+}
+
+void Game::AboutBox_tmr_Icon_Timer(QImage& pic_Icon)
+{
+    IconFrame = static_cast<std::int16_t>(IconFrame + 1);
+    if (IconFrame == 8)
+        IconFrame = 0;
+    if (pic_Icon.size() != QSize(CellSize, CellSize) || pic_Icon.format() != QImage::Format_RGB32)
+        pic_Icon = BlankImage(CellSize, CellSize);
+    BitBlt(pic_Icon, 0, 0, CellSize, CellSize, sheets.pic_Sprite, IconFrame * CellSize,
+           (Character * SceneryCount + Scenery) * CellSize, Rop::SrcCopy);
+}
+
+}  // namespace tolvar
