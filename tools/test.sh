@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the whole suite, then again under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Exits non-zero on any failure.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
+"$root/tools/deps.sh"
+
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Build and test =="
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+cmake --build "$root/build" -j"$jobs"
+ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
+
+echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer =="
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
+cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
+  -DTOLVAR_SANITIZE=ON -DTOLVAR_BENCH=OFF >/dev/null
+cmake --build "$root/build-asan" -j"$jobs"
+ctest --test-dir "$root/build-asan" --output-on-failure -j"$jobs"
