@@ -1,0 +1,79 @@
+#include "solver/Board.h"
+
+#include <deque>
+
+namespace tolvar::solver {
+
+Board::Board(const Level& level) {
+    for (int i = 0; i < CellCount; ++i) floor_[static_cast<std::size_t>(i)] = level.cells[static_cast<std::size_t>(i)] >= Floor;
+    for (int i = 0; i < CellCount; ++i) {
+        const int x = i % Width, y = i / Width;
+        for (int d = 0; d < 4; ++d) {
+            const int nx = x + DirDx[d], ny = y + DirDy[d];
+            const int n = nx + Width * ny;
+            next_[static_cast<std::size_t>(i * 4 + d)] = (Level::Inside(nx, ny) && floor_[static_cast<std::size_t>(n)]) ? n : -1;
+        }
+        const auto c = level.cells[static_cast<std::size_t>(i)];
+        if (c == Goal || c == BoxOnGoal) {
+            goals_.push_back(i);
+            goalMask_.set(i);
+        }
+    }
+    // Box distances by pulling backwards from each goal: a box reaches c from
+    // b = c - d when the man can stand behind it at b - d.
+    dead_.fill(true);
+    for (int g : goals_) {
+        auto& dist = dist_.emplace_back();
+        dist.fill(Unreachable);
+        std::deque<int> queue{g};
+        dist[static_cast<std::size_t>(g)] = 0;
+        while (!queue.empty()) {
+            const int c = queue.front();
+            queue.pop_front();
+            dead_[static_cast<std::size_t>(c)] = false;
+            for (int d = 0; d < 4; ++d) {
+                const int b = step(c, Opposite(d));
+                if (b < 0 || step(b, Opposite(d)) < 0 || dist[static_cast<std::size_t>(b)] != Unreachable) continue;
+                dist[static_cast<std::size_t>(b)] = static_cast<std::uint16_t>(dist[static_cast<std::size_t>(c)] + 1);
+                queue.push_back(b);
+            }
+        }
+    }
+}
+
+bool Board::blockedOnAxis(BoxSet& blocked, const BoxSet& boxes, int cell, int dirA, int dirB,
+                          std::vector<int>& frozenCells) const {
+    const int a = step(cell, dirA), b = step(cell, dirB);
+    if (a < 0 || b < 0 || blocked.test(a) || blocked.test(b)) return true;
+    // Pushing along this axis would put the box on a dead square either way.
+    if (isDead(a) && isDead(b)) return true;
+    if (boxes.test(a) && frozen(blocked, boxes, a, frozenCells)) return true;
+    if (boxes.test(b) && frozen(blocked, boxes, b, frozenCells)) return true;
+    return false;
+}
+
+// A box is frozen when it can move along neither axis; while a neighbour is
+// examined the box itself counts as a wall, which is what makes the answer sound.
+bool Board::frozen(BoxSet& blocked, const BoxSet& boxes, int cell, std::vector<int>& frozenCells) const {
+    const std::size_t mark = frozenCells.size();
+    blocked.set(cell);
+    const bool result = blockedOnAxis(blocked, boxes, cell, Left, Right, frozenCells) &&
+                        blockedOnAxis(blocked, boxes, cell, Up, Down, frozenCells);
+    blocked.reset(cell);
+    if (result)
+        frozenCells.push_back(cell);
+    else
+        frozenCells.resize(mark);  // what was found frozen held only if this box was
+    return result;
+}
+
+bool Board::isFrozenDeadlock(const BoxSet& boxes, int box) const {
+    BoxSet blocked;
+    std::vector<int> frozenCells;
+    if (!frozen(blocked, boxes, box, frozenCells)) return false;
+    for (int c : frozenCells)
+        if (!isGoal(c)) return true;
+    return false;
+}
+
+}  // namespace tolvar::solver

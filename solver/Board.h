@@ -1,0 +1,48 @@
+#pragma once
+// What the solver knows about a level before it searches: the floor, the goals,
+// the squares a box can never leave alive, and how far each cell is from each goal.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "solver/BoxSet.h"
+#include "solver/Level.h"
+
+namespace tolvar::solver {
+
+constexpr std::uint16_t Unreachable = 0xFFFF;
+
+class Board {
+public:
+    explicit Board(const Level& level);
+
+    bool isFloor(int i) const { return floor_[static_cast<std::size_t>(i)]; }
+    bool isGoal(int i) const { return goalMask_.test(i); }
+    /// The neighbour of i in direction d when it is floor, else -1 (walls, the outside and the grid's edge block).
+    int step(int i, int d) const { return next_[static_cast<std::size_t>(i * 4 + d)]; }
+    /// A box here can never reach any goal, whatever the other boxes do.
+    bool isDead(int i) const { return dead_[static_cast<std::size_t>(i)]; }
+    const std::vector<int>& goals() const { return goals_; }
+    const BoxSet& goalMask() const { return goalMask_; }
+    /// Pushes needed to bring a box from cell i to goal number g, other boxes ignored.
+    std::uint16_t distance(int g, int i) const { return dist_[static_cast<std::size_t>(g)][static_cast<std::size_t>(i)]; }
+
+    /// True when the box at cell `box` can never move again (boxes around it included)
+    /// and that freezes a box that is not on a goal.
+    bool isFrozenDeadlock(const BoxSet& boxes, int box) const;
+
+private:
+    bool frozen(BoxSet& blocked, const BoxSet& boxes, int cell, std::vector<int>& frozenCells) const;
+    bool blockedOnAxis(BoxSet& blocked, const BoxSet& boxes, int cell, int dirA, int dirB, std::vector<int>& frozenCells) const;
+
+    std::array<bool, CellCount> floor_{};
+    std::array<bool, CellCount> dead_{};
+    std::array<int, CellCount * 4> next_{};
+    std::vector<int> goals_;
+    BoxSet goalMask_;
+    std::vector<std::array<std::uint16_t, CellCount>> dist_;
+};
+
+constexpr int Opposite(int d) { return (d + 2) & 3; }
+
+}  // namespace tolvar::solver

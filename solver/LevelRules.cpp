@@ -1,0 +1,113 @@
+#include "solver/LevelRules.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+#include "solver/Board.h"
+#include "solver/BoxSet.h"
+
+namespace tolvar::solver {
+
+std::string CellName(int index) {
+    return "column " + std::to_string(index % Width) + ", row " + std::to_string(index / Width);
+}
+
+Bounds LevelBounds(const Level& level) {
+    Bounds b{Width, Height, -1, -1};
+    for (int y = 0; y < Height; ++y)
+        for (int x = 0; x < Width; ++x)
+            if (level.at(x, y) != Outside) {
+                b.left = std::min(b.left, x);
+                b.right = std::max(b.right, x);
+                b.top = std::min(b.top, y);
+                b.bottom = std::max(b.bottom, y);
+            }
+    if (b.right < 0) return Bounds{};
+    return b;
+}
+
+std::vector<std::string> CheckLevel(const Level& level) {
+    std::vector<std::string> problems;
+    const int men = level.Count(Man);
+    if (men != 1) problems.push_back(men == 0 ? "there is no man" : "there are " + std::to_string(men) + " men, not one");
+    const int boxes = level.BoxCount(), goals = level.GoalCount();
+    if (goals == 0) problems.push_back("there is no goal");
+    if (boxes != goals)
+        problems.push_back(std::to_string(boxes) + " boxes but " + std::to_string(goals) + " goals");
+    for (int i = 0; i < CellCount; ++i) {
+        if (level.cells[static_cast<std::size_t>(i)] < Floor) continue;
+        const int x = i % Width, y = i / Width;
+        for (int d = 0; d < 4; ++d)
+            if (level.at(x + DirDx[d], y + DirDy[d]) == Outside) {
+                problems.push_back("not closed by walls: the cell at " + CellName(i) + " opens to the outside");
+                d = 4;
+                i = CellCount;
+            }
+    }
+    if (!problems.empty() || boxes == 0) return problems;
+    // A box off a goal that is frozen already or can reach no goal makes the level unwinnable.
+    const Board board(level);
+    BoxSet set;
+    for (int i = 0; i < CellCount; ++i)
+        if (level.cells[static_cast<std::size_t>(i)] == Box || level.cells[static_cast<std::size_t>(i)] == BoxOnGoal) set.set(i);
+    set.forEach([&](int i) {
+        if (board.isGoal(i)) return;
+        if (board.isDead(i))
+            problems.push_back("the box at " + CellName(i) + " can never reach a goal");
+        else if (board.isFrozenDeadlock(set, i))
+            problems.push_back("the box at " + CellName(i) + " can never be moved");
+    });
+    return problems;
+}
+
+std::vector<std::string> CheckScreenFit(const Level& level) {
+    std::vector<std::string> problems;
+    constexpr std::array<int, 4> covered{1 + Width * 1, 18 + Width * 1, 17 + Width * 12, 18 + Width * 12};
+    for (int i = 0; i < CellCount; ++i) {
+        const auto c = level.cells[static_cast<std::size_t>(i)];
+        const int x = i % Width, y = i / Width;
+        const bool ring = x == 0 || y == 0 || x == Width - 1 || y == Height - 1;
+        if (ring && c != Outside) {
+            problems.push_back("the cell at " + CellName(i) + " lies under the border decoration");
+            break;
+        }
+        if (c >= Floor && std::find(covered.begin(), covered.end(), i) != covered.end())
+            problems.push_back("the cell at " + CellName(i) + " lies under a counter or the trace button");
+    }
+    const Bounds b = LevelBounds(level);
+    if (b.right >= 0) {
+        const int leftGap = b.left, rightGap = Width - 1 - b.right, topGap = b.top, bottomGap = Height - 1 - b.bottom;
+        if (std::abs(leftGap - rightGap) > 1 || std::abs(topGap - bottomGap) > 1)
+            problems.push_back("not centred on the board");
+    }
+    return problems;
+}
+
+std::string CanonicalShape(const Level& level) {
+    const Bounds b = LevelBounds(level);
+    if (b.right < 0) return {};
+    auto cell = [&](int x, int y) {
+        const auto c = level.at(b.left + x, b.top + y);
+        return static_cast<char>('0' + (c == Man ? Floor : c));
+    };
+    std::string best;
+    for (int t = 0; t < 8; ++t) {
+        const bool swap = t & 4;
+        const int w = swap ? b.height() : b.width(), h = swap ? b.width() : b.height();
+        std::string text;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                int sx = swap ? y : x, sy = swap ? x : y;
+                if (t & 1) sx = b.width() - 1 - sx;
+                if (t & 2) sy = b.height() - 1 - sy;
+                text.push_back(cell(sx, sy));
+            }
+            text.push_back('/');
+        }
+        if (best.empty() || text < best) best = text;
+    }
+    return best;
+}
+
+}  // namespace tolvar::solver

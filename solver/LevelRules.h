@@ -1,0 +1,36 @@
+#pragma once
+// The rules a playable level keeps, and the extra ones for levels shipped with
+// the game (they must sit clear of the screen's decoration and counters).
+#include <string>
+#include <vector>
+
+#include "solver/Level.h"
+
+namespace tolvar::solver {
+
+/// Why the level cannot be played as a fair puzzle: not one man, no goal,
+/// boxes and goals not equal, not closed by walls, a box that can never reach a goal.
+/// Each problem is one sentence; empty when the level is fine.
+std::vector<std::string> CheckLevel(const Level& level);
+
+/// Problems with where the level lies on the board for a shipped level: nothing
+/// to play on the outer ring or under the counters and the trace button, and centred.
+std::vector<std::string> CheckScreenFit(const Level& level);
+
+/// The level cropped to its walls and written the same way whichever of the
+/// eight rotations and mirror images it is given in, the man's start left out:
+/// two levels with equal shapes are the same puzzle.
+std::string CanonicalShape(const Level& level);
+
+/// The smallest rectangle holding every cell that is not outside: left, top, right, bottom (inclusive).
+struct Bounds {
+    int left = 0, top = 0, right = -1, bottom = -1;
+    int width() const { return right - left + 1; }
+    int height() const { return bottom - top + 1; }
+};
+Bounds LevelBounds(const Level& level);
+
+/// "column 3, row 5" for messages.
+std::string CellName(int index);
+
+}  // namespace tolvar::solver

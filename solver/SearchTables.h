@@ -1,0 +1,65 @@
+#pragma once
+// The solver's memory: the positions found so far, a hash index over them and
+// the queue of positions still to expand.
+#include <cstdint>
+#include <memory>
+#include <queue>
+#include <vector>
+
+#include "solver/BoxSet.h"
+
+namespace tolvar::solver {
+
+struct SearchNode {
+    BoxSet boxes;
+    std::uint64_t hash = 0;       // Zobrist hash of the boxes and the man's normalised cell
+    std::uint32_t parent = 0;
+    std::uint16_t man = 0;        // top-left-most cell the man can reach
+    std::uint16_t pushes = 0;     // pushes from the start
+    std::uint16_t pushFrom = 0;   // the cell the box left by the push that led here
+    std::uint8_t dir = 0;         // direction of that push
+};
+
+/// Nodes in fixed chunks, so growing never copies them or doubles the memory for a moment.
+class NodeStore {
+public:
+    static constexpr std::uint32_t None = 0xFFFFFFFFu;
+    std::uint32_t size() const { return size_; }
+    SearchNode& operator[](std::uint32_t i) { return chunks_[i >> ChunkBits][i & (ChunkSize - 1)]; }
+    std::uint32_t add(const SearchNode& node);
+    std::size_t bytes() const { return chunks_.size() * ChunkSize * sizeof(SearchNode) + index_.size() * sizeof(std::uint32_t); }
+    /// The node equal to `node` in boxes and man, or None.
+    std::uint32_t find(const SearchNode& node);
+
+private:
+    static constexpr int ChunkBits = 16;
+    static constexpr std::uint32_t ChunkSize = 1u << ChunkBits;
+    void growIndex();
+    std::vector<std::unique_ptr<SearchNode[]>> chunks_;
+    std::vector<std::uint32_t> index_;  // open addressing, None marks a free slot
+    std::uint32_t size_ = 0;
+};
+
+/// Positions to expand, cheapest estimate first, deeper first among equals.
+class OpenQueue {
+public:
+    void push(std::uint32_t estimate, std::uint16_t pushes, std::uint32_t node) {
+        const std::uint64_t key = (std::uint64_t{std::min<std::uint32_t>(estimate, 0xFFFF)} << 48) |
+                                  (std::uint64_t{static_cast<std::uint16_t>(0xFFFF - pushes)} << 32) | node;
+        heap_.push(key);
+    }
+    bool empty() const { return heap_.empty(); }
+    /// Takes the best entry: its node and the push count it was queued with.
+    std::uint32_t pop(std::uint16_t& pushes) {
+        const std::uint64_t key = heap_.top();
+        heap_.pop();
+        pushes = static_cast<std::uint16_t>(0xFFFF - ((key >> 32) & 0xFFFF));
+        return static_cast<std::uint32_t>(key);
+    }
+    std::size_t bytes() const { return heap_.size() * sizeof(std::uint64_t) * 2; }
+
+private:
+    std::priority_queue<std::uint64_t, std::vector<std::uint64_t>, std::greater<>> heap_;
+};
+
+}  // namespace tolvar::solver

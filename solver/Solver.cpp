@@ -1,0 +1,308 @@
+#include "solver/Solver.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "solver/Board.h"
+#include "solver/Matching.h"
+#include "solver/SearchTables.h"
+
+namespace tolvar::solver {
+
+const char* ToString(SolveStatus status) {
+    switch (status) {
+    case SolveStatus::Solved: return "solved";
+    case SolveStatus::Unsolvable: return "unsolvable";
+    case SolveStatus::GaveUp: return "gave up";
+    }
+    return "?";
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+/// Flood fill of the man's walkable region; remembers which cells it reached.
+class ManRegion {
+public:
+    explicit ManRegion(const Board& board) : board_(board) {}
+
+    /// Floods from `start`; returns the smallest cell index reached (the normalised man).
+    int flood(const BoxSet& boxes, int start) {
+        if (++stamp_ == 0) {
+            seen_.fill(0);
+            stamp_ = 1;
+        }
+        int top = 0, least = start;
+        stack_[static_cast<std::size_t>(top++)] = start;
+        seen_[static_cast<std::size_t>(start)] = stamp_;
+        while (top > 0) {
+            const int c = stack_[static_cast<std::size_t>(--top)];
+            least = std::min(least, c);
+            for (int d = 0; d < 4; ++d) {
+                const int n = board_.step(c, d);
+                if (n < 0 || boxes.test(n) || seen_[static_cast<std::size_t>(n)] == stamp_) continue;
+                seen_[static_cast<std::size_t>(n)] = stamp_;
+                stack_[static_cast<std::size_t>(top++)] = n;
+            }
+        }
+        return least;
+    }
+    bool reached(int cell) const { return seen_[static_cast<std::size_t>(cell)] == stamp_; }
+
+    /// The man's shortest walk from `from` to `to` around the boxes, as move characters.
+    std::string path(const BoxSet& boxes, int from, int to) const {
+        std::vector<int> came(CellCount, -1);
+        std::vector<int> queue{from};
+        came[static_cast<std::size_t>(from)] = from;
+        for (std::size_t head = 0; head < queue.size() && came[static_cast<std::size_t>(to)] < 0; ++head) {
+            const int c = queue[head];
+            for (int d = 0; d < 4; ++d) {
+                const int n = board_.step(c, d);
+                if (n < 0 || boxes.test(n) || came[static_cast<std::size_t>(n)] >= 0) continue;
+                came[static_cast<std::size_t>(n)] = c;
+                queue.push_back(n);
+            }
+        }
+        std::string walk;
+        for (int c = to; c != from;) {
+            const int p = came[static_cast<std::size_t>(c)];
+            for (int d = 0; d < 4; ++d)
+                if (board_.step(p, d) == c) walk.push_back(DirChar[static_cast<std::size_t>(d)]);
+            c = p;
+        }
+        std::reverse(walk.begin(), walk.end());
+        return walk;
+    }
+
+private:
+    const Board& board_;
+    std::array<std::uint32_t, CellCount> seen_{};
+    std::array<int, CellCount> stack_{};
+    std::uint32_t stamp_ = 0;
+};
+
+/// Random 64-bit keys per cell for boxes and for the man, fixed so runs repeat.
+struct Zobrist {
+    std::array<std::uint64_t, CellCount> box{}, man{};
+    Zobrist() {
+        std::mt19937_64 random(0x746f6c766172ULL);
+        for (auto& k : box) k = random();
+        for (auto& k : man) k = random();
+    }
+    std::uint64_t boxes(const BoxSet& set) const {
+        std::uint64_t h = 0;
+        set.forEach([&](int c) { h ^= box[static_cast<std::size_t>(c)]; });
+        return h;
+    }
+};
+
+const Zobrist& Keys() {
+    static const Zobrist keys;
+    return keys;
+}
+
+class Search {
+public:
+    Search(const Level& level, const SolveLimits& limits, const SolveOptions& options)
+        : level_(level), board_(level), limits_(limits), region_(board_), childRegion_(board_), start_(Clock::now()) {
+        weight_ = static_cast<std::uint32_t>(std::lround(std::max(1.0, options.weight) * 4));
+        for (int i = 0; i < CellCount; ++i) {
+            const auto c = level.cells[static_cast<std::size_t>(i)];
+            if (c == Box || c == BoxOnGoal) startBoxes_.set(i);
+        }
+        boxCount_ = startBoxes_.count();
+        // With spare boxes a box may rest anywhere, so only the bound prunes then.
+        prune_ = options.pruneDeadlocks && boxCount_ == static_cast<int>(board_.goals().size());
+    }
+
+    SolveResult run();
+
+private:
+    std::uint32_t lowerBound(const BoxSet& boxes);
+    bool solvedBy(const BoxSet& boxes) const {
+        for (std::size_t k = 0; k < BoxSet::Words; ++k)
+            if (board_.goalMask().w[k] & ~boxes.w[k]) return false;
+        return true;
+    }
+    bool overLimit(SolveResult& result);
+    void finish(SolveResult& result, std::uint32_t goalNode);
+
+    const Level& level_;
+    Board board_;
+    SolveLimits limits_;
+    ManRegion region_;       // the expanded position's man
+    ManRegion childRegion_;  // a new position's man, to normalise it
+    Clock::time_point start_;
+    std::uint32_t weight_ = 4;
+    BoxSet startBoxes_;
+    int boxCount_ = 0;
+    bool prune_ = true;
+    NodeStore nodes_;
+    OpenQueue open_;
+    Matching matching_;
+    std::vector<std::int32_t> cost_;
+    std::vector<int> boxCells_;
+    std::size_t peakBytes_ = 0;
+};
+
+constexpr std::uint32_t NoBound = 0xFFFFFFFFu;
+
+std::uint32_t Search::lowerBound(const BoxSet& boxes) {
+    const auto& goals = board_.goals();
+    boxCells_.clear();
+    boxes.forEach([&](int c) { boxCells_.push_back(c); });
+    const int rows = static_cast<int>(goals.size()), cols = static_cast<int>(boxCells_.size());
+    cost_.resize(static_cast<std::size_t>(rows * cols));
+    for (int g = 0; g < rows; ++g)
+        for (int b = 0; b < cols; ++b) {
+            const auto d = board_.distance(g, boxCells_[static_cast<std::size_t>(b)]);
+            cost_[static_cast<std::size_t>(g * cols + b)] = d == Unreachable ? Matching::Infinite : d;
+        }
+    const auto total = matching_.MinCost(cost_, rows, cols);
+    return total >= Matching::Infinite ? NoBound : static_cast<std::uint32_t>(total);
+}
+
+bool Search::overLimit(SolveResult& result) {
+    const double elapsed = std::chrono::duration<double>(Clock::now() - start_).count();
+    peakBytes_ = std::max(peakBytes_, nodes_.bytes() + open_.bytes());
+    if (elapsed > limits_.seconds) {
+        result.reason = "time limit reached";
+    } else if (peakBytes_ > limits_.memoryBytes) {
+        result.reason = "memory limit reached";
+    } else if (limits_.nodes != 0 && nodes_.size() >= limits_.nodes) {
+        result.reason = "position limit reached";
+    } else if (nodes_.size() >= NodeStore::None - 1) {
+        result.reason = "too many positions";
+    } else {
+        return false;
+    }
+    return true;
+}
+
+SolveResult Search::run() {
+    SolveResult result;
+    const int man = level_.ManIndex();
+    if (man < 0) {
+        result.status = SolveStatus::Unsolvable;
+        result.reason = "the level has no man";
+        return result;
+    }
+    if (board_.goals().empty()) {
+        result.status = SolveStatus::Unsolvable;
+        result.reason = "the level has no goal";
+        return result;
+    }
+    SearchNode root;
+    root.boxes = startBoxes_;
+    root.man = static_cast<std::uint16_t>(region_.flood(root.boxes, man));
+    root.hash = Keys().boxes(root.boxes) ^ Keys().man[root.man];
+    root.parent = NodeStore::None;
+    const std::uint32_t rootBound = lowerBound(root.boxes);
+    const std::uint32_t rootId = nodes_.add(root);
+    if (solvedBy(root.boxes)) {
+        finish(result, rootId);
+        return result;
+    }
+    if (rootBound != NoBound) open_.push(rootBound * weight_, 0, rootId);
+
+    std::uint32_t goalNode = NodeStore::None;
+    while (!open_.empty() && goalNode == NodeStore::None) {
+        if ((result.expanded & 1023) == 0 && overLimit(result)) break;
+        std::uint16_t queuedPushes = 0;
+        const std::uint32_t id = open_.pop(queuedPushes);
+        const SearchNode node = nodes_[id];
+        if (node.pushes != queuedPushes) continue;  // reached again by fewer pushes since
+        ++result.expanded;
+        region_.flood(node.boxes, node.man);
+        const std::uint64_t boxHash = node.hash ^ Keys().man[node.man];
+        node.boxes.forEach([&](int b) {
+            if (goalNode != NodeStore::None) return;
+            for (int d = 0; d < 4; ++d) {
+                const int from = board_.step(b, Opposite(d));
+                if (from < 0 || !region_.reached(from)) continue;
+                const int to = board_.step(b, d);
+                if (to < 0 || node.boxes.test(to) || (prune_ && board_.isDead(to))) continue;
+                SearchNode child;
+                child.boxes = node.boxes;
+                child.boxes.reset(b);
+                child.boxes.set(to);
+                if (prune_ && board_.isFrozenDeadlock(child.boxes, to)) continue;
+                child.man = static_cast<std::uint16_t>(childRegion_.flood(child.boxes, b));
+                child.hash = boxHash ^ Keys().box[static_cast<std::size_t>(b)] ^ Keys().box[static_cast<std::size_t>(to)] ^
+                             Keys().man[child.man];
+                child.parent = id;
+                child.pushes = static_cast<std::uint16_t>(node.pushes + 1);
+                child.pushFrom = static_cast<std::uint16_t>(b);
+                child.dir = static_cast<std::uint8_t>(d);
+                const std::uint32_t known = nodes_.find(child);
+                if (known != NodeStore::None) {
+                    SearchNode& old = nodes_[known];
+                    if (old.pushes <= child.pushes) continue;
+                    const std::uint32_t bound = lowerBound(child.boxes);
+                    old.parent = child.parent;
+                    old.pushes = child.pushes;
+                    old.pushFrom = child.pushFrom;
+                    old.dir = child.dir;
+                    open_.push(child.pushes * 4 + bound * weight_, child.pushes, known);
+                    continue;
+                }
+                const std::uint32_t bound = lowerBound(child.boxes);
+                if (bound == NoBound) continue;
+                const std::uint32_t childId = nodes_.add(child);
+                if (solvedBy(child.boxes)) {
+                    goalNode = childId;
+                    return;
+                }
+                open_.push(child.pushes * 4 + bound * weight_, child.pushes, childId);
+            }
+        });
+    }
+    result.nodes = nodes_.size();
+    peakBytes_ = std::max(peakBytes_, nodes_.bytes() + open_.bytes());
+    if (goalNode != NodeStore::None) {
+        finish(result, goalNode);
+    } else if (result.reason.empty()) {
+        result.status = SolveStatus::Unsolvable;
+        result.reason = "no sequence of pushes fills every goal";
+    } else {
+        result.status = SolveStatus::GaveUp;
+    }
+    result.seconds = std::chrono::duration<double>(Clock::now() - start_).count();
+    result.peakBytes = peakBytes_;
+    return result;
+}
+
+void Search::finish(SolveResult& result, std::uint32_t goalNode) {
+    std::vector<std::pair<int, int>> pushes;  // (cell the box leaves, direction)
+    for (std::uint32_t id = goalNode; nodes_[id].parent != NodeStore::None; id = nodes_[id].parent)
+        pushes.emplace_back(nodes_[id].pushFrom, nodes_[id].dir);
+    std::reverse(pushes.begin(), pushes.end());
+    BoxSet boxes = startBoxes_;
+    int man = level_.ManIndex();
+    for (const auto& [box, dir] : pushes) {
+        const int stand = board_.step(box, Opposite(dir));
+        result.moves += region_.path(boxes, man, stand);
+        result.moves.push_back(DirChar[static_cast<std::size_t>(dir)]);
+        boxes.reset(box);
+        boxes.set(board_.step(box, dir));
+        man = box;
+    }
+    result.status = SolveStatus::Solved;
+    result.pushes = static_cast<int>(pushes.size());
+    result.nodes = nodes_.size();
+    result.seconds = std::chrono::duration<double>(Clock::now() - start_).count();
+    result.peakBytes = std::max(peakBytes_, nodes_.bytes() + open_.bytes());
+}
+
+}  // namespace
+
+SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOptions& options) {
+    auto search = std::make_unique<Search>(level, limits, options);
+    return search->run();
+}
+
+}  // namespace tolvar::solver

@@ -1,0 +1,65 @@
+#include "LevelSetFile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace tolvar::levels {
+
+std::optional<LevelSetFile> ReadLevelSetFile(const std::string& path, std::string* error) {
+    auto fail = [&](std::string why) -> std::optional<LevelSetFile> {
+        if (error) *error = path + ": " + why;
+        return std::nullopt;
+    };
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return fail("no such file");
+    if (std::filesystem::is_directory(path, ec)) return fail("is a directory, not a level file");
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec) return fail("cannot read its size (" + ec.message() + ")");
+    if (size > MaxLevels * solver::CellCount + solver::CellCount)
+        return fail("too big for a level set (" + std::to_string(size) + " bytes; at most " + std::to_string(MaxLevels) +
+                    " levels of 280 bytes)");
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return fail("cannot be opened for reading");
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return fail("read error");
+    if (bytes.size() < static_cast<std::size_t>(solver::CellCount))
+        return fail("truncated: " + std::to_string(bytes.size()) + " bytes, a level needs 280");
+    LevelSetFile file;
+    const std::size_t count = bytes.size() / solver::CellCount;
+    if (count > MaxLevels) return fail("holds " + std::to_string(count) + " levels, the game counts at most 32767");
+    for (std::size_t i = 0; i < count; ++i) file.records.push_back(bytes.substr(i * solver::CellCount, solver::CellCount));
+    file.strayBytes = bytes.size() % solver::CellCount;
+    return file;
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes, std::string* error) {
+    // Written beside the target first, so a failed write never leaves half a file behind.
+    const std::string temporary = path + ".part";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            if (error) *error = path + ": cannot be opened for writing";
+            return false;
+        }
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            if (error) *error = path + ": write failed";
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        if (error) *error = path + ": cannot be written (" + ec.message() + ")";
+        std::filesystem::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tolvar::levels

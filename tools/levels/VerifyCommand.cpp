@@ -1,0 +1,86 @@
+#include <cstdio>
+#include <iostream>
+#include <map>
+
+#include "Commands.h"
+#include "LevelSetFile.h"
+#include "solver/LevelRules.h"
+#include "solver/Replay.h"
+#include "solver/Solver.h"
+
+namespace tolvar::levels {
+
+int Complain(int code, const std::string& message) {
+    std::cerr << "tolvar-levels: " << message << "\n";
+    return code;
+}
+
+int RunVerify(const std::vector<std::string>& args) {
+    std::string error;
+    const auto parsed = Arguments::Parse(args, {"--time"}, {"--no-solve", "--shipped"}, &error);
+    if (!parsed) return Complain(ExitUsage, error);
+    if (parsed->positional().size() != 1) return Complain(ExitUsage, "verify takes one FILE");
+    solver::SolveLimits limits;
+    if (parsed->has("--time")) {
+        const auto seconds = ParseSeconds(parsed->value("--time"));
+        if (!seconds) return Complain(ExitUsage, "--time needs a positive number of seconds");
+        limits.seconds = *seconds;
+    }
+    const auto file = ReadLevelSetFile(parsed->positional().front(), &error);
+    if (!file) return Complain(ExitFileError, error);
+
+    int failed = 0;
+    std::map<std::string, std::size_t> shapes;
+    for (std::size_t n = 0; n < file->records.size(); ++n) {
+        std::cout << "level " << n + 1 << ": ";
+        auto level = solver::Level::FromText(file->records[n], &error);
+        std::vector<std::string> problems;
+        if (!level) {
+            problems.push_back(error);
+        } else {
+            problems = solver::CheckLevel(*level);
+            if (parsed->has("--shipped")) {
+                for (auto& p : solver::CheckScreenFit(*level)) problems.push_back(p);
+                const auto [it, fresh] = shapes.emplace(solver::CanonicalShape(*level), n + 1);
+                if (!fresh) problems.push_back("the same as level " + std::to_string(it->second) + ", turned or mirrored");
+            }
+        }
+        if (!problems.empty()) {
+            ++failed;
+            std::cout << "FAILED: " << problems.front();
+            for (std::size_t i = 1; i < problems.size(); ++i) std::cout << "; " << problems[i];
+            std::cout << "\n";
+            continue;
+        }
+        std::cout << "ok, " << level->BoxCount() << " boxes";
+        if (parsed->has("--no-solve")) {
+            std::cout << "\n";
+            continue;
+        }
+        const auto result = solver::Solve(*level, limits);
+        char stats[160];
+        std::snprintf(stats, sizeof stats, " (%llu positions, %.2f s)", static_cast<unsigned long long>(result.nodes), result.seconds);
+        if (result.status == solver::SolveStatus::Solved) {
+            const auto replay = solver::Replay(*level, result.moves);
+            if (!replay.won) {
+                ++failed;
+                std::cout << ", FAILED: the solver's solution does not win when replayed\n";
+                continue;
+            }
+            std::cout << ", solved in " << result.pushes << " pushes, " << result.moves.size() << " moves" << stats << "\n";
+        } else {
+            ++failed;
+            std::cout << ", FAILED: " << (result.status == solver::SolveStatus::Unsolvable ? "unsolvable: " : "not solved: ")
+                      << result.reason << stats << "\n";
+        }
+    }
+    if (file->strayBytes != 0) {
+        ++failed;
+        std::cout << "FAILED: " << file->strayBytes << " stray bytes after level " << file->records.size()
+                  << " do not make a whole level\n";
+    }
+    std::cout << file->records.size() << " levels, " << failed << (failed == 1 ? " problem" : " problems") << "\n";
+    return failed == 0 ? ExitOk : ExitFailed;
+}
+
+}  // namespace tolvar::levels

@@ -1,0 +1,74 @@
+// tolvar-levels: checks, solves, imports and exports the game's level files.
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+
+namespace {
+
+constexpr const char* Usage = R"(Usage: tolvar-levels COMMAND [ARGUMENTS]
+
+Commands:
+  verify FILE [--time SECONDS] [--no-solve] [--shipped]
+      Checks every level of a level set or level file: format, one man,
+      boxes equal goals, closed by walls, no box that can never reach a goal,
+      and solvable within the time limit (default 10 seconds per level).
+      --shipped also checks what the game's own set must keep: nothing to
+      play on the board's outer ring or under the counters and the trace
+      button, centred, and no level the same as another when turned or
+      mirrored. Prints one line per level.
+  solve FILE [LEVEL] [-o OUT] [--time SECONDS] [--weight W]
+      Solves level LEVEL (default 1) and prints its moves in the solution
+      file format ("7" left, "8" up, "9" right, "0" down), or writes them
+      to OUT. --weight above 1 trades the fewest pushes for speed.
+  import FILE [--dir DIR] [--first N] [--set OUT] [--force]
+      Reads levels in the common text format ("#" wall, "@" man, "$" box,
+      "*" box on goal, "." goal, space floor; levels separated by blank or
+      comment lines) and writes them as level files other.N, other.N+1, ...
+      into DIR (default: the current directory), N from --first (default 1),
+      or all of them as one level set OUT. Existing files are kept unless
+      --force is given. A level that does not fit the 20 x 14 board, is not
+      closed, has a man on a goal ("+", which the game cannot show) or
+      breaks the rules above is refused with the reason, never cut.
+  export FILE [LEVEL]
+      Prints the levels of a level set or level file (or only LEVEL) in the
+      common text format.
+  --help
+      Shows this text.
+
+Exit codes:
+  0  success
+  1  a level failed verification, is unsolvable, or was refused by import
+  2  bad command line
+  3  a file could not be read or written, or is not a level file
+  4  the solver gave up at its time or memory limit
+)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace tolvar::levels;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::cerr << Usage;
+        return ExitUsage;
+    }
+    const std::string command = args.front();
+    args.erase(args.begin());
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::cout << Usage;
+        return ExitOk;
+    }
+    for (const auto& arg : args)
+        if (arg == "--help" || arg == "-h") {
+            std::cout << Usage;
+            return ExitOk;
+        }
+    if (command == "verify") return RunVerify(args);
+    if (command == "solve") return RunSolve(args);
+    if (command == "import") return RunImport(args);
+    if (command == "export") return RunExport(args);
+    return Complain(ExitUsage, "unknown command '" + command + "' (see tolvar-levels --help)");
+}
