@@ -1,0 +1,138 @@
+// Drawing: which source rectangle each operation copies, and how the four raster
+// operations combine pixels.
+#include <gtest/gtest.h>
+
+#include "fakes/TestGame.h"
+#include "view/Raster.h"
+
+namespace tolvar {
+namespace {
+
+using testing::Level;
+using testing::ObjId;
+using testing::SheetColour;
+using testing::SpriteId;
+using testing::TestGame;
+
+const std::string Small = Level({"11111", "16231", "11111"});
+
+TEST(Drawing, sceneryAndCharacterPickTheSourceCells)
+{
+    TestGame t({Small});
+    t->Scenery = 3;
+    t->Character = 1;
+    t->DrawCell(Box, 4, 4);
+    EXPECT_EQ(t.CellPixel(4, 4), SheetColour(ObjId, 4, 3));  // (128, 96) of pic_Obj
+    t->DrawCell(ManStart, 5, 4);
+    EXPECT_EQ(t.CellPixel(5, 4), SheetColour(ObjId, 7, 3));  // (224, 96)
+    t->ManFrame = 5;
+    t->DrawManFrame(6, 4);
+    EXPECT_EQ(t.CellPixel(6, 4), SheetColour(SpriteId, 5, 10));  // row 10 of pic_Sprite
+    t->DrawGoalFrame(4, 7, 4);
+    EXPECT_EQ(t.CellPixel(7, 4), SheetColour(testing::GoalId, 3, 3));
+}
+
+TEST(Drawing, theBackgroundFillsEverySquareBoundsIncluded)
+{
+    struct Case {
+        int background;
+        QRgb colour;
+    };
+    for (const Case c : {Case{0, qRgb(0, 0, 0)}, Case{1, SheetColour(ObjId, 0, 1)}, Case{2, SheetColour(ObjId, 0, 2)}}) {
+        TestGame t({Small});
+        // A wider image shows the 21st column that a 640 x 442 client area asks for.
+        t->Client = BlankImage(704, 480);
+        t->Client.fill(qRgb(1, 2, 3));
+        t->Background = static_cast<std::int16_t>(c.background);
+        t->FillBackground();
+        EXPECT_EQ(t->Client.pixel(20 * 32 + 5, 13 * 32 + 5), c.colour) << "21st column, 14th row";
+        EXPECT_EQ(t->Client.pixel(5, 5), c.colour);
+        EXPECT_EQ(t->Client.pixel(21 * 32 + 5, 5), qRgb(1, 2, 3)) << "no 22nd column";
+        EXPECT_EQ(t->Client.pixel(5, 14 * 32 + 5), qRgb(1, 2, 3)) << "no 15th row";
+    }
+}
+
+TEST(Drawing, theDecorationCoversOnlyWhereItsMaskIsBlack)
+{
+    TestGame t({Small});
+    t->Client.fill(qRgb(10, 200, 30));
+    t->DrawOverlay();
+    EXPECT_EQ(t->Client.pixel(1, 1), testing::DecorationColour());
+    EXPECT_EQ(t->Client.pixel(100, 100), qRgb(10, 200, 30));
+}
+
+TEST(Raster, theFourOperationsCombinePixelsLikeTheirNamesakes)
+{
+    QImage src = BlankImage(1, 1), dst = BlankImage(1, 1);
+    const QRgb s = qRgb(0xF0, 0x0F, 0xAA), d = qRgb(0x3C, 0x3C, 0x55);
+    struct Case {
+        Rop rop;
+        QRgb expected;
+    };
+    for (const Case c : {Case{Rop::SrcCopy, s}, Case{Rop::Blackness, qRgb(0, 0, 0)},
+                         Case{Rop::SrcAnd, qRgb(0x30, 0x0C, 0x00)}, Case{Rop::SrcPaint, qRgb(0xFC, 0x3F, 0xFF)}}) {
+        src.setPixel(0, 0, s);
+        dst.setPixel(0, 0, d);
+        BitBlt(dst, 0, 0, 1, 1, src, 0, 0, c.rop);
+        EXPECT_EQ(dst.pixel(0, 0) & 0xFFFFFF, c.expected & 0xFFFFFF) << static_cast<int>(c.rop);
+    }
+}
+
+TEST(Counters, drawFourDigitsWithLeadingZeros)
+{
+    struct Case {
+        int value;
+        std::array<int, 4> digits;
+    };
+    for (const Case c : {Case{0, {0, 0, 0, 0}}, Case{7, {0, 0, 0, 7}}, Case{1234, {1, 2, 3, 4}}, Case{9999, {9, 9, 9, 9}}}) {
+        TestGame t({Small});
+        t->DrawNumber(Counter::Step, c.value, 1);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(t->pic_Step.pixel(i * 13 + 6, 11), testing::DigitColour(c.digits[static_cast<std::size_t>(i)], 1))
+                << c.value << " digit " << i;
+    }
+}
+
+TEST(Counters, levelNumbersBeyondFourDigitsShowTheHighestNumber)
+{
+    TestGame t({Small});
+    t->DrawNumber(Counter::Level, 123456, 1);
+    EXPECT_EQ(t->pic_Level.pixel(6, 11), testing::DigitColour(9, 1));
+}
+
+TEST(Animations, theGoalTimerCyclesFourFramesOverBoxesOnGoalsOnly)
+{
+    TestGame t({Level({"111111", "165231", "111111"})});
+    std::vector<int> frames;
+    for (int i = 0; i < 5; ++i) {
+        t->tmr_Goal_Timer();
+        frames.push_back(t->GoalFrame);
+        EXPECT_EQ(t.CellPixel(2, 1), SheetColour(testing::GoalId, t->GoalFrame - 1, 0));
+    }
+    EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 1}));
+    EXPECT_EQ(t.CellPixel(4, 1), SheetColour(ObjId, Goal, 0));
+}
+
+TEST(Animations, theGoalTimerRestsWhileMinimized)
+{
+    TestGame t({Small});
+    t.desktop.window.minimized = true;
+    const int refreshes = t.desktop.window.refreshes;
+    t->tmr_Goal_Timer();
+    EXPECT_EQ(t->GoalFrame, 0);
+    EXPECT_EQ(t.desktop.window.refreshes, refreshes);
+}
+
+TEST(Animations, theManAlternatesWithinHisPair)
+{
+    TestGame t({Small});
+    for (int start = 0; start < 8; ++start) {
+        t->ManFrame = static_cast<std::int16_t>(start);
+        t->tmr_Sprite_Timer();
+        EXPECT_EQ(t->ManFrame, start ^ 1);
+        EXPECT_EQ(t.CellPixel(t->ManX, t->ManY), SheetColour(SpriteId, start ^ 1, 0));
+    }
+}
+
+}  // namespace
+}  // namespace tolvar

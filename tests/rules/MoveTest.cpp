@@ -1,0 +1,149 @@
+// Walking, pushing and blocking, each judged on row 1 of a one-row level.
+#include <gtest/gtest.h>
+
+#include "fakes/TestGame.h"
+
+namespace tolvar {
+namespace {
+
+using testing::Level;
+using testing::TestGame;
+
+/// Row 1 of the board as digits, the man not included.
+std::string Row1(const Game& g)
+{
+    std::string row;
+    for (int x = 0; x < 10; ++x)
+        row += static_cast<char>('0' + g.Board(x, 1));
+    return row;
+}
+
+struct MoveCase {
+    const char* name;
+    const char* row;          // row 1 of the level; the extra goal in row 2 keeps it unwon
+    const char* moves;
+    const char* rowAfter;
+    int manXAfter;
+    std::vector<std::string> sounds;
+    bool undoEnabled;
+    int steps;
+    const char* history;
+};
+
+class Moves : public ::testing::TestWithParam<MoveCase> {};
+
+TEST_P(Moves, changeTheBoardAsTheRulesSay)
+{
+    const MoveCase& c = GetParam();
+    TestGame t({Level({"1111111111", c.row, "1311111111", "1111111111"})});
+    t.desktop.sound.played.clear();
+    t.Play(c.moves);
+    EXPECT_EQ(Row1(*t), c.rowAfter);
+    EXPECT_EQ(t->ManX, c.manXAfter);
+    EXPECT_EQ(t.desktop.sound.played, c.sounds);
+    EXPECT_EQ(t->menus.Enabled(MenuId::mnu_Undo), c.undoEnabled);
+    EXPECT_EQ(t->StepCount, c.steps);
+    EXPECT_EQ(t->MoveHistory, c.history);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, Moves,
+    ::testing::Values(
+        MoveCase{"walkOntoFloor", "1622222221", "9", "1222222221", 2, {}, false, 1, "9"},
+        MoveCase{"walkIntoWallIsBlocked", "1622222221", "7", "1222222221", 1, {}, false, 0, ""},
+        MoveCase{"pushOntoFloor", "1642222221", "9", "1224222221", 2, {"BOXMOVE.WAV"}, true, 1, "9"},
+        MoveCase{"pushOntoGoalPlaysTheGoalSoundOnly", "1643222221", "9", "1225222221", 2, {"BOXGOAL.WAV"}, true, 1, "9"},
+        MoveCase{"pushFromGoalOntoFloorLeavesTheGoal", "1652222221", "9", "1234222221", 2, {"BOXMOVE.WAV"}, true, 1, "9"},
+        MoveCase{"twoBoxesInARowAreBlocked", "1644222221", "9", "1244222221", 1, {}, false, 0, ""},
+        MoveCase{"boxIntoWallIsBlocked", "1222222641", "9", "1222222241", 7, {}, false, 0, ""},
+        MoveCase{"walkAfterPushDisablesUndo", "1642222221", "97", "1224222221", 1, {"BOXMOVE.WAV"}, false, 2, "97"},
+        MoveCase{"blockedAttemptAfterPushKeepsUndo", "1642222221", "98", "1224222221", 2, {"BOXMOVE.WAV"}, true, 1, "9"}),
+    [](const ::testing::TestParamInfo<MoveCase>& info) { return std::string(info.param.name); });
+
+TEST(MoveEngine, aMoveRedrawsOnlyTheCellsItTouches)
+{
+    TestGame t({Level({"1111111111", "1642222221", "1311111111", "1111111111"})});
+    t->DrawOverlay();  // as the animation timers leave it
+    const QImage before = t->Client.copy();
+    t.Play("9");
+    // Compare everything but the three cells of the push (man's old and new cell, the box's new cell).
+    int changedOutside = 0;
+    for (int y = 0; y < 442; ++y)
+        for (int x = 0; x < 640; ++x) {
+            const bool touched = y >= 32 && y < 64 && x >= 32 && x < 128;
+            if (!touched && before.pixel(x, y) != t->Client.pixel(x, y))
+                ++changedOutside;
+        }
+    EXPECT_EQ(changedOutside, 0);
+    EXPECT_EQ(t.CellPixel(3, 1), testing::SheetColour(testing::ObjId, Box, 0));
+    EXPECT_EQ(t.CellPixel(1, 1), testing::SheetColour(testing::ObjId, Floor, 0));  // the floor under the man before
+}
+
+TEST(MoveEngine, theCellUnderTheManIsRestoredWhenHeLeavesAGoal)
+{
+    TestGame t({Level({"1111111111", "1632222221", "1311111111", "1111111111"})});
+    t.Play("99");
+    // He stood on the goal at column 2; its picture is back once he walks on.
+    EXPECT_EQ(t.CellPixel(2, 1), testing::SheetColour(testing::ObjId, Goal, 0));
+    EXPECT_EQ(t->ManX, 3);
+}
+
+TEST(MoveEngine, pushingFromAGoalLeavesTheGoalTileUnderTheMan)
+{
+    TestGame t({Level({"1111111111", "1652222221", "1311111111", "1111111111"})});
+    t.Play("9");
+    EXPECT_EQ(t->pic_SpriteSave.pixel(16, 16), testing::SheetColour(testing::ObjId, Goal, 0));
+}
+
+TEST(MoveEngine, stepCountStopsAt9999ButHistoryKeepsGrowing)
+{
+    TestGame t({Level({"1111111111", "1622222221", "1311111111", "1111111111"})});
+    t->StepCount = 9999;
+    t.Play("97");
+    EXPECT_EQ(t->StepCount, 9999);
+    EXPECT_EQ(t->MoveHistory, "97");
+}
+
+TEST(MoveEngine, theManTurnsEvenWhenTheMoveIsBlocked)
+{
+    TestGame t({Level({"1111111111", "1622222221", "1311111111", "1111111111"})});
+    t.Play("8");
+    EXPECT_EQ(t->ManFrame, 4);
+    EXPECT_FALSE(t->MoveDone);
+}
+
+TEST(MoveEngine, keysMoveTheManOnlyInPlayModes)
+{
+    for (int mode = 0; mode <= 8; ++mode) {
+        TestGame t({Level({"1111111111", "1622222221", "1311111111", "1111111111"})});
+        t->GameMode = static_cast<std::int16_t>(mode);
+        t->Form_KeyDown(VK_RIGHT, 0);
+        t->pic_Level_KeyDown(VK_RIGHT, 0);
+        t->pic_Step_KeyDown(VK_RIGHT, 0);
+        const bool moves = mode == 0 || mode == 2 || mode == 4;
+        EXPECT_EQ(t->StepCount, moves ? 3 : 0) << "mode " << mode;
+    }
+}
+
+TEST(MoveEngine, aStepBeyondTheGridBlocksInALevelThatIsNotClosed)
+{
+    TestGame t({Level({"62222"})});
+    t.Play("78");
+    EXPECT_EQ(t->ManX, 0);
+    EXPECT_EQ(t->ManY, 0);
+    EXPECT_EQ(t->StepCount, 0);
+}
+
+TEST(MoveEngine, otherKeysChangeNothingAndSkipTheCompletionCheck)
+{
+    // An already won level: only keys that reach the completion check end it.
+    TestGame t({Level({"1111111111", "1652222221", "1111111111"}), Level({"1111", "1651", "1111"})});
+    t->Form_KeyDown(65, 0);  // "A"
+    EXPECT_EQ(t->LevelNo, 1);
+    EXPECT_TRUE(t.desktop.dialogs.aboutBoxes.size() == 1);  // only the one of start-up
+    t->Form_KeyDown(VK_UP, 0);  // blocked, but the check runs and finds the level won
+    EXPECT_EQ(t->LevelNo, 2);
+}
+
+}  // namespace
+}  // namespace tolvar

@@ -1,0 +1,88 @@
+// Undo takes back the last push, and only while the man has done nothing else since.
+#include <gtest/gtest.h>
+
+#include "fakes/TestGame.h"
+
+namespace tolvar {
+namespace {
+
+using testing::Level;
+using testing::TestGame;
+
+std::string Row1(const Game& g)
+{
+    std::string row;
+    for (int x = 0; x < 10; ++x)
+        row += static_cast<char>('0' + g.Board(x, 1));
+    return row;
+}
+
+struct UndoCase {
+    const char* name;
+    const char* row;
+    const char* moves;     // played before the undos
+    int undos;
+    const char* rowAfter;
+    int manXAfter;
+    int steps;
+    const char* history;
+};
+
+class Undo : public ::testing::TestWithParam<UndoCase> {};
+
+TEST_P(Undo, takesBackExactlyTheLastPush)
+{
+    const UndoCase& c = GetParam();
+    TestGame t({Level({"1111111111", c.row, "1311111111", "1111111111"})});
+    t.Play(c.moves);
+    for (int i = 0; i < c.undos; ++i)
+        t->MenuCommand(MenuId::mnu_Undo);
+    EXPECT_EQ(Row1(*t), c.rowAfter);
+    EXPECT_EQ(t->ManX, c.manXAfter);
+    EXPECT_EQ(t->StepCount, c.steps);
+    EXPECT_EQ(t->MoveHistory, c.history);
+    EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_Undo));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, Undo,
+    ::testing::Values(
+        UndoCase{"pushFromGoalOntoFloor", "1652222221", "9", 1, "1252222221", 1, 0, ""},
+        UndoCase{"pushOntoGoal", "1643222221", "9", 1, "1243222221", 1, 0, ""},
+        UndoCase{"pushThenWalkCannotBeUndone", "1642222221", "97", 1, "1224222221", 1, 2, "97"},
+        UndoCase{"onlyTheSecondOfTwoPushes", "1642222221", "99", 2, "1224222221", 2, 1, "9"},
+        UndoCase{"afterABlockedAttempt", "1642222221", "98", 1, "1242222221", 1, 0, ""}),
+    [](const ::testing::TestParamInfo<UndoCase>& info) { return std::string(info.param.name); });
+
+TEST(UndoTest, theManKeepsTheFacingOfABlockedAttempt)
+{
+    TestGame t({Level({"1111111111", "1642222221", "1311111111", "1111111111"})});
+    t.Play("98");
+    t->MenuCommand(MenuId::mnu_Undo);
+    EXPECT_EQ(t->ManFrame, 4);
+    EXPECT_EQ(t.CellPixel(1, 1), testing::SheetColour(testing::SpriteId, 4, 0));
+    EXPECT_EQ(t.CellPixel(3, 1), testing::SheetColour(testing::ObjId, Floor, 0));
+    EXPECT_EQ(t.desktop.sound.played.back(), "BOXUNDO.WAV");
+}
+
+TEST(UndoTest, lowersAStepCountHeldAtItsLimit)
+{
+    TestGame t({Level({"1111111111", "1642222221", "1311111111", "1111111111"})});
+    t->StepCount = 9999;
+    t.Play("9");
+    t->MenuCommand(MenuId::mnu_Undo);
+    EXPECT_EQ(t->StepCount, 9998);
+}
+
+TEST(UndoTest, aBoxPutBackOnAGoalTurnsIntoABoxOnAGoalAtTheNextGoalFrame)
+{
+    TestGame t({Level({"1111111111", "1652222221", "1311111111", "1111111111"})});
+    t.Play("9");
+    t->MenuCommand(MenuId::mnu_Undo);
+    EXPECT_EQ(t.CellPixel(2, 1), testing::SheetColour(testing::ObjId, Box, 0));
+    t->tmr_Goal_Timer();
+    EXPECT_EQ(t.CellPixel(2, 1), testing::SheetColour(testing::GoalId, t->GoalFrame - 1, 0));
+}
+
+}  // namespace
+}  // namespace tolvar
