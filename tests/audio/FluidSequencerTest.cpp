@@ -1,0 +1,194 @@
+// The music sequencer as the game drives it: the answers to every command,
+// a piece that ends by itself, and the sound that comes out.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <thread>
+
+#include "AudioTestFiles.h"
+#include "audio/FluidSequencer.h"
+
+namespace tolvar::audio {
+namespace {
+
+using test::ScratchDirectory;
+using test::ShortMidi;
+using test::WriteFile;
+
+constexpr int kFramesPerMs = FluidSequencer::kSampleRate / 1000;
+const std::string kUntouched(16, ' ');  // the game's STATUS buffer: 16 spaces
+
+FluidSequencer::Options ManualClock()
+{
+    FluidSequencer::Options options;
+    options.manualClock = true;
+    return options;
+}
+
+double Rms(const std::vector<float>& samples)
+{
+    double sum = 0.0;
+    for (float sample : samples)
+        sum += static_cast<double>(sample) * sample;
+    return samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(samples.size()));
+}
+
+class SequencerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        WriteFile("TOLVAR3.MID", ShortMidi(4));    // half a second
+        WriteFile("TOLVAR2.MID", ShortMidi(16));   // two seconds
+        WriteFile("NOTMIDI.MID", "this is no music at all");
+    }
+
+    int Send(MciPort& port, const std::string& command, std::string& text, int length = 15)
+    {
+        return port.SendString(command, text, length);
+    }
+
+    ScratchDirectory scratch_;
+};
+
+// One step of a session: a command line with its answer, or a stretch of time.
+struct Step {
+    const char* command;  // null: let `renderMs` of music pass instead
+    int renderMs;
+    MciError answer;
+    const char* text;  // what the 16-space buffer holds afterwards; null: untouched
+    int length = 15;
+};
+
+TEST_F(SequencerTest, AnswersEveryCommandOfASession)
+{
+    const Step session[] = {
+        {"OPEN TOLVAR3.MID TYPE SEQUENCER ALIAS SQ1", 0, MciError::None, nullptr},
+        {"OPEN TOLVAR2.MID TYPE SEQUENCER ALIAS SQ2", 0, MciError::None, nullptr},
+        // A missing file opens nothing; every later command for it fails quietly.
+        {"OPEN MISSING.MID TYPE SEQUENCER ALIAS SQ3", 0, MciError::FileNotFound, nullptr},
+        {"PLAY SQ3 FROM 0", 0, MciError::UnknownAlias, nullptr},
+        {"STATUS SQ3 MODE", 0, MciError::UnknownAlias, nullptr},
+        {"STOP SQ3", 0, MciError::UnknownAlias, nullptr},
+        {"CLOSE SQ3", 0, MciError::UnknownAlias, nullptr},
+        // Opened but never started: stopped, and stopping it again succeeds.
+        {"STATUS SQ1 MODE", 0, MciError::None, "stopped"},
+        {"STOP SQ1", 0, MciError::None, nullptr},
+        {"PLAY SQ1 FROM 0", 0, MciError::None, nullptr},
+        {"status sq1 mode", 0, MciError::None, "playing"},
+        {nullptr, 200, MciError::None, nullptr},
+        {"STATUS SQ1 MODE", 0, MciError::None, "playing"},
+        // The half-second piece ends by itself.
+        {nullptr, 600, MciError::None, nullptr},
+        {"STATUS SQ1 MODE", 0, MciError::None, "stopped"},
+        {"STOP SQ1", 0, MciError::None, nullptr},
+        // An ended piece starts again from its beginning.
+        {"PLAY SQ1 FROM 0", 0, MciError::None, nullptr},
+        {"STATUS SQ1 MODE", 0, MciError::None, "playing"},
+        // Starting the other piece silences this one.
+        {"PLAY SQ2 FROM 0", 0, MciError::None, nullptr},
+        {"STATUS SQ1 MODE", 0, MciError::None, "stopped"},
+        {"STATUS SQ2 MODE", 0, MciError::None, "playing"},
+        {nullptr, 600, MciError::None, nullptr},
+        {"STATUS SQ2 MODE", 0, MciError::None, "playing"},
+        {"STOP SQ2", 0, MciError::None, nullptr},
+        {"STATUS SQ2 MODE", 0, MciError::None, "stopped"},
+        // Requests this sequencer does not offer, and an answer too long for the buffer.
+        {"PLAY SQ2 FROM 500", 0, MciError::Unsupported, nullptr},
+        {"STATUS SQ2 LENGTH", 0, MciError::Unsupported, nullptr},
+        {"STATUS SQ2 MODE", 0, MciError::AnswerTooLong, nullptr, 6},
+        {"STATUS SQ2 MODE", 0, MciError::None, "stopped", 7},
+        // Opening: names in use, other device types, files that are no music.
+        {"OPEN TOLVAR2.MID ALIAS sq1", 0, MciError::AliasInUse, nullptr},
+        {"OPEN TOLVAR2.MID TYPE waveaudio ALIAS SQ9", 0, MciError::Unsupported, nullptr},
+        {"OPEN NOTMIDI.MID TYPE SEQUENCER ALIAS SQ9", 0, MciError::NotMidi, nullptr},
+        {"STATUS SQ9 MODE", 0, MciError::UnknownAlias, nullptr},
+        // Malformed lines.
+        {"", 0, MciError::UnknownCommand, nullptr},
+        {"REWIND SQ1", 0, MciError::UnknownCommand, nullptr},
+        {"PLAY SQ1 FROM", 0, MciError::BadSyntax, nullptr},
+        {"STATUS SQ1", 0, MciError::BadSyntax, nullptr},
+        // Closing forgets the alias, which can then be opened again.
+        {"CLOSE SQ1", 0, MciError::None, nullptr},
+        {"STATUS SQ1 MODE", 0, MciError::UnknownAlias, nullptr},
+        {"CLOSE SQ1", 0, MciError::UnknownAlias, nullptr},
+        {"OPEN TOLVAR3.MID TYPE SEQUENCER ALIAS SQ1", 0, MciError::None, nullptr},
+        {"CLOSE ALL", 0, MciError::None, nullptr},
+        {"STATUS SQ2 MODE", 0, MciError::UnknownAlias, nullptr},
+    };
+
+    FluidSequencer sequencer(ManualClock());
+    for (const Step& step : session) {
+        if (!step.command) {
+            sequencer.Render(step.renderMs * kFramesPerMs);
+            continue;
+        }
+        std::string text = kUntouched;
+        EXPECT_EQ(Send(sequencer, step.command, text, step.length), static_cast<int>(step.answer))
+            << step.command;
+        EXPECT_EQ(text, step.text ? step.text : kUntouched) << step.command;
+    }
+}
+
+// The first seven characters, upper-cased, are what the game's watchdog reads.
+TEST_F(SequencerTest, APieceEndsByItselfInRealTimeWithoutASoundCard)
+{
+    testing::internal::CaptureStderr();
+    {
+        FluidSequencer sequencer;
+        std::string text;
+        ASSERT_EQ(Send(sequencer, "OPEN TOLVAR3.MID TYPE SEQUENCER ALIAS SQ1", text), 0);
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_EQ(Send(sequencer, "PLAY SQ1 FROM 0", text), 0);
+        EXPECT_NE(sequencer.CurrentOutput(), FluidSequencer::Output::NotChosen);
+
+        std::string mode = kUntouched;
+        while (std::chrono::steady_clock::now() - start < std::chrono::seconds(5)) {
+            ASSERT_EQ(Send(sequencer, "STATUS SQ1 MODE", mode), 0);
+            if (mode.rfind("stopped", 0) == 0)
+                break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(mode, "stopped");
+        EXPECT_GE(elapsed, std::chrono::milliseconds(400)) << "the piece lasts half a second";
+
+        // Left playing at the end: the sequencer must still shut down.
+        ASSERT_EQ(Send(sequencer, "OPEN TOLVAR2.MID TYPE SEQUENCER ALIAS SQ2", text), 0);
+        ASSERT_EQ(Send(sequencer, "PLAY SQ2 FROM 0", text), 0);
+    }
+    // Neither the synthesiser nor the sound libraries may talk on the terminal.
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST_F(SequencerTest, PlayingRendersAudibleMusicThatStopsWithTheCommand)
+{
+    const FluidSequencer::Options options = ManualClock();
+    if (!std::filesystem::exists(options.soundFont))
+        GTEST_SKIP() << "no SoundFont at " << options.soundFont;
+
+    FluidSequencer sequencer(options);
+    std::string text;
+    ASSERT_EQ(Send(sequencer, "OPEN TOLVAR2.MID TYPE SEQUENCER ALIAS SQ2", text), 0);
+    ASSERT_EQ(Send(sequencer, "PLAY SQ2 FROM 0", text), 0);
+    ASSERT_EQ(sequencer.CurrentOutput(), FluidSequencer::Output::Manual);
+
+    const std::vector<float> music = sequencer.Render(500 * kFramesPerMs);
+    ASSERT_EQ(music.size(), static_cast<std::size_t>(2 * 500 * kFramesPerMs));
+    EXPECT_GT(Rms(music), 0.005);
+
+    // After STOP no note hangs on: once the release has faded, there is silence.
+    ASSERT_EQ(Send(sequencer, "STOP SQ2", text), 0);
+    sequencer.Render(3000 * kFramesPerMs);
+    EXPECT_LT(Rms(sequencer.Render(200 * kFramesPerMs)), 1e-4);
+}
+
+TEST_F(SequencerTest, RenderGivesNothingUnlessTheClockIsManual)
+{
+    FluidSequencer sequencer;
+    EXPECT_TRUE(sequencer.Render(100).empty());
+}
+
+}  // namespace
+}  // namespace tolvar::audio
