@@ -1,0 +1,60 @@
+#include "app/BoardWidget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/KeyTranslation.h"
+#include "core/Game.h"
+
+namespace tolvar {
+
+BoardWidget::BoardWidget(const QImage& client, QWidget* parent) : QWidget(parent), client_(client)
+{
+    setObjectName(QStringLiteral("frm_Main_client"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    // The image covers the client area once the game has sized it; until then the area is black.
+    if (client_.width() < width() || client_.height() < height())
+        painter.fillRect(rect(), Qt::black);
+    painter.drawImage(0, 0, client_);
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* event)
+{
+    // Taken here and only here, so a press never reaches the game twice.
+    event->accept();
+    const VirtualKey key = TranslateKey(*event);
+    Q_EMIT keyPressed(key.code, key.shift);
+}
+
+int GameMouseButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    int shift = 0;
+    if (event->modifiers() & Qt::ShiftModifier)
+        shift |= ShiftKey;
+    if (event->modifiers() & Qt::ControlModifier)
+        shift |= CtrlKey;
+    if (event->modifiers() & Qt::AltModifier)
+        shift |= AltKey;
+    const QPoint at = event->position().toPoint();
+    Q_EMIT mousePressed(GameMouseButton(event->button()), shift, at.x(), at.y());
+}
+
+}  // namespace tolvar

@@ -1,0 +1,7 @@
+#include "app/ChordFilter.h"
+
+namespace tolvar {
+
+void InstallChordFilter(QCoreApplication&) {}
+
+}  // namespace tolvar

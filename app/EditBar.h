@@ -1,0 +1,54 @@
+#pragma once
+// frm_Edit, the editor's tool window: the seven palette buttons and "&Edit",
+// "&Test", "E&xit". It shows what the game's controls say and reports clicks.
+#include <QWidget>
+#include <array>
+
+class QPushButton;
+
+namespace tolvar {
+
+struct Controls;
+
+class EditBar : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 401;
+    static constexpr int ClientHeight = 38;
+    static constexpr int PaletteSize = 7;
+
+    EditBar(unsigned generation, QWidget* parent);
+
+    /// The generation of the game's edit bar this window was built for.
+    unsigned Generation() const { return generation_; }
+    /// Pictures and enabled buttons as in `controls`.
+    void Show(const Controls& controls);
+    /// Closes the window because the game closed the edit bar: no report back.
+    void CloseForGame();
+
+    QPushButton* PaletteButton(int index) const { return palette_[static_cast<std::size_t>(index)]; }
+    QPushButton* EditButton() const { return edit_; }
+    QPushButton* TestButton() const { return test_; }
+    QPushButton* ExitButton() const { return exit_; }
+
+Q_SIGNALS:
+    void objectClicked(int index);
+    void editClicked();
+    void testClicked();
+    void exitClicked();
+    /// The player closed the window with its close box.
+    void closedByPlayer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    unsigned generation_;
+    bool closingForGame_ = false;
+    std::array<QPushButton*, PaletteSize> palette_{};
+    QPushButton* edit_ = nullptr;
+    QPushButton* test_ = nullptr;
+    QPushButton* exit_ = nullptr;
+};
+
+}  // namespace tolvar

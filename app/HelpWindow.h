@@ -1,0 +1,40 @@
+#pragma once
+// The game's help: help/index.html of the game directory in a small browser
+// window of our own, with back, forward and home.
+#include <QPointer>
+#include <QWidget>
+
+#include "core/Services.h"
+
+class QTextBrowser;
+
+namespace tolvar {
+
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpWindow(const QString& indexFile);
+    QTextBrowser* Browser() const { return browser_; }
+
+private:
+    QTextBrowser* browser_ = nullptr;
+};
+
+class HelpViewer : public HelpPort {
+public:
+    explicit HelpViewer(QString gameDir) : gameDir_(std::move(gameDir)) {}
+    ~HelpViewer() override;
+
+    /// help/index.html of the game directory.
+    QString IndexFile() const;
+    void ShowContents() override;
+    void Quit() override;
+
+    HelpWindow* Window() const { return window_; }
+
+private:
+    QString gameDir_;
+    QPointer<HelpWindow> window_;
+};
+
+}  // namespace tolvar

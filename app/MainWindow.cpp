@@ -1,0 +1,208 @@
+#include "app/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/BoardWidget.h"
+#include "app/CounterBox.h"
+#include "app/EditBar.h"
+#include "app/GameMenus.h"
+#include "core/Game.h"
+
+namespace tolvar {
+
+namespace {
+
+void FollowTimer(QTimer& timer, bool enabled, int interval)
+{
+    if (!enabled || interval <= 0) {
+        timer.stop();
+        return;
+    }
+    // Restarted only when something changed, so a running timer keeps its rhythm.
+    if (!timer.isActive() || timer.interval() != interval)
+        timer.start(interval);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Game& game) : game_(game)
+{
+    setObjectName(QStringLiteral("frm_Main"));
+    setWindowTitle(QString::fromLatin1(AppTitle));
+
+    board_ = new BoardWidget(game_.Client, this);
+    board_->setFixedSize(ClientWidthDesigned, ClientHeightDesigned);
+    setCentralWidget(board_);
+
+    level_ = new CounterBox(game_.pic_Level, QStringLiteral("pic_Level"), board_);
+    level_->move(8, 16);
+    step_ = new CounterBox(game_.pic_Step, QStringLiteral("pic_Step"), board_);
+    step_->move(576, 16);
+
+    trace_ = new QPushButton(QStringLiteral("&Trace"), board_);
+    trace_->setObjectName(QStringLiteral("btn_Trace"));
+    trace_->setGeometry(544, 408, 89, 25);
+    trace_->setAutoDefault(true);  // Return presses it when it has the focus, like Space
+    trace_->hide();
+
+    menus_ = new GameMenus(menuBar(), [this](MenuId id) { Run([this, id] { game_.MenuCommand(id); }); });
+
+    goalTimer_.setObjectName(QStringLiteral("tmr_Goal"));
+    spriteTimer_.setObjectName(QStringLiteral("tmr_Sprite"));
+    iconTimer_.setObjectName(QStringLiteral("tmr_Icon"));
+    connect(&goalTimer_, &QTimer::timeout, this, [this] { Run([this] { game_.tmr_Goal_Timer(); }); });
+    connect(&spriteTimer_, &QTimer::timeout, this, [this] { Run([this] { game_.tmr_Sprite_Timer(); }); });
+    connect(&iconTimer_, &QTimer::timeout, this, [this] { Run([this] { game_.tmr_Icon_Timer(); }); });
+
+    connect(board_, &BoardWidget::keyPressed, this, [this](int key, int shift) { Run([=, this] { game_.Form_KeyDown(key, shift); }); });
+    connect(level_, &CounterBox::keyPressed, this, [this](int key, int shift) { Run([=, this] { game_.pic_Level_KeyDown(key, shift); }); });
+    connect(step_, &CounterBox::keyPressed, this, [this](int key, int shift) { Run([=, this] { game_.pic_Step_KeyDown(key, shift); }); });
+    connect(board_, &BoardWidget::mousePressed, this,
+            [this](int button, int shift, int x, int y) { Run([=, this] { game_.Form_MouseDown(button, shift, x, y); }); });
+    connect(trace_, &QPushButton::clicked, this, [this] { Run([this] { game_.btn_Trace_Click(); }); });
+
+    // The window is exactly as big as the menu bar and the board: it cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    board_->setFocus();
+}
+
+template <typename Call>
+void MainWindow::Run(Call call)
+{
+    if (unloaded_)
+        return;
+    call();
+    SyncFromState();
+}
+
+void MainWindow::SyncFromState()
+{
+    if (unloaded_)
+        return;
+    menus_->Show(game_.menus);
+    trace_->setVisible(game_.controls.btn_Trace_Visible);
+    FollowEditBar();
+    FollowTimers();
+    FollowFocus();
+    if (game_.controls.exitRequested && !closing_) {
+        closing_ = true;
+        // Closed from the event loop, not from inside the handler that asked for it.
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
+}
+
+EditBar* MainWindow::EditBarWindow() const { return editBar_.data(); }
+
+void MainWindow::FollowTimers()
+{
+    const Controls& c = game_.controls;
+    FollowTimer(goalTimer_, c.tmr_Goal_Enabled, c.tmr_Goal_Interval);
+    FollowTimer(spriteTimer_, c.tmr_Sprite_Enabled, c.tmr_Sprite_Interval);
+    FollowTimer(iconTimer_, true, c.tmr_Icon_Interval);
+}
+
+void MainWindow::FollowFocus()
+{
+    FocusRequest& request = game_.controls.focus;
+    switch (request) {
+    case FocusRequest::None:
+        return;
+    case FocusRequest::MainWindow:
+        activateWindow();
+        board_->setFocus(Qt::OtherFocusReason);
+        break;
+    case FocusRequest::TraceButton:
+        if (trace_->isVisible())
+            trace_->setFocus(Qt::OtherFocusReason);
+        break;
+    }
+    request = FocusRequest::None;  // done: a request is honoured once
+}
+
+void MainWindow::FollowEditBar()
+{
+    const Controls& c = game_.controls;
+    if (!c.frm_Edit_Open) {
+        if (editBar_)
+            CloseEditBarForGame();
+        return;
+    }
+    // Each opening builds the window afresh, as a new form load would.
+    if (editBar_ && editBar_->Generation() != c.frm_Edit_Generation)
+        CloseEditBarForGame();
+    if (!editBar_)
+        OpenEditBar();
+    editBar_->Show(c);
+}
+
+void MainWindow::OpenEditBar()
+{
+    auto* bar = new EditBar(game_.controls.frm_Edit_Generation, this);
+    editBar_ = bar;
+    connect(bar, &EditBar::objectClicked, this, [this](int index) { Run([=, this] { game_.ssr_Object_Click(index); }); });
+    connect(bar, &EditBar::editClicked, this, [this] { Run([this] { game_.btn_Edit_Click(); }); });
+    connect(bar, &EditBar::testClicked, this, [this] { Run([this] { game_.btn_Test_Click(); }); });
+    connect(bar, &EditBar::exitClicked, this, [this] { Run([this] { game_.btn_Exit_Click(); }); });
+    connect(bar, &EditBar::closedByPlayer, this, [this, bar] {
+        if (editBar_ != bar)
+            return;
+        editBar_ = nullptr;
+        bar->deleteLater();
+        Run([this] { game_.frm_Edit_Form_Unload(); });
+    });
+    bar->Show(game_.controls);
+    bar->show();
+}
+
+void MainWindow::CloseEditBarForGame()
+{
+    EditBar* bar = editBar_;
+    editBar_ = nullptr;
+    bar->CloseForGame();
+    bar->deleteLater();  // we may be inside one of its buttons' handlers
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    minimized_ = isMinimized();
+    // The first show is the window's first resize: the music starts here.
+    Run([this] { game_.Form_Resize(); });
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !shown_)
+        return;
+    const bool minimized = isMinimized();
+    if (minimized == minimized_)
+        return;
+    minimized_ = minimized;
+    Run([this] { game_.Form_Resize(); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (unloaded_)
+        return;
+    closing_ = true;
+    goalTimer_.stop();
+    spriteTimer_.stop();
+    iconTimer_.stop();
+    if (editBar_)
+        CloseEditBarForGame();
+    game_.Form_Unload();
+    unloaded_ = true;
+    QCoreApplication::quit();
+}
+
+}  // namespace tolvar

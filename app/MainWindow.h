@@ -1,0 +1,69 @@
+#pragma once
+// frm_Main: the board, the two counters, the "&Trace" button, the menus and the
+// timers. It holds no state of the game's: after every call into the game,
+// SyncFromState() makes the widgets follow the game's menus and controls.
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+class QPushButton;
+
+namespace tolvar {
+
+class BoardWidget;
+class CounterBox;
+class EditBar;
+class Game;
+class GameMenus;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Game& game);
+
+    /// Menus, trace button, edit bar, timers, focus and exit as the game's state says.
+    void SyncFromState();
+
+    BoardWidget* Board() const { return board_; }
+    CounterBox* LevelCounter() const { return level_; }
+    CounterBox* StepCounter() const { return step_; }
+    QPushButton* TraceButton() const { return trace_; }
+    GameMenus* Menus() const { return menus_; }
+    EditBar* EditBarWindow() const;
+    QTimer* GoalTimer() { return &goalTimer_; }
+    QTimer* SpriteTimer() { return &spriteTimer_; }
+    QTimer* IconTimer() { return &iconTimer_; }
+    /// True once the game's unload ran.
+    bool Unloaded() const { return unloaded_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    template <typename Call>
+    void Run(Call call);
+    void FollowEditBar();
+    void OpenEditBar();
+    void CloseEditBarForGame();
+    void FollowTimers();
+    void FollowFocus();
+
+    Game& game_;
+    BoardWidget* board_ = nullptr;
+    CounterBox* level_ = nullptr;
+    CounterBox* step_ = nullptr;
+    QPushButton* trace_ = nullptr;
+    GameMenus* menus_ = nullptr;
+    QPointer<EditBar> editBar_;
+    QTimer goalTimer_;
+    QTimer spriteTimer_;
+    QTimer iconTimer_;
+    bool shown_ = false;
+    bool minimized_ = false;
+    bool closing_ = false;
+    bool unloaded_ = false;
+};
+
+}  // namespace tolvar

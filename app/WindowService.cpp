@@ -1,0 +1,29 @@
+#include "app/WindowService.h"
+
+#include "app/BoardWidget.h"
+#include "app/CounterBox.h"
+#include "app/MainWindow.h"
+#include "core/Game.h"
+
+namespace tolvar {
+
+int WindowService::ClientWidth() const { return window_ ? window_->Board()->width() : ClientWidthDesigned; }
+
+int WindowService::ClientHeight() const { return window_ ? window_->Board()->height() : ClientHeightDesigned; }
+
+bool WindowService::IsMinimized() const { return window_ && window_->isMinimized(); }
+
+void WindowService::Refresh()
+{
+    if (window_)
+        window_->Board()->update();
+}
+
+void WindowService::RefreshCounter(Counter which)
+{
+    if (!window_)
+        return;
+    (which == Counter::Level ? window_->LevelCounter() : window_->StepCounter())->update();
+}
+
+}  // namespace tolvar

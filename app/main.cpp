@@ -1,0 +1,60 @@
+// TOLVAR: the program starts here. The game directory is the current directory.
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+
+#include "app/AudioBackend.h"
+#include "app/ChordFilter.h"
+#include "app/DesktopShell.h"
+#include "app/HelpWindow.h"
+#include "app/IniSettings.h"
+#include "app/InstanceLock.h"
+#include "app/MainWindow.h"
+#include "app/QtDialogs.h"
+#include "app/ScreenPlacement.h"
+#include "app/WindowService.h"
+#include "core/Game.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tolvar"));
+    const QString gameDir = QDir::currentPath();
+    QApplication::setWindowIcon(QIcon(gameDir + QStringLiteral("/tolvar.png")));
+    tolvar::InstallChordFilter(app);
+
+    tolvar::QtDialogs dialogs;
+    tolvar::AudioBackend audio = tolvar::MakeAudioBackend(gameDir.toStdString());
+    tolvar::HelpViewer help(gameDir);
+    tolvar::DesktopShell shell;
+    tolvar::IniSettings settings(tolvar::IniSettings::DefaultPath());
+    tolvar::WindowService window;
+    tolvar::InstanceLock instance(tolvar::InstanceLock::DefaultPath());
+
+    tolvar::Services services;
+    services.dialogs = &dialogs;
+    services.sound = audio.sound.get();
+    services.mci = audio.mci.get();
+    services.help = &help;
+    services.shell = &shell;
+    services.settings = &settings;
+    services.window = &window;
+    services.instance = &instance;
+
+    tolvar::Game game(services);
+    tolvar::MainWindow mainWindow(game);
+    window.Attach(&mainWindow);
+    dialogs.AttachGame(&game);
+    dialogs.AttachWindow(&mainWindow);
+    dialogs.SetAfterCall([&mainWindow] { mainWindow.SyncFromState(); });
+
+    // Start-up shows the about box itself and ends early for a second copy or a missing level set.
+    if (!game.Form_Load(gameDir.toStdString()))
+        return 0;
+
+    mainWindow.SyncFromState();
+    mainWindow.adjustSize();
+    tolvar::CentreOnScreen(&mainWindow);
+    mainWindow.show();
+    return QApplication::exec();
+}
