@@ -1,0 +1,272 @@
+// The level editor: drawing with the mouse, checking, test play and saving.
+#include <gtest/gtest.h>
+
+#include "fakes/TestGame.h"
+
+namespace tolvar {
+namespace {
+
+using testing::Level;
+using testing::ReadFile;
+using testing::TestGame;
+
+const std::string Small = Level({"11111", "16231", "11111"});
+
+/// Clicks the middle of board cell (x, y) with palette object `object`.
+void Place(Game& g, int object, int x, int y)
+{
+    g.ssr_Object_Click(object);
+    g.Form_MouseDown(1, 0, x * 32 + 16, y * 32 + 16);
+}
+
+/// Draws a closed room with one box and one goal, the man left where he starts (9, 6).
+void DrawSmallRoom(Game& g)
+{
+    for (int x = 7; x <= 12; ++x) {
+        Place(g, Wall, x, 5);
+        Place(g, Wall, x, 7);
+    }
+    Place(g, Wall, 7, 6);
+    Place(g, Wall, 12, 6);
+    Place(g, Floor, 8, 6);
+    Place(g, Box, 10, 6);
+    Place(g, Goal, 11, 6);
+}
+
+TEST(Editor, enteringGivesAnEmptyBoardWithTheManInTheMiddle)
+{
+    TestGame t({Small});
+    t.desktop.settings.values["SelfLevel"] = "4";
+    t->MenuCommand(MenuId::mnu_Edit);
+    EXPECT_EQ(t->GameMode, ModeEditNew);
+    EXPECT_EQ(t->LevelKind, KindNew);
+    EXPECT_EQ(t->Board(9, 6), ManStart);
+    EXPECT_EQ(t->EditBoard(9, 6), ManStart);
+    EXPECT_EQ(t->Board(1, 1), Outside);
+    EXPECT_EQ(t->EditObject, Wall);
+    EXPECT_TRUE(t->controls.frm_Edit_Open);
+    EXPECT_FALSE(t->controls.btn_Edit_Enabled);
+    EXPECT_TRUE(t->controls.btn_Test_Enabled);
+    EXPECT_TRUE(t->menus.Checked(MenuId::mnu_DisBanner));
+    EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_SelectScenery));
+    EXPECT_EQ(t->pic_Level.pixel(39 + 6, 11), testing::DigitColour(5, 1));  // SelfLevel + 1
+    EXPECT_EQ(t.CellPixel(3, 3), qRgb(0, 0, 0));  // Night paints the whole window black
+}
+
+TEST(Editor, thePaletteShowsWhatAClickDrawsAndAnAnimatedBoxOnAGoal)
+{
+    TestGame t({Small});
+    t->Scenery = 2;
+    t->Character = 1;
+    t->MenuCommand(MenuId::mnu_Edit);
+    const auto colourOf = [&](int i) { return t->controls.ssr_Object[i].pixel(16, 16); };
+    EXPECT_EQ(colourOf(0), qRgb(0, 0, 0));
+    EXPECT_EQ(colourOf(1), testing::SheetColour(testing::ObjId, 1, 2));
+    EXPECT_EQ(colourOf(4), testing::SheetColour(testing::ObjId, 4, 2));
+    EXPECT_EQ(colourOf(5), testing::SheetColour(testing::GoalId, 2, 2));
+    EXPECT_EQ(colourOf(6), testing::SheetColour(testing::ObjId, 7, 2));
+}
+
+TEST(Editor, placingTheManElsewhereLeavesFloorWhereHeStood)
+{
+    TestGame t({Small});
+    t->MenuCommand(MenuId::mnu_Edit);
+    Place(*t, ManStart, 3, 3);
+    EXPECT_EQ(t->Board(9, 6), Floor);
+    EXPECT_EQ(t->EditBoard(9, 6), Floor);
+    EXPECT_EQ(t.CellPixel(9, 6), testing::SheetColour(testing::ObjId, Floor, 0));
+    EXPECT_EQ(t->ManX, 3);
+    EXPECT_TRUE(t->controls.tmr_Sprite_Enabled);
+}
+
+TEST(Editor, overwritingTheManRemovesHimForGood)
+{
+    TestGame t({Small});
+    t->MenuCommand(MenuId::mnu_Edit);
+    Place(*t, Wall, 9, 6);
+    EXPECT_FALSE(t->controls.tmr_Sprite_Enabled);
+    Place(*t, ManStart, 3, 3);
+    EXPECT_EQ(t->Board(9, 6), Wall);  // no floor appears at the old cell
+}
+
+TEST(Editor, theManOnAGoalReplacesTheGoal)
+{
+    TestGame t({Small});
+    t->MenuCommand(MenuId::mnu_Edit);
+    Place(*t, Goal, 4, 4);
+    Place(*t, ManStart, 4, 4);
+    EXPECT_EQ(t->EditBoard(4, 4), ManStart);
+}
+
+TEST(Editor, aClickOutsideTheBoardIsRefusedAndChangesNothing)
+{
+    TestGame t({Small});
+    t.desktop.window.width = 800;
+    t.desktop.window.height = 600;
+    t->ResizeSurfaces(800, 600);
+    t->ShowLevel();  // the board moves right and down by two cells
+    t->MenuCommand(MenuId::mnu_Edit);
+    const Grid before = t->Board;
+    t->Form_MouseDown(2, 0, 10, 10);
+    EXPECT_EQ(t.desktop.dialogs.messages.back().text, "Invalid position!");
+    EXPECT_EQ(t.desktop.sound.played.back(), "BOXUNDO.WAV");
+    EXPECT_EQ(t->Board, before);
+}
+
+TEST(Editor, clicksOutsideTheEditingModesDoNothing)
+{
+    TestGame t({Small});
+    const Grid before = t->Board;
+    t->Form_MouseDown(1, 0, 16, 16);
+    EXPECT_EQ(t->Board, before);
+    EXPECT_TRUE(t.desktop.dialogs.messages.empty());
+}
+
+TEST(Validation, reportsAMissingManAndUnequalCountsInThatOrder)
+{
+    TestGame t({Small});
+    t->MenuCommand(MenuId::mnu_Edit);
+    Place(*t, Goal, 2, 2);
+    Place(*t, BoxOnGoal, 4, 2);  // one goal and one box
+    Place(*t, Box, 5, 2);
+    EXPECT_TRUE(t->ValidateLevel());
+    Place(*t, Goal, 6, 2);
+    Place(*t, Wall, 9, 6);  // the man is gone
+    t.desktop.dialogs.messages.clear();
+    t->btn_Test_Click();
+    EXPECT_EQ(t.desktop.dialogs.texts(), (std::vector<std::string>{"Please set the initial position of the man!",
+                                                                  "Total objects are not equal to total goals!"}));
+    EXPECT_EQ(t->GameMode, ModeEditNew);
+    EXPECT_EQ(t->GoalCount, 3);
+    EXPECT_EQ(t->BoxCount, 2);
+}
+
+TEST(Validation, aLevelWithoutBoxesAndGoalsPassesButCannotBeWon)
+{
+    TestGame t({Small});
+    t->MenuCommand(MenuId::mnu_Edit);
+    Place(*t, Floor, 10, 6);
+    t->btn_Test_Click();
+    EXPECT_EQ(t->GameMode, ModeTestPlay);
+    t.Play("9");
+    EXPECT_EQ(t->GameMode, ModeTestPlay);
+}
+
+TEST(TestPlay, winningRecordsTheSolutionUnderTheNumberSavingWillGive)
+{
+    TestGame t({Small});
+    t.desktop.settings.values["SelfLevel"] = "4";
+    t->MenuCommand(MenuId::mnu_Edit);
+    DrawSmallRoom(*t);
+    t->btn_Test_Click();
+    EXPECT_EQ(t->controls.focus, FocusRequest::MainWindow);
+    EXPECT_FALSE(t->controls.btn_Test_Enabled);
+    t.Play("9");
+    EXPECT_EQ(t.desktop.dialogs.messages.back().text, "Test over!");
+    EXPECT_EQ(t->GameMode, ModeTestOver);
+    EXPECT_EQ(ReadFile(t.dir.file("selfsol.5")), "9");
+    t.Play("7");  // keys are locked after the test
+    EXPECT_EQ(t->StepCount, 1);
+}
+
+TEST(TestPlay, editBringsBackTheDrawingAsItWas)
+{
+    TestGame t({Small});
+    t->MenuCommand(MenuId::mnu_Edit);
+    DrawSmallRoom(*t);
+    t->btn_Test_Click();
+    t.Play("9");
+    t->btn_Edit_Click();
+    EXPECT_EQ(t->GameMode, ModeEditNew);
+    EXPECT_EQ(t->Board, t->EditBoard);
+    EXPECT_EQ(t->Board(9, 6), ManStart);
+    EXPECT_EQ(t->ManX, 9);
+    EXPECT_EQ(t->StepCount, 0);
+    EXPECT_TRUE(t->controls.btn_Test_Enabled);
+    EXPECT_FALSE(t->controls.btn_Edit_Enabled);
+}
+
+TEST(Saving, aNewLevelBecomesTheNextSelfEditedLevel)
+{
+    TestGame t({Small});
+    t.desktop.settings.values["SelfLevel"] = "4";
+    t->MenuCommand(MenuId::mnu_Edit);
+    DrawSmallRoom(*t);
+    t->btn_Test_Click();
+    t.Play("9");  // the test moves the box; the drawing is what is saved
+    t->btn_Exit_Click();
+    EXPECT_EQ(t.desktop.dialogs.messages.back().text, "Save the edited level?");
+    EXPECT_EQ(t.desktop.settings.values["SelfLevel"], "5");
+    const std::string saved = ReadFile(t.dir.file("self.5"));
+    ASSERT_EQ(saved.size(), 280u);
+    EXPECT_EQ(saved[129], '6');  // (9, 6) is byte 6 * 20 + 9 + 1 = 130, counting from 1
+    EXPECT_EQ(saved[130], '4');
+    EXPECT_EQ(saved[131], '3');
+    EXPECT_EQ(t->GameMode, ModeEditorLeft);
+    EXPECT_FALSE(t->controls.frm_Edit_Open);
+    EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_DisBanner));
+}
+
+TEST(Saving, answeringNoWritesNothing)
+{
+    TestGame t({Small});
+    t->MenuCommand(MenuId::mnu_Edit);
+    t.desktop.dialogs.answers.push_back(MsgAnswer::No);
+    t->btn_Exit_Click();
+    EXPECT_EQ(t->GameMode, ModeEditorLeft);
+    EXPECT_EQ(t.desktop.settings.writes, 0);
+    EXPECT_FALSE(std::filesystem::exists(t.dir.file("self.1")));
+}
+
+TEST(Saving, anInvalidLevelStaysInTheEditor)
+{
+    TestGame t({Small});
+    t->MenuCommand(MenuId::mnu_Edit);
+    Place(*t, Box, 3, 3);
+    t->btn_Exit_Click();
+    EXPECT_EQ(t->GameMode, ModeEditNew);
+    EXPECT_EQ(t.desktop.settings.writes, 0);
+}
+
+TEST(Saving, aLevelThatCannotBeWrittenIsReportedAndNotCounted)
+{
+    TestGame t({Small});
+    t.desktop.settings.values["SelfLevel"] = "2";
+    t->MenuCommand(MenuId::mnu_Edit);
+    std::filesystem::create_directory(t.dir.file("self.3"));  // stands where the file should go
+    t->btn_Exit_Click();
+    EXPECT_EQ(t.desktop.dialogs.messages.back().style, MsgStyle::OkCritical);
+    EXPECT_EQ(t.desktop.settings.values["SelfLevel"], "2");
+    EXPECT_EQ(t->GameMode, ModeEditNew);  // the drawing is still there to save again
+    EXPECT_TRUE(t->controls.frm_Edit_Open);
+}
+
+TEST(EditBar, displayEditBarOpensAndClosesTheBar)
+{
+    TestGame t({Small});
+    t->MenuCommand(MenuId::mnu_Edit);
+    const unsigned generation = t->controls.frm_Edit_Generation;
+    t->MenuCommand(MenuId::mnu_DisBanner);
+    EXPECT_FALSE(t->controls.frm_Edit_Open);
+    EXPECT_FALSE(t->menus.Checked(MenuId::mnu_DisBanner));
+    Place(*t, Wall, 2, 2);  // clicks still edit without the bar
+    EXPECT_EQ(t->Board(2, 2), Wall);
+    t->MenuCommand(MenuId::mnu_DisBanner);
+    EXPECT_TRUE(t->controls.frm_Edit_Open);
+    EXPECT_GT(t->controls.frm_Edit_Generation, generation);
+    t->frm_Edit_Form_Unload();  // the player closes the bar
+    EXPECT_FALSE(t->menus.Checked(MenuId::mnu_DisBanner));
+}
+
+TEST(EditBar, showingALevelClosesTheBarAndDiscardsTheDrawing)
+{
+    TestGame t({Small});
+    t->MenuCommand(MenuId::mnu_Edit);
+    t->MenuCommand(MenuId::mnu_NewGame);
+    EXPECT_FALSE(t->controls.frm_Edit_Open);
+    EXPECT_EQ(t->GameMode, ModePlaySet);
+    EXPECT_TRUE(t.desktop.dialogs.messages.empty());
+}
+
+}  // namespace
+}  // namespace tolvar
