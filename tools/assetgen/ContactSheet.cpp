@@ -1,0 +1,150 @@
+#include "ContactSheet.h"
+
+#include "AboutPictures.h"
+#include "BoardSheets.h"
+#include "CharacterSprites.h"
+#include "Decoration.h"
+#include "DigitSheet.h"
+#include "Fonts.h"
+#include "IconArt.h"
+#include "PixelArt.h"
+#include "SceneryTiles.h"
+
+#include <QPainter>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace assetgen {
+namespace {
+
+// A level in the game's cell codes, 6 marking the man.
+const std::vector<std::string> SampleLevel{
+    "00000000000000000000", "01111111000011111110", "01222221111112222210", "01242422222222424210",
+    "01223222111122232210", "01112221100012222110", "00012221000012221000", "00012521111112521000",
+    "01112222222222222110", "01232242262242222310", "01222111122221112210", "01111100111111011110",
+    "00000000000000000000", "00000000000000000000",
+};
+
+const std::vector<std::string> MiniLevel{
+    "0111110", "1222321", "1245261", "1232221", "0111110",
+};
+
+QImage cellFor(char code, int scenery, int character, int background)
+{
+    switch (code) {
+    case '1': return wallTile(scenery);
+    case '2': return floorTile(scenery);
+    case '3': return goalTile(scenery);
+    case '4': return boxTile(scenery);
+    case '5': return boxOnGoalTile(scenery, 2);
+    case '6': return characterOnFloor(floorTile(scenery), character, Facing::Down, 0);
+    default: return background == 0 ? newCell(Qt::black) : backgroundTile(background);
+    }
+}
+
+QImage board(const std::vector<std::string>& rows, int width, int height, int scenery, int character,
+             int background)
+{
+    QImage img = newImage(width, height, Qt::black);
+    for (int y = 0; y * 32 < height; ++y)
+        for (int x = 0; x * 32 < width; ++x) {
+            const char code = (y < int(rows.size()) && x < int(rows[y].size())) ? rows[y][x] : '0';
+            copyInto(img, cellFor(code, scenery, character, background), x * 32, y * 32);
+        }
+    return img;
+}
+
+// The overlay as the game lays it: mask AND, then picture OR.
+void overlay(QImage& target, const Decoration& deco)
+{
+    for (int y = 0; y < target.height() && y < deco.mask.height(); ++y)
+        for (int x = 0; x < target.width() && x < deco.mask.width(); ++x) {
+            const QRgb under = target.pixel(x, y) & deco.mask.pixel(x, y);
+            target.setPixel(x, y, (under | deco.picture.pixel(x, y)) | 0xff000000u);
+        }
+}
+
+class Sheet {
+public:
+    Sheet(int width, int height)
+        : img(newImage(width, height, QColor(52, 54, 60)))
+        , painter(&img)
+    {
+        painter.setFont(fontFor(Face::SansBold, 16));
+        painter.setPen(QColor(236, 236, 240));
+    }
+
+    void label(int x, int y, const QString& text) { painter.drawText(x, y, text); }
+    void place(const QImage& picture, int x, int y) { painter.drawImage(x, y, picture); }
+    QImage finish()
+    {
+        painter.end();
+        return img;
+    }
+
+private:
+    QImage img;
+    QPainter painter;
+};
+
+} // namespace
+
+QImage contactSheet()
+{
+    for (const auto& row : SampleLevel)
+        if (row.size() != 20)
+            throw std::runtime_error("sample level row is not 20 cells wide");
+
+    Sheet sheet(2040, 3020);
+    int y = 30;
+    sheet.label(20, y, "obj.png x2");
+    sheet.label(560, y, "goal.png x2");
+    sheet.label(840, y, "number.png x3");
+    sheet.label(1260, y, "sprite.png x2");
+    sheet.place(enlarged(objectSheet(), 2), 20, y + 10);
+    sheet.place(enlarged(goalSheet(), 2), 560, y + 10);
+    sheet.place(enlarged(digitSheet(), 3), 840, y + 10);
+    sheet.place(enlarged(spriteSheet(), 2), 1260, y + 10);
+    int iconX = 840;
+    for (const int size : IconSizes) {
+        sheet.place(iconImage(size), iconX, y + 260);
+        iconX += size + 12;
+    }
+    sheet.label(840, y + 560, "about box");
+    sheet.place(aboutBoxPreview(characterOnFloor(floorTile(0), 0, Facing::Down, 0)), 840, y + 570);
+
+    // Every scenery with both characters on all three backgrounds.
+    y = 960;
+    const char* backgrounds[3] = {"Night", "Blue", "Green"};
+    for (int s = 0; s < SceneryCount; ++s)
+        for (int b = 0; b < 3; ++b)
+            for (int c = 0; c < 2; ++c) {
+                const int x = 20 + (b * 2 + c) * 236;
+                const int top = y + s * 176;
+                if (s == 0)
+                    sheet.label(x, y - 8, QString("%1, %2").arg(backgrounds[b], c == 0 ? "Zobzob" : "Pimpim"));
+                sheet.place(board(MiniLevel, 224, 160, s, c, b), x, top);
+            }
+    for (int s = 0; s < SceneryCount; ++s)
+        sheet.label(1440, y + s * 176 + 80, QString("Scenery %1: %2").arg(s + 1).arg(sceneryLook(s).name));
+
+    // The decoration over whole boards.
+    y = 2220;
+    const Decoration deco = decoration();
+    const int sceneries[2] = {0, 5};
+    for (int i = 0; i < 2; ++i) {
+        QImage b = board(SampleLevel, DecorationWidth, ClientHeight, sceneries[i], i, i + 1);
+        overlay(b, deco);
+        sheet.place(b, 20 + i * 680, y + 10);
+    }
+    sheet.label(20, y, "decoration over a board (Blue background, Brick) and (Green background, Metal)");
+    QImage night = board(SampleLevel, DecorationWidth, ClientHeight, 6, 0, 0);
+    overlay(night, deco);
+    sheet.place(night.copy(0, 0, 640, 200), 1380, y + 10);
+    sheet.label(1380, y, "Night, Jungle (top)");
+    return sheet.finish();
+}
+
+} // namespace assetgen

@@ -1,0 +1,13 @@
+#pragma once
+// Pictures for the help pages.
+
+#include "AboutPictures.h"
+
+#include <vector>
+
+namespace assetgen {
+
+/// objects.png, sceneries.png and characters.png for the help folder.
+std::vector<NamedPicture> helpPictures();
+
+} // namespace assetgen

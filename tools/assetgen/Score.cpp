@@ -1,0 +1,138 @@
+#include "Score.h"
+
+#include "PixelArt.h"
+
+#include <cmath>
+#include <sstream>
+#include <stdexcept>
+
+namespace assetgen {
+namespace {
+
+std::uint32_t tickOf(double beat)
+{
+    return std::uint32_t(std::lround(beat * TicksPerBeat));
+}
+
+int pitchClassNamed(const std::string& name, std::size_t& used)
+{
+    static const int Naturals[7] = {9, 11, 0, 2, 4, 5, 7}; // A..G
+    if (name.empty() || name[0] < 'A' || name[0] > 'G')
+        throw std::runtime_error("not a note name: " + name);
+    int pc = Naturals[name[0] - 'A'];
+    used = 1;
+    if (name.size() > 1 && name[1] == '#') {
+        ++pc;
+        used = 2;
+    } else if (name.size() > 1 && name[1] == 'b') {
+        --pc;
+        used = 2;
+    }
+    return (pc + 12) % 12;
+}
+
+} // namespace
+
+int keyNamed(const std::string& name)
+{
+    std::size_t used = 0;
+    const int pc = pitchClassNamed(name, used);
+    const int octave = std::stoi(name.substr(used));
+    return (octave + 1) * 12 + pc;
+}
+
+Chord chordNamed(const std::string& name, int shift)
+{
+    std::size_t used = 0;
+    Chord c;
+    c.root = (pitchClassNamed(name, used) + shift + 120) % 12;
+    const std::string kind = name.substr(used);
+    if (kind.empty())
+        c.tones = {0, 4, 7};
+    else if (kind == "m")
+        c.tones = {0, 3, 7};
+    else if (kind == "7")
+        c.tones = {0, 4, 7, 10};
+    else if (kind == "m7")
+        c.tones = {0, 3, 7, 10};
+    else if (kind == "maj7")
+        c.tones = {0, 4, 7, 11};
+    else if (kind == "sus4")
+        c.tones = {0, 5, 7};
+    else if (kind == "add9")
+        c.tones = {0, 4, 7, 14};
+    else
+        throw std::runtime_error("unknown chord: " + name);
+    return c;
+}
+
+int keyAbove(int pitchClass, int low)
+{
+    int key = low - (low % 12) + pitchClass;
+    while (key < low)
+        key += 12;
+    return key;
+}
+
+Score::Score(const QString& title, double beatsPerMinute)
+    : conductor(title)
+{
+    conductor.timeSignature(0, 4, 4);
+    conductor.tempo(0, beatsPerMinute);
+}
+
+int Score::addPart(const QString& name, int channel, int program, int volume, int pan, int reverb)
+{
+    MidiTrack t(name);
+    if (channel != DrumChannel)
+        t.program(0, channel, program - 1);
+    t.controller(0, channel, 7, volume);
+    t.controller(0, channel, 10, pan);
+    t.controller(0, channel, 91, reverb);
+    parts.push_back(std::move(t));
+    channels.push_back(channel);
+    return int(parts.size()) - 1;
+}
+
+void Score::note(int part, double beat, double length, int key, int velocity)
+{
+    // A touch of unevenness so the parts breathe, the same on every run.
+    const int humanise = int(hashOf(int(tickOf(beat)), key, part) % 9) - 4;
+    parts.at(part).note(tickOf(beat), tickOf(length), channels.at(part), key, velocity + humanise);
+}
+
+double Score::melody(int part, double beat, const std::string& text, int transpose, int velocity, double legato)
+{
+    std::istringstream words(text);
+    std::string word;
+    while (words >> word) {
+        if (word == "|")
+            continue; // bar lines are for the reader
+        const auto colon = word.find(':');
+        if (colon == std::string::npos)
+            throw std::runtime_error("melody word without length: " + word);
+        const double length = std::stod(word.substr(colon + 1));
+        const std::string pitch = word.substr(0, colon);
+        if (pitch != "r")
+            note(part, beat, length * legato, keyNamed(pitch) + transpose, velocity);
+        beat += length;
+    }
+    return beat;
+}
+
+void Score::tempoAt(double beat, double beatsPerMinute)
+{
+    conductor.tempo(tickOf(beat), beatsPerMinute);
+}
+
+QByteArray Score::midi(double endBeat) const
+{
+    std::vector<MidiTrack> all{conductor};
+    all.insert(all.end(), parts.begin(), parts.end());
+    std::uint32_t end = tickOf(endBeat);
+    for (const MidiTrack& t : all)
+        end = std::max(end, t.lastTick());
+    return midiFile(all, TicksPerBeat, end);
+}
+
+} // namespace assetgen
