@@ -211,6 +211,10 @@ SolveResult Search::run() {
 
     std::uint32_t goalNode = NodeStore::None;
     while (!open_.empty() && goalNode == NodeStore::None) {
+        if (limits_.nodes != 0 && nodes_.size() >= limits_.nodes) {
+            result.reason = "position limit reached";
+            break;
+        }
         if ((result.expanded & 1023) == 0 && overLimit(result)) break;
         std::uint16_t queuedPushes = 0;
         const std::uint32_t id = open_.pop(queuedPushes);

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "ExhaustiveSearch.h"
+#include "TestLevels.h"
+#include "solver/Matching.h"
+#include "solver/Replay.h"
+#include "solver/Solver.h"
+
+namespace tolvar::solver {
+namespace {
+
+using testing::FewestPushes;
+using testing::LevelOf;
+using testing::MovesWin;
+
+struct KnownLevel {
+    const char* name;
+    std::vector<std::string> rows;
+    int pushes;
+};
+
+// Small levels whose fewest pushes can be counted by hand.
+const std::vector<KnownLevel> KnownLevels = {
+    {"OnePushRight", {"#####", "#@$.#", "#####"}, 1},
+    {"TwoPushesDownAWall", {"#####", "#@  #", "#$  #", "#   #", "#.  #", "#####"}, 2},
+    {"PushRoundACorner", {"#####", "#@  #", "# $ #", "#  .#", "#####"}, 2},
+    {"AlreadyWon", {"#####", "#@* #", "#####"}, 0},
+    {"PushDownBetweenPillars", {"#######", "#  @  #", "# #$# #", "#  .  #", "#######"}, 1},
+    {"TwoBoxesStraightDown", {"######", "#@   #", "# $$ #", "# .. #", "######"}, 2},
+};
+
+void PrintTo(const KnownLevel& level, std::ostream* out) { *out << level.name; }
+
+class KnownLevelTest : public ::testing::TestWithParam<KnownLevel> {};
+
+// The solver finds the fewest pushes and moves that really win.
+TEST_P(KnownLevelTest, SolvesWithTheFewestPushes) {
+    const Level level = LevelOf(GetParam().rows);
+    const auto result = Solve(level);
+    ASSERT_EQ(result.status, SolveStatus::Solved) << result.reason;
+    EXPECT_EQ(result.pushes, GetParam().pushes);
+    EXPECT_TRUE(MovesWin(level, result.moves)) << result.moves;
+    EXPECT_EQ(Replay(level, result.moves).pushes, result.pushes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, KnownLevelTest, ::testing::ValuesIn(KnownLevels),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct HopelessLevel {
+    const char* name;
+    std::vector<std::string> rows;
+};
+
+// Each of these can never be won; the solver must prove it, not just give up.
+const std::vector<HopelessLevel> HopelessLevels = {
+    {"BoxInACorner", {"#####", "#$  #", "#  .#", "# @ #", "#####"}},
+    {"TwoBoxesSideBySideOnAWall", {"######", "#$$  #", "#  ..#", "#@   #", "######"}},
+    {"SquareOfBoxes", {"#######", "#     #", "# $$  #", "# $$@ #", "#  .. #", "#  .. #", "#######"}},
+    {"GoalOutOfReach", {"#######", "#@ $  #", "#######", "#  .  #", "#######"}},
+    {"MoreGoalsThanBoxes", {"######", "#@$..#", "######"}},
+    {"NoGoal", {"#####", "#@$ #", "#####"}},
+    {"NoMan", {"#####", "# $.#", "#####"}},
+    {"BoxOnAWallItCannotLeave", {"######", "# $  #", "#    #", "#@  .#", "######"}},
+    {"TwoBoxesInACorridor", {"########", "#@$$ ..#", "########"}},
+};
+
+void PrintTo(const HopelessLevel& level, std::ostream* out) { *out << level.name; }
+
+class HopelessLevelTest : public ::testing::TestWithParam<HopelessLevel> {};
+
+TEST_P(HopelessLevelTest, IsProvenUnsolvable) {
+    const auto result = Solve(LevelOf(GetParam().rows));
+    EXPECT_EQ(result.status, SolveStatus::Unsolvable) << result.reason;
+    EXPECT_TRUE(result.moves.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, HopelessLevelTest, ::testing::ValuesIn(HopelessLevels),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A search cut short by its limit says so and never claims the level unsolvable.
+TEST(SolverLimits, GivesUpWhenThePositionLimitIsReached) {
+    const Level level = LevelOf({"#########", "#@      #", "# $ $ $ #", "#  ...  #", "# $ .   #", "#########"});
+    SolveLimits limits;
+    limits.nodes = 5;
+    const auto result = Solve(level, limits);
+    EXPECT_EQ(result.status, SolveStatus::GaveUp);
+    EXPECT_FALSE(result.reason.empty());
+    EXPECT_EQ(Solve(level).status, SolveStatus::Solved);
+}
+
+TEST(SolverLimits, GivesUpWhenTheMemoryBudgetIsTooSmall) {
+    const Level level = LevelOf({"#########", "#@      #", "# $ $ $ #", "#  ...  #", "# $ .   #", "#########"});
+    SolveLimits limits;
+    limits.memoryBytes = 1000;
+    EXPECT_EQ(Solve(level, limits).status, SolveStatus::GaveUp);
+}
+
+// Extra boxes need not all reach goals: the game wins when every goal is filled.
+TEST(SolverRules, ASpareBoxMayStayInACorner) {
+    const Level level = LevelOf({"######", "#$   #", "# $. #", "#@   #", "######"});
+    const auto result = Solve(level);
+    ASSERT_EQ(result.status, SolveStatus::Solved);
+    EXPECT_EQ(result.pushes, 1);
+    EXPECT_TRUE(MovesWin(level, result.moves));
+}
+
+// Moves that leave the grid block: a level open at the edge is played as the game plays it.
+TEST(SolverRules, TheGridEdgeBlocksLikeAWall) {
+    Level level;
+    level(0, 0) = Man;
+    level(1, 0) = Box;
+    level(2, 0) = Goal;
+    const auto result = Solve(level);
+    ASSERT_EQ(result.status, SolveStatus::Solved);
+    EXPECT_EQ(result.moves, "9");
+}
+
+// Dead squares, frozen boxes and the bound must never cut off a solution, and
+// the pushes found must be the fewest: compare with the plain search on many
+// small random boards, solvable and not.
+TEST(SolverCrossCheck, AgreesWithExhaustiveSearchOnRandomBoards) {
+    std::mt19937 random(20261207);
+    int solvable = 0, unsolvable = 0;
+    for (int board = 0; board < 400; ++board) {
+        const int w = 5 + static_cast<int>(random() % 3), h = 5 + static_cast<int>(random() % 2);
+        std::vector<std::string> rows(static_cast<std::size_t>(h), std::string(static_cast<std::size_t>(w), '#'));
+        std::vector<std::pair<int, int>> free;
+        for (int y = 1; y < h - 1; ++y)
+            for (int x = 1; x < w - 1; ++x)
+                if (random() % 5 != 0) {
+                    rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = ' ';
+                    free.emplace_back(x, y);
+                }
+        std::shuffle(free.begin(), free.end(), random);
+        const int boxes = 1 + static_cast<int>(random() % 3);
+        const int goals = board % 10 == 0 ? boxes - 1 : boxes;  // now and then a spare box
+        if (static_cast<int>(free.size()) < boxes + goals + 1 || goals < 1) continue;
+        auto put = [&](std::pair<int, int> at, char c) {
+            char& cell = rows[static_cast<std::size_t>(at.second)][static_cast<std::size_t>(at.first)];
+            cell = (cell == '.' && c == '$') ? '*' : c;
+        };
+        std::size_t next = 0;
+        put(free[next++], '@');
+        for (int g = 0; g < goals; ++g) put(free[next++], '.');
+        // Boxes may land on goals: reuse goal cells now and then.
+        for (int b = 0; b < boxes; ++b) put(free[random() % 4 == 0 ? 1 + static_cast<std::size_t>(b % goals) : next++], '$');
+        const Level level = LevelOf(rows);
+        if (level.BoxCount() != boxes) continue;
+        const auto expected = FewestPushes(level);
+        const auto result = Solve(level);
+        std::string shown;
+        for (const auto& r : rows) shown += r + "\n";
+        if (expected) {
+            ++solvable;
+            ASSERT_EQ(result.status, SolveStatus::Solved) << shown;
+            EXPECT_EQ(result.pushes, *expected) << shown;
+            EXPECT_TRUE(MovesWin(level, result.moves)) << shown;
+        } else {
+            ++unsolvable;
+            ASSERT_EQ(result.status, SolveStatus::Unsolvable) << shown;
+        }
+    }
+    // The sample must hold plenty of both kinds to mean anything.
+    EXPECT_GT(solvable, 60);
+    EXPECT_GT(unsolvable, 60);
+}
+
+TEST(Matching, FindsTheCheapestAssignment) {
+    Matching matching;
+    EXPECT_EQ(matching.MinCost({4, 1, 3, 2, 0, 5, 3, 2, 2}, 3, 3), 5);
+    EXPECT_EQ(matching.MinCost({1, 9, 9, 9}, 2, 2), 10);
+    // Two goals that only the same box can reach have no assignment.
+    EXPECT_EQ(matching.MinCost({1, Matching::Infinite, 2, Matching::Infinite}, 2, 2), Matching::Infinite);
+    // More boxes than goals: the spare box is left out.
+    EXPECT_EQ(matching.MinCost({7, 1, 9}, 1, 3), 1);
+}
+
+}  // namespace
+}  // namespace tolvar::solver

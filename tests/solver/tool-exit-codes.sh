@@ -1,0 +1,56 @@
+#!/bin/sh
+# Runs tolvar-levels on good and broken files and checks the exit codes that
+# scripts rely on. Usage: tool-exit-codes.sh TOOL SHIPPED_SET
+tool="$1"
+set_file="$2"
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+failures=0
+expect() {
+    want="$1"
+    shift
+    "$@" >"$dir/out" 2>&1
+    got=$?
+    if [ "$got" != "$want" ]; then
+        echo "exit $got, wanted $want: $*"
+        cat "$dir/out"
+        failures=$((failures + 1))
+    fi
+}
+expect 0 "$tool" --help
+expect 2 "$tool"
+expect 2 "$tool" frobnicate
+expect 2 "$tool" verify
+expect 2 "$tool" verify "$set_file" --time
+expect 2 "$tool" verify "$set_file" --time -3
+expect 2 "$tool" solve "$set_file" 0
+expect 2 "$tool" solve "$set_file" 1x
+expect 3 "$tool" verify "$dir/missing.box"
+expect 3 "$tool" verify "$dir"
+head -c 100 "$set_file" >"$dir/short.box"
+expect 3 "$tool" verify "$dir/short.box"
+# A level with a letter in it, and a set with a stray half level at its end.
+head -c 280 "$set_file" | sed 's/^./x/' >"$dir/letter.box"
+expect 1 "$tool" verify "$dir/letter.box"
+expect 3 "$tool" solve "$dir/letter.box"
+head -c 400 "$set_file" >"$dir/stray.box"
+expect 1 "$tool" verify "$dir/stray.box"
+# A level no one can win: the first level with its man removed.
+head -c 280 "$set_file" | tr 6 2 >"$dir/noman.box"
+expect 1 "$tool" verify "$dir/noman.box"
+# Solve writes a solution file; export and import give back the same set.
+expect 0 "$tool" solve "$set_file" 2 -o "$dir/boxsol.2"
+[ -s "$dir/boxsol.2" ] || { echo "empty solution file"; failures=$((failures + 1)); }
+if tr -d 7890 <"$dir/boxsol.2" | grep -q .; then echo "stray bytes in the solution file"; failures=$((failures + 1)); fi
+expect 0 "$tool" export "$set_file"
+"$tool" export "$set_file" >"$dir/set.txt"
+expect 0 "$tool" import "$dir/set.txt" --set "$dir/again.box"
+cmp -s "$set_file" "$dir/again.box" || { echo "export and import changed the set"; failures=$((failures + 1)); }
+expect 3 "$tool" import "$dir/set.txt" --set "$dir/again.box"
+expect 0 "$tool" import "$dir/set.txt" --dir "$dir" --first 7
+cmp -s "$dir/other.7" "$dir/short.box" && { echo "other.7 is wrong"; failures=$((failures + 1)); }
+[ "$(wc -c <"$dir/other.7")" = 280 ] || { echo "other.7 is not 280 bytes"; failures=$((failures + 1)); }
+printf '#####\n#+$.#\n#####\n' >"$dir/onGoal.txt"
+expect 1 "$tool" import "$dir/onGoal.txt" --dir "$dir"
+expect 3 "$tool" import "$dir/missing.txt"
+exit $((failures != 0))

@@ -1,0 +1,221 @@
+#include "ReversePlay.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_set>
+
+#include "solver/Board.h"
+#include "solver/BoxSet.h"
+#include "solver/Matching.h"
+
+namespace tolvar::levelgen {
+
+using solver::Board;
+using solver::BoxSet;
+
+solver::Level PlaceRoom(const Rows& room) {
+    solver::Level level;
+    const int h = static_cast<int>(room.size()), w = static_cast<int>(room.front().size());
+    const int x0 = (solver::Width - w) / 2, y0 = (solver::Height - h) / 2;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const char c = room[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+            level(x0 + x, y0 + y) = c == '#' ? solver::Wall : c == ' ' ? solver::Floor : solver::Outside;
+        }
+    return level;
+}
+
+namespace {
+
+struct PullState {
+    BoxSet boxes;
+    int man = 0;  // top-left-most cell of the man's region
+    std::uint32_t bound = 0;
+};
+
+class Puller {
+public:
+    Puller(const solver::Level& level) : board_(level) {}
+
+    /// Floods the man's region from `from`; fills `reach_` and returns its least cell.
+    int flood(const BoxSet& boxes, int from) {
+        reach_.assign(solver::CellCount, 0);
+        std::vector<int> stack{from};
+        reach_[static_cast<std::size_t>(from)] = 1;
+        int least = from;
+        while (!stack.empty()) {
+            const int c = stack.back();
+            stack.pop_back();
+            least = std::min(least, c);
+            for (int d = 0; d < 4; ++d) {
+                const int n = board_.step(c, d);
+                if (n < 0 || boxes.test(n) || reach_[static_cast<std::size_t>(n)]) continue;
+                reach_[static_cast<std::size_t>(n)] = 1;
+                stack.push_back(n);
+            }
+        }
+        return least;
+    }
+
+    /// Every position one pull away.
+    std::vector<PullState> pulls(const PullState& state) {
+        std::vector<PullState> next;
+        flood(state.boxes, state.man);
+        const auto reach = reach_;
+        state.boxes.forEach([&](int b) {
+            for (int d = 0; d < 4; ++d) {
+                const int stand = board_.step(b, d);
+                if (stand < 0 || !reach[static_cast<std::size_t>(stand)]) continue;
+                const int back = board_.step(stand, d);
+                if (back < 0 || state.boxes.test(back)) continue;
+                PullState child;
+                child.boxes = state.boxes;
+                child.boxes.reset(b);
+                child.boxes.set(stand);
+                child.man = flood(child.boxes, back);
+                next.push_back(child);
+            }
+        });
+        return next;
+    }
+
+    /// Pushes needed at least to bring the boxes home: how far the pulling has taken them.
+    std::uint32_t bound(const BoxSet& boxes) {
+        std::vector<int> cells;
+        boxes.forEach([&](int c) { cells.push_back(c); });
+        const int n = static_cast<int>(cells.size());
+        std::vector<std::int32_t> cost(static_cast<std::size_t>(n * n));
+        for (int g = 0; g < n; ++g)
+            for (int b = 0; b < n; ++b) {
+                const auto d = board_.distance(g, cells[static_cast<std::size_t>(b)]);
+                cost[static_cast<std::size_t>(g * n + b)] = d == solver::Unreachable ? solver::Matching::Infinite : d;
+            }
+        return static_cast<std::uint32_t>(matching_.MinCost(cost, n, n));
+    }
+
+    const Board& board() const { return board_; }
+    const std::vector<char>& reach() const { return reach_; }
+
+private:
+    Board board_;
+    std::vector<char> reach_;
+    solver::Matching matching_;
+};
+
+std::uint64_t StateKey(const PullState& s) {
+    std::uint64_t h = 1469598103934665603ULL;
+    for (auto w : s.boxes.w) h = (h ^ w) * 1099511628211ULL;
+    return (h ^ static_cast<std::uint64_t>(s.man)) * 1099511628211ULL;
+}
+
+/// Goals either in one cluster (a store room) or spread over the room.
+std::vector<int> ChooseGoals(const solver::Level& room, int count, std::mt19937& random) {
+    std::vector<int> floor;
+    for (int i = 0; i < solver::CellCount; ++i)
+        if (room.cells[static_cast<std::size_t>(i)] == solver::Floor) floor.push_back(i);
+    if (static_cast<int>(floor.size()) < count * 3) return {};
+    std::shuffle(floor.begin(), floor.end(), random);
+    if (std::uniform_int_distribution<int>(0, 2)(random) == 0) return {floor.begin(), floor.begin() + count};
+    const Board board(room);
+    std::vector<int> goals{floor.front()}, frontier{floor.front()};
+    std::vector<char> taken(solver::CellCount, 0);
+    taken[static_cast<std::size_t>(floor.front())] = 1;
+    while (static_cast<int>(goals.size()) < count && !frontier.empty()) {
+        const auto pick = std::uniform_int_distribution<std::size_t>(0, frontier.size() - 1)(random);
+        const int c = frontier[pick];
+        std::vector<int> free;
+        for (int d = 0; d < 4; ++d) {
+            const int n = board.step(c, d);
+            if (n >= 0 && !taken[static_cast<std::size_t>(n)]) free.push_back(n);
+        }
+        if (free.empty()) {
+            frontier.erase(frontier.begin() + static_cast<long>(pick));
+            continue;
+        }
+        const int n = free[std::uniform_int_distribution<std::size_t>(0, free.size() - 1)(random)];
+        taken[static_cast<std::size_t>(n)] = 1;
+        goals.push_back(n);
+        frontier.push_back(n);
+    }
+    return static_cast<int>(goals.size()) == count ? goals : std::vector<int>{};
+}
+
+}  // namespace
+
+std::optional<Puzzle> MakePuzzle(const Rows& room, const PuzzleRequest& request, std::mt19937& random) {
+    solver::Level level = PlaceRoom(room);
+    const auto goals = ChooseGoals(level, request.boxes, random);
+    if (goals.empty()) return std::nullopt;
+    for (int g : goals) level.cells[static_cast<std::size_t>(g)] = solver::Goal;
+    Puller puller(level);
+
+    // The man may finish in any region next to a box: start the pulling from each.
+    std::vector<PullState> layer;
+    std::unordered_set<std::uint64_t> seen;
+    PullState home;
+    for (int g : goals) home.boxes.set(g);
+    std::vector<char> covered(solver::CellCount, 0);
+    for (int i = 0; i < solver::CellCount; ++i) {
+        if (!puller.board().isFloor(i) || home.boxes.test(i) || covered[static_cast<std::size_t>(i)]) continue;
+        PullState s = home;
+        s.man = puller.flood(s.boxes, i);
+        for (int c = 0; c < solver::CellCount; ++c)
+            if (puller.reach()[static_cast<std::size_t>(c)]) covered[static_cast<std::size_t>(c)] = 1;
+        if (seen.insert(StateKey(s)).second) layer.push_back(s);
+    }
+    std::vector<PullState> deepest;
+    for (int depth = 0; depth < request.maxDepth && !layer.empty(); ++depth) {
+        std::vector<PullState> next;
+        for (const auto& s : layer)
+            for (auto& child : puller.pulls(s))
+                if (seen.insert(StateKey(child)).second) next.push_back(child);
+        if (next.empty()) break;
+        for (auto& s : next) s.bound = puller.bound(s.boxes);
+        if (static_cast<int>(next.size()) > request.beamWidth) {
+            // Keep half the farthest-flung positions and half at random, for variety.
+            std::shuffle(next.begin(), next.end(), random);
+            const auto half = static_cast<long>(request.beamWidth / 2);
+            std::partial_sort(next.begin(), next.begin() + half, next.end(),
+                              [](const PullState& a, const PullState& b) { return a.bound > b.bound; });
+            next.resize(static_cast<std::size_t>(request.beamWidth));
+        }
+        layer = std::move(next);
+        deepest = layer;
+    }
+    if (deepest.empty()) return std::nullopt;
+    std::shuffle(deepest.begin(), deepest.end(), random);
+    std::stable_sort(deepest.begin(), deepest.end(), [](const PullState& a, const PullState& b) { return a.bound > b.bound; });
+
+    std::optional<Puzzle> best;
+    double bestScore = -1;
+    int tried = 0;
+    for (const auto& s : deepest) {
+        if (tried >= request.candidates) break;
+        bool offGoals = true;
+        for (int g : goals) offGoals = offGoals && !s.boxes.test(g);
+        if (!offGoals) continue;
+        // The man starts on plain floor somewhere in his region.
+        puller.flood(s.boxes, s.man);
+        std::vector<int> spots;
+        for (int c = 0; c < solver::CellCount; ++c)
+            if (puller.reach()[static_cast<std::size_t>(c)] && level.cells[static_cast<std::size_t>(c)] == solver::Floor) spots.push_back(c);
+        if (spots.empty()) continue;
+        ++tried;
+        solver::Level puzzle = level;
+        s.boxes.forEach([&](int c) { puzzle.cells[static_cast<std::size_t>(c)] = solver::Box; });
+        puzzle.cells[static_cast<std::size_t>(spots[std::uniform_int_distribution<std::size_t>(0, spots.size() - 1)(random)])] =
+            solver::Man;
+        solver::SolveLimits limits;
+        limits.seconds = request.solveSeconds;
+        auto result = solver::Solve(puzzle, limits);
+        if (result.status != solver::SolveStatus::Solved) continue;
+        const double score = result.pushes + 8 * std::log10(1.0 + static_cast<double>(result.expanded));
+        if (score > bestScore) {
+            bestScore = score;
+            best = Puzzle{puzzle, std::move(result)};
+        }
+    }
+    return best;
+}
+
+}  // namespace tolvar::levelgen

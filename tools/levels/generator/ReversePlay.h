@@ -1,0 +1,34 @@
+#pragma once
+// Turns a room into a puzzle: boxes start on the goals and the man pulls them
+// away (the reverse of pushing), so whatever position he reaches is solvable.
+// The positions deepest in that pulling are then solved forwards, and the
+// hardest one is kept.
+#include <optional>
+#include <random>
+
+#include "RoomBuilder.h"
+#include "solver/Level.h"
+#include "solver/Solver.h"
+
+namespace tolvar::levelgen {
+
+struct PuzzleRequest {
+    int boxes = 3;
+    int beamWidth = 2000;     // positions kept per pull depth
+    int maxDepth = 400;       // pulls at most
+    int candidates = 6;       // deep positions solved forwards
+    double solveSeconds = 3;  // per candidate
+};
+
+struct Puzzle {
+    solver::Level level;
+    solver::SolveResult solution;  // the forward solution of the level as placed
+};
+
+/// A puzzle in the room, or nothing when the room gave no solvable position with every box off its goal.
+std::optional<Puzzle> MakePuzzle(const Rows& room, const PuzzleRequest& request, std::mt19937& random);
+
+/// The room (rows of '#', ' ', '-') placed centred on the board as walls, floor and outside.
+solver::Level PlaceRoom(const Rows& room);
+
+}  // namespace tolvar::levelgen

@@ -1,0 +1,154 @@
+// tolvar-levelgen: designs candidate levels for the game's level set and puts
+// a collection in order of measured difficulty.
+//
+//   tolvar-levelgen make --seed S --count K --rooms 3x2,4x2 --boxes 2-3
+//                        [--min-pushes P] [--beam W] [--solve-time T] -o OUT
+//   tolvar-levelgen order IN... -o OUT [--time T]
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <map>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ReversePlay.h"
+#include "RoomBuilder.h"
+#include "solver/LevelRules.h"
+#include "solver/LevelText.h"
+#include "solver/Solver.h"
+
+namespace {
+
+using namespace tolvar;
+
+std::map<std::string, std::string> Options(int argc, char** argv, int first, std::vector<std::string>& positional) {
+    std::map<std::string, std::string> options;
+    for (int i = first; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.rfind("-", 0) == 0 && i + 1 < argc) options[arg] = argv[++i];
+        else positional.push_back(arg);
+    }
+    return options;
+}
+
+std::string Describe(const solver::Level& level, const solver::SolveResult& r) {
+    char text[200];
+    std::snprintf(text, sizeof text, "boxes %d, pushes %d, moves %zu, expanded %llu", level.BoxCount(), r.pushes,
+                  r.moves.size(), static_cast<unsigned long long>(r.expanded));
+    return text;
+}
+
+/// How hard a level plays: its pushes and walking, the search it took, and its boxes.
+double Difficulty(const solver::Level& level, const solver::SolveResult& r) {
+    return r.pushes + static_cast<double>(r.moves.size()) / 8.0 + 6 * std::log10(1.0 + static_cast<double>(r.expanded)) +
+           3 * level.BoxCount();
+}
+
+int Make(const std::map<std::string, std::string>& o) {
+    auto get = [&](const std::string& k, const std::string& d) { auto it = o.find(k); return it == o.end() ? d : it->second; };
+    std::mt19937 random(static_cast<unsigned>(std::stoul(get("--seed", "1"))));
+    const int count = std::stoi(get("--count", "10"));
+    const int minPushes = std::stoi(get("--min-pushes", "0"));
+    std::vector<levelgen::RoomShape> shapes;
+    std::stringstream roomList(get("--rooms", "3x2"));
+    for (std::string item; std::getline(roomList, item, ',');) {
+        levelgen::RoomShape s;
+        s.blocksWide = item[0] - '0';
+        s.blocksHigh = item[2] - '0';
+        shapes.push_back(s);
+    }
+    const std::string boxes = get("--boxes", "2-3");
+    const int minBoxes = std::stoi(boxes.substr(0, boxes.find('-')));
+    const int maxBoxes = std::stoi(boxes.substr(boxes.find('-') + 1));
+    levelgen::PuzzleRequest request;
+    request.beamWidth = std::stoi(get("--beam", "2000"));
+    request.solveSeconds = std::stod(get("--solve-time", "3"));
+    std::ofstream out(get("-o", "/dev/stdout"));
+    int made = 0;
+    for (int attempt = 0; made < count && attempt < count * 200; ++attempt) {
+        auto shape = shapes[static_cast<std::size_t>(attempt) % shapes.size()];
+        request.boxes = std::uniform_int_distribution<int>(minBoxes, maxBoxes)(random);
+        shape.minFloor = request.boxes * 4 + 6;
+        const auto room = levelgen::BuildRoom(shape, random);
+        if (room.empty()) continue;
+        const auto puzzle = levelgen::MakePuzzle(room, request, random);
+        if (!puzzle || puzzle->solution.pushes < minPushes) continue;
+        if (!solver::CheckLevel(puzzle->level).empty() || !solver::CheckScreenFit(puzzle->level).empty()) continue;
+        ++made;
+        out << "; " << Describe(puzzle->level, puzzle->solution) << "\n";
+        for (const auto& row : solver::LevelToRows(puzzle->level)) out << row << "\n";
+        out << "\n";
+        out.flush();
+        std::cerr << "made " << made << "/" << count << ": " << Describe(puzzle->level, puzzle->solution) << "\n";
+    }
+    return made == count ? 0 : 1;
+}
+
+int Order(const std::map<std::string, std::string>& o, const std::vector<std::string>& inputs) {
+    auto get = [&](const std::string& k, const std::string& d) { auto it = o.find(k); return it == o.end() ? d : it->second; };
+    solver::SolveLimits limits;
+    limits.seconds = std::stod(get("--time", "10"));
+    struct Rated {
+        double difficulty;
+        solver::Level level;
+        std::string about;
+    };
+    std::vector<Rated> rated;
+    std::map<std::string, std::string> shapes;
+    for (const auto& path : inputs) {
+        std::ifstream in(path);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        for (const auto& source : solver::SplitCollection(text)) {
+            std::string error;
+            const auto level = solver::LevelFromRows(source.rows, &error);
+            const std::string where = path + ":" + std::to_string(source.firstLine);
+            if (!level) {
+                std::cerr << where << ": refused: " << error << "\n";
+                continue;
+            }
+            const auto [it, fresh] = shapes.emplace(solver::CanonicalShape(*level), where);
+            if (!fresh) {
+                std::cerr << where << ": the same as " << it->second << "\n";
+                continue;
+            }
+            const auto r = solver::Solve(*level, limits);
+            if (r.status != solver::SolveStatus::Solved) {
+                std::cerr << where << ": " << solver::ToString(r.status) << "\n";
+                continue;
+            }
+            rated.push_back({Difficulty(*level, r), *level, Describe(*level, r)});
+        }
+    }
+    std::stable_sort(rated.begin(), rated.end(), [](const Rated& a, const Rated& b) { return a.difficulty < b.difficulty; });
+    std::ofstream out(get("-o", "/dev/stdout"));
+    for (std::size_t i = 0; i < rated.size(); ++i) {
+        char head[64];
+        std::snprintf(head, sizeof head, "; Level %zu, difficulty %.0f: ", i + 1, rated[i].difficulty);
+        out << head << rated[i].about << "\n";
+        for (const auto& row : solver::LevelToRows(rated[i].level)) out << row << "\n";
+        out << "\n";
+    }
+    std::cerr << rated.size() << " levels in order\n";
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::cerr << "usage: tolvar-levelgen make|order ...\n";
+        return 2;
+    }
+    const std::string mode = argv[1];
+    std::vector<std::string> positional;
+    const auto options = Options(argc, argv, 2, positional);
+    if (mode == "make") return Make(options);
+    if (mode == "order") return Order(options, positional);
+    std::cerr << "usage: tolvar-levelgen make|order ...\n";
+    return 2;
+}
