@@ -109,6 +109,8 @@ public:
     bool SaveSolution();
     std::int32_t ReadSetting(const std::string& key, std::int32_t defaultValue);
     bool WriteSetting(const std::string& key, std::int32_t value);
+    /// "SelfLevel" as the 16-bit count it is: a stored number beyond 32767 counts as 32767.
+    std::int32_t SelfLevelCount();
 
     // --- Appearance (view/Appearance.cpp) ---
     void mnu_Man_Click(int Index);

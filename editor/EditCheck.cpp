@@ -80,7 +80,7 @@ void Game::btn_Exit_Click()
                          GameMode == ModeTestOver;
     if (!editing)
         return;
-    const std::int32_t saved = std::min<std::int32_t>(ReadSetting("SelfLevel", 0), 32767);
+    const std::int32_t saved = SelfLevelCount();
     const std::string name =
         LevelKind == KindNew ? "self." + NumberText(saved + 1) : "self." + TrimSpaces(SelfLevelNumber);
     menus.Disable(MenuId::mnu_Undo);

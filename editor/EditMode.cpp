@@ -16,7 +16,7 @@ void Game::mnu_Edit_Click()
     menus.Enable(MenuId::mnu_DisBanner);
     menus.Check(MenuId::mnu_DisBanner);
     controls.tmr_Sprite_Enabled = true;
-    const std::int32_t saved = ReadSetting("SelfLevel", 0);
+    const std::int32_t saved = SelfLevelCount();
     DrawNumber(Counter::Level, saved + 1, DigitStyle);
     DrawNumber(Counter::Step, StepCount, DigitStyle);
     OpenEditBarAfresh();

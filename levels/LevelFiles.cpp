@@ -67,7 +67,7 @@ void Game::ReadLevelFile(const std::string& bytes, LevelFileForm form)
 
 void Game::mnu_LoadSelf_Click()
 {
-    const std::int32_t saved = std::min<std::int32_t>(ReadSetting("SelfLevel", 0), 32767);
+    const std::int32_t saved = SelfLevelCount();
     if (saved == 0) {
         Warn("File of self-edited levels not found. Please edit a new one!");
         return;

@@ -1,4 +1,5 @@
 // The two numbers the game keeps between runs, in section "Box" of the settings file.
+#include <algorithm>
 #include <climits>
 
 #include "core/Game.h"
@@ -23,6 +24,8 @@ std::int32_t Game::ReadSetting(const std::string& key, std::int32_t defaultValue
     }
     return static_cast<std::int32_t>(value);
 }
+
+std::int32_t Game::SelfLevelCount() { return std::min<std::int32_t>(ReadSetting("SelfLevel", 0), 32767); }
 
 bool Game::WriteSetting(const std::string& key, std::int32_t value)
 {

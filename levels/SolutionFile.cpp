@@ -16,7 +16,7 @@ std::string Game::SolutionFileName()
         return "othersol." + TrimSpaces(OtherLevelNumber);
     default:
         // A new level records its solution under the number saving will give it.
-        return "selfsol." + NumberText(static_cast<long long>(ReadSetting("SelfLevel", 0)) + 1);
+        return "selfsol." + NumberText(SelfLevelCount() + 1);
     }
 }
 

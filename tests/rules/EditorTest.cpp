@@ -270,3 +270,20 @@ TEST(EditBar, showingALevelClosesTheBarAndDiscardsTheDrawing)
 
 }  // namespace
 }  // namespace tolvar
+
+namespace tolvar {
+namespace {
+
+TEST(Saving, aHugeStoredCountNeitherOverflowsNorSavesBeyondTheLastNumber)
+{
+    testing::TestGame t({testing::Level({"11111", "16231", "11111"})});
+    t.desktop.settings.values["SelfLevel"] = "99999999999";
+    t->MenuCommand(MenuId::mnu_Edit);
+    EXPECT_EQ(t->pic_Level.pixel(6, 11), testing::DigitColour(9, 1));
+    t->btn_Exit_Click();
+    EXPECT_EQ(t.desktop.dialogs.messages.back().style, MsgStyle::OkCritical);
+    EXPECT_EQ(t.desktop.settings.values["SelfLevel"], "99999999999");
+}
+
+}  // namespace
+}  // namespace tolvar
