@@ -1,0 +1,165 @@
+// Message boxes, input boxes, the about box through the dialogs service, and help.
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+#include <functional>
+
+#include "app/AboutBox.h"
+#include "app/HelpWindow.h"
+#include "app/QtDialogs.h"
+
+using namespace tolvar;
+
+namespace {
+
+/// Runs `answer` on the modal box as soon as it is open.
+void WhenModalOpens(std::function<void(QWidget*)> answer)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        }
+    });
+    timer->start();
+}
+
+}  // namespace
+
+class DesktopDialogsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void messageBoxesShowTheirStyle_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("press");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("warning") << int(MsgStyle::OkExclamation) << int(QMessageBox::Warning) << int(QMessageBox::Ok)
+                                 << int(QMessageBox::Ok) << int(MsgAnswer::Ok);
+        QTest::newRow("error") << int(MsgStyle::OkCritical) << int(QMessageBox::Critical) << int(QMessageBox::Ok)
+                               << int(QMessageBox::Ok) << int(MsgAnswer::Ok);
+        QTest::newRow("question, yes") << int(MsgStyle::YesNoQuestion) << int(QMessageBox::Question)
+                                       << int(QMessageBox::Yes | QMessageBox::No) << int(QMessageBox::Yes)
+                                       << int(MsgAnswer::Yes);
+        QTest::newRow("question, no") << int(MsgStyle::YesNoQuestion) << int(QMessageBox::Question)
+                                      << int(QMessageBox::Yes | QMessageBox::No) << int(QMessageBox::No)
+                                      << int(MsgAnswer::No);
+    }
+    void messageBoxesShowTheirStyle()
+    {
+        QFETCH(int, style);
+        QFETCH(int, icon);
+        QFETCH(int, buttons);
+        QFETCH(int, press);
+        QFETCH(int, answer);
+        QtDialogs dialogs;
+        QString title, text;
+        int shownIcon = -1, shownButtons = -1;
+        WhenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            title = box->windowTitle();
+            text = box->text();
+            shownIcon = box->icon();
+            shownButtons = int(box->standardButtons());
+            box->button(QMessageBox::StandardButton(press))->click();
+        });
+        const MsgAnswer got = dialogs.MsgBox("Invalid position!", MsgStyle(style), "TOLVAR");
+        QCOMPARE(int(got), answer);
+        QCOMPARE(title, QStringLiteral("TOLVAR"));
+        QCOMPARE(text, QStringLiteral("Invalid position!"));
+        QCOMPARE(shownIcon, icon);
+        QCOMPARE(shownButtons, buttons);
+    }
+
+    // The input box offers the default and returns the answer; cancel returns the empty text.
+    void inputBoxReturnsTheAnswerOrNothing_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("ok") << true << QStringLiteral("12");
+        QTest::newRow("cancel") << false << QString();
+    }
+    void inputBoxReturnsTheAnswerOrNothing()
+    {
+        QFETCH(bool, accept);
+        QFETCH(QString, result);
+        QtDialogs dialogs;
+        QString offered, prompt;
+        WhenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QInputDialog*>(modal);
+            QVERIFY(box);
+            offered = box->textValue();
+            prompt = box->labelText();
+            box->setTextValue(QStringLiteral("12"));
+            accept ? box->accept() : box->reject();
+        });
+        const std::string got = dialogs.InputBox("Level number (1-3):", "TOLVAR", "3");
+        QCOMPARE(QString::fromStdString(got), result);
+        QCOMPARE(offered, QStringLiteral("3"));
+        QCOMPARE(prompt, QStringLiteral("Level number (1-3):"));
+    }
+
+    // The about box is modal and returns when "&Continue" is pressed.
+    void theAboutBoxReturnsOnContinue()
+    {
+        QtDialogs dialogs;
+        QString title;
+        bool notices = false;
+        WhenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<AboutBox*>(modal);
+            QVERIFY(box);
+            title = box->windowTitle();
+            notices = box->findChild<QWidget*>(QStringLiteral("img_Notice(0)"))->isVisibleTo(box);
+            QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
+        });
+        dialogs.ShowAboutBox(AboutRole::About);
+        QCOMPARE(title, QStringLiteral("ABOUT TOLVAR"));
+        QVERIFY(notices);
+    }
+
+    // Help shows the game's own help page; quitting closes the window.
+    void helpShowsTheIndexAndQuits()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("help")));
+        QFile page(dir.filePath(QStringLiteral("help/index.html")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><h1>How to play</h1></body></html>");
+        page.close();
+
+        HelpViewer help(dir.path());
+        help.ShowContents();
+        QPointer<HelpWindow> window = help.Window();
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->Browser()->source(), QUrl::fromLocalFile(help.IndexFile()));
+        QVERIFY(window->Browser()->toPlainText().contains(QStringLiteral("How to play")));
+        help.ShowContents();
+        QCOMPARE(help.Window(), window.data());  // one help window, brought forward
+        help.Quit();
+        QVERIFY(!window);
+        help.Quit();  // nothing open: nothing happens
+    }
+
+    void helpWithoutItsFileSaysSo()
+    {
+        QTemporaryDir dir;
+        HelpViewer help(dir.path());
+        help.ShowContents();
+        QVERIFY(help.Window()->Browser()->toPlainText().contains(QStringLiteral("missing")));
+    }
+};
+
+QTEST_MAIN(DesktopDialogsTest)
+#include "DesktopDialogsTest.moc"
