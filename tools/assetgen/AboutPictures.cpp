@@ -158,14 +158,14 @@ std::vector<NamedPicture> aboutPictures()
     return out;
 }
 
-QImage aboutBoxPreview(const QImage& manCell)
+QImage aboutBoxPreview(const QImage& manCell, bool won)
 {
     const std::vector<NamedPicture> pictures = aboutPictures();
     QImage box = pictures[0].image.copy();
     auto place = [&](int index, const QRect& r) { copyInto(box, pictures[index].image, r.x(), r.y()); };
     place(1, TitleRect);
-    place(2, NoticeRects[0]);
-    place(3, NoticeRects[1]);
+    place(won ? 4 : 2, NoticeRects[0]);
+    place(won ? 5 : 3, NoticeRects[1]);
     place(8, EmailRects[0]);
     place(9, EmailRects[1]);
     place(10, HttpRects[0]);

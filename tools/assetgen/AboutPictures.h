@@ -17,7 +17,8 @@ struct NamedPicture {
 /// matching piece of the background so it sits there without a seam.
 std::vector<NamedPicture> aboutPictures();
 
-/// The about box as the player sees it, for the previews.
-QImage aboutBoxPreview(const QImage& manCell);
+/// The about box as the player sees it (or, with `won`, the window that
+/// announces a won level), for the previews.
+QImage aboutBoxPreview(const QImage& manCell, bool won);
 
 } // namespace assetgen

@@ -75,8 +75,8 @@ const Rows PimpimFrontUpper = mirroredHalves({
 
 const Rows PimpimBackUpper = mirroredHalves({
     "...ooo....", "..ohiho.oo", "..ohhhooih", "..ohhohhhh", "...oohhhhh", "....ohhhhh",
-    "....ohhhhh", "...ohhhhhh", "...ohhhhHh", "...ohhhHhh", "...ohhhhhH", "...ohHhhhh",
-    "...oohhhhh", "....oohhhh", ".....oossS", "......oocc", "....oocccc", "...occcccc",
+    "....ohhhhh", "...ohhhhhh", "...ohhhhhh", "...ohhHhhH", "...ohhHhhH", "...ohHhhHh",
+    "...oohHhhH", "....oohhhh", ".....oossS", "......oocc", "....oocccc", "...occcccc",
     "..osoccccc", "..osoccbbb", "..osoppppp", "..oooppppp", "...oqppppp", "...ooooooo",
 });
 

@@ -97,7 +97,7 @@ QImage contactSheet()
         if (row.size() != 20)
             throw std::runtime_error("sample level row is not 20 cells wide");
 
-    Sheet sheet(2040, 3020);
+    Sheet sheet(2080, 3020);
     int y = 30;
     sheet.label(20, y, "obj.png x2");
     sheet.label(560, y, "goal.png x2");
@@ -107,13 +107,16 @@ QImage contactSheet()
     sheet.place(enlarged(goalSheet(), 2), 560, y + 10);
     sheet.place(enlarged(digitSheet(), 3), 840, y + 10);
     sheet.place(enlarged(spriteSheet(), 2), 1260, y + 10);
-    int iconX = 840;
+    sheet.label(1800, y, "icons");
+    int iconY = y + 10;
     for (const int size : IconSizes) {
-        sheet.place(iconImage(size), iconX, y + 260);
-        iconX += size + 12;
+        sheet.place(iconImage(size), 1800, iconY);
+        iconY += size + 10;
     }
-    sheet.label(840, y + 560, "about box");
-    sheet.place(aboutBoxPreview(characterOnFloor(floorTile(0), 0, Facing::Down, 0)), 840, y + 570);
+    sheet.label(20, y + 500, "about box");
+    sheet.place(aboutBoxPreview(characterOnFloor(floorTile(0), 0, Facing::Down, 0), false), 20, y + 510);
+    sheet.label(560, y + 500, "won window");
+    sheet.place(aboutBoxPreview(characterOnFloor(floorTile(3), 1, Facing::Down, 1), true), 560, y + 510);
 
     // Every scenery with both characters on all three backgrounds.
     y = 960;

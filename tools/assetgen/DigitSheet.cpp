@@ -34,14 +34,14 @@ int segmentAt(int x, int y, bool& centre)
         if (dy > 1)
             return false;
         centre = dy == 0;
-        return x >= Left + 2 + dy && x <= Right - 2 - dy;
+        return x >= Left + 1 + dy && x <= Right - 1 - dy;
     };
     auto vertical = [&](int column, int from, int to) {
         const int dx = std::abs(x - column);
         if (dx > 1)
             return false;
         centre = dx == 0;
-        return y >= from + 2 + dx && y <= to - 2 - dx;
+        return y >= from + 1 + dx && y <= to - 1 - dx;
     };
     if (horizontal(Top)) return 0;
     if (vertical(Right, Top, Middle)) return 1;

@@ -116,10 +116,10 @@ QImage brickWall()
 QImage stoneWall()
 {
     const auto r = voronoi({{5, 5}, {18, 3}, {28, 11}, {10, 15}, {21, 18}, {3, 25}, {15, 28}, {27, 26}}, 1.3);
-    const QColor stone(136, 140, 150);
+    const QColor stone(158, 146, 126);
     return shadeRegions(
         r, [&](int id, int x, int y) { return grain(vary(stone, id, 21, 0.10), x, y, 22, 0.07); },
-        [](int x, int y) { return grain(QColor(52, 52, 60), x, y, 23, 0.1); }, 2, 1.35, 0.7);
+        [](int x, int y) { return grain(QColor(58, 52, 46), x, y, 23, 0.1); }, 2, 1.35, 0.7);
 }
 
 QImage woodWall()
@@ -189,7 +189,7 @@ QImage sandWall()
             const int xx = (x + (row % 2) * 16) % N;
             r[y][x] = (y % 16 == 15 || xx == 31) ? -1 : row;
         }
-    const QColor stone(206, 146, 84);
+    const QColor stone(226, 178, 104);
     QImage img = shadeRegions(
         r,
         [&](int id, int x, int y) {
@@ -197,13 +197,16 @@ QImage sandWall()
             // Wind-worn layers in the sandstone.
             if ((y % 16 == 5 || y % 16 == 10) && smoothNoise(x, y, 4, 32, 52) > 0.35)
                 c = scaled(c, 0.86);
-            return grain(c, x, y, 53, 0.07);
+            // Sandstone is speckled with darker grains.
+            if (noise01(x, y, 55) > 0.93)
+                c = scaled(c, 0.84);
+            return grain(c, x, y, 53, 0.05);
         },
-        [](int x, int y) { return grain(QColor(112, 70, 38), x, y, 54, 0.1); }, 2, 1.22, 0.74);
+        [](int x, int y) { return grain(QColor(128, 86, 44), x, y, 54, 0.1); }, 2, 1.18, 0.7);
     // A carved glyph on the lower block.
     for (int i = 0; i < 5; ++i) {
-        put(img, 7 + i, 22, QColor(150, 96, 52));
-        put(img, 9, 20 + i, QColor(150, 96, 52));
+        put(img, 7 + i, 22, QColor(164, 112, 60));
+        put(img, 9, 20 + i, QColor(164, 112, 60));
     }
     return img;
 }
@@ -217,7 +220,7 @@ QImage metalWall()
     QImage img = shadeRegions(
         r,
         [](int, int x, int y) {
-            QColor c(126, 142, 160);
+            QColor c(112, 140, 178);
             // A broad diagonal sheen across the plate.
             const int band = (x + y) % 64;
             if (band >= 14 && band < 22)
@@ -293,7 +296,7 @@ QImage stoneFloor()
             else
                 r[y][x] = (y == 31 || (x + 8) % 16 == 15) ? -1 : 1 + ((x + 8) % N) / 16;
         }
-    const QColor slab(72, 76, 88);
+    const QColor slab(88, 82, 76);
     return shadeRegions(
         r,
         [&](int id, int x, int y) {
@@ -302,7 +305,7 @@ QImage stoneFloor()
                 c = scaled(c, 0.9);
             return c;
         },
-        [](int, int) { return QColor(40, 42, 50); }, 1, 1.14, 0.86);
+        [](int, int) { return QColor(48, 44, 40); }, 1, 1.14, 0.86);
 }
 
 QImage woodFloor()
@@ -372,7 +375,7 @@ QImage metalFloor()
     QImage img = newCell();
     for (int y = 0; y < N; ++y)
         for (int x = 0; x < N; ++x) {
-            QColor c = grain(QColor(62, 66, 74), x, y, 131, 0.04);
+            QColor c = grain(QColor(50, 58, 74), x, y, 131, 0.04);
             // Raised diamond tread, one pair of bars per 8 x 8 square, turned alternately.
             const int u = x % 8;
             const int v = y % 8;
@@ -380,9 +383,9 @@ QImage metalFloor()
             const int along = turned ? u - v : u + v - 7;
             if (u >= 2 && u <= 5 && v >= 2 && v <= 5) {
                 if (along == 0)
-                    c = QColor(128, 134, 146);
+                    c = QColor(118, 134, 162);
                 else if (along == 1)
-                    c = QColor(34, 36, 42);
+                    c = QColor(28, 32, 44);
             }
             put(img, x, y, c);
         }
@@ -595,9 +598,9 @@ QImage boxOnGoalTile(int scenery, int frame)
                 put(img, x, y, mix(under, look.goal, glow * (out == 1 ? 1.0 : 0.55)));
             }
         }
-    const QColor wood = mix(mix(look.crate, look.goal, 0.45), Qt::white, 0.1 + glow * 0.15);
-    drawCrate(img, {wood, mix(look.crateBand, look.goal, 0.5), scaled(look.goal, 0.25)}, true,
-              mix(look.goal, Qt::white, glow * 0.3));
+    const QColor wood = mix(mix(look.crate, look.goal, 0.6), Qt::white, 0.05 + glow * 0.2);
+    drawCrate(img, {wood, mix(look.goal, Qt::white, 0.3), scaled(look.goal, 0.22)}, true,
+              mix(look.goal, Qt::white, glow * 0.35));
     // A twinkle on the upper right corner at the height of the pulse.
     const QColor star = mix(look.goal, Qt::white, 0.75);
     const int sx = 26;

@@ -1,0 +1,173 @@
+// The picture sheets have the sizes and the cell layout the board drawing relies on.
+
+#include "AssetTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+using namespace assettest;
+
+namespace {
+
+constexpr int Sceneries = 7;
+
+struct SizeCase {
+    const char* file;
+    int width;
+    int height;
+};
+
+class SheetSize : public testing::TestWithParam<SizeCase> {};
+
+TEST_P(SheetSize, hasTheSizeTheGameCutsItBy)
+{
+    const SizeCase c = GetParam();
+    const QImage img = loadImage(c.file);
+    ASSERT_FALSE(img.isNull()) << c.file;
+    EXPECT_EQ(img.width(), c.width) << c.file;
+    EXPECT_EQ(img.height(), c.height) << c.file;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryPicture, SheetSize,
+    testing::Values(SizeCase{"game/obj.png", 256, 224}, SizeCase{"game/sprite.png", 256, 448},
+                    SizeCase{"game/goal.png", 128, 224}, SizeCase{"game/number.png", 130, 69},
+                    SizeCase{"game/back.png", 640, 445}, SizeCase{"game/backmask.png", 640, 445},
+                    SizeCase{"game/about_back.png", 497, 255}, SizeCase{"game/about_title.png", 384, 72},
+                    SizeCase{"game/about_notice0.png", 465, 36}, SizeCase{"game/about_notice1.png", 465, 36},
+                    SizeCase{"game/win0.png", 465, 36}, SizeCase{"game/win1.png", 465, 36},
+                    SizeCase{"game/win2.png", 465, 36}, SizeCase{"game/win3.png", 465, 36},
+                    SizeCase{"game/email0.png", 170, 22}, SizeCase{"game/email1.png", 170, 22},
+                    SizeCase{"game/http0.png", 170, 22}, SizeCase{"game/http1.png", 170, 22},
+                    SizeCase{"game/tolvar.png", 256, 256},
+                    SizeCase{"icons/hicolor/16x16/apps/tolvar.png", 16, 16},
+                    SizeCase{"icons/hicolor/32x32/apps/tolvar.png", 32, 32},
+                    SizeCase{"icons/hicolor/48x48/apps/tolvar.png", 48, 48},
+                    SizeCase{"icons/hicolor/64x64/apps/tolvar.png", 64, 64},
+                    SizeCase{"icons/hicolor/128x128/apps/tolvar.png", 128, 128},
+                    SizeCase{"icons/hicolor/256x256/apps/tolvar.png", 256, 256}));
+
+bool allBlack(const QImage& img)
+{
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if ((img.pixel(x, y) & 0xffffffu) != 0)
+                return false;
+    return true;
+}
+
+// Only rows 1 and 2 of column 0 hold the Blue and Green background tiles.
+TEST(ObjectSheet, backgroundColumnHoldsOnlyTheBlueAndGreenTiles)
+{
+    const QImage obj = loadImage("game/obj.png");
+    for (int row = 0; row < Sceneries; ++row)
+        EXPECT_EQ(allBlack(cellOf(obj, 0, row)), row != 1 && row != 2) << "row " << row;
+    EXPECT_GT(differingPixels(cellOf(obj, 0, 1), cellOf(obj, 0, 2)), 900);
+}
+
+// At a glance: a goal is not floor, a box on a goal is not a box, the two men differ.
+TEST(ObjectSheet, eachSceneryTellsItsObjectsApart)
+{
+    const QImage obj = loadImage("game/obj.png");
+    for (int s = 0; s < Sceneries; ++s) {
+        EXPECT_GT(differingPixels(cellOf(obj, 2, s), cellOf(obj, 3, s)), 250) << "goal vs floor, scenery " << s;
+        EXPECT_GT(differingPixels(cellOf(obj, 4, s), cellOf(obj, 5, s)), 400) << "box on goal vs box, scenery " << s;
+        EXPECT_GT(differingPixels(cellOf(obj, 1, s), cellOf(obj, 2, s)), 800) << "wall vs floor, scenery " << s;
+        EXPECT_GT(differingPixels(cellOf(obj, 6, s), cellOf(obj, 7, s)), 200) << "the two men, scenery " << s;
+    }
+}
+
+double colourDistance(const std::vector<double>& a, const std::vector<double>& b)
+{
+    return std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) + (a[2] - b[2]) * (a[2] - b[2]));
+}
+
+// Every scenery has its own material: walls or floors differ clearly in colour.
+TEST(ObjectSheet, sceneriesDifferFromEachOther)
+{
+    const QImage obj = loadImage("game/obj.png");
+    for (int a = 0; a < Sceneries; ++a)
+        for (int b = a + 1; b < Sceneries; ++b) {
+            const double walls = colourDistance(meanColour(cellOf(obj, 1, a)), meanColour(cellOf(obj, 1, b)));
+            const double floors = colourDistance(meanColour(cellOf(obj, 2, a)), meanColour(cellOf(obj, 2, b)));
+            EXPECT_GT(walls + floors, 40.0) << "sceneries " << a << " and " << b;
+        }
+}
+
+// Each man's frame is drawn over its scenery's floor, and the standing man of
+// the object sheet is the first front frame.
+TEST(SpriteSheet, framesStandOnTheirSceneryFloor)
+{
+    const QImage obj = loadImage("game/obj.png");
+    const QImage sprite = loadImage("game/sprite.png");
+    for (int character = 0; character < 2; ++character)
+        for (int s = 0; s < Sceneries; ++s) {
+            const QImage floor = cellOf(obj, 2, s);
+            const int row = character * Sceneries + s;
+            for (int column = 0; column < 8; ++column) {
+                const QImage frame = cellOf(sprite, column, row);
+                EXPECT_EQ(frame.pixel(0, 0), floor.pixel(0, 0)) << "row " << row << " column " << column;
+                EXPECT_EQ(frame.pixel(31, 0), floor.pixel(31, 0)) << "row " << row << " column " << column;
+            }
+            EXPECT_EQ(differingPixels(cellOf(sprite, 0, row), cellOf(obj, 6 + character, s)), 0) << "row " << row;
+        }
+}
+
+// The two pictures of each direction differ (so the man moves), and the four
+// directions differ from each other.
+TEST(SpriteSheet, posesAndDirectionsDiffer)
+{
+    const QImage sprite = loadImage("game/sprite.png");
+    for (int row = 0; row < 2 * Sceneries; ++row) {
+        for (int pair = 0; pair < 4; ++pair)
+            EXPECT_GT(differingPixels(cellOf(sprite, pair * 2, row), cellOf(sprite, pair * 2 + 1, row)), 8)
+                << "row " << row << " direction " << pair;
+        for (int a = 0; a < 4; ++a)
+            for (int b = a + 1; b < 4; ++b)
+                EXPECT_GT(differingPixels(cellOf(sprite, a * 2, row), cellOf(sprite, b * 2, row)), 40)
+                    << "row " << row << " directions " << a << ", " << b;
+    }
+    // The characters differ in every scenery and pose.
+    for (int s = 0; s < Sceneries; ++s)
+        for (int column = 0; column < 8; ++column)
+            EXPECT_GT(differingPixels(cellOf(sprite, column, s), cellOf(sprite, column, Sceneries + s)), 150);
+}
+
+// The four frames of a box on a goal all differ, so the animation shows.
+TEST(GoalSheet, framesPulse)
+{
+    const QImage goal = loadImage("game/goal.png");
+    const QImage obj = loadImage("game/obj.png");
+    for (int s = 0; s < Sceneries; ++s) {
+        for (int a = 0; a < 4; ++a)
+            for (int b = a + 1; b < 4; ++b) {
+                if (a == 1 && b == 3)
+                    continue; // the pulse passes the same middle picture on its way up and down
+                EXPECT_GT(differingPixels(cellOf(goal, a, s), cellOf(goal, b, s)), 20) << s << ": " << a << "," << b;
+            }
+        EXPECT_GT(differingPixels(cellOf(goal, 0, s), cellOf(obj, 4, s)), 400) << "still tells a box on a goal, " << s;
+    }
+}
+
+// Digits: ten different figures per row, red, green and white rows.
+TEST(NumberSheet, tenDistinctDigitsInThreeColours)
+{
+    const QImage number = loadImage("game/number.png");
+    for (int row = 0; row < 3; ++row) {
+        for (int a = 0; a < 10; ++a)
+            for (int b = a + 1; b < 10; ++b)
+                EXPECT_GT(differingPixels(number.copy(a * 13, row * 23, 13, 23), number.copy(b * 13, row * 23, 13, 23)), 5)
+                    << "row " << row << " digits " << a << ", " << b;
+    }
+    const auto red = meanColour(number.copy(0, 0, 130, 23));
+    const auto green = meanColour(number.copy(0, 23, 130, 23));
+    const auto white = meanColour(number.copy(0, 46, 130, 23));
+    EXPECT_GT(red[0], 2 * red[1]);
+    EXPECT_GT(green[1], 2 * green[0]);
+    EXPECT_NEAR(white[0], white[2], 12.0);
+    EXPECT_GT(white[0], 20.0);
+}
+
+} // namespace
