@@ -81,6 +81,15 @@ inline std::string Level(std::initializer_list<const char*> rows)
     return text;
 }
 
+/// The first ten cells of row 1 of the board as digits (the man is not in the board).
+inline std::string Row1(const Game& g)
+{
+    std::string row;
+    for (int x = 0; x < 10; ++x)
+        row += static_cast<char>('0' + g.Board(x, 1));
+    return row;
+}
+
 inline void WriteFile(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -7,15 +7,8 @@ namespace tolvar {
 namespace {
 
 using testing::Level;
+using testing::Row1;
 using testing::TestGame;
-
-std::string Row1(const Game& g)
-{
-    std::string row;
-    for (int x = 0; x < 10; ++x)
-        row += static_cast<char>('0' + g.Board(x, 1));
-    return row;
-}
 
 struct UndoCase {
     const char* name;
