@@ -118,15 +118,31 @@ QImage captionPicture(const QImage& back, const QRect& where, const QString& tex
     return img;
 }
 
+const QString Links[4] = {"support@quillon-studio.example", "webmaster@quillon-studio.example",
+                          "www.quillon-studio.example", "quillon-studio.example/tolvar"};
+
+// One size for all four addresses: the largest at which the longest still fits.
+int linkTextSize()
+{
+    int size = 15;
+    auto fits = [&] {
+        const QFontMetrics metrics(fontFor(Face::Narrow, size));
+        for (const QString& text : Links)
+            if (metrics.horizontalAdvance(text) > EmailRects[0].width() - 6)
+                return false;
+        return true;
+    };
+    while (size > 8 && !fits())
+        --size;
+    return size;
+}
+
 QImage linkPicture(const QImage& back, const QRect& where, const QString& text)
 {
     QImage img = pieceOf(back, where);
     QPainter p(&img);
     p.setRenderHint(QPainter::TextAntialiasing);
-    int size = 15;
-    QFont font = fontFor(Face::Narrow, size);
-    while (QFontMetrics(font).horizontalAdvance(text) > img.width() - 4 && size > 8)
-        font = fontFor(Face::Narrow, --size);
+    QFont font = fontFor(Face::Narrow, linkTextSize());
     font.setUnderline(true);
     p.setFont(font);
     shadowedText(p, img.rect(), Qt::AlignCenter, text, QColor(140, 204, 255));
@@ -151,10 +167,10 @@ std::vector<NamedPicture> aboutPictures()
     out.push_back({"win1.png", captionPicture(back, NoticeRects[1], "Ready to enter next level ...", 18, false)});
     out.push_back({"win2.png", captionPicture(back, NoticeRects[0], "Congratulation !", 26, true)});
     out.push_back({"win3.png", captionPicture(back, NoticeRects[1], "You have completed all levels !", 18, false)});
-    out.push_back({"email0.png", linkPicture(back, EmailRects[0], "support@quillon-studio.example")});
-    out.push_back({"email1.png", linkPicture(back, EmailRects[1], "webmaster@quillon-studio.example")});
-    out.push_back({"http0.png", linkPicture(back, HttpRects[0], "www.quillon-studio.example")});
-    out.push_back({"http1.png", linkPicture(back, HttpRects[1], "quillon-studio.example/tolvar")});
+    out.push_back({"email0.png", linkPicture(back, EmailRects[0], Links[0])});
+    out.push_back({"email1.png", linkPicture(back, EmailRects[1], Links[1])});
+    out.push_back({"http0.png", linkPicture(back, HttpRects[0], Links[2])});
+    out.push_back({"http1.png", linkPicture(back, HttpRects[1], Links[3])});
     return out;
 }
 

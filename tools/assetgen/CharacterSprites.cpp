@@ -37,8 +37,8 @@ const Rows ZobzobFrontUpper = mirroredHalves({
 
 const Rows ZobzobBackUpper = mirroredHalves({
     ".......ooo", ".....ooiih", "....oiihhh", "...oihhhhh", "...ohhhhhh", "...oHHHHHH",
-    ".ooHHHHHHH", "..oAAAAAAA", "..oaaaaaaa", "..oaaaaAaa", "..osaaaaaa", "..ossaaAaa",
-    "..oSsaaaaa", "...oSssSSS", "....oossss", "...ooocccc", "..occccccc", ".occcpcccc",
+    ".ooHHHHHHH", "..oAAAAAAA", "..oaaaaaaa", "..oaaaaaaa", "..osaaaaaa", "..ossaaaaa",
+    "..oSsAaaaa", "...oSssSSS", "....oossss", "...ooocccc", "..occccccc", ".occcpcccc",
     ".occccpccc", ".occoccpPp", ".owwoppppp", "..ooopppPP",
 });
 
@@ -74,9 +74,9 @@ const Rows PimpimFrontUpper = mirroredHalves({
 });
 
 const Rows PimpimBackUpper = mirroredHalves({
-    "...ooo....", "..ohiho.oo", "..ohhhooih", "..ohhohhhh", "...oohhhhh", "....ohhhhh",
-    "....ohhhhh", "...ohhhhhh", "...ohhhhhh", "...ohhHhhH", "...ohhHhhH", "...ohHhhHh",
-    "...oohHhhH", "....oohhhh", ".....oossS", "......oocc", "....oocccc", "...occcccc",
+    "...ooo....", "..ohiho.oo", "..ohhhooiH", "..ohhohhhH", "...oohhhhH", "....ohhhhH",
+    "....ohhhhH", "...ohhhhhH", "...ohhhhhH", "...ohhhhhH", "...ohhhhhh", "...ohhhhhh",
+    "...oohhhhh", "....oohhhh", ".....oossS", "......oocc", "....oocccc", "...occcccc",
     "..osoccccc", "..osoccbbb", "..osoppppp", "..oooppppp", "...oqppppp", "...ooooooo",
 });
 

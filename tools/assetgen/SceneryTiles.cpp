@@ -186,28 +186,29 @@ QImage sandWall()
     for (int y = 0; y < N; ++y)
         for (int x = 0; x < N; ++x) {
             const int row = y / 16;
-            const int xx = (x + (row % 2) * 16) % N;
-            r[y][x] = (y % 16 == 15 || xx == 31) ? -1 : row;
+            const int xx = (x + (row % 2) * 8) % N;
+            r[y][x] = (y % 16 == 15 || xx % 16 == 15) ? -1 : row * 2 + xx / 16;
         }
-    const QColor stone(226, 178, 104);
+    const QColor stone(204, 160, 88);
     QImage img = shadeRegions(
         r,
         [&](int id, int x, int y) {
-            QColor c = vary(stone, id, 51, 0.05);
-            // Wind-worn layers in the sandstone.
-            if ((y % 16 == 5 || y % 16 == 10) && smoothNoise(x, y, 4, 32, 52) > 0.35)
-                c = scaled(c, 0.86);
-            // Sandstone is speckled with darker grains.
-            if (noise01(x, y, 55) > 0.93)
-                c = scaled(c, 0.84);
-            return grain(c, x, y, 53, 0.05);
+            QColor c = vary(stone, id, 51, 0.06);
+            // Sandstone is speckled with darker and paler grains.
+            const double n = noise01(x, y, 55);
+            if (n > 0.92)
+                c = scaled(c, 0.82);
+            else if (n < 0.05)
+                c = mix(c, QColor(250, 214, 160), 0.5);
+            return grain(c, x, y, 53, 0.04);
         },
-        [](int x, int y) { return grain(QColor(128, 86, 44), x, y, 54, 0.1); }, 2, 1.18, 0.7);
-    // A carved glyph on the lower block.
-    for (int i = 0; i < 5; ++i) {
-        put(img, 7 + i, 22, QColor(164, 112, 60));
-        put(img, 9, 20 + i, QColor(164, 112, 60));
-    }
+        [](int x, int y) { return grain(QColor(92, 60, 28), x, y, 54, 0.1); }, 2, 1.2, 0.66);
+    // A carved sun glyph on one block.
+    const QColor carve(140, 96, 44);
+    for (const QPoint p : {QPoint(22, 21), QPoint(23, 21), QPoint(21, 22), QPoint(24, 22), QPoint(21, 23),
+                           QPoint(24, 23), QPoint(22, 24), QPoint(23, 24), QPoint(22, 19), QPoint(19, 22),
+                           QPoint(26, 23), QPoint(23, 26)})
+        put(img, p.x(), p.y(), carve);
     return img;
 }
 
@@ -242,15 +243,15 @@ QImage metalWall()
 QImage jungleWall()
 {
     const auto r = voronoi({{6, 6}, {20, 4}, {29, 14}, {12, 17}, {24, 22}, {4, 27}, {16, 29}}, 1.3);
-    const QColor stone(118, 122, 104);
+    const QColor stone(138, 142, 126);
     QImage img = shadeRegions(
         r,
         [&](int id, int x, int y) {
             QColor c = grain(vary(stone, id, 71, 0.1), x, y, 72, 0.07);
             const double moss = smoothNoise(x, y, 6, 32, 73) + (noise01(x, y, 74) - 0.5) * 0.25;
-            if (moss > 0.6)
+            if (moss > 0.66)
                 c = mix(c, QColor(70, 140, 44), 0.85);
-            else if (moss > 0.52)
+            else if (moss > 0.58)
                 c = mix(c, QColor(92, 130, 60), 0.5);
             return c;
         },
@@ -398,15 +399,25 @@ QImage jungleFloor()
     for (int y = 0; y < N; ++y)
         for (int x = 0; x < N; ++x) {
             const double n = smoothNoise(x, y, 8, 32, 141);
-            QColor c = mix(QColor(44, 84, 34), QColor(60, 104, 40), n);
-            if (smoothNoise(x, y, 16, 32, 142) > 0.68)
-                c = mix(c, QColor(92, 70, 40), 0.6); // bare earth
+            QColor c = mix(QColor(58, 44, 28), QColor(76, 60, 36), n);
+            if (smoothNoise(x, y, 16, 32, 142) > 0.62)
+                c = mix(c, QColor(40, 70, 30), 0.55); // patches of low growth
             put(img, x, y, grain(c, x, y, 143, 0.06));
         }
-    // Tufts of grass.
-    for (int i = 0; i < 9; ++i) {
-        const int x = int(hashOf(i, 0, 144) % 30) + 1;
-        const int y = int(hashOf(i, 1, 144) % 28) + 3;
+    // Fallen leaves and tufts of grass.
+    const QColor leaves[3] = {QColor(92, 150, 52), QColor(150, 140, 48), QColor(70, 120, 40)};
+    for (int i = 0; i < 7; ++i) {
+        const int x = int(hashOf(i, 0, 144) % 28) + 2;
+        const int y = int(hashOf(i, 1, 144) % 28) + 2;
+        const QColor leaf = leaves[i % 3];
+        put(img, x, y, leaf);
+        put(img, x + 1, y, scaled(leaf, 1.15));
+        put(img, x, y + 1, scaled(leaf, 0.8));
+        put(img, x + 1, y - 1, scaled(leaf, 0.7));
+    }
+    for (int i = 0; i < 4; ++i) {
+        const int x = int(hashOf(i, 2, 145) % 28) + 2;
+        const int y = int(hashOf(i, 3, 145) % 26) + 4;
         const QColor blade(104, 160, 62);
         put(img, x, y, blade);
         put(img, x, y - 1, blade);
@@ -583,7 +594,7 @@ QImage boxTile(int scenery)
 
 QImage boxOnGoalTile(int scenery, int frame)
 {
-    static constexpr std::array<double, GoalFrameCount> Glow{0.35, 0.6, 0.95, 0.6};
+    static constexpr std::array<double, GoalFrameCount> Glow{0.2, 0.55, 1.0, 0.55};
     const SceneryLook& look = sceneryLook(scenery);
     const double glow = Glow.at(frame);
     QImage img = floorTile(scenery);
@@ -600,7 +611,7 @@ QImage boxOnGoalTile(int scenery, int frame)
         }
     const QColor wood = mix(mix(look.crate, look.goal, 0.6), Qt::white, 0.05 + glow * 0.2);
     drawCrate(img, {wood, mix(look.goal, Qt::white, 0.3), scaled(look.goal, 0.22)}, true,
-              mix(look.goal, Qt::white, glow * 0.35));
+              mix(scaled(look.goal, 0.7 + glow * 0.3), Qt::white, glow * 0.3));
     // A twinkle on the upper right corner at the height of the pulse.
     const QColor star = mix(look.goal, Qt::white, 0.75);
     const int sx = 26;
