@@ -70,14 +70,14 @@ struct Ensemble {
 QByteArray calmPiece()
 {
     Score score("Quiet Thoughts", Tempo);
-    const int flute = score.addPart("Flute", 0, 74, 100, 58, 70);
-    const int vibes = score.addPart("Vibraphone", 4, 12, 96, 74, 70);
-    const int celesta = score.addPart("Celesta", 5, 9, 66, 84, 80);
+    const int flute = score.addPart("Flute", 0, 74, 116, 58, 70);
+    const int vibes = score.addPart("Vibraphone", 4, 12, 114, 74, 70);
+    const int celesta = score.addPart("Celesta", 5, 9, 80, 84, 80);
     Ensemble band{score,
-                  score.addPart("Harp", 1, 47, 88, 42, 70),
-                  score.addPart("Strings", 3, 50, 72, 64, 90),
-                  score.addPart("Fretless Bass", 2, 36, 98, 60, 40),
-                  score.addPart("Percussion", DrumChannel, 1, 64, 64, 50)};
+                  score.addPart("Harp", 1, 47, 106, 42, 70),
+                  score.addPart("Strings", 3, 50, 88, 64, 90),
+                  score.addPart("Fretless Bass", 2, 36, 114, 60, 40),
+                  score.addPart("Percussion", DrumChannel, 1, 80, 64, 50)};
 
     const std::vector<std::string> barsA{"Am", "F", "C", "G", "Am", "F", "Dm", "E"};
     const std::vector<std::string> barsB{"F", "G", "Em", "Am", "Dm", "G", "Cmaj7", "E7"};

@@ -50,19 +50,19 @@ const Rows ZobzobLegs[2] = {
 };
 
 const Rows ZobzobSideUpper = {
-    "........oooooo......", "......ooiihhhhoo....", ".....oiihhhhhhhho...", "....oihhhhhhhhhhHo..",
-    "....ohhhhhhhhhbbHo..", "...ooHHHHHHHHHHHHHoo", "....oaaaSSSSSSSSooo.", "....oaaassssssssso..",
-    "....oaaassssssksso..", "....oaasssssssksssSo", "....oasssrrsssssSSSo", "....oassssssuuuuuuo.",
-    ".....ossssssuuuuuo..", "......oossssssmmo...", "........oossssoo....", ".......occccccco....",
-    "......occcccccccco..", "......ocpcccCccco...", "......oppoccccco....", "......opppocccco....",
-    "......opppowwwo.....", "......oppppowwo.....",
+    ".......oooooo.......", ".....ooiihhhhoo.....", "....oiihhhhhhhho....", "...oihhhhhhhhhhHo...",
+    "...ohhhhhhhhhbbHo...", "...oHHHHHHHHHHHHHHoo", "...oAAAASSSSSSSSSoo.", "...oaaaassssssssso..",
+    "...oaaasssssssksso..", "...oaassssssssksssso", "...oassssrrssssssSSo", "....ossssssssuuuuuo.",
+    ".....ossssssuuuuuo..", "......oosssssmso....", "........ooooooo.....", "......occccccco.....",
+    ".....occccccccco....", "....occpocccocCo....", "....opppocccoppo....", "....opppowwwoppo....",
+    "....oppppoooppPo....", ".....opppppppPPo....",
 };
 
 const Rows ZobzobSideLegs[2] = {
-    {".......opppPo.......", ".......opppPo.......", ".......offffffo.....", ".......offfffFo.....",
-     ".......oooooooo....."},
-    {"......opppppPo......", ".....oppPoopppo.....", "....offfoo.offffo...", "....offFo..offfffo..",
-     "....ooooo..ooooooo.."},
+    {"......opppppPo......", "......opppppPo......", "......offffffffo....", "......offfffffFo....",
+     "......oooooooooo...."},
+    {".....opppppppPo.....", "....oppPo.oppPo.....", "...offffo.offfffo...", "...offfFo.offffFo...",
+     "...oooooo.ooooooo..."},
 };
 
 // Pimpim: a slim girl with magenta hair in two buns and a green dress.

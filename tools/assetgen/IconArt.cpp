@@ -5,12 +5,41 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "PixelArt.h"
+
 #include <algorithm>
 
 namespace assetgen {
 
+namespace {
+
+// At 16 pixels a drawing blurs into mud, so the smallest icon is pixel art.
+QImage tinyIcon()
+{
+    return fromRows(
+        {
+            "..............y.", ".ooooooooooooyYy", ".ohhhhhhhhhhhhy.", ".ohwwwwwwwwwwso.",
+            ".ohwdddddddlwso.", ".ohwddddddllwso.", ".ohwdddddlldwso.", ".ohwddddllddwso.",
+            ".ohwdddlldddwso.", ".ohwddllddddwso.", ".ohwdlldddddwso.", ".ohwllddddddwso.",
+            ".ohssssssssssso.", ".osssssssssssso.", ".oooooooooooooo.", "................",
+        },
+        {{'o', QColor(60, 30, 8)},
+         {'h', QColor(255, 226, 160)},
+         {'w', QColor(236, 164, 66)},
+         {'s', QColor(170, 100, 36)},
+         {'d', QColor(150, 88, 30)},
+         {'l', QColor(250, 200, 110)},
+         {'y', QColor(255, 244, 190)},
+         {'Y', QColor(255, 255, 255)}});
+}
+
+} // namespace
+
 QImage iconImage(int size)
 {
+    if (size <= 16)
+        return tinyIcon();
+
     QImage img(size, size, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
