@@ -32,8 +32,6 @@ MsgAnswer QtDialogs::MsgBox(const std::string& text, MsgStyle style, const std::
         box.setDefaultButton(QMessageBox::Yes);
         break;
     }
-    if (!box.parentWidget())
-        CentreOnScreen(&box);
     const int answer = box.exec();
     if (style != MsgStyle::YesNoQuestion)
         return MsgAnswer::Ok;
