@@ -45,6 +45,17 @@ TEST_P(KnownLevelTest, SolvesWithTheFewestPushes) {
     EXPECT_EQ(Replay(level, result.moves).pushes, result.pushes);
 }
 
+// Trading the fewest pushes for speed still gives moves that win.
+TEST_P(KnownLevelTest, WeightedSearchStillWins) {
+    const Level level = LevelOf(GetParam().rows);
+    SolveOptions options;
+    options.weight = 3;
+    const auto result = Solve(level, SolveLimits{}, options);
+    ASSERT_EQ(result.status, SolveStatus::Solved) << result.reason;
+    EXPECT_GE(result.pushes, GetParam().pushes);
+    EXPECT_TRUE(MovesWin(level, result.moves)) << result.moves;
+}
+
 INSTANTIATE_TEST_SUITE_P(Levels, KnownLevelTest, ::testing::ValuesIn(KnownLevels),
                          [](const auto& info) { return std::string(info.param.name); });
 
