@@ -66,6 +66,20 @@ void overlay(QImage& target, const Decoration& deco)
         }
 }
 
+// The two counters as the game shows them: four digits each, in one of the styles.
+void counters(QImage& target, int level, int steps, int style)
+{
+    const QImage digits = digitSheet();
+    const int values[2] = {level, steps};
+    for (int i = 0; i < 2; ++i) {
+        const QRect& r = CounterRects[i];
+        int v = values[i];
+        for (int d = 3; d >= 0; --d, v /= 10)
+            copyInto(target, digits.copy((v % 10) * DigitWidth, style * DigitHeight, DigitWidth, DigitHeight),
+                     r.x() + d * DigitWidth, r.y());
+    }
+}
+
 class Sheet {
 public:
     Sheet(int width, int height)
@@ -140,11 +154,13 @@ QImage contactSheet()
     for (int i = 0; i < 2; ++i) {
         QImage b = board(SampleLevel, DecorationWidth, ClientHeight, sceneries[i], i, i + 1);
         overlay(b, deco);
+        counters(b, 12 + i, 347, i);
         sheet.place(b, 20 + i * 680, y + 10);
     }
     sheet.label(20, y, "decoration over a board (Blue background, Brick) and (Green background, Metal)");
     QImage night = board(SampleLevel, DecorationWidth, ClientHeight, 6, 0, 0);
     overlay(night, deco);
+    counters(night, 7, 1024, 2);
     sheet.place(night.copy(0, 0, 640, 200), 1380, y + 10);
     sheet.label(1380, y, "Night, Jungle (top)");
     return sheet.finish();

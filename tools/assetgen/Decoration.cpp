@@ -12,7 +12,6 @@ const QColor Outline(36, 22, 6);
 const QColor Dark(112, 74, 22);
 const QColor Mid(198, 150, 58);
 const QColor Light(246, 214, 124);
-const QColor Shine(255, 246, 204);
 const QColor Ruby(214, 36, 58);
 const QColor RubyLight(255, 140, 150);
 
@@ -85,29 +84,30 @@ void border(Frame& f)
     }
 }
 
-// A quarter ring and a jewel in each corner; (u, v) count inwards from the corner.
+// A quarter ring and a jewel in each corner; (u, v) count inwards from the
+// corner. Both stay small enough to clear the counters in the top corners.
 void corner(Frame& f, int cornerX, int cornerY, int dirX, int dirY)
 {
-    for (int v = 0; v < 30; ++v)
-        for (int u = 0; u < 30; ++u) {
+    for (int v = 0; v < 24; ++v)
+        for (int u = 0; u < 24; ++u) {
             const int x = cornerX + dirX * u;
             const int y = cornerY + dirY * v;
             const double r = std::hypot(u + 0.5, v + 0.5);
-            if (u >= 4 && v >= 4 && r >= 15.5 && r < 20.5) {
+            if (u >= 4 && v >= 4 && r >= 12.5 && r < 17.5) {
                 QColor c = Outline;
-                if (r >= 16.5 && r < 19.5)
-                    c = r < 17.5 ? Light : (r < 18.5 ? Mid : Dark);
+                if (r >= 13.5 && r < 16.5)
+                    c = r < 14.5 ? Light : (r < 15.5 ? Mid : Dark);
                 f.paint(x, y, c);
             }
-            const int d = std::abs(u - 9) + std::abs(v - 9);
-            if (d <= 6) {
+            const int d = std::abs(u - 7) + std::abs(v - 7);
+            if (d <= 5) {
                 QColor c = Outline;
-                if (d <= 1)
-                    c = (u == 8 && v == 8) || (u + v == 17 && d == 1 && u <= 9 && v <= 9) ? RubyLight : Ruby;
-                else if (d == 2)
-                    c = Outline;
-                else if (d <= 5)
-                    c = (u + v < 18) ? Light : Mid;
+                if (d == 0 || (d == 1 && u <= 7 && v <= 7))
+                    c = (u == 6 || v == 6) ? RubyLight : Ruby;
+                else if (d == 1)
+                    c = Ruby;
+                else if (d <= 4)
+                    c = (u + v < 14) ? Light : Mid;
                 f.paint(x, y, c);
             }
         }
@@ -131,22 +131,6 @@ void edgeJewel(Frame& f, int cx, int cy, bool alongX, int inward)
     }
 }
 
-// A thin gold rule above each counter, ending in small knobs.
-void counterRule(Frame& f, const QRect& counter)
-{
-    const int y = counter.top() - 5;
-    for (int x = counter.left() - 1; x <= counter.right() + 1; ++x) {
-        f.paint(x, y - 1, Outline);
-        f.paint(x, y, Light);
-        f.paint(x, y + 1, Outline);
-    }
-    for (const int x : {counter.left() - 2, counter.right() + 2}) {
-        for (int dy = -2; dy <= 2; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                f.paint(x + dx, y + dy, (std::abs(dy) == 2 || std::abs(dx) == 1) ? Outline : Shine);
-    }
-}
-
 } // namespace
 
 Decoration decoration()
@@ -163,8 +147,6 @@ Decoration decoration()
     edgeJewel(f, DecorationWidth / 2, bottom, true, -1);
     edgeJewel(f, 0, ClientHeight / 2, false, 1);
     edgeJewel(f, right, ClientHeight / 2, false, -1);
-    for (const QRect& r : CounterRects)
-        counterRule(f, r);
     return f.result();
 }
 

@@ -20,7 +20,7 @@ int wrap(int v)
 }
 
 const std::array<SceneryLook, SceneryCount> Looks{{
-    {"Brick", QColor(255, 214, 64), QColor(196, 128, 62), QColor(120, 72, 36)},
+    {"Brick", QColor(255, 214, 64), QColor(216, 150, 74), QColor(120, 72, 36)},
     {"Stone", QColor(84, 228, 255), QColor(168, 112, 62), QColor(96, 96, 104)},
     {"Wood", QColor(120, 250, 110), QColor(178, 58, 48), QColor(200, 200, 190)},
     {"Ice", QColor(255, 86, 176), QColor(176, 108, 54), QColor(110, 66, 34)},
