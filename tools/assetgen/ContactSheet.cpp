@@ -111,7 +111,7 @@ QImage contactSheet()
         if (row.size() != 20)
             throw std::runtime_error("sample level row is not 20 cells wide");
 
-    Sheet sheet(2080, 3020);
+    Sheet sheet(2080, 2700);
     int y = 30;
     sheet.label(20, y, "obj.png x2");
     sheet.label(560, y, "goal.png x2");
