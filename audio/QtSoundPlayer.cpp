@@ -3,10 +3,8 @@
 #include <QAudioDevice>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
 
-#include "audio/WaveCheck.h"
+#include "audio/EffectOutput.h"
 
 namespace tolvar::audio {
 
@@ -24,14 +22,14 @@ void DropNoServerNotice(QtMsgType type, const QMessageLogContext& context, const
         previousHandler(type, context, message);
 }
 
-bool ProbeOutputs()
+std::string AbsolutePath(const std::string& fileName)
 {
-    return !QMediaDevices::audioOutputs().isEmpty();
+    return QFileInfo(QString::fromStdString(fileName)).absoluteFilePath().toStdString();
 }
 
-QString AbsolutePath(const std::string& fileName)
+bool SameLayout(const PcmLayout& a, const PcmLayout& b)
 {
-    return QFileInfo(QString::fromStdString(fileName)).absoluteFilePath();
+    return a.sampleRate == b.sampleRate && a.channels == b.channels;
 }
 
 }  // namespace
@@ -40,60 +38,77 @@ QtSoundPlayer::QtSoundPlayer()
 {
     previousHandler = qInstallMessageHandler(DropNoServerNotice);
     devices_ = std::make_unique<QMediaDevices>();
-    hasOutput_ = ProbeOutputs();
+    OpenOutput();
     qInstallMessageHandler(previousHandler);
     previousHandler = nullptr;
 
     // Headphones plugged in, or a sound server started after the game.
-    QObject::connect(devices_.get(), &QMediaDevices::audioOutputsChanged, devices_.get(),
-                     [this] { hasOutput_ = ProbeOutputs(); });
+    QObject::connect(devices_.get(), &QMediaDevices::audioOutputsChanged, devices_.get(), [this] {
+        if (!output_ || output_->Device() != QMediaDevices::defaultAudioOutput())
+            OpenOutput();
+    });
 }
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
+void QtSoundPlayer::OpenOutput()
+{
+    output_.reset();
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+        return;
+    auto output = std::make_unique<EffectOutput>(device);
+    if (!output->IsOpen())
+        return;
+    // Sounds decoded for another layout would play at the wrong speed.
+    if (!SameLayout(soundsLayout_, output->Layout())) {
+        sounds_.clear();
+        soundsLayout_ = output->Layout();
+    }
+    output_ = std::move(output);
+}
+
 bool QtSoundPlayer::HasOutput() const
 {
-    return hasOutput_;
+    return output_ != nullptr;
 }
 
 void QtSoundPlayer::PlaySound(const std::string& fileName)
 {
-    if (!hasOutput_)
+    if (!output_)
         return;
-    QSoundEffect* effect = EffectFor(fileName);
-    if (!effect)
-        return;
-    if (sounding_ && sounding_ != effect)
-        sounding_->stop();
-    // Playing an effect that still sounds starts it again from its beginning.
-    effect->play();
-    sounding_ = effect;
+    if (std::shared_ptr<const PcmSamples> samples = SamplesFor(fileName))
+        output_->Play(std::move(samples));
 }
 
 void QtSoundPlayer::Preload(const std::string& fileName)
 {
-    if (hasOutput_)
-        EffectFor(fileName);
+    if (output_)
+        SamplesFor(fileName);
 }
 
-QSoundEffect* QtSoundPlayer::LoadedEffect(const std::string& fileName) const
+bool QtSoundPlayer::IsLoaded(const std::string& fileName) const
 {
-    const auto found = effects_.find(AbsolutePath(fileName).toStdString());
-    return found == effects_.end() ? nullptr : found->second.get();
+    return sounds_.count(AbsolutePath(fileName)) != 0;
 }
 
-QSoundEffect* QtSoundPlayer::EffectFor(const std::string& fileName)
+bool QtSoundPlayer::IsSounding() const
 {
-    const QString path = AbsolutePath(fileName);
-    const std::string key = path.toStdString();
-    if (const auto found = effects_.find(key); found != effects_.end())
-        return found->second.get();
+    return output_ && output_->IsSounding();
+}
+
+std::shared_ptr<const PcmSamples> QtSoundPlayer::SamplesFor(const std::string& fileName)
+{
+    const std::string path = AbsolutePath(fileName);
+    if (const auto found = sounds_.find(path); found != sounds_.end())
+        return found->second;
     // A missing file is not remembered: it may be put in place while the game runs.
-    if (!FileLooksLikePlayableWave(key))
+    std::optional<PcmSamples> samples = DecodeWaveFile(path, output_->Layout());
+    if (!samples)
         return nullptr;
-    auto effect = std::make_unique<QSoundEffect>();
-    effect->setSource(QUrl::fromLocalFile(path));
-    return effects_.emplace(key, std::move(effect)).first->second.get();
+    auto kept = std::make_shared<const PcmSamples>(std::move(*samples));
+    sounds_.emplace(path, kept);
+    return kept;
 }
 
 }  // namespace tolvar::audio

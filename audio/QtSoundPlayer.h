@@ -1,21 +1,24 @@
 #pragma once
-// The game's sound effects on Qt Multimedia: each WAV file is loaded once, on
-// its first use, and kept, so a push is heard at once. One effect sounds at a
-// time; the call never waits.
+// The game's sound effects on Qt Multimedia. Each WAV file is decoded once, on
+// its first use, and kept; effects are written into one sound stream that
+// stays open, so a push is heard at once and every effect plays to its end.
+// One effect sounds at a time; the call never waits.
 #include <map>
 #include <memory>
 #include <string>
 
+#include "audio/WaveDecoder.h"
 #include "core/Services.h"
 
 class QMediaDevices;
-class QSoundEffect;
 
 namespace tolvar::audio {
 
+class EffectOutput;
+
 class QtSoundPlayer final : public SoundPort {
 public:
-    /// Needs a running QGuiApplication (or QCoreApplication) on the calling thread.
+    /// Needs a QGuiApplication (or QCoreApplication) on the calling thread.
     QtSoundPlayer();
     ~QtSoundPlayer() override;
     QtSoundPlayer(const QtSoundPlayer&) = delete;
@@ -26,22 +29,24 @@ public:
     /// nothing and changes nothing; without an audio output nothing happens at all.
     void PlaySound(const std::string& fileName) override;
 
-    /// Loads the file ahead of its first use, so the first push sounds as quickly as the rest.
+    /// Decodes the file ahead of its first use.
     void Preload(const std::string& fileName);
 
-    /// Whether the desktop offers an audio output right now.
+    /// Whether the desktop offers an audio output that we could open.
     bool HasOutput() const;
-
-    /// The effect kept for the file, null when none was loaded. For tests and measurements.
-    QSoundEffect* LoadedEffect(const std::string& fileName) const;
+    /// Whether the file's sound is decoded and kept.
+    bool IsLoaded(const std::string& fileName) const;
+    /// Whether an effect is still being handed to the sound server.
+    bool IsSounding() const;
 
 private:
-    QSoundEffect* EffectFor(const std::string& fileName);
+    void OpenOutput();
+    std::shared_ptr<const PcmSamples> SamplesFor(const std::string& fileName);
 
     std::unique_ptr<QMediaDevices> devices_;
-    bool hasOutput_ = false;
-    std::map<std::string, std::unique_ptr<QSoundEffect>> effects_;  // by absolute path
-    QSoundEffect* sounding_ = nullptr;
+    std::unique_ptr<EffectOutput> output_;
+    std::map<std::string, std::shared_ptr<const PcmSamples>> sounds_;  // by absolute path
+    PcmLayout soundsLayout_;  // what `sounds_` were decoded into
 };
 
 }  // namespace tolvar::audio
