@@ -8,6 +8,7 @@
 #include "Fonts.h"
 #include "IconArt.h"
 #include "PixelArt.h"
+#include "SampleBoard.h"
 #include "SceneryTiles.h"
 
 #include <QPainter>
@@ -19,66 +20,9 @@
 namespace assetgen {
 namespace {
 
-// A level in the game's cell codes, 6 marking the man.
-const std::vector<std::string> SampleLevel{
-    "00000000000000000000", "01111111000011111110", "01222221111112222210", "01242422222222424210",
-    "01223222111122232210", "01112221100012222110", "00012221000012221000", "00012521111112521000",
-    "01112222222222222110", "01232242262242222310", "01222111122221112210", "01111100111111011110",
-    "00000000000000000000", "00000000000000000000",
-};
-
-const std::vector<std::string> MiniLevel{
+const LevelRows MiniLevel{
     "0111110", "1222321", "1245261", "1232221", "0111110",
 };
-
-QImage cellFor(char code, int scenery, int character, int background)
-{
-    switch (code) {
-    case '1': return wallTile(scenery);
-    case '2': return floorTile(scenery);
-    case '3': return goalTile(scenery);
-    case '4': return boxTile(scenery);
-    case '5': return boxOnGoalTile(scenery, 2);
-    case '6': return characterOnFloor(floorTile(scenery), character, Facing::Down, 0);
-    default: return background == 0 ? newCell(Qt::black) : backgroundTile(background);
-    }
-}
-
-QImage board(const std::vector<std::string>& rows, int width, int height, int scenery, int character,
-             int background)
-{
-    QImage img = newImage(width, height, Qt::black);
-    for (int y = 0; y * 32 < height; ++y)
-        for (int x = 0; x * 32 < width; ++x) {
-            const char code = (y < int(rows.size()) && x < int(rows[y].size())) ? rows[y][x] : '0';
-            copyInto(img, cellFor(code, scenery, character, background), x * 32, y * 32);
-        }
-    return img;
-}
-
-// The overlay as the game lays it: mask AND, then picture OR.
-void overlay(QImage& target, const Decoration& deco)
-{
-    for (int y = 0; y < target.height() && y < deco.mask.height(); ++y)
-        for (int x = 0; x < target.width() && x < deco.mask.width(); ++x) {
-            const QRgb under = target.pixel(x, y) & deco.mask.pixel(x, y);
-            target.setPixel(x, y, (under | deco.picture.pixel(x, y)) | 0xff000000u);
-        }
-}
-
-// The two counters as the game shows them: four digits each, in one of the styles.
-void counters(QImage& target, int level, int steps, int style)
-{
-    const QImage digits = digitSheet();
-    const int values[2] = {level, steps};
-    for (int i = 0; i < 2; ++i) {
-        const QRect& r = CounterRects[i];
-        int v = values[i];
-        for (int d = 3; d >= 0; --d, v /= 10)
-            copyInto(target, digits.copy((v % 10) * DigitWidth, style * DigitHeight, DigitWidth, DigitHeight),
-                     r.x() + d * DigitWidth, r.y());
-    }
-}
 
 class Sheet {
 public:
@@ -107,10 +51,6 @@ private:
 
 QImage contactSheet()
 {
-    for (const auto& row : SampleLevel)
-        if (row.size() != 20)
-            throw std::runtime_error("sample level row is not 20 cells wide");
-
     Sheet sheet(2080, 2700);
     int y = 30;
     sheet.label(20, y, "obj.png x2");
@@ -142,7 +82,7 @@ QImage contactSheet()
                 const int top = y + s * 176;
                 if (s == 0)
                     sheet.label(x, y - 8, QString("%1, %2").arg(backgrounds[b], c == 0 ? "Zobzob" : "Pimpim"));
-                sheet.place(board(MiniLevel, 224, 160, s, c, b), x, top);
+                sheet.place(drawBoard(MiniLevel, 224, 160, s, c, b), x, top);
             }
     for (int s = 0; s < SceneryCount; ++s)
         sheet.label(1440, y + s * 176 + 80, QString("Scenery %1: %2").arg(s + 1).arg(sceneryLook(s).name));
@@ -152,15 +92,15 @@ QImage contactSheet()
     const Decoration deco = decoration();
     const int sceneries[2] = {0, 5};
     for (int i = 0; i < 2; ++i) {
-        QImage b = board(SampleLevel, DecorationWidth, ClientHeight, sceneries[i], i, i + 1);
-        overlay(b, deco);
-        counters(b, 12 + i, 347, i);
+        QImage b = drawBoard(sampleLevel(), DecorationWidth, ClientHeight, sceneries[i], i, i + 1);
+        layDecoration(b, deco);
+        drawCounters(b, 12 + i, 347, i);
         sheet.place(b, 20 + i * 680, y + 10);
     }
     sheet.label(20, y, "decoration over a board (Blue background, Brick) and (Green background, Metal)");
-    QImage night = board(SampleLevel, DecorationWidth, ClientHeight, 6, 0, 0);
-    overlay(night, deco);
-    counters(night, 7, 1024, 2);
+    QImage night = drawBoard(sampleLevel(), DecorationWidth, ClientHeight, 6, 0, 0);
+    layDecoration(night, deco);
+    drawCounters(night, 7, 1024, 2);
     sheet.place(night.copy(0, 0, 640, 200), 1380, y + 10);
     sheet.label(1380, y, "Night, Jungle (top)");
     return sheet.finish();

@@ -2,6 +2,7 @@
 
 #include "CharacterSprites.h"
 #include "PixelArt.h"
+#include "SampleBoard.h"
 #include "SceneryTiles.h"
 
 namespace assetgen {
@@ -48,7 +49,10 @@ QImage characters()
 
 std::vector<NamedPicture> helpPictures()
 {
-    return {{"objects.png", objects()}, {"sceneries.png", sceneries()}, {"characters.png", characters()}};
+    return {{"objects.png", objects()},
+            {"sceneries.png", sceneries()},
+            {"characters.png", characters()},
+            {"screen.png", gameScreen(0, 0, 1)}};
 }
 
 } // namespace assetgen

@@ -7,7 +7,7 @@
 
 namespace assetgen {
 
-/// objects.png, sceneries.png and characters.png for the help folder.
+/// objects.png, sceneries.png, characters.png and screen.png for the help folder.
 std::vector<NamedPicture> helpPictures();
 
 } // namespace assetgen
