@@ -1,0 +1,152 @@
+#pragma once
+// What the fuzz targets share: one game directory per process holding synthetic picture
+// sheets, a game on the recording fakes started in it, and the rules a board must keep
+// whatever the files said.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "fakes/TestGame.h"
+
+namespace tolvar::fuzzing {
+
+/// Stops the run as a crash, naming the rule, when the game broke one.
+inline void Require(bool condition, const char* rule)
+{
+    if (!condition) {
+        std::fprintf(stderr, "\nBROKEN RULE: %s\n", rule);
+        std::abort();
+    }
+}
+
+/// The game directory of this process. Each input starts from the sheets alone.
+class GameDirectory {
+public:
+    static GameDirectory& Get()
+    {
+        static GameDirectory directory;
+        return directory;
+    }
+    const std::string& Path() const { return path_; }
+    /// Removes every file an earlier input or game left behind.
+    void Clear()
+    {
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+            if (sheets_.count(entry.path().filename().string()) == 0)
+                std::filesystem::remove_all(entry.path());
+        }
+    }
+    void Write(const std::string& name, const std::string& bytes) const { testing::WriteFile(path_ + "/" + name, bytes); }
+
+private:
+    GameDirectory() : path_(dir_.str())
+    {
+        testing::WriteSheets(path_);
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            sheets_.insert(entry.path().filename().string());
+    }
+    testing::TempDir dir_;
+    std::string path_;
+    std::set<std::string> sheets_;
+};
+
+/// A level every target can fall back on: one box next to its goal, the man beside it.
+inline std::string PlainLevel()
+{
+    return testing::Level({
+        "11111",
+        "12221",
+        "13462",
+        "12221",
+        "11111",
+    });
+}
+
+inline std::string AsText(const std::uint8_t* data, std::size_t size)
+{
+    return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+/// A game on fakes, started (or not) in the process's game directory.
+struct FuzzGame {
+    fakes::FakeDesktop desktop;
+    std::unique_ptr<Game> game;
+
+    FuzzGame() : game(std::make_unique<Game>(desktop.services())) {}
+    Game* operator->() { return game.get(); }
+
+    bool Start()
+    {
+        const bool started = game->Form_Load(GameDirectory::Get().Path());
+        game->SeedRandom(1);
+        return started;
+    }
+
+    /// Presses arrow keys on the main window, one per character of a move history.
+    void Press(const std::string& moves)
+    {
+        for (char c : moves) {
+            const int key = c == '7' ? VK_LEFT : c == '8' ? VK_UP : c == '9' ? VK_RIGHT : VK_DOWN;
+            game->Form_KeyDown(key, 0);
+            CheckBoard();
+        }
+    }
+
+    int Boxes() const
+    {
+        return static_cast<int>(std::count_if(game->Board.cells.begin(), game->Board.cells.end(),
+                                              [](std::int16_t c) { return c == Box || c == BoxOnGoal; }));
+    }
+
+    /// The rules of a board in play: only the codes 0..5, the man on floor or a goal,
+    /// as many boxes as when the level was put on the board.
+    void CheckBoard()
+    {
+        const Game& g = *game;
+        const bool inPlay = g.GameMode == ModePlaySet || g.GameMode == ModePlayOther || g.GameMode == ModeTracing ||
+                            g.GameMode == ModeTestPlay;
+        const Context now{g.GameMode, g.LevelKind, g.LevelNo, g.OtherLevelNumber};
+        if (!inPlay) {
+            context_.reset();
+            return;
+        }
+        for (std::int16_t code : g.Board.cells)
+            Require(code >= Outside && code <= BoxOnGoal, "a board in play holds only the codes 0 to 5");
+        Require(g.StepCount >= 0 && g.StepCount <= 9999, "the step count stays within 0..9999");
+        const std::int16_t under = g.CellAtWindow(g.ManX, g.ManY);
+        Require(under == Floor || under == Goal, "the man stands on floor or a goal");
+        if (!context_ || !(*context_ == now)) {
+            context_ = now;
+            boxes_ = Boxes();
+            return;
+        }
+        Require(Boxes() == boxes_, "pushing and undoing never make or lose a box");
+    }
+
+private:
+    struct Context {
+        std::int16_t mode, kind;
+        std::int32_t levelNo;
+        std::string other;
+        bool operator==(const Context&) const = default;
+    };
+    std::optional<Context> context_;
+    int boxes_ = 0;
+};
+
+/// The first 280 bytes of a level file as the game reads them: short files padded with "0".
+inline std::string Record(const std::string& bytes)
+{
+    std::string record = bytes.substr(0, CellCount);
+    record.resize(CellCount, '0');
+    return record;
+}
+
+}  // namespace tolvar::fuzzing
