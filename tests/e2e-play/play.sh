@@ -1,0 +1,196 @@
+#!/bin/bash
+# The real game under Xvfb, played with real key presses and mouse clicks, in a copy of
+# the game directory holding a level set of our own:
+#   - level 1 is won by its moves, with one push taken back by Ctrl+U on the way; the
+#     solution file holds exactly the moves that count and the progress is stored;
+#   - a stored solution of level 2 is replayed with "&Trace" until "Tracing over!";
+#   - a level is drawn in the editor with the mouse, tested, won and saved.
+# Usage: play.sh TOLVAR_BINARY GAME_DIR SCREENSHOT_DIR
+set -u
+
+if [ "${1:-}" != "--inside-x" ]; then
+    for tool in xvfb-run xdotool import convert; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "SKIP: $tool is not installed (packages xvfb, xdotool, imagemagick)"
+            exit 77
+        fi
+    done
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" --inside-x "$@"
+fi
+shift
+binary=$1
+gamedir=$2
+screens=$3
+
+work=$(mktemp -d /tmp/tolvar-play.XXXXXX)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+mkdir -p "$screens" "$work/config" "$work/run"
+chmod 700 "$work/run"
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+cp -r "$gamedir" "$work/game"
+rm -f "$work/game/tolvar" "$work/game"/boxsol.* "$work/game"/self* "$work/game"/other*
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+step() { echo "--- $*"; }
+
+wait_window() {  # wait_window PATTERN SECONDS: prints the id of a visible window
+    local id
+    for _ in $(seq $(($2 * 10))); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+wait_gone() {  # wait_gone ID SECONDS
+    for _ in $(seq $(($2 * 10))); do
+        xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
+        xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable' || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+press() {  # press WINDOW KEYS...: one key event per key, with a pause for the game
+    local window=$1
+    shift
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    for key in "$@"; do
+        xdotool key --clearmodifiers "$key"
+        sleep 0.08
+    done
+}
+
+# Answers the message box that must come up now with its text's window; returns 1 if none.
+answer_message() {  # answer_message KEY SHOT
+    local box
+    sleep 0.3
+    box=$(xdotool search --onlyvisible --name '^TOLVAR$' 2>/dev/null | while read -r id; do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        [ "$WIDTH" -lt 600 ] && echo "$id"
+    done | head -n 1)
+    [ -n "$box" ] || return 1
+    import -window root "$screens/$2.png"
+    press "$box" "$1"
+    wait_gone "$box" 5
+}
+
+setting() { grep -s "^$1=" "$XDG_CONFIG_HOME/tolvar/tolvar.ini" | cut -d= -f2; }
+
+# Two levels of our own, 14 rows of 20 cells each.
+level() {
+    local rows=("$@") text="" row
+    for i in $(seq 0 13); do
+        row=${rows[$i]:-}
+        while [ ${#row} -lt 20 ]; do row+="0"; done
+        text+=$row
+    done
+    printf '%s' "$text"
+}
+{
+    # Two boxes in two corridors: the first push does not win.
+    level "" "01111111" "01624321" "01222221" "01224321" "01111111"
+    # One box, one goal: right, right.
+    level "" "0111111" "0162431" "0111111"
+} >"$work/game/tolvar.box"
+printf '99' >"$work/game/boxsol.2"
+
+step "start"
+(cd "$work/game" && exec "$binary") >"$work/game.log" 2>&1 &
+pids+=($!)
+about=$(wait_window '^ABOUT TOLVAR$' 20) || { fail "no about box"; cat "$work/game.log"; exit 1; }
+press "$about" alt+c
+main=$(wait_window '^TOLVAR$' 10) || { fail "no main window"; exit 1; }
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$main")"
+client_x=$X
+client_y=$((Y + HEIGHT - 442))
+
+counter() {  # the step counter's pixels as text
+    import -window root -crop "52x23+$((client_x + 576))+$((client_y + 16))" +repage txt:- 2>/dev/null | tail -n +2 | md5sum
+}
+
+step "play level 1, taking one push back"
+press "$main" Right
+one_step=$(counter)
+press "$main" Right
+pushed=$(counter)
+press "$main" ctrl+u
+sleep 0.3
+[ "$(counter)" = "$one_step" ] || fail "Ctrl+U did not take the push back (step counter)"
+[ "$pushed" != "$one_step" ] || fail "the step counter did not count the push"
+import -window root "$screens/1-undone.png"
+press "$main" Right Down Left Down Right
+won=$(wait_window '^ABOUT TOLVAR$' 10) || fail "level 1 was not won"
+import -window root "$screens/2-won.png"
+[ "$(cat "$work/game/boxsol.1" 2>/dev/null)" = "990709" ] || fail "boxsol.1 holds '$(cat "$work/game/boxsol.1" 2>/dev/null)', not 990709"
+press "$won" Return
+sleep 0.5
+[ "$(setting Level)" = "2" ] || fail "the stored level is '$(setting Level)', not 2"
+
+step "replay the stored solution of level 2"
+press "$main" ctrl+s
+sleep 0.5
+import -window root "$screens/3-trace.png"
+press "$main" Return   # the trace button has the focus
+press "$main" Return
+answer_message Return "4-tracing-over" || fail "no \"Tracing over!\" message"
+[ "$(cat "$work/game/boxsol.2")" = "99" ] || fail "the replay changed boxsol.2"
+
+step "draw a level in the editor"
+press "$main" ctrl+e
+bar=$(wait_window '^EDIT BAR$' 10) || { fail "no edit bar"; exit 1; }
+sleep 0.3
+click_board() {  # click_board X Y: the middle of a board cell
+    xdotool mousemove --sync $((client_x + $1 * 32 + 16)) $((client_y + $2 * 32 + 16)) click 1
+    sleep 0.05
+}
+click_bar() {  # click_bar INDEX: one of the ten buttons of the edit bar
+    eval "$(xdotool getwindowgeometry --shell "$bar")"
+    xdotool mousemove --sync $((X + $1 * 40 + 20)) $((Y + 19)) click 1
+    sleep 0.1
+}
+click_bar 1
+for x in 7 8 9 10 11 12; do click_board "$x" 5; click_board "$x" 7; done
+click_board 7 6
+click_board 12 6
+click_bar 2; click_board 8 6
+click_bar 4; click_board 10 6
+click_bar 3; click_board 11 6
+sleep 0.3
+import -window root "$screens/5-drawn.png"
+click_bar 8   # "&Test"
+sleep 0.3
+press "$main" Right
+answer_message Return "6-test-over" || fail "no \"Test over!\" message"
+[ "$(cat "$work/game/selfsol.1" 2>/dev/null)" = "9" ] || fail "selfsol.1 holds '$(cat "$work/game/selfsol.1" 2>/dev/null)'"
+click_bar 9   # "E&xit"
+answer_message alt+y "7-save" || fail "no question to save"
+sleep 0.3
+[ "$(setting SelfLevel)" = "1" ] || fail "SelfLevel is '$(setting SelfLevel)', not 1"
+saved=$(cat "$work/game/self.1" 2>/dev/null)
+[ "${#saved}" -eq 280 ] || fail "self.1 holds ${#saved} bytes"
+[ "${saved:120:20}" = "00000001264310000000" ] || fail "row 6 of self.1 is '${saved:120:20}'"
+
+if [ "$failures" -gt 0 ]; then
+    echo "$failures check(s) failed; screenshots in $screens"
+    exit 1
+fi
+echo "all checks passed; screenshots in $screens"
