@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/ScreenPlacement.h"
+
 namespace tolvar {
 
 HelpWindow::HelpWindow(const QString& indexFile)
@@ -46,10 +48,12 @@ QString HelpViewer::IndexFile() const { return gameDir_ + QStringLiteral("/help/
 
 void HelpViewer::ShowContents()
 {
-    if (!window_)
+    if (!window_) {
         window_ = new HelpWindow(IndexFile());
-    else
+        CentreOnScreen(window_);
+    } else {
         window_->Browser()->home();
+    }
     window_->show();
     window_->raise();
     window_->activateWindow();

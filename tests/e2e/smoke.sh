@@ -4,7 +4,8 @@
 #   - the about box comes first; "&Continue" brings up the main window with the board drawn;
 #   - a second start while the first runs ends at once, shows nothing, exit code 0;
 #   - the level-skip chord, with and without Shift, wins the level (progress stored);
-#   - Ctrl+X ends the game;
+#   - Ctrl+E brings up the edit bar at the top of the screen, F1 the help window;
+#   - Ctrl+X ends the game, edit bar and help window included;
 #   - without tolvar.box only "No related file!" shows, and the game ends having written nothing.
 # Usage: smoke.sh TOLVAR_BINARY GAME_DIR SCREENSHOT_DIR
 set -u
@@ -172,6 +173,20 @@ else
     echo "xkbcomp cannot read the keymap: console-switch case not tried"
 fi
 
+step "editor and help"
+press "$main" ctrl+e
+if bar=$(wait_window '^EDIT BAR$' 10); then
+    eval "$(xdotool getwindowgeometry --shell "$bar")"
+    [ "${WIDTH}x${HEIGHT}" = "401x38" ] || fail "the edit bar is ${WIDTH}x${HEIGHT}"
+    [ "$Y" -eq 0 ] && [ "$X" -eq $(( (1024 - 401) / 2 )) ] || fail "the edit bar is at $X,$Y, not centred at the top"
+else
+    fail "Ctrl+E showed no edit bar"
+fi
+press "$main" F1
+wait_window '^TOLVAR Help$' 10 >/dev/null || fail "F1 showed no help window"
+sleep 0.5
+import -window root "$screens/5-editor-and-help.png"
+
 step "exit with Ctrl+X"
 press "$main" ctrl+x
 if wait_exit "$first" 10; then
@@ -179,6 +194,7 @@ if wait_exit "$first" 10; then
 else
     fail "Ctrl+X did not end the game"
 fi
+[ "$(visible_windows)" -eq 0 ] || fail "windows are left after the game ended"
 
 # --- No level set ------------------------------------------------------------------
 step "start without tolvar.box"
