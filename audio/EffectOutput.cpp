@@ -83,9 +83,16 @@ PcmLayout EffectOutput::Layout() const
     return layout_;
 }
 
+bool EffectOutput::IsBroken() const
+{
+    // An underrun is how every effect ends; these mean the sound server has gone.
+    const QAudio::Error error = sink_->error();
+    return error == QAudio::IOError || error == QAudio::FatalError || sink_->state() == QAudio::StoppedState;
+}
+
 void EffectOutput::Play(std::shared_ptr<const PcmSamples> samples)
 {
-    if (!stream_ || !samples)
+    if (!stream_ || !samples || IsBroken())
         return;
     restTimer_.stop();
     if (sink_->state() == QAudio::SuspendedState)
@@ -105,7 +112,7 @@ bool EffectOutput::IsSounding() const
 // effect follows at most one lead's worth of the old one.
 void EffectOutput::Feed()
 {
-    if (!IsSounding()) {
+    if (!IsSounding() || IsBroken()) {
         feedTimer_.stop();
         playing_.reset();
         restTimer_.start();

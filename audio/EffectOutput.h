@@ -34,6 +34,7 @@ public:
     bool IsSounding() const;
 
 private:
+    bool IsBroken() const;
     void Feed();
     void Rest();
 

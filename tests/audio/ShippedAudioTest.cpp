@@ -1,0 +1,67 @@
+// The sounds and tunes the game ships with play through our own players.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "AudioTestFiles.h"
+#include "audio/FluidSequencer.h"
+#include "audio/WaveDecoder.h"
+
+namespace tolvar::audio {
+namespace {
+
+const std::filesystem::path kGameDir = TOLVAR_ASSET_DIR;
+
+double Rms(const std::vector<std::int16_t>& samples)
+{
+    double sum = 0.0;
+    for (std::int16_t sample : samples)
+        sum += static_cast<double>(sample) * sample;
+    return samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(samples.size())) / 32768.0;
+}
+
+class ShippedEffect : public testing::TestWithParam<const char*> {};
+
+TEST_P(ShippedEffect, DecodesToAnAudibleSound)
+{
+    const std::filesystem::path path = kGameDir / GetParam();
+    if (!std::filesystem::exists(path))
+        GTEST_SKIP() << path << " is not there yet";
+    const std::optional<PcmSamples> samples = DecodeWaveFile(path.string(), PcmLayout{44100, 2});
+    ASSERT_TRUE(samples.has_value()) << path;
+    EXPECT_GE(samples->size(), 44100u * 2 / 20) << "at least 50 ms";
+    EXPECT_GT(Rms(*samples), 0.01);
+}
+
+INSTANTIATE_TEST_SUITE_P(Effects, ShippedEffect,
+                         testing::Values("BOXMOVE.WAV", "BOXGOAL.WAV", "BOXWIN.WAV", "BOXUNDO.WAV"));
+
+class ShippedPiece : public testing::TestWithParam<const char*> {};
+
+TEST_P(ShippedPiece, OpensAndSoundsWithinItsFirstSeconds)
+{
+    FluidSequencer::Options options;
+    options.manualClock = true;
+    const std::filesystem::path path = kGameDir / GetParam();
+    if (!std::filesystem::exists(path) || !std::filesystem::exists(options.soundFont))
+        GTEST_SKIP() << "no " << path << " or no SoundFont";
+
+    FluidSequencer sequencer(options);
+    std::string text;
+    ASSERT_EQ(sequencer.SendString("OPEN \"" + path.string() + "\" TYPE SEQUENCER ALIAS piece", text, 0), 0);
+    ASSERT_EQ(sequencer.SendString("PLAY piece FROM 0", text, 0), 0);
+    const std::vector<float> music = sequencer.Render(3 * FluidSequencer::kSampleRate);
+    double sum = 0.0;
+    for (float sample : music)
+        sum += static_cast<double>(sample) * sample;
+    EXPECT_GT(std::sqrt(sum / static_cast<double>(music.size())), 0.005);
+    text = "               ";
+    ASSERT_EQ(sequencer.SendString("STATUS piece MODE", text, 15), 0);
+    EXPECT_EQ(text, "playing") << "a piece of background music lasts longer than three seconds";
+}
+
+INSTANTIATE_TEST_SUITE_P(Music, ShippedPiece, testing::Values("TOLVAR3.MID", "TOLVAR2.MID"));
+
+}  // namespace
+}  // namespace tolvar::audio
