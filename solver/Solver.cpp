@@ -123,6 +123,9 @@ public:
 
 private:
     std::uint32_t lowerBound(const BoxSet& boxes);
+    /// The bound for boxes whose Zobrist hash is boxHash; positions that differ only in the
+    /// man's region share it, so it is remembered.
+    std::uint32_t cachedBound(const BoxSet& boxes, std::uint64_t boxHash);
     bool solvedBy(const BoxSet& boxes) const {
         for (std::size_t k = 0; k < BoxSet::Words; ++k)
             if (board_.goalMask().w[k] & ~boxes.w[k]) return false;
@@ -146,6 +149,11 @@ private:
     Matching matching_;
     std::vector<std::int32_t> cost_;
     std::vector<int> boxCells_;
+    struct CachedBound {
+        std::uint64_t boxHash = 0;
+        std::uint32_t bound = 0;
+    };
+    std::vector<CachedBound> boundCache_ = std::vector<CachedBound>(std::size_t{1} << 16);
     std::size_t peakBytes_ = 0;
 };
 
@@ -164,6 +172,12 @@ std::uint32_t Search::lowerBound(const BoxSet& boxes) {
         }
     const auto total = matching_.MinCost(cost_, rows, cols);
     return total >= Matching::Infinite ? NoBound : static_cast<std::uint32_t>(total);
+}
+
+std::uint32_t Search::cachedBound(const BoxSet& boxes, std::uint64_t boxHash) {
+    CachedBound& slot = boundCache_[boxHash & (boundCache_.size() - 1)];
+    if (slot.boxHash != boxHash || boxHash == 0) slot = {boxHash, lowerBound(boxes)};
+    return slot.bound;
 }
 
 bool Search::overLimit(SolveResult& result) {
@@ -236,8 +250,9 @@ SolveResult Search::run() {
                 child.boxes.set(to);
                 if (prune_ && board_.isFrozenDeadlock(child.boxes, to)) continue;
                 child.man = static_cast<std::uint16_t>(childRegion_.flood(child.boxes, b));
-                child.hash = boxHash ^ Keys().box[static_cast<std::size_t>(b)] ^ Keys().box[static_cast<std::size_t>(to)] ^
-                             Keys().man[child.man];
+                const std::uint64_t childBoxHash =
+                    boxHash ^ Keys().box[static_cast<std::size_t>(b)] ^ Keys().box[static_cast<std::size_t>(to)];
+                child.hash = childBoxHash ^ Keys().man[child.man];
                 child.parent = id;
                 child.pushes = static_cast<std::uint16_t>(node.pushes + 1);
                 child.pushFrom = static_cast<std::uint16_t>(b);
@@ -246,7 +261,7 @@ SolveResult Search::run() {
                 if (known != NodeStore::None) {
                     SearchNode& old = nodes_[known];
                     if (old.pushes <= child.pushes) continue;
-                    const std::uint32_t bound = lowerBound(child.boxes);
+                    const std::uint32_t bound = cachedBound(child.boxes, childBoxHash);
                     old.parent = child.parent;
                     old.pushes = child.pushes;
                     old.pushFrom = child.pushFrom;
@@ -254,7 +269,7 @@ SolveResult Search::run() {
                     open_.push(child.pushes * 4 + bound * weight_, child.pushes, known);
                     continue;
                 }
-                const std::uint32_t bound = lowerBound(child.boxes);
+                const std::uint32_t bound = cachedBound(child.boxes, childBoxHash);
                 if (bound == NoBound) continue;
                 const std::uint32_t childId = nodes_.add(child);
                 if (solvedBy(child.boxes)) {
