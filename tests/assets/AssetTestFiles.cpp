@@ -210,6 +210,7 @@ bool parseMidi(const QByteArray& b, MidiSummary& out)
     }
     seconds += double(lastEnd - from) * tempo / 1e6 / out.division;
     out.seconds = seconds;
+    out.openingTempo = 60e6 / tempoAt.begin()->second;
     return at == b.size();
 }
 

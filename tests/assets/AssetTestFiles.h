@@ -42,6 +42,7 @@ struct MidiSummary {
     int drumNotes = 0;           // note-ons on channel 10
     int programChanges = 0;
     int hangingNotes = 0;        // notes still sounding at the end of their track
+    double openingTempo = 120;   // beats per minute at the start
 };
 /// Parses a Standard MIDI File; returns false on any malformed chunk or event.
 bool parseMidi(const QByteArray& bytes, MidiSummary& out);

@@ -26,6 +26,16 @@ TEST_P(MusicFile, isACompleteGeneralMidiPiece)
     EXPECT_LE(m.seconds, 240.0);
 }
 
+// The two pieces set different moods: a lively first piece and a slow second.
+TEST(Music, thePiecesMoveAtDifferentPaces)
+{
+    MidiSummary lively;
+    MidiSummary calm;
+    ASSERT_TRUE(parseMidi(loadBytes("game/TOLVAR3.MID"), lively));
+    ASSERT_TRUE(parseMidi(loadBytes("game/TOLVAR2.MID"), calm));
+    EXPECT_GT(lively.openingTempo, calm.openingTempo + 25);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothPieces, MusicFile, testing::Values("TOLVAR3.MID", "TOLVAR2.MID"));
 
 } // namespace

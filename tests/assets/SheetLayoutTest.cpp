@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -135,6 +136,29 @@ TEST(SpriteSheet, posesAndDirectionsDiffer)
             EXPECT_GT(differingPixels(cellOf(sprite, column, s), cellOf(sprite, column, Sceneries + s)), 150);
 }
 
+// The man facing left is the man facing right seen in a mirror: the same
+// outline, so turning round never changes his size or place in the cell.
+TEST(SpriteSheet, leftAndRightFramesMirrorEachOther)
+{
+    const QImage obj = loadImage("game/obj.png");
+    const QImage sprite = loadImage("game/sprite.png");
+    for (int row = 0; row < 2 * Sceneries; ++row) {
+        const QImage floor = cellOf(obj, 2, row % Sceneries);
+        for (int pose = 0; pose < 2; ++pose) {
+            const QImage left = cellOf(sprite, 2 + pose, row);
+            const QImage right = cellOf(sprite, 6 + pose, row);
+            int mismatches = 0;
+            for (int y = 0; y < 32; ++y)
+                for (int x = 0; x < 32; ++x) {
+                    const bool inLeft = left.pixel(x, y) != floor.pixel(x, y);
+                    const bool inRight = right.pixel(31 - x, y) != floor.pixel(31 - x, y);
+                    mismatches += inLeft != inRight;
+                }
+            EXPECT_EQ(mismatches, 0) << "row " << row << " pose " << pose;
+        }
+    }
+}
+
 // The four frames of a box on a goal all differ, so the animation shows.
 TEST(GoalSheet, framesPulse)
 {
@@ -148,6 +172,68 @@ TEST(GoalSheet, framesPulse)
                 EXPECT_GT(differingPixels(cellOf(goal, a, s), cellOf(goal, b, s)), 20) << s << ": " << a << "," << b;
             }
         EXPECT_GT(differingPixels(cellOf(goal, 0, s), cellOf(obj, 4, s)), 400) << "still tells a box on a goal, " << s;
+    }
+}
+
+// Seven segments: an 8 lights every segment any other digit lights, and a 1
+// lights the fewest.
+TEST(NumberSheet, digitsAreMadeOfTheSameSegments)
+{
+    const QImage number = loadImage("game/number.png");
+    for (int row = 0; row < 3; ++row) {
+        const QImage eight = number.copy(8 * 13, row * 23, 13, 23);
+        const QImage one = number.copy(1 * 13, row * 23, 13, 23);
+        auto brightness = [](QRgb p) { return qRed(p) + qGreen(p) + qBlue(p); };
+        // "Lit" is brighter than the digit's own unlit segments, which the 8 never shows.
+        int litThreshold = 0;
+        for (int y = 0; y < 23; ++y)
+            for (int x = 0; x < 13; ++x)
+                litThreshold = std::max(litThreshold, brightness(eight.pixel(x, y)));
+        litThreshold /= 2;
+        auto litCount = [&](const QImage& d) {
+            int n = 0;
+            for (int y = 0; y < 23; ++y)
+                for (int x = 0; x < 13; ++x)
+                    n += brightness(d.pixel(x, y)) > litThreshold;
+            return n;
+        };
+        for (int digit = 0; digit < 10; ++digit) {
+            const QImage d = number.copy(digit * 13, row * 23, 13, 23);
+            for (int y = 0; y < 23; ++y)
+                for (int x = 0; x < 13; ++x) {
+                    if (brightness(d.pixel(x, y)) > litThreshold) {
+                        EXPECT_GT(brightness(eight.pixel(x, y)), litThreshold) << "digit " << digit << " at " << x << "," << y;
+                    }
+                }
+            if (digit != 1) {
+                EXPECT_GT(litCount(d), litCount(one)) << "row " << row << " digit " << digit;
+            }
+        }
+    }
+}
+
+// Each about box picture is cut from the background where it is placed, so
+// it sits there without a seam; and it carries something to read.
+TEST(AboutPictures, matchTheBackgroundAtTheirPlaces)
+{
+    const QImage back = loadImage("game/about_back.png");
+    struct Placed {
+        const char* file;
+        int x;
+        int y;
+    };
+    const Placed pictures[] = {{"about_title.png", 96, 8},   {"about_notice0.png", 16, 92}, {"about_notice1.png", 16, 132},
+                               {"win0.png", 16, 92},         {"win1.png", 16, 132},        {"win2.png", 16, 92},
+                               {"win3.png", 16, 132},        {"email0.png", 16, 184},       {"email1.png", 16, 214},
+                               {"http0.png", 196, 184},      {"http1.png", 196, 214}};
+    for (const Placed& p : pictures) {
+        const QImage img = loadImage(QString("game/") + p.file);
+        const QImage under = back.copy(p.x, p.y, img.width(), img.height());
+        int edgeMismatches = 0;
+        for (int x = 0; x < img.width(); ++x)
+            edgeMismatches += (img.pixel(x, 0) != under.pixel(x, 0)) + (img.pixel(x, img.height() - 1) != under.pixel(x, img.height() - 1));
+        EXPECT_EQ(edgeMismatches, 0) << p.file;
+        EXPECT_GT(differingPixels(img, under), 100) << p.file << " shows its text";
     }
 }
 
