@@ -1,8 +1,19 @@
 // How long a push waits for its sound: from PlaySound() to the first sound
 // the audio server plays, heard back through the monitor of the default output.
 //
-// Needs a sound server whose default source monitors the default sink (a
-// PulseAudio null sink serves); without an audio output the benchmark is skipped.
+// Needs a sound server whose default source hears the default sink; without an
+// audio output the benchmark is skipped. On a machine without sound, a private
+// PulseAudio server with a null sink serves:
+//
+//   pulseaudio -n --daemonize=no --exit-idle-time=-1 \
+//     -L "module-null-sink sink_name=out" \
+//     -L "module-native-protocol-unix socket=/tmp/pa/native auth-anonymous=1" &
+//   export PULSE_SERVER=unix:/tmp/pa/native
+//   pactl load-module module-remap-source master=out.monitor source_name=listen
+//   pactl set-default-sink out; pactl set-default-source listen
+//
+// (Qt lists no monitor sources, hence the remapped one.) The figure includes the
+// listener's own delay, so the effect itself starts a little sooner still.
 #include <benchmark/benchmark.h>
 
 #include <QAudioDevice>
