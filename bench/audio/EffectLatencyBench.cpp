@@ -5,9 +5,8 @@
 // audio output the benchmark is skipped. On a machine without sound, a private
 // PulseAudio server with a null sink serves:
 //
-//   pulseaudio -n --daemonize=no --exit-idle-time=-1 \
-//     -L "module-null-sink sink_name=out" \
-//     -L "module-native-protocol-unix socket=/tmp/pa/native auth-anonymous=1" &
+//   pulseaudio -n --daemonize=no --exit-idle-time=-1 -L "module-null-sink sink_name=out"
+//     -L "module-native-protocol-unix socket=/tmp/pa/native auth-anonymous=1" &    (one line)
 //   export PULSE_SERVER=unix:/tmp/pa/native
 //   pactl load-module module-remap-source master=out.monitor source_name=listen
 //   pactl set-default-sink out; pactl set-default-source listen
