@@ -158,6 +158,7 @@ private:
 };
 
 constexpr std::uint32_t NoBound = 0xFFFFFFFFu;
+constexpr std::uint16_t MaxPushes = 0xFFFE;
 
 std::uint32_t Search::lowerBound(const BoxSet& boxes) {
     const auto& goals = board_.goals();
@@ -224,6 +225,7 @@ SolveResult Search::run() {
     if (rootBound != NoBound) open_.push(rootBound * weight_, 0, rootId);
 
     std::uint32_t goalNode = NodeStore::None;
+    bool depthCapped = false;
     while (!open_.empty() && goalNode == NodeStore::None) {
         if (limits_.nodes != 0 && nodes_.size() >= limits_.nodes) {
             result.reason = "position limit reached";
@@ -234,6 +236,11 @@ SolveResult Search::run() {
         const std::uint32_t id = open_.pop(queuedPushes);
         const SearchNode node = nodes_[id];
         if (node.pushes != queuedPushes) continue;  // reached again by fewer pushes since
+        if (node.pushes == MaxPushes) {
+            // Push counts are 16-bit; a deeper search could not be trusted to be complete.
+            depthCapped = true;
+            continue;
+        }
         ++result.expanded;
         region_.flood(node.boxes, node.man);
         const std::uint64_t boxHash = node.hash ^ Keys().man[node.man];
@@ -284,6 +291,9 @@ SolveResult Search::run() {
     peakBytes_ = std::max(peakBytes_, nodes_.bytes() + open_.bytes());
     if (goalNode != NodeStore::None) {
         finish(result, goalNode);
+    } else if (result.reason.empty() && depthCapped) {
+        result.status = SolveStatus::GaveUp;
+        result.reason = "solutions longer than 65534 pushes are not searched";
     } else if (result.reason.empty()) {
         result.status = SolveStatus::Unsolvable;
         result.reason = "no sequence of pushes fills every goal";
