@@ -86,18 +86,6 @@ void fill(QImage& img, const QRect& r, const QColor& c)
             put(img, x, y, c);
 }
 
-void hline(QImage& img, int x0, int x1, int y, const QColor& c)
-{
-    for (int x = x0; x <= x1; ++x)
-        put(img, x, y, c);
-}
-
-void vline(QImage& img, int x, int y0, int y1, const QColor& c)
-{
-    for (int y = y0; y <= y1; ++y)
-        put(img, x, y, c);
-}
-
 void blitOver(QImage& dst, const QImage& src, int x, int y)
 {
     for (int sy = 0; sy < src.height(); ++sy)

@@ -32,8 +32,6 @@ QImage newImage(int width, int height, const QColor& fill);
 
 void put(QImage& img, int x, int y, const QColor& c);
 void fill(QImage& img, const QRect& r, const QColor& c);
-void hline(QImage& img, int x0, int x1, int y, const QColor& c);
-void vline(QImage& img, int x, int y0, int y1, const QColor& c);
 
 /// Draws src over dst at (x, y), respecting src's alpha (0 or 255 in practice).
 void blitOver(QImage& dst, const QImage& src, int x, int y);
