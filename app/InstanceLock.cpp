@@ -29,8 +29,9 @@ bool InstanceLock::ClaimSingleInstance()
     lock_->setStaleLockTime(0);
     if (lock_->tryLock(0))
         return true;
-    // A lock we cannot even create (no writable folder) must not keep the game from starting.
-    return lock_->error() == QLockFile::PermissionError;
+    // Only another running game refuses the start; a lock we cannot even create (no
+    // writable folder) must not keep the game from starting silently.
+    return lock_->error() != QLockFile::LockFailedError;
 }
 
 }  // namespace tolvar

@@ -216,6 +216,13 @@ private Q_SLOTS:
         QPointer<EditBar> reopened = f.window.EditBarWindow();
         QVERIFY(reopened);
 
+        f.Item(MenuId::mnu_Edit)->trigger();  // a new level while the bar is open: a new bar
+        QPointer<EditBar> fresh = f.window.EditBarWindow();
+        QVERIFY(fresh && fresh != reopened);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!reopened);
+        reopened = fresh;
+
         reopened->close();  // the close box
         QVERIFY(!f.window.EditBarWindow());
         QVERIFY(!f.game->menus.Checked(MenuId::mnu_DisBanner));
@@ -280,6 +287,37 @@ private Q_SLOTS:
         Fixture f;
         const auto frame = f.game->GoalFrame;
         QTRY_VERIFY_WITH_TIMEOUT(f.game->GoalFrame != frame, 1000);
+    }
+
+    // A focus request of the game is honoured once and then cleared.
+    void focusRequestsAreHonouredOnce()
+    {
+        Fixture f;
+        QVERIFY(f.Active());
+        f.window.StepCounter()->setFocus();
+        f.game->controls.focus = FocusRequest::MainWindow;
+        f.window.SyncFromState();
+        QVERIFY(f.window.Board()->hasFocus());
+        QCOMPARE(f.game->controls.focus, FocusRequest::None);
+        f.window.StepCounter()->setFocus();
+        f.window.SyncFromState();
+        QVERIFY(f.window.StepCounter()->hasFocus());
+    }
+
+    // Minimizing and restoring reach the game's resize handler: the music stops and
+    // starts again and the watchdog changes its pace.
+    void minimizingAndRestoringReachTheGame()
+    {
+        Fixture f;
+        QCOMPARE(f.Count("PLAY SQ1 FROM 0"), 1);  // the first show
+        f.game.desktop.window.minimized = true;
+        f.window.showMinimized();
+        QTRY_COMPARE(f.window.IconTimer()->interval(), 100);
+        QCOMPARE(f.Count("STOP SQ1"), 1);
+        f.game.desktop.window.minimized = false;
+        f.window.showNormal();
+        QTRY_COMPARE(f.window.IconTimer()->interval(), 5000);
+        QCOMPARE(f.Count("PLAY SQ2 FROM 0"), 1);
     }
 
     // "E&xit" and the close box end the same way: the game unloads once.

@@ -173,6 +173,16 @@ private Q_SLOTS:
         QVERIFY(third.ClaimSingleInstance());
     }
 
+    // Without a place for the lock the game still starts: only another game stops it.
+    void aLockThatCannotBeMadeDoesNotStopTheGame()
+    {
+        QTemporaryDir dir;
+        const QString blocker = dir.filePath(QStringLiteral("not-a-folder"));
+        WriteAll(blocker, "x");
+        InstanceLock lock(blocker + QStringLiteral("/tolvar.lock"));
+        QVERIFY(lock.ClaimSingleInstance());
+    }
+
     void aLockOfADeadProcessIsTakenOver()
     {
         QTemporaryDir dir;
