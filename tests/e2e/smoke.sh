@@ -150,7 +150,11 @@ skip_with() {
     if won=$(wait_window '^ABOUT TOLVAR$' 10); then
         import -window root "$screens/3-won-$chord.png"
         press "$won" Return
-        sleep 0.5
+        # The progress is stored once the won window is closed.
+        for _ in $(seq 50); do
+            [ "$(level_stored)" = "$expected" ] && break
+            sleep 0.1
+        done
         [ "$(level_stored)" = "$expected" ] || fail "$chord: stored level is '$(level_stored)', expected $expected"
     else
         fail "$chord did not win the level"
