@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -48,6 +49,7 @@ MainWindow::MainWindow(Game& game) : game_(game)
     trace_->setGeometry(544, 408, 89, 25);
     trace_->setAutoDefault(true);  // Return presses it when it has the focus, like Space
     trace_->hide();
+    trace_->installEventFilter(this);
 
     menus_ = new GameMenus(menuBar(), [this](MenuId id) { Run([this, id] { game_.MenuCommand(id); }); });
 
@@ -164,6 +166,18 @@ void MainWindow::CloseEditBarForGame()
     editBar_ = nullptr;
     bar->CloseForGame();
     bar->deleteLater();  // we may be inside one of its buttons' handlers
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // An arrow on the focused "&Trace" button would move the focus on to the next
+    // control, and the next Space would no longer replay. The replay ignores arrows anyway.
+    if (watched == trace_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down)
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showEvent(QShowEvent* event)
