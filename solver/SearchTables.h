@@ -18,6 +18,7 @@ struct SearchNode {
     std::uint16_t pushes = 0;     // pushes from the start
     std::uint16_t pushFrom = 0;   // the cell the box left by the push that led here
     std::uint8_t dir = 0;         // direction of that push
+    bool expanded = false;        // its pushes have been tried; never tried again
 };
 
 /// Nodes in fixed chunks, so growing never copies them or doubles the memory for a moment.

@@ -131,6 +131,7 @@ private:
             if (board_.goalMask().w[k] & ~boxes.w[k]) return false;
         return true;
     }
+    int childMan(const SearchNode& parent, const BoxSet& boxes, int from, int to);
     bool overLimit(SolveResult& result);
     void finish(SolveResult& result, std::uint32_t goalNode);
 
@@ -179,6 +180,57 @@ std::uint32_t Search::cachedBound(const BoxSet& boxes, std::uint64_t boxHash) {
     CachedBound& slot = boundCache_[boxHash & (boundCache_.size() - 1)];
     if (slot.boxHash != boxHash || boxHash == 0) slot = {boxHash, lowerBound(boxes)};
     return slot.bound;
+}
+
+// The man's region after a push, normalised, mostly without a flood: the man
+// now stands where the box was, and the region only loses the cell the box went
+// to. When that cell kept its free neighbours connected around it, and the old
+// box cell opens onto nothing new, the region is the old one with that swap.
+int Search::childMan(const SearchNode& parent, const BoxSet& boxes, int from, int to) {
+    auto open = [&](int cell) { return cell >= 0 && !boxes.test(cell); };
+    const int dirToward = [&] {
+        for (int d = 0; d < 4; ++d)
+            if (board_.step(from, d) == to) return d;
+        return 0;
+    }();
+    // Cells beside the old box cell that the man could not reach before join the region now.
+    for (const int side : {board_.step(from, (dirToward + 1) & 3), board_.step(from, (dirToward + 3) & 3)})
+        if (open(side) && !region_.reached(side)) return childRegion_.flood(boxes, from);
+    if (region_.reached(to)) {
+        if (parent.man == to) return childRegion_.flood(boxes, from);
+        // The eight cells around `to`, in turn; its open side neighbours must form one run.
+        const int x = to % Width, y = to / Width;
+        static constexpr int RingDx[8] = {-1, 0, 1, 1, 1, 0, -1, -1};
+        static constexpr int RingDy[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
+        bool free[8];
+        int start = -1;
+        for (int k = 0; k < 8; ++k) {
+            const int nx = x + RingDx[k], ny = y + RingDy[k];
+            free[k] = Level::Inside(nx, ny) && board_.isFloor(nx + Width * ny) && !boxes.test(nx + Width * ny);
+            if (!free[k]) start = k;
+        }
+        if (start >= 0) {
+            int runsWithNeighbour = 0;
+            bool inRun = false, counted = false;
+            for (int step = 1; step <= 8; ++step) {
+                const int k = (start + step) & 7;
+                if (!free[k]) {
+                    inRun = false;
+                    continue;
+                }
+                if (!inRun) {
+                    inRun = true;
+                    counted = false;
+                }
+                if ((k & 1) && !counted) {  // odd places are the side neighbours
+                    counted = true;
+                    ++runsWithNeighbour;
+                }
+            }
+            if (runsWithNeighbour > 1) return childRegion_.flood(boxes, from);
+        }
+    }
+    return std::min<int>(parent.man, from);
 }
 
 bool Search::overLimit(SolveResult& result) {
@@ -235,13 +287,14 @@ SolveResult Search::run() {
         std::uint16_t queuedPushes = 0;
         const std::uint32_t id = open_.pop(queuedPushes);
         const SearchNode node = nodes_[id];
-        if (node.pushes != queuedPushes) continue;  // reached again by fewer pushes since
+        if (node.pushes != queuedPushes || node.expanded) continue;  // reached again by fewer pushes since
         if (node.pushes == MaxPushes) {
             // Push counts are 16-bit; a deeper search could not be trusted to be complete.
             depthCapped = true;
             continue;
         }
         ++result.expanded;
+        nodes_[id].expanded = true;
         region_.flood(node.boxes, node.man);
         const std::uint64_t boxHash = node.hash ^ Keys().man[node.man];
         node.boxes.forEach([&](int b) {
@@ -256,7 +309,7 @@ SolveResult Search::run() {
                 child.boxes.reset(b);
                 child.boxes.set(to);
                 if (prune_ && board_.isFrozenDeadlock(child.boxes, to)) continue;
-                child.man = static_cast<std::uint16_t>(childRegion_.flood(child.boxes, b));
+                child.man = static_cast<std::uint16_t>(childMan(node, child.boxes, b, to));
                 const std::uint64_t childBoxHash =
                     boxHash ^ Keys().box[static_cast<std::size_t>(b)] ^ Keys().box[static_cast<std::size_t>(to)];
                 child.hash = childBoxHash ^ Keys().man[child.man];
@@ -266,8 +319,11 @@ SolveResult Search::run() {
                 child.dir = static_cast<std::uint8_t>(d);
                 const std::uint32_t known = nodes_.find(child);
                 if (known != NodeStore::None) {
+                    // A shorter way to a position still waiting is taken over. An expanded one is
+                    // left alone: with the plain bound that never happens, and with a weighted
+                    // one expanding it again costs more than the pushes it might save.
                     SearchNode& old = nodes_[known];
-                    if (old.pushes <= child.pushes) continue;
+                    if (old.pushes <= child.pushes || old.expanded) continue;
                     const std::uint32_t bound = cachedBound(child.boxes, childBoxHash);
                     old.parent = child.parent;
                     old.pushes = child.pushes;
