@@ -208,9 +208,12 @@ std::optional<Puzzle> MakePuzzle(const Rows& room, const PuzzleRequest& request,
         solver::SolveLimits limits;
         limits.seconds = request.solveSeconds;
         auto result = solver::Solve(puzzle, limits);
-        if (result.status != solver::SolveStatus::Solved) continue;
+        if (result.status != solver::SolveStatus::Solved) {
+            if (request.keepUnsolved && !best) best = Puzzle{puzzle, std::move(result)};
+            continue;
+        }
         const double score = result.pushes + 8 * std::log10(1.0 + static_cast<double>(result.expanded));
-        if (score > bestScore) {
+        if (!best || best->solution.status != solver::SolveStatus::Solved || score > bestScore) {
             bestScore = score;
             best = Puzzle{puzzle, std::move(result)};
         }

@@ -18,6 +18,7 @@ struct PuzzleRequest {
     int maxDepth = 400;       // pulls at most
     int candidates = 6;       // deep positions solved forwards
     double solveSeconds = 3;  // per candidate
+    bool keepUnsolved = false;  // give back a deep position even if no candidate was solved in time
 };
 
 struct Puzzle {

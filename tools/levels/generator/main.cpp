@@ -30,7 +30,8 @@ std::map<std::string, std::string> Options(int argc, char** argv, int first, std
     std::map<std::string, std::string> options;
     for (int i = first; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg.rfind("-", 0) == 0 && i + 1 < argc) options[arg] = argv[++i];
+        if (arg == "--collection") options[arg] = "";
+        else if (arg.rfind("-", 0) == 0 && i + 1 < argc) options[arg] = argv[++i];
         else positional.push_back(arg);
     }
     return options;
@@ -41,6 +42,18 @@ std::string Describe(const solver::Level& level, const solver::SolveResult& r) {
     std::snprintf(text, sizeof text, "boxes %d, pushes %d, moves %zu, expanded %llu", level.BoxCount(), r.pushes,
                   r.moves.size(), static_cast<unsigned long long>(r.expanded));
     return text;
+}
+
+/// Fills single outside notches in the outline: an outside cell between two
+/// walls becomes wall, so the level's edge reads as one line.
+void TidyOutline(solver::Level& level) {
+    const solver::Level before = level;
+    for (int y = 1; y < solver::Height - 1; ++y)
+        for (int x = 1; x < solver::Width - 1; ++x)
+            if (before.at(x, y) == solver::Outside &&
+                ((before.at(x - 1, y) == solver::Wall && before.at(x + 1, y) == solver::Wall) ||
+                 (before.at(x, y - 1) == solver::Wall && before.at(x, y + 1) == solver::Wall)))
+                level(x, y) = solver::Wall;
 }
 
 /// How hard a level plays: its pushes and walking, the search it took, and its boxes.
@@ -68,6 +81,9 @@ int Make(const std::map<std::string, std::string>& o) {
     levelgen::PuzzleRequest request;
     request.beamWidth = std::stoi(get("--beam", "2000"));
     request.solveSeconds = std::stod(get("--solve-time", "3"));
+    // A benchmark collection keeps levels the solver could not finish and may fill the whole board.
+    const bool collection = o.count("--collection") != 0;
+    request.keepUnsolved = collection;
     std::ofstream out(get("-o", "/dev/stdout"));
     int made = 0;
     for (int attempt = 0; made < count && attempt < count * 200; ++attempt) {
@@ -78,7 +94,8 @@ int Make(const std::map<std::string, std::string>& o) {
         if (room.empty()) continue;
         const auto puzzle = levelgen::MakePuzzle(room, request, random);
         if (!puzzle || puzzle->solution.pushes < minPushes) continue;
-        if (!solver::CheckLevel(puzzle->level).empty() || !solver::CheckScreenFit(puzzle->level).empty()) continue;
+        if (!solver::CheckLevel(puzzle->level).empty()) continue;
+        if (!collection && !solver::CheckScreenFit(puzzle->level).empty()) continue;
         ++made;
         out << "; " << Describe(puzzle->level, puzzle->solution) << "\n";
         for (const auto& row : solver::LevelToRows(puzzle->level)) out << row << "\n";
@@ -105,8 +122,9 @@ int Order(const std::map<std::string, std::string>& o, const std::vector<std::st
         const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         for (const auto& source : solver::SplitCollection(text)) {
             std::string error;
-            const auto level = solver::LevelFromRows(source.rows, &error);
+            auto level = solver::LevelFromRows(source.rows, &error);
             const std::string where = path + ":" + std::to_string(source.firstLine);
+            if (level) TidyOutline(*level);
             if (!level) {
                 std::cerr << where << ": refused: " << error << "\n";
                 continue;
