@@ -10,82 +10,10 @@
 # Usage: smoke.sh TOLVAR_BINARY GAME_DIR SCREENSHOT_DIR
 set -u
 
-if [ "${1:-}" != "--inside-x" ]; then
-    for tool in xvfb-run xdotool import convert; do
-        if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "SKIP: $tool is not installed (packages xvfb, xdotool, imagemagick)"
-            exit 77
-        fi
-    done
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" --inside-x "$@"
-fi
-shift
-binary=$1
-gamedir=$2
-screens=$3
-
-work=$(mktemp -d /tmp/tolvar-smoke.XXXXXX)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null
-    done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-mkdir -p "$screens" "$work/config" "$work/run"
-chmod 700 "$work/run"
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
-cp -r "$gamedir" "$work/game"
-rm -f "$work/game/tolvar"  # the binary under test is the built one
-
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-step() { echo "--- $*"; }
-
-# Waits up to $2 seconds for a visible window whose name matches $1; prints its id.
-wait_window() {
-    local pattern=$1 seconds=$2 id
-    for _ in $(seq $((seconds * 10))); do
-        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
-
-# Waits up to $2 seconds for process $1 to end; sets $status to its exit code.
-wait_exit() {
-    local pid=$1 seconds=$2
-    for _ in $(seq $((seconds * 10))); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            wait "$pid"
-            status=$?
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
-
-press() {  # press WINDOW KEYS...
-    local window=$1
-    shift
-    xdotool windowfocus --sync "$window" 2>/dev/null
-    xdotool key --clearmodifiers "$@"
-}
+source "$(dirname "$0")/lib.sh"
 
 visible_windows() { xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l; }
-
-level_stored() { grep -s '^Level=' "$XDG_CONFIG_HOME/tolvar/tolvar.ini" | cut -d= -f2; }
+level_stored() { setting Level; }
 
 # --- The first start: about box, then the main window --------------------------
 step "first start"
@@ -224,8 +152,4 @@ else
 fi
 [ -e "$XDG_CONFIG_HOME/tolvar/tolvar.ini" ] && fail "the settings file was written without a level set"
 
-if [ "$failures" -gt 0 ]; then
-    echo "$failures check(s) failed; screenshots in $screens"
-    exit 1
-fi
-echo "all checks passed; screenshots in $screens"
+finish

@@ -8,56 +8,8 @@
 # Usage: play.sh TOLVAR_BINARY GAME_DIR SCREENSHOT_DIR
 set -u
 
-if [ "${1:-}" != "--inside-x" ]; then
-    for tool in xvfb-run xdotool import convert; do
-        if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "SKIP: $tool is not installed (packages xvfb, xdotool, imagemagick)"
-            exit 77
-        fi
-    done
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" --inside-x "$@"
-fi
-shift
-binary=$1
-gamedir=$2
-screens=$3
-
-work=$(mktemp -d /tmp/tolvar-play.XXXXXX)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null
-    done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-mkdir -p "$screens" "$work/config" "$work/run"
-chmod 700 "$work/run"
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
-cp -r "$gamedir" "$work/game"
-rm -f "$work/game/tolvar" "$work/game"/boxsol.* "$work/game"/self* "$work/game"/other*
-
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-step() { echo "--- $*"; }
-
-wait_window() {  # wait_window PATTERN SECONDS: prints the id of a visible window
-    local id
-    for _ in $(seq $(($2 * 10))); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$0")/lib.sh"
+rm -f "$work/game"/boxsol.* "$work/game"/self* "$work/game"/other*
 
 wait_gone() {  # wait_gone ID SECONDS
     for _ in $(seq $(($2 * 10))); do
@@ -66,16 +18,6 @@ wait_gone() {  # wait_gone ID SECONDS
         sleep 0.1
     done
     return 1
-}
-
-press() {  # press WINDOW KEYS...: one key event per key, with a pause for the game
-    local window=$1
-    shift
-    xdotool windowfocus --sync "$window" 2>/dev/null
-    for key in "$@"; do
-        xdotool key --clearmodifiers "$key"
-        sleep 0.08
-    done
 }
 
 # Answers the message box that must come up now with its text's window; returns 1 if none.
@@ -91,8 +33,6 @@ answer_message() {  # answer_message KEY SHOT
     press "$box" "$1"
     wait_gone "$box" 5
 }
-
-setting() { grep -s "^$1=" "$XDG_CONFIG_HOME/tolvar/tolvar.ini" | cut -d= -f2; }
 
 # Two levels of our own, 14 rows of 20 cells each.
 level() {
@@ -113,8 +53,7 @@ level() {
 printf '99' >"$work/game/boxsol.2"
 
 step "start"
-(cd "$work/game" && exec "$binary") >"$work/game.log" 2>&1 &
-pids+=($!)
+start_game
 about=$(wait_window '^ABOUT TOLVAR$' 20) || { fail "no about box"; cat "$work/game.log"; exit 1; }
 press "$about" alt+c
 main=$(wait_window '^TOLVAR$' 10) || { fail "no main window"; exit 1; }
@@ -189,8 +128,4 @@ saved=$(cat "$work/game/self.1" 2>/dev/null)
 [ "${#saved}" -eq 280 ] || fail "self.1 holds ${#saved} bytes"
 [ "${saved:120:20}" = "00000001264310000000" ] || fail "row 6 of self.1 is '${saved:120:20}'"
 
-if [ "$failures" -gt 0 ]; then
-    echo "$failures check(s) failed; screenshots in $screens"
-    exit 1
-fi
-echo "all checks passed; screenshots in $screens"
+finish

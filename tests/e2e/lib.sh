@@ -1,0 +1,98 @@
+# Shared by the whole-program tests: run under Xvfb, in a throw-away copy of the game
+# directory with settings and runtime folders of its own, and clean up every process.
+# A script sources this file with its own arguments: TOLVAR_BINARY GAME_DIR SCREENSHOT_DIR.
+
+if [ "${1:-}" != "--inside-x" ]; then
+    for tool in xvfb-run xdotool import convert xwininfo; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "SKIP: $tool is not installed (packages xvfb, xdotool, imagemagick, x11-utils)"
+            exit 77
+        fi
+    done
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" --inside-x "$@"
+fi
+shift
+binary=$1
+gamedir=$2
+screens=$3
+
+work=$(mktemp -d /tmp/tolvar-e2e.XXXXXX)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+mkdir -p "$screens" "$work/config" "$work/run"
+chmod 700 "$work/run"
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+cp -r "$gamedir" "$work/game"
+rm -f "$work/game/tolvar"  # the binary under test is the built one
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+step() { echo "--- $*"; }
+
+# Waits up to $2 seconds for a visible window whose name matches $1; prints its id.
+wait_window() {
+    local pattern=$1 seconds=$2 id
+    for _ in $(seq $((seconds * 10))); do
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits up to $2 seconds for process $1 to end; sets $status to its exit code.
+wait_exit() {
+    local pid=$1 seconds=$2
+    for _ in $(seq $((seconds * 10))); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"
+            status=$?
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Presses keys on a window, one key event each with a short pause for the game.
+press() {  # press WINDOW KEYS...
+    local window=$1
+    shift
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    for key in "$@"; do
+        xdotool key --clearmodifiers "$key"
+        sleep 0.08
+    done
+}
+
+# Starts the game in the work copy; its process id goes to $game.
+start_game() {
+    (cd "$work/game" && exec "$binary") >>"$work/game.log" 2>&1 &
+    game=$!
+    pids+=("$game")
+}
+
+setting() { grep -s "^$1=" "$XDG_CONFIG_HOME/tolvar/tolvar.ini" | cut -d= -f2; }
+
+finish() {
+    if [ "$failures" -gt 0 ]; then
+        echo "$failures check(s) failed; screenshots in $screens"
+        exit 1
+    fi
+    echo "all checks passed; screenshots in $screens"
+    exit 0
+}
