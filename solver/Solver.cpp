@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "solver/Board.h"
+#include "solver/Corral.h"
 #include "solver/Matching.h"
 #include "solver/SearchTables.h"
 
@@ -31,7 +32,8 @@ public:
     explicit ManRegion(const Board& board) : board_(board) {}
 
     /// Floods from `start`; returns the smallest cell index reached (the normalised man).
-    int flood(const BoxSet& boxes, int start) {
+    /// The cells reached also go into *reachSet when given.
+    int flood(const BoxSet& boxes, int start, BoxSet* reachSet = nullptr) {
         if (++stamp_ == 0) {
             seen_.fill(0);
             stamp_ = 1;
@@ -42,6 +44,7 @@ public:
         while (top > 0) {
             const int c = stack_[static_cast<std::size_t>(--top)];
             least = std::min(least, c);
+            if (reachSet) reachSet->set(c);
             for (int d = 0; d < 4; ++d) {
                 const int n = board_.step(c, d);
                 if (n < 0 || boxes.test(n) || seen_[static_cast<std::size_t>(n)] == stamp_) continue;
@@ -117,6 +120,7 @@ public:
         boxCount_ = startBoxes_.count();
         // With spare boxes a box may rest anywhere, so only the bound prunes then.
         prune_ = options.pruneDeadlocks && boxCount_ == static_cast<int>(board_.goals().size());
+        corrals_ = prune_ && options.pruneCorrals;
     }
 
     SolveResult run();
@@ -145,6 +149,7 @@ private:
     BoxSet startBoxes_;
     int boxCount_ = 0;
     bool prune_ = true;
+    bool corrals_ = true;
     NodeStore nodes_;
     OpenQueue open_;
     Matching matching_;
@@ -295,9 +300,16 @@ SolveResult Search::run() {
         }
         ++result.expanded;
         nodes_[id].expanded = true;
-        region_.flood(node.boxes, node.man);
+        BoxSet reach;
+        region_.flood(node.boxes, node.man, corrals_ ? &reach : nullptr);
+        BoxSet movable = node.boxes;
+        if (corrals_) {
+            const auto verdict = FindCorral(board_, node.boxes, reach, movable);
+            if (verdict == CorralVerdict::Deadlock) continue;
+            if (verdict == CorralVerdict::None) movable = node.boxes;
+        }
         const std::uint64_t boxHash = node.hash ^ Keys().man[node.man];
-        node.boxes.forEach([&](int b) {
+        movable.forEach([&](int b) {
             if (goalNode != NodeStore::None) return;
             for (int d = 0; d < 4; ++d) {
                 const int from = board_.step(b, Opposite(d));

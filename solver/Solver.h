@@ -23,6 +23,8 @@ struct SolveOptions {
     double weight = 1.0;
     /// Dead squares and frozen boxes prune the search. Off only to check that they are sound.
     bool pruneDeadlocks = true;
+    /// Areas the man cannot reach narrow the pushes tried (see Corral.h); needs pruneDeadlocks.
+    bool pruneCorrals = true;
 };
 
 struct SolveResult {

@@ -128,14 +128,18 @@ TEST(SolverRules, TheGridEdgeBlocksLikeAWall) {
     EXPECT_EQ(result.moves, "9");
 }
 
-// Dead squares, frozen boxes and the bound must never cut off a solution, and
-// the pushes found must be the fewest: compare with the plain search on many
-// small random boards, solvable and not.
-TEST(SolverCrossCheck, AgreesWithExhaustiveSearchOnRandomBoards) {
-    std::mt19937 random(20261207);
+// Dead squares, frozen boxes, corrals and the bound must never cut off a
+// solution, and the pushes found must be the fewest: compare with the plain
+// search on many small random boards, solvable and not.
+struct CrossCheckCounts {
     int solvable = 0, unsolvable = 0;
-    for (int board = 0; board < 400; ++board) {
-        const int w = 5 + static_cast<int>(random() % 3), h = 5 + static_cast<int>(random() % 2);
+};
+
+CrossCheckCounts CrossCheck(unsigned seed, int boards, int width, int height, int maxBoxes) {
+    std::mt19937 random(seed);
+    CrossCheckCounts counts;
+    for (int board = 0; board < boards; ++board) {
+        const int w = width + static_cast<int>(random() % 3), h = height + static_cast<int>(random() % 2);
         std::vector<std::string> rows(static_cast<std::size_t>(h), std::string(static_cast<std::size_t>(w), '#'));
         std::vector<std::pair<int, int>> free;
         for (int y = 1; y < h - 1; ++y)
@@ -145,7 +149,7 @@ TEST(SolverCrossCheck, AgreesWithExhaustiveSearchOnRandomBoards) {
                     free.emplace_back(x, y);
                 }
         std::shuffle(free.begin(), free.end(), random);
-        const int boxes = 1 + static_cast<int>(random() % 3);
+        const int boxes = 1 + static_cast<int>(random() % static_cast<unsigned>(maxBoxes));
         const int goals = board % 10 == 0 ? boxes - 1 : boxes;  // now and then a spare box
         if (static_cast<int>(free.size()) < boxes + goals + 1 || goals < 1) continue;
         auto put = [&](std::pair<int, int> at, char c) {
@@ -164,18 +168,31 @@ TEST(SolverCrossCheck, AgreesWithExhaustiveSearchOnRandomBoards) {
         std::string shown;
         for (const auto& r : rows) shown += r + "\n";
         if (expected) {
-            ++solvable;
-            ASSERT_EQ(result.status, SolveStatus::Solved) << shown;
+            ++counts.solvable;
+            EXPECT_EQ(result.status, SolveStatus::Solved) << shown;
             EXPECT_EQ(result.pushes, *expected) << shown;
             EXPECT_TRUE(MovesWin(level, result.moves)) << shown;
         } else {
-            ++unsolvable;
-            ASSERT_EQ(result.status, SolveStatus::Unsolvable) << shown;
+            ++counts.unsolvable;
+            EXPECT_EQ(result.status, SolveStatus::Unsolvable) << shown;
         }
+        if (::testing::Test::HasFailure()) break;
     }
+    return counts;
+}
+
+TEST(SolverCrossCheck, AgreesWithExhaustiveSearchOnSmallBoards) {
+    const auto counts = CrossCheck(20261207, 1000, 5, 5, 4);
     // The sample must hold plenty of both kinds to mean anything.
-    EXPECT_GT(solvable, 60);
-    EXPECT_GT(unsolvable, 60);
+    EXPECT_GT(counts.solvable, 150);
+    EXPECT_GT(counts.unsolvable, 150);
+}
+
+// Larger rooms with more boxes leave areas the man cannot reach, where corrals count.
+TEST(SolverCrossCheck, AgreesWithExhaustiveSearchOnRoomsWithCorrals) {
+    const auto counts = CrossCheck(7, 200, 7, 6, 3);
+    EXPECT_GT(counts.solvable, 30);
+    EXPECT_GT(counts.unsolvable, 80);
 }
 
 TEST(Matching, FindsTheCheapestAssignment) {
