@@ -1,7 +1,8 @@
 // Solutions and their replay: the input is a level (its first 280 bytes) followed by a
 // solution (the rest). The pair is replayed as a level of the set, as an other level and
 // as a self-edited level, one press of "&Trace" at a time, until the replay ends or
-// 1000 presses (100 for the other two) have gone by.
+// the presses run out: enough to use the solution up and then replay the moves it made
+// once more (presses past the end read those), at most 1000 (100 for the other two).
 #include <algorithm>
 
 #include "FuzzGame.h"
@@ -54,15 +55,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(g->GameMode == ModeTracing || g->GameMode == ModeEditorLeft, "a stored solution of the set is replayed");
     // A level of the set without a man still starts a replay whose presses move a man who
     // is not on the board (reported); left out until the replay refuses such a level.
+    const int presses = static_cast<int>(std::min<std::size_t>(2 * solution.size() + 20, 1000));
     if (level.find('6') != std::string::npos)
-        Trace(g, 1000);
+        Trace(g, presses);
 
     g.desktop.dialogs.typed = {"1"};
     g->mnu_LoadOther_Click();
     if (g->GameMode == ModePlayOther) {
         g->mnu_LoadOtherSol_Click();
         Require(g->GameMode == ModeTracing, "a stored solution of an other level is replayed");
-        Trace(g, 100);  // the same moves as above; what differs is how the level was loaded
+        Trace(g, std::min(presses, 100));  // the same moves as above; what differs is how the level was loaded
     }
 
     g.desktop.dialogs.typed = {"1"};
@@ -70,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (g->GameMode == ModeEditStored) {
         g->mnu_LoadSelfSol_Click();
         Require(g->GameMode == ModeTracing, "a stored solution of a self-edited level is replayed");
-        Trace(g, 100);
+        Trace(g, std::min(presses, 100));
     }
     return 0;
 }

@@ -15,11 +15,11 @@ all_targets=(level_set level_file replay settings typed_number ini_file)
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=("${all_targets[@]}")
 
-# The longest input worth trying: a level set of ten levels, a level file with some bytes
+# The longest input worth trying: a level set of five levels, a level file with some bytes
 # beyond its 280, a level with a long solution, short texts.
 max_len() {
     case $1 in
-        level_set) echo 2800 ;;
+        level_set) echo 1400 ;;
         level_file) echo 400 ;;
         replay) echo 2000 ;;
         *) echo 512 ;;
