@@ -30,6 +30,7 @@ trap cleanup EXIT
 mkdir -p "$screens" "$work/config" "$work/run"
 chmod 700 "$work/run"
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+export QT_QPA_PLATFORM=xcb  # the real X server, whatever the unit tests run on
 cp -r "$gamedir" "$work/game"
 rm -f "$work/game/tolvar"  # the binary under test is the built one
 
