@@ -164,7 +164,12 @@ CrossCheckCounts CrossCheck(unsigned seed, int boards, int width, int height, in
         const Level level = LevelOf(rows);
         if (level.BoxCount() != boxes) continue;
         const auto expected = FewestPushes(level);
-        const auto result = Solve(level);
+        SolveOptions corrals;
+        corrals.pruneCorrals = true;
+        const auto result = Solve(level, SolveLimits{}, corrals);
+        const auto plain = Solve(level);
+        EXPECT_EQ(plain.status, result.status);
+        EXPECT_EQ(plain.pushes, result.pushes);
         std::string shown;
         for (const auto& r : rows) shown += r + "\n";
         if (expected) {

@@ -17,7 +17,7 @@ constexpr std::size_t MaxSolutionMoves = 32767;
 
 int RunSolve(const std::vector<std::string>& args) {
     std::string error;
-    const auto parsed = Arguments::Parse(args, {"-o", "--time", "--weight"}, {}, &error);
+    const auto parsed = Arguments::Parse(args, {"-o", "--time", "--weight"}, {"--corrals"}, &error);
     if (!parsed) return Complain(ExitUsage, error);
     const auto& pos = parsed->positional();
     if (pos.empty() || pos.size() > 2) return Complain(ExitUsage, "solve takes FILE and an optional LEVEL");
@@ -33,6 +33,7 @@ int RunSolve(const std::vector<std::string>& args) {
         if (!weight || *weight < 1 || *weight > 100) return Complain(ExitUsage, "--weight needs a number from 1 to 100");
         options.weight = *weight;
     }
+    options.pruneCorrals = parsed->has("--corrals");
     const auto file = ReadLevelSetFile(pos[0], &error);
     if (!file) return Complain(ExitFileError, error);
     long number = 1;

@@ -19,10 +19,12 @@ Commands:
       play on the board's outer ring or under the counters and the trace
       button, centred, and no level the same as another when turned or
       mirrored. Prints one line per level.
-  solve FILE [LEVEL] [-o OUT] [--time SECONDS] [--weight W]
+  solve FILE [LEVEL] [-o OUT] [--time SECONDS] [--weight W] [--corrals]
       Solves level LEVEL (default 1) and prints its moves in the solution
       file format ("7" left, "8" up, "9" right, "0" down), or writes them
-      to OUT. --weight above 1 trades the fewest pushes for speed.
+      to OUT. --weight above 1 trades the fewest pushes for speed;
+      --corrals narrows the pushes tried near areas the man cannot reach,
+      which helps most together with --weight.
   import FILE [--dir DIR] [--first N] [--set OUT] [--force]
       Reads levels in the common text format ("#" wall, "@" man, "$" box,
       "*" box on goal, "." goal, space floor; levels separated by blank or
