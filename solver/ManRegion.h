@@ -1,0 +1,76 @@
+#pragma once
+// The man's walkable region in one position of the search.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "solver/Board.h"
+#include "solver/BoxSet.h"
+
+namespace tolvar::solver {
+
+/// Flood fill of the man's walkable region; remembers which cells it reached.
+class ManRegion {
+public:
+    explicit ManRegion(const Board& board) : board_(board) {}
+
+    /// Floods from `start`; returns the smallest cell index reached (the normalised man).
+    /// The cells reached also go into *reachSet when given.
+    int flood(const BoxSet& boxes, int start, BoxSet* reachSet = nullptr) {
+        if (++stamp_ == 0) {
+            seen_.fill(0);
+            stamp_ = 1;
+        }
+        int top = 0, least = start;
+        stack_[static_cast<std::size_t>(top++)] = start;
+        seen_[static_cast<std::size_t>(start)] = stamp_;
+        while (top > 0) {
+            const int c = stack_[static_cast<std::size_t>(--top)];
+            least = std::min(least, c);
+            if (reachSet) reachSet->set(c);
+            for (int d = 0; d < 4; ++d) {
+                const int n = board_.step(c, d);
+                if (n < 0 || boxes.test(n) || seen_[static_cast<std::size_t>(n)] == stamp_) continue;
+                seen_[static_cast<std::size_t>(n)] = stamp_;
+                stack_[static_cast<std::size_t>(top++)] = n;
+            }
+        }
+        return least;
+    }
+    bool reached(int cell) const { return seen_[static_cast<std::size_t>(cell)] == stamp_; }
+
+    /// The man's shortest walk from `from` to `to` around the boxes, as move characters.
+    std::string path(const BoxSet& boxes, int from, int to) const {
+        std::vector<int> came(CellCount, -1);
+        std::vector<int> queue{from};
+        came[static_cast<std::size_t>(from)] = from;
+        for (std::size_t head = 0; head < queue.size() && came[static_cast<std::size_t>(to)] < 0; ++head) {
+            const int c = queue[head];
+            for (int d = 0; d < 4; ++d) {
+                const int n = board_.step(c, d);
+                if (n < 0 || boxes.test(n) || came[static_cast<std::size_t>(n)] >= 0) continue;
+                came[static_cast<std::size_t>(n)] = c;
+                queue.push_back(n);
+            }
+        }
+        std::string walk;
+        for (int c = to; c != from;) {
+            const int p = came[static_cast<std::size_t>(c)];
+            for (int d = 0; d < 4; ++d)
+                if (board_.step(p, d) == c) walk.push_back(DirChar[static_cast<std::size_t>(d)]);
+            c = p;
+        }
+        std::reverse(walk.begin(), walk.end());
+        return walk;
+    }
+
+private:
+    const Board& board_;
+    std::array<std::uint32_t, CellCount> seen_{};
+    std::array<int, CellCount> stack_{};
+    std::uint32_t stamp_ = 0;
+};
+
+}  // namespace tolvar::solver
