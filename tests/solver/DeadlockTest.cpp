@@ -2,6 +2,7 @@
 
 #include "TestLevels.h"
 #include "solver/Board.h"
+#include "solver/Corral.h"
 #include "solver/Replay.h"
 
 namespace tolvar::solver {
@@ -55,6 +56,53 @@ TEST(DeadSquares, CornersAndWallsWithoutGoalsAreDead) {
     EXPECT_FALSE(board.isDead(2 + Width * 3));  // bottom wall holds the goal
     EXPECT_FALSE(board.isDead(2 + Width * 2));
     EXPECT_EQ(board.distance(0, 2 + Width * 3), 3);
+}
+
+struct CorralCase {
+    const char* name;
+    std::vector<std::string> rows;
+    CorralVerdict verdict;
+    int pushableCount;  // boxes the search may still push, when it is narrowed
+};
+
+// The man's region by a plain flood, for the corral cases.
+BoxSet RegionOf(const Level& level, const Board& board, const BoxSet& boxes) {
+    BoxSet reach;
+    std::vector<int> stack{level.ManIndex()};
+    reach.set(level.ManIndex());
+    while (!stack.empty()) {
+        const int c = stack.back();
+        stack.pop_back();
+        for (int d = 0; d < 4; ++d) {
+            const int n = board.step(c, d);
+            if (n >= 0 && !boxes.test(n) && !reach.test(n)) {
+                reach.set(n);
+                stack.push_back(n);
+            }
+        }
+    }
+    return reach;
+}
+
+TEST(Corrals, NarrowThePushesOnlyWhereItIsSafe) {
+    const std::vector<CorralCase> cases = {
+        {"nothing out of reach", {"#####", "#@ .#", "# $ #", "#####"}, CorralVerdict::None, 0},
+        // The goal room behind the box can only be opened by pushing that box in.
+        {"room behind a door box", {"#######", "#@ #  #", "#  $  #", "#  # .#", "#######"}, CorralVerdict::Restrict, 1},
+        // A walled-off room with work left in it can never be entered.
+        {"sealed room with work left", {"#######", "#@ #  #", "#  #$ #", "#  #. #", "#######"}, CorralVerdict::Deadlock, 0},
+        {"sealed room already done", {"#######", "#@ #  #", "#  #* #", "#  #  #", "#######"}, CorralVerdict::None, 0},
+    };
+    for (const auto& c : cases) {
+        const Level level = LevelOf(c.rows);
+        const Board board(level);
+        const BoxSet boxes = BoxesOf(level);
+        BoxSet pushable;
+        EXPECT_EQ(FindCorral(board, boxes, RegionOf(level, board, boxes), pushable), c.verdict) << c.name;
+        if (c.verdict == CorralVerdict::Restrict) {
+            EXPECT_EQ(pushable.count(), c.pushableCount) << c.name;
+        }
+    }
 }
 
 struct ReplayCase {
