@@ -56,9 +56,11 @@ MainWindow::MainWindow(Game& game) : game_(game)
     goalTimer_.setObjectName(QStringLiteral("tmr_Goal"));
     spriteTimer_.setObjectName(QStringLiteral("tmr_Sprite"));
     iconTimer_.setObjectName(QStringLiteral("tmr_Icon"));
-    connect(&goalTimer_, &QTimer::timeout, this, [this] { Run([this] { game_.tmr_Goal_Timer(); }); });
-    connect(&spriteTimer_, &QTimer::timeout, this, [this] { Run([this] { game_.tmr_Sprite_Timer(); }); });
-    connect(&iconTimer_, &QTimer::timeout, this, [this] { Run([this] { game_.tmr_Icon_Timer(); }); });
+    // The timers only draw and watch the music: they change no menu or control, so they
+    // skip the widgets' sync that every other call into the game ends with.
+    connect(&goalTimer_, &QTimer::timeout, this, [this] { game_.tmr_Goal_Timer(); });
+    connect(&spriteTimer_, &QTimer::timeout, this, [this] { game_.tmr_Sprite_Timer(); });
+    connect(&iconTimer_, &QTimer::timeout, this, [this] { game_.tmr_Icon_Timer(); });
 
     connect(board_, &BoardWidget::keyPressed, this, [this](int key, int shift) { Run([=, this] { game_.Form_KeyDown(key, shift); }); });
     connect(level_, &CounterBox::keyPressed, this, [this](int key, int shift) { Run([=, this] { game_.pic_Level_KeyDown(key, shift); }); });
