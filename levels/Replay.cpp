@@ -65,8 +65,11 @@ void Game::LoadSolution()
     menus.Disable(MenuId::mnu_SelectBack);
     controls.tmr_Sprite_Enabled = true;
     SaveTileUnderMan(Floor);
-    if (LevelKind == KindSet)
+    if (LevelKind == KindSet) {
         ShowLevel();
+        if (GameMode != ModePlaySet)
+            return;  // the level could not be shown for play (it has no man): nothing to replay on
+    }
     MoveHistory = solution;
     if (LevelKind == KindSelf || LevelKind == KindOther) {
         menus.Disable(MenuId::mnu_Undo);
@@ -84,8 +87,8 @@ void Game::LoadSolution()
 
 void Game::btn_Trace_Click()
 {
-    if (TraceIndex >= 32767)
-        return;  // nothing lies beyond the longest replayable solution
+    if (GameMode != ModeTracing || TraceIndex >= 32767)
+        return;  // no replay, or nothing lies beyond the longest replayable solution
     TraceIndex += 1;
     const std::size_t position = static_cast<std::size_t>(TraceIndex) - 1;
     const char c = position < MoveHistory.size() ? MoveHistory[position] : ' ';

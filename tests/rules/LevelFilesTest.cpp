@@ -272,3 +272,21 @@ TEST(RoundTrip, drawTestSaveLoadAndReplayAnEditedLevel)
 
 }  // namespace
 }  // namespace tolvar
+
+namespace tolvar {
+namespace {
+
+TEST(Replay, noReplayStartsOnALevelOfTheSetWithoutAMan)
+{
+    testing::TestGame t({testing::Level({"22222", "13451", "11111"}), testing::Level({"11111", "16231", "11111"})});
+    ASSERT_EQ(t->GameMode, ModeEditorLeft);
+    testing::WriteFile(t.dir.file("boxsol.1"), "9999");
+    t->MenuCommand(MenuId::mnu_LoadOriginalSol);
+    EXPECT_NE(t->GameMode, ModeTracing);
+    EXPECT_FALSE(t->controls.btn_Trace_Visible);
+    t->btn_Trace_Click();
+    EXPECT_EQ(t->StepCount, 0);
+}
+
+}  // namespace
+}  // namespace tolvar
