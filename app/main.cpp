@@ -19,6 +19,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tolvar"));
+    // Lets the desktop match the window to its installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quillon_studio.Tolvar"));
     const QString gameDir = QDir::currentPath();
     QApplication::setWindowIcon(QIcon(gameDir + QStringLiteral("/tolvar.png")));
     tolvar::InstallChordFilter(app);
