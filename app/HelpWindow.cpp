@@ -15,7 +15,7 @@ HelpWindow::HelpWindow(const QString& indexFile)
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("TOLVAR Help"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(640, 520);
+    resize(720, 560);
 
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(true);
