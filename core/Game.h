@@ -167,7 +167,10 @@ public:
     const Services& services() const { return svc_; }
 
 private:
-    void EnterEditMode(GameModeValue mode);
+    /// Enables the one solution command that matches a level of this kind (none for a new level).
+    void EnableSolutionCommandFor(LevelKindValue kind);
+    /// The character, background and scenery submenus, usable only on a level of the set.
+    void EnableAppearanceCommands(bool on);
     void OpenEditBarAfresh();
     void CloseEditBar();
     std::string SolutionFileName();

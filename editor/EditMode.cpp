@@ -10,9 +10,9 @@ void Game::mnu_Edit_Click()
     LevelKind = KindNew;
     StepCount = 0;
     controls.btn_Trace_Visible = false;
-    for (MenuId id : {MenuId::mnu_Undo, MenuId::mnu_LoadOriginalSol, MenuId::mnu_LoadSelfSol, MenuId::mnu_LoadOtherSol,
-                      MenuId::mnu_SelectScenery, MenuId::mnu_SelectMan, MenuId::mnu_SelectBack})
-        menus.Disable(id);
+    menus.Disable(MenuId::mnu_Undo);
+    EnableSolutionCommandFor(KindNew);
+    EnableAppearanceCommands(false);
     menus.Enable(MenuId::mnu_DisBanner);
     menus.Check(MenuId::mnu_DisBanner);
     controls.tmr_Sprite_Enabled = true;

@@ -33,12 +33,8 @@ void Game::ShowLevel()
     controls.btn_Trace_Visible = false;
     menus.Disable(MenuId::mnu_DisBanner);
     menus.Disable(MenuId::mnu_Undo);
-    menus.Enable(MenuId::mnu_LoadOriginalSol);
-    menus.Disable(MenuId::mnu_LoadSelfSol);
-    menus.Disable(MenuId::mnu_LoadOtherSol);
-    menus.Enable(MenuId::mnu_SelectScenery);
-    menus.Enable(MenuId::mnu_SelectMan);
-    menus.Enable(MenuId::mnu_SelectBack);
+    EnableSolutionCommandFor(KindSet);
+    EnableAppearanceCommands(true);
     menus.Enable(MenuId::mnu_LoadOther);
     controls.tmr_Sprite_Enabled = true;
     GoalCount = 0;

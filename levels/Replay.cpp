@@ -60,9 +60,7 @@ void Game::LoadSolution()
     CloseEditBar();
     menus.Uncheck(MenuId::mnu_DisBanner);
     menus.Disable(MenuId::mnu_DisBanner);
-    menus.Disable(MenuId::mnu_SelectScenery);
-    menus.Disable(MenuId::mnu_SelectMan);
-    menus.Disable(MenuId::mnu_SelectBack);
+    EnableAppearanceCommands(false);
     controls.tmr_Sprite_Enabled = true;
     SaveTileUnderMan(Floor);
     if (LevelKind == KindSet) {
