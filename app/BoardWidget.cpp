@@ -43,18 +43,51 @@ int GameMouseButton(Qt::MouseButton button)
     }
 }
 
+namespace {
+
+int GameShift(const QMouseEvent& event)
+{
+    int shift = 0;
+    if (event.modifiers() & Qt::ShiftModifier)
+        shift |= ShiftKey;
+    if (event.modifiers() & Qt::ControlModifier)
+        shift |= CtrlKey;
+    if (event.modifiers() & Qt::AltModifier)
+        shift |= AltKey;
+    return shift;
+}
+
+int GameButtons(Qt::MouseButtons buttons)
+{
+    int held = 0;
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        if (buttons & button)
+            held |= GameMouseButton(button);
+    return held;
+}
+
+}  // namespace
+
 void BoardWidget::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    int shift = 0;
-    if (event->modifiers() & Qt::ShiftModifier)
-        shift |= ShiftKey;
-    if (event->modifiers() & Qt::ControlModifier)
-        shift |= CtrlKey;
-    if (event->modifiers() & Qt::AltModifier)
-        shift |= AltKey;
     const QPoint at = event->position().toPoint();
-    Q_EMIT mousePressed(GameMouseButton(event->button()), shift, at.x(), at.y());
+    Q_EMIT mousePressed(GameMouseButton(event->button()), GameShift(*event), at.x(), at.y());
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    if (event->buttons() != Qt::NoButton)  // without tracking Qt reports moves only while a button is held
+        Q_EMIT mouseMoved(GameButtons(event->buttons()), GameShift(*event), at.x(), at.y());
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    Q_EMIT mouseReleased(GameMouseButton(event->button()), GameShift(*event), at.x(), at.y());
 }
 
 }  // namespace tolvar

@@ -33,6 +33,9 @@ EditBar::EditBar(unsigned generation, QWidget* parent) : QWidget(parent, Qt::Too
     for (int i = 0; i < PaletteSize; ++i) {
         QPushButton* button = MakeButton(this, i, QString(), QStringLiteral("ssr_Object(%1)").arg(i));
         button->setIconSize(QSize(32, 32));
+        button->setCheckable(true);
+        // The chosen object's button framed in the highlight colour round its picture.
+        button->setStyleSheet(QStringLiteral("QPushButton:checked { background: palette(highlight); border: 1px solid palette(dark); }"));
         connect(button, &QPushButton::clicked, this, [this, i] { Q_EMIT objectClicked(i); });
         palette_[static_cast<std::size_t>(i)] = button;
     }
@@ -45,11 +48,13 @@ EditBar::EditBar(unsigned generation, QWidget* parent) : QWidget(parent, Qt::Too
     MoveToTopCentre(this);
 }
 
-void EditBar::Show(const Controls& controls)
+void EditBar::Show(const Controls& controls, int chosen)
 {
     for (int i = 0; i < PaletteSize; ++i) {
         const QImage& picture = controls.ssr_Object[i];
-        palette_[static_cast<std::size_t>(i)]->setIcon(picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(picture)));
+        QPushButton* button = palette_[static_cast<std::size_t>(i)];
+        button->setIcon(picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(picture)));
+        button->setChecked(i == chosen);  // a click toggles the button itself: the game's choice wins
     }
     edit_->setEnabled(controls.btn_Edit_Enabled);
     test_->setEnabled(controls.btn_Test_Enabled);

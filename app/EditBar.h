@@ -21,8 +21,8 @@ public:
 
     /// The generation of the game's edit bar this window was built for.
     unsigned Generation() const { return generation_; }
-    /// Pictures and enabled buttons as in `controls`.
-    void Show(const Controls& controls);
+    /// Pictures and enabled buttons as in `controls`; the palette button `chosen` shows pressed.
+    void Show(const Controls& controls, int chosen);
     /// Closes the window because the game closed the edit bar: no report back.
     void CloseForGame();
 

@@ -1,5 +1,6 @@
 #include "app/HelpWindow.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -23,6 +24,10 @@ HelpWindow::HelpWindow(const QString& indexFile)
     QAction* back = tools->addAction(QStringLiteral("&Back"), browser_, &QTextBrowser::backward);
     QAction* forward = tools->addAction(QStringLiteral("&Forward"), browser_, &QTextBrowser::forward);
     tools->addAction(QStringLiteral("&Home"), browser_, &QTextBrowser::home);
+    auto* close = new QAction(this);
+    close->setShortcut(Qt::Key_Escape);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
     back->setShortcut(QKeySequence::Back);
     forward->setShortcut(QKeySequence::Forward);
     back->setEnabled(false);
@@ -50,7 +55,11 @@ void HelpViewer::ShowContents()
 {
     if (!window_) {
         window_ = new HelpWindow(IndexFile());
-        CentreOnScreen(window_);
+        // Beside the game, so the board stays in sight while the player reads.
+        if (anchor_ && anchor_->isVisible())
+            PlaceBeside(window_, anchor_, HelpWindow::Narrowest);
+        else
+            CentreOnScreen(window_);
     } else {
         window_->Browser()->home();
     }

@@ -13,6 +13,9 @@ namespace tolvar {
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
+    /// The narrowest the help may be made to fit beside the game.
+    static constexpr int Narrowest = 480;
+
     explicit HelpWindow(const QString& indexFile);
     QTextBrowser* Browser() const { return browser_; }
 
@@ -25,6 +28,8 @@ public:
     explicit HelpViewer(QString gameDir) : gameDir_(std::move(gameDir)) {}
     ~HelpViewer() override;
 
+    /// The window the help opens beside, once it shows.
+    void AttachWindow(QWidget* window) { anchor_ = window; }
     /// help/index.html of the game directory.
     QString IndexFile() const;
     void ShowContents() override;
@@ -34,6 +39,7 @@ public:
 
 private:
     QString gameDir_;
+    QPointer<QWidget> anchor_;
     QPointer<HelpWindow> window_;
 };
 

@@ -1,9 +1,10 @@
 #include "app/MainWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -52,6 +53,16 @@ MainWindow::MainWindow(Game& game) : game_(game)
     trace_->installEventFilter(this);
 
     menus_ = new GameMenus(menuBar(), [this](MenuId id) { Run([this, id] { game_.MenuCommand(id); }); });
+    // Escape leaves the menu bar holding the keyboard, and the next arrow would open a menu.
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (now == menuBar() && old && isAncestorOf(old))
+            beforeMenuBar_ = old;
+    });
+    for (QAction* top : menuBar()->actions())
+        if (QMenu* menu = top->menu())
+            connect(menu, &QMenu::aboutToHide, this, [this] {
+                QTimer::singleShot(0, this, &MainWindow::ReturnKeyboardFromMenuBar);
+            });
 
     goalTimer_.setObjectName(QStringLiteral("tmr_Goal"));
     spriteTimer_.setObjectName(QStringLiteral("tmr_Sprite"));
@@ -67,12 +78,19 @@ MainWindow::MainWindow(Game& game) : game_(game)
     connect(step_, &CounterBox::keyPressed, this, [this](int key, int shift) { Run([=, this] { game_.pic_Step_KeyDown(key, shift); }); });
     connect(board_, &BoardWidget::mousePressed, this,
             [this](int button, int shift, int x, int y) { Run([=, this] { game_.Form_MouseDown(button, shift, x, y); }); });
+    connect(board_, &BoardWidget::mouseMoved, this,
+            [this](int buttons, int shift, int x, int y) { Run([=, this] { game_.Form_MouseMove(buttons, shift, x, y); }); });
+    connect(board_, &BoardWidget::mouseReleased, this,
+            [this](int button, int shift, int x, int y) { Run([=, this] { game_.Form_MouseUp(button, shift, x, y); }); });
     connect(trace_, &QPushButton::clicked, this, [this] { Run([this] { game_.btn_Trace_Click(); }); });
 
     // The window is exactly as big as the menu bar and the board: it cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     board_->setFocus();
 }
+
+// The focus moves while the widgets go: the watch must not see a half-destroyed window.
+MainWindow::~MainWindow() { disconnect(focusWatch_); }
 
 template <typename Call>
 void MainWindow::Run(Call call)
@@ -127,6 +145,15 @@ void MainWindow::FollowFocus()
     request = FocusRequest::None;  // done: a request is honoured once
 }
 
+void MainWindow::ReturnKeyboardFromMenuBar()
+{
+    // Another menu of the bar opened (Left or Right in a menu), or a command moved the keyboard on.
+    if (QApplication::activePopupWidget() || !menuBar()->hasFocus())
+        return;
+    QWidget* target = beforeMenuBar_ && beforeMenuBar_->isVisible() && beforeMenuBar_->isEnabled() ? beforeMenuBar_.data() : board_;
+    target->setFocus(Qt::OtherFocusReason);
+}
+
 void MainWindow::FollowEditBar()
 {
     const Controls& c = game_.controls;
@@ -140,7 +167,7 @@ void MainWindow::FollowEditBar()
         CloseEditBarForGame();
     if (!editBar_)
         OpenEditBar();
-    editBar_->Show(c);
+    editBar_->Show(c, game_.EditObject);
 }
 
 void MainWindow::OpenEditBar()
@@ -158,7 +185,7 @@ void MainWindow::OpenEditBar()
         bar->deleteLater();
         Run([this] { game_.frm_Edit_Form_Unload(); });
     });
-    bar->Show(game_.controls);
+    bar->Show(game_.controls, game_.EditObject);
     bar->show();
 }
 

@@ -20,6 +20,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(Game& game);
+    ~MainWindow() override;
 
     /// Menus, trace button, edit bar, timers, focus and exit as the game's state says.
     void SyncFromState();
@@ -50,6 +51,8 @@ private:
     void CloseEditBarForGame();
     void FollowTimers();
     void FollowFocus();
+    /// After a menu closed without a command: the keyboard back where it was before the menu bar took it.
+    void ReturnKeyboardFromMenuBar();
 
     Game& game_;
     BoardWidget* board_ = nullptr;
@@ -58,6 +61,8 @@ private:
     QPushButton* trace_ = nullptr;
     GameMenus* menus_ = nullptr;
     QPointer<EditBar> editBar_;
+    QPointer<QWidget> beforeMenuBar_;  // had the keyboard before the menu bar took it
+    QMetaObject::Connection focusWatch_;
     QTimer goalTimer_;
     QTimer spriteTimer_;
     QTimer iconTimer_;

@@ -1,6 +1,8 @@
 #include "app/QtDialogs.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -9,6 +11,21 @@
 #include "core/Game.h"
 
 namespace tolvar {
+
+namespace {
+
+// The width a box needs for a window manager to show its title whole: the title in a
+// large bold font, beside room for the frame's icon and buttons.
+int TitleRoom(const QString& title)
+{
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.25);
+    constexpr int FrameControls = 170;
+    return QFontMetrics(font).horizontalAdvance(title) + FrameControls;
+}
+
+}  // namespace
 
 QWidget* QtDialogs::Owner() const { return window_ && window_->isVisible() ? window_ : nullptr; }
 
@@ -32,6 +49,10 @@ MsgAnswer QtDialogs::MsgBox(const std::string& text, MsgStyle style, const std::
         box.setDefaultButton(QMessageBox::Yes);
         break;
     }
+    // A message box sizes itself to its text alone; a spanning spacer widens it for the title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleRoom(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     const int answer = box.exec();
     if (style != MsgStyle::YesNoQuestion)
         return MsgAnswer::Ok;
@@ -46,6 +67,7 @@ std::string QtDialogs::InputBox(const std::string& prompt, const std::string& ti
     box.setLabelText(QString::fromStdString(prompt));
     box.setTextValue(QString::fromStdString(defaultAnswer));
     box.setInputMode(QInputDialog::TextInput);
+    box.setMinimumWidth(TitleRoom(box.windowTitle()));
     if (box.exec() != QDialog::Accepted)
         return {};
     return box.textValue().toStdString();

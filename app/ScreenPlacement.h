@@ -1,5 +1,9 @@
 #pragma once
 // Where the game's windows appear on the screen.
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
 class QWidget;
 
 namespace tolvar {
@@ -9,5 +13,13 @@ void CentreOnScreen(QWidget* window);
 
 /// Centred horizontally, at the top edge of the screen.
 void MoveToTopCentre(QWidget* window);
+
+/// Where a window of outer size `outer` goes beside `anchor` (a frame) within `area`: to its
+/// right or left where the full width has room, else narrowed to the wider side's room when that
+/// is at least `narrowest`, else over the anchor, centred on it; always kept on the area.
+QRect BesideGeometry(const QRect& area, const QRect& anchor, const QSize& outer, int narrowest);
+
+/// Moves (and if need be narrows) `window` beside the visible `anchor`, on the anchor's screen.
+void PlaceBeside(QWidget* window, const QWidget* anchor, int narrowest);
 
 }  // namespace tolvar

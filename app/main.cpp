@@ -48,6 +48,7 @@ int main(int argc, char* argv[])
     window.Attach(&mainWindow);
     dialogs.AttachGame(&game);
     dialogs.AttachWindow(&mainWindow);
+    help.AttachWindow(&mainWindow);
     dialogs.SetAfterCall([&mainWindow] { mainWindow.SyncFromState(); });
 
     // Start-up shows the about box itself and ends early for a second copy or a missing level set.

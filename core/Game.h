@@ -132,6 +132,9 @@ public:
     void frm_Edit_Form_Unload();  // the edit bar was closed (by the player or by the game)
     void ssr_Object_Click(int Index);
     void Form_MouseDown(int Button, int Shift, int X, int Y);
+    /// The pointer moved over the main window; `Button` holds the buttons held (0 for none).
+    void Form_MouseMove(int Button, int Shift, int X, int Y);
+    void Form_MouseUp(int Button, int Shift, int X, int Y);
     bool ValidateLevel();
     void btn_Test_Click();
     void btn_Edit_Click();
@@ -172,6 +175,8 @@ private:
     /// The character, background and scenery submenus, usable only on a level of the set.
     void EnableAppearanceCommands(bool on);
     void OpenEditBarAfresh();
+    /// Places EditObject at window cell (cx, cy); false (after the warning) off the board.
+    bool PlaceEditObject(int cx, int cy);
     void CloseEditBar();
     std::string SolutionFileName();
     std::string FullPath(const std::string& name) const { return AppPath + "/" + name; }
@@ -179,6 +184,11 @@ private:
     Services svc_;
     std::ifstream levelSet_;  // file number 1: open from start-up to shutdown
     std::mt19937 rng_;
+    struct Drag {
+        bool active = false;
+        int cellX = 0, cellY = 0;  // the window cell last entered
+        bool warned = false;       // "Invalid position!" was shown in this drag
+    } drag_;
 };
 
 }  // namespace tolvar

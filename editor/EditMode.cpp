@@ -105,17 +105,47 @@ void Game::ssr_Object_Click(int Index)
         EditObject = static_cast<std::int16_t>(Index);
 }
 
+namespace {
+
+int WindowCell(int pixel) { return pixel >= 0 ? pixel / CellSize : (pixel - CellSize + 1) / CellSize; }
+
+}  // namespace
+
 void Game::Form_MouseDown(int /*Button*/, int /*Shift*/, int X, int Y)
 {
     if (GameMode != ModeEditNew && GameMode != ModeEditStored)
         return;
+    // A press starts a drag: every cell the pointer enters while a button is held is placed too.
+    drag_ = {true, WindowCell(X), WindowCell(Y), false};
+    drag_.warned = !PlaceEditObject(drag_.cellX, drag_.cellY);
+}
+
+void Game::Form_MouseMove(int Button, int /*Shift*/, int X, int Y)
+{
+    const bool onWindow = X >= 0 && Y >= 0 && X < svc_.window->ClientWidth() && Y < svc_.window->ClientHeight();
+    if (Button == 0 || !drag_.active || !onWindow || (GameMode != ModeEditNew && GameMode != ModeEditStored))
+        return;
+    const int cx = WindowCell(X), cy = WindowCell(Y);
+    if (cx == drag_.cellX && cy == drag_.cellY)
+        return;
+    drag_.cellX = cx;
+    drag_.cellY = cy;
+    // One "Invalid position!" per drag is enough: the rest of the way off the board is skipped.
+    if (drag_.warned && !Grid::inside(cx - BoardLeft, cy - BoardTop))
+        return;
+    if (!PlaceEditObject(cx, cy))
+        drag_.warned = true;
+}
+
+void Game::Form_MouseUp(int /*Button*/, int /*Shift*/, int /*X*/, int /*Y*/) { drag_.active = false; }
+
+bool Game::PlaceEditObject(int cx, int cy)
+{
     const int sel = EditObject;
-    const int cx = X >= 0 ? X / CellSize : (X - CellSize + 1) / CellSize;
-    const int cy = Y >= 0 ? Y / CellSize : (Y - CellSize + 1) / CellSize;
     const int c = cx - BoardLeft, r = cy - BoardTop;
     if (!Grid::inside(c, r)) {
         Warn("Invalid position!");
-        return;
+        return false;
     }
     // Overwriting the man: stop his animation, or its next tick would paint him over the new object.
     if (Board(c, r) == ManStart)
@@ -135,6 +165,7 @@ void Game::Form_MouseDown(int /*Button*/, int /*Shift*/, int X, int Y)
         controls.tmr_Sprite_Enabled = true;
     }
     svc_.window->Refresh();
+    return true;
 }
 
 }  // namespace tolvar

@@ -11,6 +11,7 @@
 #include "app/AboutBox.h"
 #include "app/HelpWindow.h"
 #include "app/QtDialogs.h"
+#include "app/ScreenPlacement.h"
 
 using namespace tolvar;
 
@@ -64,10 +65,11 @@ private Q_SLOTS:
         QFETCH(int, answer);
         QtDialogs dialogs;
         QString title, text;
-        int shownIcon = -1, shownButtons = -1;
+        int shownIcon = -1, shownButtons = -1, width = 0;
         WhenModalOpens([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             QVERIFY(box);
+            width = box->width();
             title = box->windowTitle();
             text = box->text();
             shownIcon = box->icon();
@@ -80,6 +82,8 @@ private Q_SLOTS:
         QCOMPARE(text, QStringLiteral("Invalid position!"));
         QCOMPARE(shownIcon, icon);
         QCOMPARE(shownButtons, buttons);
+        // A short text still leaves a window manager room for the whole title beside its buttons.
+        QVERIFY2(width >= QFontMetrics(QApplication::font()).horizontalAdvance(title) + 170, qPrintable(QString::number(width)));
     }
 
     // The input box offers the default and returns the answer; cancel returns the empty text.
@@ -150,6 +154,40 @@ private Q_SLOTS:
         help.Quit();
         QVERIFY(!window);
         help.Quit();  // nothing open: nothing happens
+    }
+
+    // Escape closes the help window.
+    void escapeClosesHelp()
+    {
+        QTemporaryDir dir;
+        HelpViewer help(dir.path());
+        help.ShowContents();
+        QPointer<HelpWindow> window = help.Window();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::keyClick(window->Browser(), Qt::Key_Escape);
+        QTRY_VERIFY(!window);
+    }
+
+    // The help (720 x 560, never narrower than 480) goes beside the game where the screen has
+    // room: right, else left, else narrowed to the wider side, else over the game.
+    void helpGoesBesideTheGame_data()
+    {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QRect>("anchor");
+        QTest::addColumn<QRect>("expected");
+        const QRect wide(0, 0, 1920, 1080);
+        QTest::newRow("room on the right") << wide << QRect(100, 200, 650, 500) << QRect(750, 200, 720, 560);
+        QTest::newRow("room on the left only") << wide << QRect(1000, 100, 650, 500) << QRect(280, 100, 720, 560);
+        QTest::newRow("low on the screen") << wide << QRect(100, 700, 650, 500) << QRect(750, 520, 720, 560);
+        QTest::newRow("centred: narrowed") << wide << QRect(640, 300, 640, 461) << QRect(1280, 300, 640, 560);
+        QTest::newRow("no room: over it") << QRect(0, 0, 1366, 768) << QRect(363, 150, 640, 461) << QRect(322, 100, 720, 560);
+    }
+    void helpGoesBesideTheGame()
+    {
+        QFETCH(QRect, area);
+        QFETCH(QRect, anchor);
+        QFETCH(QRect, expected);
+        QCOMPARE(BesideGeometry(area, anchor, QSize(720, 560), HelpWindow::Narrowest), expected);
     }
 
     void helpWithoutItsFileSaysSo()

@@ -4,7 +4,9 @@
 #   - level 1 is won by its moves, with one push taken back by Ctrl+U on the way; the
 #     solution file holds exactly the moves that count and the progress is stored;
 #   - a stored solution of level 2 is replayed with "&Trace" until "Tracing over!";
-#   - a level is drawn in the editor with the mouse, tested, won and saved.
+#   - a menu closed with Escape hands the arrows back to the board;
+#   - a level is drawn in the editor with the mouse (a row of walls in one drag), tested,
+#     won and saved.
 # Usage: play.sh TOLVAR_BINARY GAME_DIR SCREENSHOT_DIR
 set -u
 
@@ -67,8 +69,10 @@ counter() {  # the step counter's pixels as text
 }
 
 step "play level 1, taking one push back"
-press "$main" Right
+start=$(counter)
+press "$main" alt+g Escape Right   # the arrow after Escape moves the man, opening no menu
 one_step=$(counter)
+[ "$one_step" != "$start" ] || fail "after Escape in a menu the arrow did not reach the board"
 press "$main" Right
 pushed=$(counter)
 press "$main" ctrl+u
@@ -106,8 +110,17 @@ click_bar() {  # click_bar INDEX: one of the ten buttons of the edit bar
     xdotool mousemove --sync $((X + $1 * 40 + 20)) $((Y + 19)) click 1
     sleep 0.1
 }
+drag_board() {  # drag_board X1 X2 Y: the button held from cell (X1, Y) to (X2, Y)
+    xdotool mousemove --sync $((client_x + $1 * 32 + 16)) $((client_y + $3 * 32 + 16)) mousedown 1
+    for x in $(seq "$1" "$2"); do
+        xdotool mousemove --sync $((client_x + x * 32 + 20)) $((client_y + $3 * 32 + 16))
+    done
+    xdotool mouseup 1
+    sleep 0.1
+}
 click_bar 1
-for x in 7 8 9 10 11 12; do click_board "$x" 5; click_board "$x" 7; done
+drag_board 7 12 5
+for x in 7 8 9 10 11 12; do click_board "$x" 7; done
 click_board 7 6
 click_board 12 6
 click_bar 2; click_board 8 6
@@ -126,6 +139,7 @@ sleep 0.3
 [ "$(setting SelfLevel)" = "1" ] || fail "SelfLevel is '$(setting SelfLevel)', not 1"
 saved=$(cat "$work/game/self.1" 2>/dev/null)
 [ "${#saved}" -eq 280 ] || fail "self.1 holds ${#saved} bytes"
+[ "${saved:100:20}" = "00000001111110000000" ] || fail "row 5 of self.1 (the drag) is '${saved:100:20}'"
 [ "${saved:120:20}" = "00000001264310000000" ] || fail "row 6 of self.1 is '${saved:120:20}'"
 
 finish

@@ -33,6 +33,16 @@ void DrawSmallRoom(Game& g)
     Place(g, Goal, 11, 6);
 }
 
+/// Enters the editor in an 800 x 600 window: the board lies two cells right of and below its corner.
+void EditOnABigWindow(TestGame& t)
+{
+    t.desktop.window.width = 800;
+    t.desktop.window.height = 600;
+    t->ResizeSurfaces(800, 600);
+    t->ShowLevel();
+    t->MenuCommand(MenuId::mnu_Edit);
+}
+
 TEST(Editor, enteringGivesAnEmptyBoardWithTheManInTheMiddle)
 {
     TestGame t({Small});
@@ -101,16 +111,43 @@ TEST(Editor, theManOnAGoalReplacesTheGoal)
 TEST(Editor, aClickOutsideTheBoardIsRefusedAndChangesNothing)
 {
     TestGame t({Small});
-    t.desktop.window.width = 800;
-    t.desktop.window.height = 600;
-    t->ResizeSurfaces(800, 600);
-    t->ShowLevel();  // the board moves right and down by two cells
-    t->MenuCommand(MenuId::mnu_Edit);
+    EditOnABigWindow(t);
     const Grid before = t->Board;
     t->Form_MouseDown(2, 0, 10, 10);
     EXPECT_EQ(t.desktop.dialogs.messages.back().text, "Invalid position!");
     EXPECT_EQ(t.desktop.sound.played.back(), "BOXUNDO.WAV");
     EXPECT_EQ(t->Board, before);
+}
+
+// A drag with a button held places the object in every cell the pointer enters, as clicks would.
+TEST(Editor, aDragPaintsEveryCellItEnters)
+{
+    TestGame t({Small});
+    t->MenuCommand(MenuId::mnu_Edit);
+    t->Form_MouseDown(1, 0, 3 * 32 + 5, 3 * 32 + 5);
+    for (int x = 3 * 32 + 20; x < 7 * 32; x += 12)  // several moves within each cell
+        t->Form_MouseMove(1, 0, x, 3 * 32 + 16);
+    t->Form_MouseUp(1, 0, 7 * 32 - 1, 3 * 32 + 16);
+    t->Form_MouseMove(1, 0, 8 * 32, 3 * 32);  // after the release: no longer a drag
+    t->Form_MouseMove(0, 0, 9 * 32, 4 * 32);  // no button held
+    for (int x = 2; x <= 9; ++x)
+        EXPECT_EQ(t->EditBoard(x, 3), x >= 3 && x <= 6 ? Wall : Outside) << x;
+    EXPECT_EQ(t->EditBoard(9, 4), Outside);
+}
+
+// Dragging off the board warns once, however many cells off it the pointer enters, and the
+// cells entered on the board afterwards are still placed.
+TEST(Editor, aDragOffTheBoardWarnsOnce)
+{
+    TestGame t({Small});
+    EditOnABigWindow(t);
+    t->Form_MouseDown(1, 0, 3 * 32, 3 * 32);
+    for (int x : {1, 0, 1, 2, 3})
+        t->Form_MouseMove(1, 0, x * 32 + 8, 3 * 32 + 8);
+    t->Form_MouseMove(1, 0, -40, 3 * 32 + 8);  // beyond the window: not a cell of it
+    EXPECT_EQ(t.desktop.dialogs.messages.size(), 1u);
+    EXPECT_EQ(t->EditBoard(0, 1), Wall);
+    EXPECT_EQ(t->EditBoard(1, 1), Wall);
 }
 
 TEST(Editor, clicksOutsideTheEditingModesDoNothing)
