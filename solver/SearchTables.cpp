@@ -7,11 +7,11 @@ std::uint32_t NodeStore::add(const SearchNode& node) {
         chunks_.push_back(std::make_unique<SearchNode[]>(ChunkSize));
     const std::uint32_t id = size_++;
     (*this)[id] = node;
-    if (static_cast<std::size_t>(size_) * 2 > index_.size()) {
+    if (static_cast<std::size_t>(size_) * 4 > index_.size() * 3) {
         growIndex();
     } else {
         const std::size_t mask = index_.size() - 1;
-        std::size_t slot = node.hash & mask;
+        std::size_t slot = node.hash() & mask;
         while (index_[slot] != None) slot = (slot + 1) & mask;
         index_[slot] = id;
     }
@@ -21,9 +21,10 @@ std::uint32_t NodeStore::add(const SearchNode& node) {
 std::uint32_t NodeStore::find(const SearchNode& node) {
     if (index_.empty()) return None;
     const std::size_t mask = index_.size() - 1;
-    for (std::size_t slot = node.hash & mask; index_[slot] != None; slot = (slot + 1) & mask) {
-        SearchNode& other = (*this)[index_[slot]];
-        if (other.hash == node.hash && other.man == node.man && other.boxes == node.boxes) return index_[slot];
+    for (std::size_t slot = node.hash() & mask; index_[slot] != None; slot = (slot + 1) & mask) {
+        const SearchNode& other = (*this)[index_[slot]];
+        if (other.hashLow == node.hashLow && other.hashHigh == node.hashHigh && other.check == node.check)
+            return index_[slot];
     }
     return None;
 }
@@ -32,7 +33,7 @@ void NodeStore::growIndex() {
     index_.assign(index_.empty() ? std::size_t{1} << 12 : index_.size() * 2, None);
     const std::size_t mask = index_.size() - 1;
     for (std::uint32_t id = 0; id < size_; ++id) {
-        std::size_t slot = (*this)[id].hash & mask;
+        std::size_t slot = (*this)[id].hash() & mask;
         while (index_[slot] != None) slot = (slot + 1) & mask;
         index_[slot] = id;
     }

@@ -1,24 +1,38 @@
 #pragma once
 // The solver's memory: the positions found so far, a hash index over them and
 // the queue of positions still to expand.
+//
+// A position is kept in 20 bytes: not its boxes but the push that led to it
+// and its parent, so its boxes are found again by replaying the pushes from the
+// start. Two positions count as one when two independent hashes agree on 96
+// bits; a false match among the few million positions of one search is far
+// less likely than a fault of the hardware.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <queue>
 #include <vector>
 
-#include "solver/BoxSet.h"
-
 namespace tolvar::solver {
 
 struct SearchNode {
-    BoxSet boxes;
-    std::uint64_t hash = 0;       // Zobrist hash of the boxes and the man's normalised cell
+    std::uint32_t hashLow = 0, hashHigh = 0;  // hash of the boxes and the man's region
+    std::uint32_t check = 0;                   // a second hash of the same
     std::uint32_t parent = 0;
-    std::uint16_t man = 0;        // top-left-most cell the man can reach
-    std::uint16_t pushes = 0;     // pushes from the start
-    std::uint16_t pushFrom = 0;   // the cell the box left by the push that led here
-    std::uint8_t dir = 0;         // direction of that push
-    bool expanded = false;        // its pushes have been tried; never tried again
+    std::uint16_t pushes = 0;  // pushes from the start
+    std::uint16_t move = 0;    // the push that led here: the cell the box left, its direction, and flags
+
+    static constexpr std::uint16_t Expanded = 1u << 11;  // its pushes have been tried; never tried again
+    std::uint64_t hash() const { return (std::uint64_t{hashHigh} << 32) | hashLow; }
+    void setHash(std::uint64_t h, std::uint32_t c) {
+        hashLow = static_cast<std::uint32_t>(h);
+        hashHigh = static_cast<std::uint32_t>(h >> 32);
+        check = c;
+    }
+    int from() const { return move & 0x1FF; }
+    int dir() const { return (move >> 9) & 3; }
+    bool expanded() const { return move & Expanded; }
+    void setPush(int fromCell, int d) { move = static_cast<std::uint16_t>(fromCell | (d << 9) | (move & Expanded)); }
 };
 
 /// Nodes in fixed chunks, so growing never copies them or doubles the memory for a moment.
@@ -29,7 +43,7 @@ public:
     SearchNode& operator[](std::uint32_t i) { return chunks_[i >> ChunkBits][i & (ChunkSize - 1)]; }
     std::uint32_t add(const SearchNode& node);
     std::size_t bytes() const { return chunks_.size() * ChunkSize * sizeof(SearchNode) + index_.size() * sizeof(std::uint32_t); }
-    /// The node equal to `node` in boxes and man, or None.
+    /// The node with the same hashes as `node`, or None.
     std::uint32_t find(const SearchNode& node);
 
 private:

@@ -1,9 +1,11 @@
 #pragma once
 // The level solver: a search over box positions that proves a level solvable
 // (with a full move list) or unsolvable, within limits the caller sets.
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "solver/Level.h"
 
@@ -13,17 +15,21 @@ enum class SolveStatus { Solved, Unsolvable, GaveUp };
 const char* ToString(SolveStatus status);
 
 struct SolveLimits {
-    double seconds = 10.0;                    // wall-clock budget
-    std::size_t memoryBytes = std::size_t{1} << 30;  // budget for the search's tables
-    std::uint64_t nodes = 0;                  // positions stored; 0 means no limit
+    double seconds = 10.0;                            // wall-clock budget
+    std::size_t memoryBytes = std::size_t{400} << 20;  // budget for the search's tables
+    std::uint64_t nodes = 0;                          // positions stored; 0 means no limit
+    /// When given, setting it from another thread stops the search within a few milliseconds.
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 struct SolveOptions {
-    /// 1 searches for the fewest pushes (A*); larger values trade that for speed.
-    double weight = 1.0;
+    /// 0, the default: the fewest pushes while that search makes headway, then searches that
+    /// trade them for speed; the result says whether its pushes are proven the fewest.
+    /// 1 searches only for the fewest pushes (A*); larger values only trade that for speed.
+    double weight = 0.0;
     /// Dead squares and frozen boxes prune the search. Off only to check that they are sound.
     bool pruneDeadlocks = true;
-    /// Areas the man cannot reach narrow the pushes tried (see Corral.h); needs pruneDeadlocks.
+    /// With a fixed weight: areas the man cannot reach narrow the pushes tried (see Corral.h); needs pruneDeadlocks.
     /// It pays off with a weight above 1. Searching for the fewest pushes it can backfire:
     /// forcing a box into a closed area early opens the whole area to the man, and the
     /// positions of equal estimate multiply (a level of ours went from 0.2 s to over a minute).
@@ -34,6 +40,7 @@ struct SolveResult {
     SolveStatus status = SolveStatus::GaveUp;
     std::string moves;          // the game's move characters, walks and pushes alike
     int pushes = 0;
+    bool provenFewest = false;  // no solution has fewer pushes
     std::uint64_t nodes = 0;    // positions stored
     std::uint64_t expanded = 0; // positions whose pushes were tried
     double seconds = 0.0;
@@ -45,5 +52,10 @@ struct SolveResult {
 /// and the level is won when every goal holds a box. "Unsolvable" is reported
 /// only after a search that hit no limit.
 SolveResult Solve(const Level& level, const SolveLimits& limits = {}, const SolveOptions& options = {});
+
+/// The cells of the level's boxes that can never reach a goal, whatever is pushed:
+/// off a goal and on a square no push sequence leads from, or frozen in place. Cheap
+/// enough to ask after every move.
+std::vector<int> StuckBoxes(const Level& level);
 
 }  // namespace tolvar::solver

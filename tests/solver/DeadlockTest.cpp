@@ -3,7 +3,9 @@
 #include "TestLevels.h"
 #include "solver/Board.h"
 #include "solver/Corral.h"
+#include "solver/PackingOrder.h"
 #include "solver/Replay.h"
+#include "solver/Solver.h"
 
 namespace tolvar::solver {
 namespace {
@@ -102,6 +104,53 @@ TEST(Corrals, NarrowThePushesOnlyWhereItIsSafe) {
         if (c.verdict == CorralVerdict::Restrict) {
             EXPECT_EQ(pushable.count(), c.pushableCount) << c.name;
         }
+    }
+}
+
+// The quick question a hint asks after a move: which boxes are past saving.
+TEST(StuckBoxes, NamesBoxesOffGoalsThatCanNeverReachOne) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> rows;
+        std::vector<std::pair<int, int>> stuck;
+    };
+    const std::vector<Case> cases = {
+        {"all free", {"######", "#    #", "# $  #", "#@ . #", "######"}, {}},
+        {"in a corner", {"######", "#$   #", "#  . #", "#@   #", "######"}, {{1, 1}}},
+        {"on a corner goal", {"######", "#*   #", "#    #", "#@   #", "######"}, {}},
+        {"along a wall without goals", {"######", "#  $ #", "#    #", "#@ . #", "######"}, {{3, 1}}},
+        // Frozen side by side: only the box off its goal is reported.
+        {"frozen pair, one on a goal", {"######", "#$* @#", "#   .#", "######"}, {{1, 1}}},
+        {"square of four", {"#######", "#     #", "# $$  #", "# $$@ #", "# ....#", "#######"}, {{2, 2}, {3, 2}, {2, 3}, {3, 3}}},
+    };
+    for (const auto& c : cases) {
+        std::vector<int> expected;
+        for (const auto& [x, y] : c.stuck) expected.push_back(x + Width * y);
+        EXPECT_EQ(StuckBoxes(LevelOf(c.rows)), expected) << c.name;
+    }
+}
+
+// A cluster of goals fills from the far end; a goal apart from others has no order.
+TEST(PackingOrder, FillsAClusterFromItsFarEnd) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> rows;
+        std::vector<int> ranks;  // by goal number, goals numbered row by row
+        int outOfOrderWithFirstGoalFilled;
+    };
+    const std::vector<Case> cases = {
+        {"corridor of goals", {"#######", "#@ ...#", "#######"}, {2, 1, 0}, 1},
+        {"corner room", {"######", "#@  .#", "#   .#", "#  ..#", "######"}, {3, 2, 1, 0}, 1},
+        {"goals apart", {"#######", "#.@  .#", "#######"}, {-1, -1}, 0},
+    };
+    for (const auto& c : cases) {
+        const Level level = LevelOf(c.rows);
+        const Board board(level);
+        const PackingOrder order(board);
+        EXPECT_EQ(order.ranks(), c.ranks) << c.name;
+        BoxSet filled;
+        filled.set(board.goals().front());
+        EXPECT_EQ(order.outOfOrder(filled), c.outOfOrderWithFirstGoalFilled) << c.name;
     }
 }
 

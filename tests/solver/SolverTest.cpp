@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <future>
 #include <random>
+#include <thread>
 
 #include "ExhaustiveSearch.h"
 #include "TestLevels.h"
@@ -108,6 +110,34 @@ TEST(SolverLimits, GivesUpWhenTheMemoryBudgetIsTooSmall) {
     EXPECT_EQ(Solve(level, limits).status, SolveStatus::GaveUp);
 }
 
+// Another thread can stop a long search; it then gives up and says so.
+TEST(SolverLimits, StopsWhenCancelled) {
+    Level level = LevelOf({"####################", "#@                 #", "#                  #", "#  $ $ $ $ $ $ $ $ #",
+                           "#                  #", "#  $ $ $ $ $ $ $ $ #", "#                  #", "#                  #",
+                           "#     ........     #", "#     ........     #", "#                  #", "####################"});
+    SolveLimits limits;
+    limits.seconds = 600;
+    std::atomic<bool> cancel{true};
+    limits.cancel = &cancel;
+    EXPECT_EQ(Solve(level, limits).reason, "cancelled");
+    cancel = false;
+    auto running = std::async(std::launch::async, [&] { return Solve(level, limits); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    cancel = true;
+    const auto result = running.get();
+    EXPECT_EQ(result.status, SolveStatus::GaveUp);
+    EXPECT_EQ(result.reason, "cancelled");
+}
+
+// The default search proves its pushes the fewest when it can, and says when it cannot.
+TEST(SolverDefault, SaysWhetherItsPushesAreTheFewest) {
+    const Level level = LevelOf(KnownLevels[2].rows);
+    EXPECT_TRUE(Solve(level).provenFewest);
+    SolveOptions weighted;
+    weighted.weight = 3;
+    EXPECT_FALSE(Solve(level, SolveLimits{}, weighted).provenFewest);
+}
+
 // Extra boxes need not all reach goals: the game wins when every goal is filled.
 TEST(SolverRules, ASpareBoxMayStayInACorner) {
     const Level level = LevelOf({"######", "#$   #", "# $. #", "#@   #", "######"});
@@ -165,18 +195,27 @@ CrossCheckCounts CrossCheck(unsigned seed, int boards, int width, int height, in
         if (level.BoxCount() != boxes) continue;
         const auto expected = FewestPushes(level);
         SolveOptions corrals;
+        corrals.weight = 1;
         corrals.pruneCorrals = true;
         const auto result = Solve(level, SolveLimits{}, corrals);
         const auto plain = Solve(level);
+        SolveOptions quick;
+        quick.weight = 3;
+        quick.pruneCorrals = true;
+        const auto weighted = Solve(level, SolveLimits{}, quick);
         EXPECT_EQ(plain.status, result.status);
         EXPECT_EQ(plain.pushes, result.pushes);
+        EXPECT_EQ(weighted.status, result.status);
         std::string shown;
         for (const auto& r : rows) shown += r + "\n";
         if (expected) {
             ++counts.solvable;
             EXPECT_EQ(result.status, SolveStatus::Solved) << shown;
             EXPECT_EQ(result.pushes, *expected) << shown;
+            EXPECT_TRUE(plain.provenFewest) << shown;
             EXPECT_TRUE(MovesWin(level, result.moves)) << shown;
+            EXPECT_GE(weighted.pushes, *expected) << shown;
+            EXPECT_TRUE(MovesWin(level, weighted.moves)) << shown;
         } else {
             ++counts.unsolvable;
             EXPECT_EQ(result.status, SolveStatus::Unsolvable) << shown;

@@ -47,8 +47,9 @@ int RunSolve(const std::vector<std::string>& args) {
 
     const auto result = solver::Solve(*level, limits, options);
     char stats[200];
-    std::snprintf(stats, sizeof stats, "level %ld: %s, %d pushes, %zu moves, %llu positions, %.2f s, %.1f MB", number,
-                  solver::ToString(result.status), result.pushes, result.moves.size(),
+    std::snprintf(stats, sizeof stats, "level %ld: %s, %d pushes%s, %zu moves, %llu positions, %.2f s, %.1f MB", number,
+                  solver::ToString(result.status), result.pushes, result.provenFewest ? " (the fewest)" : "",
+                  result.moves.size(),
                   static_cast<unsigned long long>(result.nodes), result.seconds, static_cast<double>(result.peakBytes) / 1e6);
     std::cerr << stats << (result.reason.empty() ? "" : " (" + result.reason + ")") << "\n";
     if (result.status == solver::SolveStatus::Unsolvable) return ExitFailed;

@@ -147,8 +147,14 @@ std::optional<Puzzle> MakePuzzle(const Rows& room, const PuzzleRequest& request,
     const auto goals = ChooseGoals(level, request.boxes, random);
     if (goals.empty()) return std::nullopt;
     for (int g : goals) level.cells[static_cast<std::size_t>(g)] = solver::Goal;
-    Puller puller(level);
+    return PullFromGoals(level, request, random);
+}
 
+namespace {
+
+/// Positions the man reaches by pulling from the goals, the most promising first.
+std::vector<PullState> PullPositions(Puller& puller, const std::vector<int>& goals, const PuzzleRequest& request,
+                                     std::mt19937& random) {
     // The man may finish in any region next to a box: start the pulling from each.
     std::vector<PullState> layer;
     std::unordered_set<std::uint64_t> seen;
@@ -163,14 +169,20 @@ std::optional<Puzzle> MakePuzzle(const Rows& room, const PuzzleRequest& request,
             if (puller.reach()[static_cast<std::size_t>(c)]) covered[static_cast<std::size_t>(c)] = 1;
         if (seen.insert(StateKey(s)).second) layer.push_back(s);
     }
-    std::vector<PullState> deepest;
+    // Where boxes may stay on goals, a box taken off its goal counts for much, and the
+    // best of every depth is kept; else the deepest layer is.
+    const std::uint32_t offGoalWeight = request.onGoalsAllowed > 0 ? 8 : 0;
+    std::vector<PullState> kept;
     for (int depth = 0; depth < request.maxDepth && !layer.empty(); ++depth) {
         std::vector<PullState> next;
         for (const auto& s : layer)
             for (auto& child : puller.pulls(s))
                 if (seen.insert(StateKey(child)).second) next.push_back(child);
         if (next.empty()) break;
-        for (auto& s : next) s.bound = puller.bound(s.boxes);
+        for (auto& s : next) {
+            s.bound = puller.bound(s.boxes);
+            for (int g : goals) s.bound += offGoalWeight * !s.boxes.test(g);
+        }
         if (static_cast<int>(next.size()) > request.beamWidth) {
             // Keep half the farthest-flung positions and half at random, for variety.
             std::shuffle(next.begin(), next.end(), random);
@@ -180,20 +192,33 @@ std::optional<Puzzle> MakePuzzle(const Rows& room, const PuzzleRequest& request,
             next.resize(static_cast<std::size_t>(request.beamWidth));
         }
         layer = std::move(next);
-        deepest = layer;
+        if (offGoalWeight == 0) kept.clear();
+        kept.insert(kept.end(), layer.begin(), layer.end());
     }
-    if (deepest.empty()) return std::nullopt;
-    std::shuffle(deepest.begin(), deepest.end(), random);
-    std::stable_sort(deepest.begin(), deepest.end(), [](const PullState& a, const PullState& b) { return a.bound > b.bound; });
+    std::shuffle(kept.begin(), kept.end(), random);
+    std::stable_sort(kept.begin(), kept.end(), [](const PullState& a, const PullState& b) { return a.bound > b.bound; });
+    return kept;
+}
 
+}  // namespace
+
+std::optional<Puzzle> PullFromGoals(const solver::Level& board, const PuzzleRequest& request, std::mt19937& random) {
+    solver::Level level = board;
+    std::vector<int> goals;
+    for (int i = 0; i < solver::CellCount; ++i) {
+        auto& c = level.cells[static_cast<std::size_t>(i)];
+        if (c == solver::BoxOnGoal || c == solver::Goal) goals.push_back(i);
+        c = c == solver::BoxOnGoal ? solver::Goal : c == solver::Box || c == solver::Man ? solver::Floor : c;
+    }
+    Puller puller(level);
     std::optional<Puzzle> best;
     double bestScore = -1;
     int tried = 0;
-    for (const auto& s : deepest) {
+    for (const auto& s : PullPositions(puller, goals, request, random)) {
         if (tried >= request.candidates) break;
-        bool offGoals = true;
-        for (int g : goals) offGoals = offGoals && !s.boxes.test(g);
-        if (!offGoals) continue;
+        int onGoals = 0;
+        for (int g : goals) onGoals += s.boxes.test(g);
+        if (onGoals > request.onGoalsAllowed) continue;
         // The man starts on plain floor somewhere in his region.
         puller.flood(s.boxes, s.man);
         std::vector<int> spots;
@@ -202,7 +227,10 @@ std::optional<Puzzle> MakePuzzle(const Rows& room, const PuzzleRequest& request,
         if (spots.empty()) continue;
         ++tried;
         solver::Level puzzle = level;
-        s.boxes.forEach([&](int c) { puzzle.cells[static_cast<std::size_t>(c)] = solver::Box; });
+        s.boxes.forEach([&](int c) {
+            auto& cell = puzzle.cells[static_cast<std::size_t>(c)];
+            cell = cell == solver::Goal ? solver::BoxOnGoal : solver::Box;
+        });
         puzzle.cells[static_cast<std::size_t>(spots[std::uniform_int_distribution<std::size_t>(0, spots.size() - 1)(random)])] =
             solver::Man;
         solver::SolveLimits limits;

@@ -19,6 +19,7 @@ struct PuzzleRequest {
     int candidates = 6;       // deep positions solved forwards
     double solveSeconds = 3;  // per candidate
     bool keepUnsolved = false;  // give back a deep position even if no candidate was solved in time
+    int onGoalsAllowed = 0;     // boxes that may still stand on their goals
 };
 
 struct Puzzle {
@@ -28,6 +29,9 @@ struct Puzzle {
 
 /// A puzzle in the room, or nothing when the room gave no solvable position with every box off its goal.
 std::optional<Puzzle> MakePuzzle(const Rows& room, const PuzzleRequest& request, std::mt19937& random);
+
+/// A puzzle on a drawn board: its walls and goals are kept, its boxes and man ignored.
+std::optional<Puzzle> PullFromGoals(const solver::Level& board, const PuzzleRequest& request, std::mt19937& random);
 
 /// The room (rows of '#', ' ', '-') placed centred on the board as walls, floor and outside.
 solver::Level PlaceRoom(const Rows& room);

@@ -62,6 +62,34 @@ double Difficulty(const solver::Level& level, const solver::SolveResult& r) {
            3 * level.BoxCount();
 }
 
+/// Puzzles on drawn boards (a level file whose boxes all stand on their goals):
+/// `--count` of them per board, each as hard as the pulling found.
+int MakeOnBoards(const std::map<std::string, std::string>& o, levelgen::PuzzleRequest request, std::mt19937& random) {
+    auto get = [&](const std::string& k, const std::string& d) { auto it = o.find(k); return it == o.end() ? d : it->second; };
+    std::ifstream in(get("--boards", ""));
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    request.onGoalsAllowed = std::stoi(get("--on-goals", "2"));
+    std::ofstream out(get("-o", "/dev/stdout"), std::ios::app);
+    for (const auto& source : solver::SplitCollection(text)) {
+        std::string error;
+        const auto board = solver::LevelFromRows(source.rows, &error);
+        if (!board) {
+            std::cerr << "line " << source.firstLine << ": refused: " << error << "\n";
+            return 1;
+        }
+        for (int n = 0; n < std::stoi(get("--count", "1")); ++n) {
+            const auto puzzle = levelgen::PullFromGoals(*board, request, random);
+            if (!puzzle) continue;
+            out << "; " << source.title << ": " << Describe(puzzle->level, puzzle->solution) << "\n";
+            for (const auto& row : solver::LevelToRows(puzzle->level)) out << row << "\n";
+            out << "\n";
+            out.flush();
+            std::cerr << source.title << ": " << Describe(puzzle->level, puzzle->solution) << "\n";
+        }
+    }
+    return 0;
+}
+
 int Make(const std::map<std::string, std::string>& o) {
     auto get = [&](const std::string& k, const std::string& d) { auto it = o.find(k); return it == o.end() ? d : it->second; };
     std::mt19937 random(static_cast<unsigned>(std::stoul(get("--seed", "1"))));
@@ -84,6 +112,7 @@ int Make(const std::map<std::string, std::string>& o) {
     // A benchmark collection keeps levels the solver could not finish and may fill the whole board.
     const bool collection = o.count("--collection") != 0;
     request.keepUnsolved = collection;
+    if (o.count("--boards")) return MakeOnBoards(o, request, random);
     std::ofstream out(get("-o", "/dev/stdout"));
     int made = 0;
     for (int attempt = 0; made < count && attempt < count * 200; ++attempt) {

@@ -1,0 +1,133 @@
+#include "solver/PackingOrder.h"
+
+#include <algorithm>
+#include <deque>
+#include <utility>
+
+#include "solver/ManRegion.h"
+
+namespace tolvar::solver {
+
+namespace {
+
+bool LeavesCluster(const BoxSet& reach, const BoxSet& cluster) {
+    for (std::size_t k = 0; k < BoxSet::Words; ++k)
+        if (reach.w[k] & ~cluster.w[k]) return true;
+    return false;
+}
+
+}  // namespace
+
+PackingOrder::PackingOrder(const Board& board) : board_(board), rank_(board.goals().size(), -1) {
+    const auto& goals = board.goals();
+    std::vector<char> taken(goals.size(), 0);
+    for (std::size_t first = 0; first < goals.size(); ++first) {
+        if (taken[first]) continue;
+        // The goals joined to this one through neighbouring goals.
+        std::vector<int> cluster{static_cast<int>(first)};
+        taken[first] = 1;
+        for (std::size_t k = 0; k < cluster.size(); ++k)
+            for (std::size_t other = 0; other < goals.size(); ++other) {
+                const int a = goals[static_cast<std::size_t>(cluster[k])], b = goals[other];
+                const bool beside = std::abs(a - b) == Width || (std::abs(a - b) == 1 && a / Width == b / Width);
+                if (!taken[other] && beside) {
+                    taken[other] = 1;
+                    cluster.push_back(static_cast<int>(other));
+                }
+            }
+        if (cluster.size() > 1) orderCluster(cluster);
+    }
+}
+
+// Empties the cluster box by box, each time the box that leaves with the fewest pulls.
+void PackingOrder::orderCluster(const std::vector<int>& cluster) {
+    BoxSet filled, cells;
+    for (int g : cluster) {
+        filled.set(board_.goals()[static_cast<std::size_t>(g)]);
+        cells.set(board_.goals()[static_cast<std::size_t>(g)]);
+    }
+    std::vector<int> removed;
+    while (removed.size() < cluster.size()) {
+        int best = -1, bestPulls = 0;
+        for (int g : cluster) {
+            const int cell = board_.goals()[static_cast<std::size_t>(g)];
+            int pulls = 0;
+            if (filled.test(cell) && canLeave(filled, cells, cell, pulls) && (best < 0 || pulls < bestPulls)) {
+                best = g;
+                bestPulls = pulls;
+            }
+        }
+        if (best < 0) return;  // stuck: no order for this cluster
+        removed.push_back(best);
+        filled.reset(board_.goals()[static_cast<std::size_t>(best)]);
+    }
+    std::reverse(removed.begin(), removed.end());
+    for (std::size_t k = 0; k < removed.size(); ++k) rank_[static_cast<std::size_t>(removed[k])] = static_cast<int>(k);
+    clusters_.push_back(removed);
+}
+
+// Whether the box on `goal` can be pulled out of the cluster while the other
+// filled goals keep their boxes, the man coming from outside the cluster.
+bool PackingOrder::canLeave(const BoxSet& filled, const BoxSet& cluster, int goal, int& pulls) const {
+    BoxSet others = filled;
+    others.reset(goal);
+    std::vector<char> seen(static_cast<std::size_t>(CellCount) * CellCount, 0);
+    std::deque<std::pair<int, int>> queue;  // (box, man's least cell), by pulls
+    std::deque<int> depth;
+    ManRegion region(board_);
+    auto flood = [&region](const BoxSet& boxes, int from, BoxSet& reach) {
+        reach = {};
+        return region.flood(boxes, from, &reach);
+    };
+    BoxSet reach;
+    BoxSet blocked = others;
+    blocked.set(goal);
+    for (int d = 0; d < 4; ++d) {
+        const int start = board_.step(goal, d);
+        if (start < 0 || blocked.test(start)) continue;
+        const int least = flood(blocked, start, reach);
+        if (!LeavesCluster(reach, cluster) || seen[static_cast<std::size_t>(goal * CellCount + least)]) continue;
+        seen[static_cast<std::size_t>(goal * CellCount + least)] = 1;
+        queue.emplace_back(goal, least);
+        depth.push_back(0);
+    }
+    while (!queue.empty()) {
+        const auto [box, man] = queue.front();
+        const int pulled = depth.front();
+        queue.pop_front();
+        depth.pop_front();
+        blocked = others;
+        blocked.set(box);
+        flood(blocked, man, reach);
+        for (int d = 0; d < 4; ++d) {
+            const int stand = board_.step(box, d);
+            const int back = stand < 0 ? -1 : board_.step(stand, d);
+            if (stand < 0 || back < 0 || !reach.test(stand) || blocked.test(back)) continue;
+            if (!cluster.test(stand)) {
+                pulls = pulled + 1;
+                return true;
+            }
+            BoxSet next = others, nextReach;
+            next.set(stand);
+            const int least = flood(next, back, nextReach);
+            const std::size_t key = static_cast<std::size_t>(stand * CellCount + least);
+            if (seen[key]) continue;
+            seen[key] = 1;
+            queue.emplace_back(stand, least);
+            depth.push_back(pulled + 1);
+        }
+    }
+    return false;
+}
+
+int PackingOrder::outOfOrder(const BoxSet& boxes) const {
+    int count = 0;
+    for (const auto& order : clusters_) {
+        std::size_t k = 0;
+        while (k < order.size() && boxes.test(board_.goals()[static_cast<std::size_t>(order[k])])) ++k;
+        for (++k; k < order.size(); ++k) count += boxes.test(board_.goals()[static_cast<std::size_t>(order[k])]);
+    }
+    return count;
+}
+
+}  // namespace tolvar::solver

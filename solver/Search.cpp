@@ -1,0 +1,288 @@
+#include "solver/Search.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <random>
+
+#include "solver/Corral.h"
+
+namespace tolvar::solver {
+
+namespace {
+
+/// Random keys per cell for boxes and for the man, fixed so runs repeat.
+struct Zobrist {
+    std::array<PositionKey, CellCount> box{}, man{};
+    Zobrist() {
+        std::mt19937_64 random(0x746f6c766172ULL);
+        for (auto* table : {&box, &man})
+            for (auto& k : *table) {
+                k.hash = random();
+                k.check = static_cast<std::uint32_t>(random());
+            }
+    }
+    PositionKey boxes(const BoxSet& set) const {
+        PositionKey key;
+        set.forEach([&](int c) { key = key ^ box[static_cast<std::size_t>(c)]; });
+        return key;
+    }
+};
+
+const Zobrist& Keys() {
+    static const Zobrist keys;
+    return keys;
+}
+
+constexpr std::uint32_t NoBound = 0xFFFFFFFFu;
+constexpr std::uint16_t MaxPushes = 0xFFFE;
+// What a goal filled out of its cluster's order adds to the estimate of a guided search.
+constexpr std::uint32_t OutOfOrderCost = 4 * 4;
+
+}  // namespace
+
+Search::Search(const Level& level, const Board& board, const SearchBudget& budget, double weight, bool pruneDeadlocks,
+               bool pruneCorrals, const PackingOrder* guide)
+    : level_(level), board_(board), guide_(guide), budget_(budget), region_(board_), childRegion_(board_) {
+    weight_ = static_cast<std::uint32_t>(std::lround(std::max(1.0, weight) * 4));
+    for (int i = 0; i < CellCount; ++i) {
+        const auto c = level.cells[static_cast<std::size_t>(i)];
+        if (c == Box || c == BoxOnGoal) startBoxes_.set(i);
+    }
+    // With spare boxes a box may rest anywhere, so only the bound prunes then.
+    prune_ = pruneDeadlocks && startBoxes_.count() == static_cast<int>(board_.goals().size());
+    corrals_ = prune_ && pruneCorrals;
+}
+
+std::uint32_t Search::lowerBound(const BoxSet& boxes) {
+    const auto& goals = board_.goals();
+    boxCells_.clear();
+    boxes.forEach([&](int c) { boxCells_.push_back(c); });
+    const int rows = static_cast<int>(goals.size()), cols = static_cast<int>(boxCells_.size());
+    cost_.resize(static_cast<std::size_t>(rows * cols));
+    for (int g = 0; g < rows; ++g)
+        for (int b = 0; b < cols; ++b) {
+            const auto d = board_.distance(g, boxCells_[static_cast<std::size_t>(b)]);
+            cost_[static_cast<std::size_t>(g * cols + b)] = d == Unreachable ? Matching::Infinite : d;
+        }
+    const auto total = matching_.MinCost(cost_, rows, cols);
+    return total >= Matching::Infinite ? NoBound : static_cast<std::uint32_t>(total);
+}
+
+// Positions that differ only in the man's region share their bound, so it is remembered.
+std::uint32_t Search::cachedBound(const BoxSet& boxes, std::uint64_t boxHash) {
+    CachedBound& slot = boundCache_[boxHash & (boundCache_.size() - 1)];
+    if (slot.boxHash != boxHash || boxHash == 0) slot = {boxHash, lowerBound(boxes)};
+    return slot.bound;
+}
+
+// The estimate a position is queued by, pushes made not counted, in quarter pushes.
+std::uint32_t Search::estimate(const BoxSet& boxes, std::uint32_t bound) const {
+    return bound * weight_ + (guide_ ? static_cast<std::uint32_t>(guide_->outOfOrder(boxes)) * OutOfOrderCost : 0);
+}
+
+bool Search::solvedBy(const BoxSet& boxes) const {
+    for (std::size_t k = 0; k < BoxSet::Words; ++k)
+        if (board_.goalMask().w[k] & ~boxes.w[k]) return false;
+    return true;
+}
+
+// Replays the pushes that lead to node `id` from the start; returns the man's cell.
+int Search::restore(std::uint32_t id, BoxSet& boxes) {
+    path_.clear();
+    for (std::uint32_t n = id; nodes_[n].parent != NodeStore::None; n = nodes_[n].parent) path_.push_back(n);
+    boxes = startBoxes_;
+    int man = level_.ManIndex();
+    for (auto it = path_.rbegin(); it != path_.rend(); ++it) {
+        const SearchNode& node = nodes_[*it];
+        boxes.reset(node.from());
+        boxes.set(board_.step(node.from(), node.dir()));
+        man = node.from();
+    }
+    return man;
+}
+
+// True when the cell a box just entered, `to`, split the free cells around it:
+// its open side neighbours do not form one run round its eight neighbours.
+bool Search::cutsTheRegion(const BoxSet& boxes, int to) const {
+    const int x = to % Width, y = to / Width;
+    static constexpr int RingDx[8] = {-1, 0, 1, 1, 1, 0, -1, -1};
+    static constexpr int RingDy[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
+    bool free[8];
+    int start = -1;
+    for (int k = 0; k < 8; ++k) {
+        const int nx = x + RingDx[k], ny = y + RingDy[k];
+        free[k] = Level::Inside(nx, ny) && board_.isFloor(nx + Width * ny) && !boxes.test(nx + Width * ny);
+        if (!free[k]) start = k;
+    }
+    if (start < 0) return false;
+    int runsWithNeighbour = 0;
+    bool inRun = false, counted = false;
+    for (int step = 1; step <= 8; ++step) {
+        const int k = (start + step) & 7;
+        if (!free[k]) {
+            inRun = false;
+            continue;
+        }
+        if (!inRun) {
+            inRun = true;
+            counted = false;
+        }
+        if ((k & 1) && !counted) {  // odd places are the side neighbours
+            counted = true;
+            ++runsWithNeighbour;
+        }
+    }
+    return runsWithNeighbour > 1;
+}
+
+// The man's region after a push, normalised, mostly without a flood: the man
+// now stands where the box was, and the region only loses the cell the box went
+// to. When that cell kept its free neighbours connected around it, and the old
+// box cell opens onto nothing new, the region is the old one with that swap.
+int Search::childMan(int parentMan, const BoxSet& boxes, int from, int to) {
+    auto open = [&](int cell) { return cell >= 0 && !boxes.test(cell); };
+    int dirToward = 0;
+    for (int d = 0; d < 4; ++d)
+        if (board_.step(from, d) == to) dirToward = d;
+    // Cells beside the old box cell that the man could not reach before join the region now.
+    for (const int side : {board_.step(from, (dirToward + 1) & 3), board_.step(from, (dirToward + 3) & 3)})
+        if (open(side) && !region_.reached(side)) return childRegion_.flood(boxes, from);
+    if (region_.reached(to) && (parentMan == to || cutsTheRegion(boxes, to))) return childRegion_.flood(boxes, from);
+    return std::min(parentMan, from);
+}
+
+StopReason Search::overLimit() {
+    peakBytes_ = std::max(peakBytes_, nodes_.bytes() + open_.bytes());
+    if (budget_.cancel && budget_.cancel->load(std::memory_order_relaxed)) return StopReason::Cancelled;
+    if ((expanded_ & 63) == 0 && Clock::now() > budget_.deadline) return StopReason::Time;
+    if (peakBytes_ > budget_.memoryBytes) return StopReason::Memory;
+    if ((budget_.nodes != 0 && nodes_.size() >= budget_.nodes) || nodes_.size() >= NodeStore::None - 1)
+        return StopReason::Nodes;
+    return StopReason::None;
+}
+
+StopReason Search::run(SolveResult& result) {
+    SearchNode root;
+    const PositionKey rootKey = Keys().boxes(startBoxes_) ^
+                                Keys().man[static_cast<std::size_t>(region_.flood(startBoxes_, level_.ManIndex()))];
+    root.setHash(rootKey.hash, rootKey.check);
+    root.parent = NodeStore::None;
+    const std::uint32_t rootBound = lowerBound(startBoxes_);
+    const std::uint32_t rootId = nodes_.add(root);
+    if (solvedBy(startBoxes_)) goalNode_ = rootId;
+    if (rootBound != NoBound) open_.push(estimate(startBoxes_, rootBound), 0, rootId);
+
+    StopReason stop = StopReason::None;
+    bool depthCapped = false;
+    while (!open_.empty() && goalNode_ == NodeStore::None) {
+        if ((stop = overLimit()) != StopReason::None) break;
+        std::uint16_t queuedPushes = 0;
+        const std::uint32_t id = open_.pop(queuedPushes);
+        const SearchNode& node = nodes_[id];
+        if (node.pushes != queuedPushes || node.expanded()) continue;  // reached again by fewer pushes since
+        if (node.pushes == MaxPushes) {
+            // Push counts are 16-bit; a deeper search could not be trusted to be complete.
+            depthCapped = true;
+            continue;
+        }
+        expand(id, node.pushes);
+    }
+    result.nodes += nodes_.size();
+    result.expanded += expanded_;
+    result.peakBytes = std::max({result.peakBytes, peakBytes_, nodes_.bytes() + open_.bytes()});
+    if (goalNode_ != NodeStore::None) {
+        finish(result, goalNode_);
+        return StopReason::None;
+    }
+    if (stop == StopReason::None && depthCapped) return StopReason::DepthCap;
+    if (stop == StopReason::None) {
+        result.status = SolveStatus::Unsolvable;
+        result.reason = "no sequence of pushes fills every goal";
+    }
+    return stop;
+}
+
+void Search::expand(std::uint32_t id, std::uint16_t pushes) {
+    ++expanded_;
+    nodes_[id].move |= SearchNode::Expanded;
+    Expansion e{id, pushes, {}, 0, {}};
+    const int stand = restore(id, e.boxes);
+    BoxSet reach;
+    e.man = region_.flood(e.boxes, stand, corrals_ ? &reach : nullptr);
+    e.boxKey = Keys().boxes(e.boxes);
+    BoxSet movable = e.boxes;
+    if (corrals_) {
+        const auto verdict = FindCorral(board_, e.boxes, reach, movable);
+        if (verdict == CorralVerdict::Deadlock) return;
+        if (verdict == CorralVerdict::None) movable = e.boxes;
+    }
+    bool going = true;
+    movable.forEach([&](int b) {
+        for (int d = 0; d < 4 && going; ++d) going = tryPush(e, b, d);
+    });
+}
+
+// Adds the position after pushing the box at `box` one step in `dir`, if that
+// push is possible and not hopeless; false once a push has won.
+bool Search::tryPush(const Expansion& e, int box, int dir) {
+    const int from = board_.step(box, Opposite(dir));
+    if (from < 0 || !region_.reached(from)) return true;
+    const int to = board_.step(box, dir);
+    if (to < 0 || e.boxes.test(to) || (prune_ && board_.isDead(to))) return true;
+    BoxSet boxes = e.boxes;
+    boxes.reset(box);
+    boxes.set(to);
+    if (prune_ && board_.isFrozenDeadlock(boxes, to)) return true;
+    const int man = childMan(e.man, boxes, box, to);
+    const PositionKey boxKey = e.boxKey ^ Keys().box[static_cast<std::size_t>(box)] ^ Keys().box[static_cast<std::size_t>(to)];
+    const PositionKey key = boxKey ^ Keys().man[static_cast<std::size_t>(man)];
+    SearchNode child;
+    child.setHash(key.hash, key.check);
+    child.parent = e.id;
+    child.pushes = static_cast<std::uint16_t>(e.pushes + 1);
+    child.setPush(box, dir);
+    const std::uint32_t known = nodes_.find(child);
+    if (known != NodeStore::None) {
+        // A shorter way to a position still waiting is taken over. An expanded one is
+        // left alone: with the plain bound that never happens, and with a weighted
+        // one expanding it again costs more than the pushes it might save.
+        SearchNode& old = nodes_[known];
+        if (old.pushes <= child.pushes || old.expanded()) return true;
+        old.parent = child.parent;
+        old.pushes = child.pushes;
+        old.setPush(box, dir);
+        open_.push(child.pushes * 4 + estimate(boxes, cachedBound(boxes, boxKey.hash)), child.pushes, known);
+        return true;
+    }
+    const std::uint32_t bound = cachedBound(boxes, boxKey.hash);
+    if (bound == NoBound) return true;
+    const std::uint32_t childId = nodes_.add(child);
+    if (solvedBy(boxes)) {
+        goalNode_ = childId;
+        return false;
+    }
+    open_.push(child.pushes * 4 + estimate(boxes, bound), child.pushes, childId);
+    return true;
+}
+
+void Search::finish(SolveResult& result, std::uint32_t goalNode) {
+    BoxSet boxes = startBoxes_;
+    restore(goalNode, boxes);  // fills path_, goal first
+    boxes = startBoxes_;
+    int man = level_.ManIndex();
+    result.moves.clear();
+    for (auto it = path_.rbegin(); it != path_.rend(); ++it) {
+        const int box = nodes_[*it].from(), dir = nodes_[*it].dir();
+        result.moves += region_.path(boxes, man, board_.step(box, Opposite(dir)));
+        result.moves.push_back(DirChar[static_cast<std::size_t>(dir)]);
+        boxes.reset(box);
+        boxes.set(board_.step(box, dir));
+        man = box;
+    }
+    result.status = SolveStatus::Solved;
+    result.pushes = static_cast<int>(path_.size());
+    result.provenFewest = weight_ == 4 && !guide_;
+}
+
+}  // namespace tolvar::solver

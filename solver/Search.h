@@ -1,0 +1,94 @@
+#pragma once
+// One best-first search over box positions, the work of Solve: the fewest
+// pushes when its weight is 1, a quicker and longer solution above that.
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+#include "solver/Board.h"
+#include "solver/BoxSet.h"
+#include "solver/ManRegion.h"
+#include "solver/Matching.h"
+#include "solver/PackingOrder.h"
+#include "solver/SearchTables.h"
+#include "solver/Solver.h"
+
+namespace tolvar::solver {
+
+using Clock = std::chrono::steady_clock;
+
+/// What one search may spend.
+struct SearchBudget {
+    Clock::time_point deadline;
+    std::size_t memoryBytes = 0;
+    std::uint64_t nodes = 0;  // 0: no limit
+    const std::atomic<bool>* cancel = nullptr;
+};
+
+/// Why a search stopped without an answer.
+enum class StopReason { None, Time, Memory, Nodes, Cancelled, DepthCap };
+
+/// A position's two hashes.
+struct PositionKey {
+    std::uint64_t hash = 0;
+    std::uint32_t check = 0;
+    PositionKey operator^(const PositionKey& o) const { return {hash ^ o.hash, check ^ o.check}; }
+};
+
+class Search {
+public:
+    /// `guide`, when given, steers the search to fill goal clusters in order (never with weight 1).
+    Search(const Level& level, const Board& board, const SearchBudget& budget, double weight, bool pruneDeadlocks,
+           bool pruneCorrals, const PackingOrder* guide = nullptr);
+
+    /// Searches; fills status, moves, pushes and the counts of `result`, and returns why it stopped early.
+    StopReason run(SolveResult& result);
+
+private:
+    struct Expansion {
+        std::uint32_t id;
+        std::uint16_t pushes;
+        BoxSet boxes;
+        int man;             // the least cell of the man's region
+        PositionKey boxKey;  // hashes of the boxes alone
+    };
+    std::uint32_t lowerBound(const BoxSet& boxes);
+    std::uint32_t cachedBound(const BoxSet& boxes, std::uint64_t boxHash);
+    bool solvedBy(const BoxSet& boxes) const;
+    std::uint32_t estimate(const BoxSet& boxes, std::uint32_t bound) const;
+    int restore(std::uint32_t id, BoxSet& boxes);
+    void expand(std::uint32_t id, std::uint16_t pushes);
+    bool tryPush(const Expansion& e, int box, int dir);
+    int childMan(int parentMan, const BoxSet& boxes, int from, int to);
+    bool cutsTheRegion(const BoxSet& boxes, int to) const;
+    StopReason overLimit();
+    void finish(SolveResult& result, std::uint32_t goalNode);
+
+    const Level& level_;
+    const Board& board_;
+    const PackingOrder* guide_;
+    SearchBudget budget_;
+    ManRegion region_;       // the expanded position's man
+    ManRegion childRegion_;  // a new position's man, to normalise it
+    std::uint32_t weight_ = 4;
+    BoxSet startBoxes_;
+    bool prune_ = true;
+    bool corrals_ = true;
+    NodeStore nodes_;
+    OpenQueue open_;
+    Matching matching_;
+    std::vector<std::int32_t> cost_;
+    std::vector<int> boxCells_;
+    std::vector<std::uint32_t> path_;
+    struct CachedBound {
+        std::uint64_t boxHash = 0;
+        std::uint32_t bound = 0;
+    };
+    std::vector<CachedBound> boundCache_ = std::vector<CachedBound>(std::size_t{1} << 16);
+    std::uint32_t goalNode_ = NodeStore::None;
+    std::uint64_t expanded_ = 0;
+    std::size_t peakBytes_ = 0;
+};
+
+}  // namespace tolvar::solver
