@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <cmath>
 #include <string>
 
@@ -172,6 +174,79 @@ TEST(GoalSheet, framesPulse)
                 EXPECT_GT(differingPixels(cellOf(goal, a, s), cellOf(goal, b, s)), 20) << s << ": " << a << "," << b;
             }
         EXPECT_GT(differingPixels(cellOf(goal, 0, s), cellOf(obj, 4, s)), 400) << "still tells a box on a goal, " << s;
+    }
+}
+
+// CIELAB lightness and the a*, b* plane, of one pixel.
+std::array<double, 3> labOf(QRgb p)
+{
+    auto linear = [](int v) {
+        const double c = v / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double r = linear(qRed(p));
+    const double g = linear(qGreen(p));
+    const double b = linear(qBlue(p));
+    auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116; };
+    const double fx = f((0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.9505);
+    const double fy = f(0.2126 * r + 0.7152 * g + 0.0722 * b);
+    const double fz = f((0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.089);
+    return {116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)};
+}
+
+// The mean L*, a*, b* of the pixels of a cell that `inside` picks.
+std::array<double, 3> meanLab(const QImage& cell, const std::function<bool(int, int)>& inside)
+{
+    std::array<double, 3> sum{0, 0, 0};
+    int n = 0;
+    for (int y = 0; y < cell.height(); ++y)
+        for (int x = 0; x < cell.width(); ++x)
+            if (inside(x, y)) {
+                const auto lab = labOf(cell.pixel(x, y));
+                for (int i = 0; i < 3; ++i)
+                    sum[i] += lab[i];
+                ++n;
+            }
+    for (double& v : sum)
+        v /= std::max(n, 1);
+    return sum;
+}
+
+double hueGap(const std::array<double, 3>& a, const std::array<double, 3>& b)
+{
+    const double gap = std::abs(std::atan2(a[2], a[1]) - std::atan2(b[2], b[1])) * 180 / 3.14159265;
+    return std::min(gap, 360 - gap);
+}
+
+// A box and a box on a goal stand on the same footprint and are told apart in
+// grayscale (lightness) as well as in colour, in every scenery and every frame
+// of the glow.
+TEST(BoxPictures, boxAndBoxOnGoalDifferInLightnessAndHueOnOneFootprint)
+{
+    const QImage obj = loadImage("game/obj.png");
+    const QImage goal = loadImage("game/goal.png");
+    for (int s = 0; s < Sceneries; ++s) {
+        const QImage floor = cellOf(obj, 2, s);
+        const QImage box = cellOf(obj, 4, s);
+        auto footprint = [&](const QImage& cell) {
+            return [&floor, &cell](int x, int y) { return cell.pixel(x, y) != floor.pixel(x, y); };
+        };
+        const auto inBox = footprint(box);
+        const auto boxWhole = meanLab(box, [](int, int) { return true; });
+        const auto boxPainted = meanLab(box, inBox);
+        const QImage onGoal[5] = {cellOf(obj, 5, s), cellOf(goal, 0, s), cellOf(goal, 1, s), cellOf(goal, 2, s),
+                                  cellOf(goal, 3, s)};
+        for (int i = 0; i < 5; ++i) {
+            const QImage& other = onGoal[i];
+            int outside = 0;
+            for (int y = 0; y < 32; ++y)
+                for (int x = 0; x < 32; ++x)
+                    outside += inBox(x, y) != footprint(other)(x, y);
+            EXPECT_LE(outside, 8) << "footprint, scenery " << s << " picture " << i;
+            const auto whole = meanLab(other, [](int, int) { return true; });
+            EXPECT_GE(std::abs(whole[0] - boxWhole[0]), 20.0) << "lightness, scenery " << s << " picture " << i;
+            EXPECT_GE(hueGap(meanLab(other, inBox), boxPainted), 30.0) << "hue, scenery " << s << " picture " << i;
+        }
     }
 }
 

@@ -121,12 +121,22 @@ QImage captionPicture(const QImage& back, const QRect& where, const QString& tex
 const QString Links[4] = {"support@quillon-studio.example", "webmaster@quillon-studio.example",
                           "www.quillon-studio.example", "quillon-studio.example/tolvar"};
 
+// The addresses are small print: vertical hinting keeps the baseline and
+// the x-height on whole pixels, so the letters stay sharp at the size the
+// box shows them, while their spacing stays even.
+QFont linkFont(int size)
+{
+    QFont font = fontFor(Face::Narrow, size);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    return font;
+}
+
 // One size for all four addresses: the largest at which the longest still fits.
 int linkTextSize()
 {
     int size = 15;
     auto fits = [&] {
-        const QFontMetrics metrics(fontFor(Face::Narrow, size));
+        const QFontMetrics metrics(linkFont(size));
         for (const QString& text : Links)
             if (metrics.horizontalAdvance(text) > EmailRects[0].width() - 6)
                 return false;
@@ -142,10 +152,18 @@ QImage linkPicture(const QImage& back, const QRect& where, const QString& text)
     QImage img = pieceOf(back, where);
     QPainter p(&img);
     p.setRenderHint(QPainter::TextAntialiasing);
-    QFont font = fontFor(Face::Narrow, linkTextSize());
+    QFont font = linkFont(linkTextSize());
     font.setUnderline(true);
     p.setFont(font);
-    shadowedText(p, img.rect(), Qt::AlignCenter, text, QColor(140, 204, 255));
+    // A quiet plate hides the lattice behind the letters; no drop shadow, which
+    // at this size would blur the letters it is meant to lift.
+    const int width = QFontMetrics(font).horizontalAdvance(text) + 10;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(12, 14, 34));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.drawRoundedRect(QRectF((img.width() - width) / 2.0, 2.5, width, img.height() - 5), 4, 4);
+    p.setPen(QColor(176, 222, 255));
+    p.drawText(img.rect(), Qt::AlignCenter, text);
     return img;
 }
 

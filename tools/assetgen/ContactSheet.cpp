@@ -24,6 +24,32 @@ const LevelRows MiniLevel{
     "0111110", "1222321", "1245261", "1232221", "0111110",
 };
 
+// A whole 20 x 14 board with wide floors, so seams between cells and weak
+// contrast between a box and a box on a goal show at once.
+const LevelRows MockBoard{
+    "11111111111111111111", "12222222222222222221", "12222222222222222221", "12234222211112222221",
+    "12254222212222253221", "12222222212222245221", "12222262212222222221", "11112111112222111111",
+    "12222222222222222221", "12223542222224532221", "12222222222222222221", "12245222222222222221",
+    "12222222222222222221", "11111111111111111111",
+};
+
+// The picture as a player without colour vision would see it, at half size.
+QImage grayHalf(const QImage& img)
+{
+    QImage out = newImage(img.width() / 2, img.height() / 2, Qt::black);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) {
+            double luma = 0;
+            for (int k = 0; k < 4; ++k) {
+                const QRgb p = img.pixel(x * 2 + k % 2, y * 2 + k / 2);
+                luma += 0.2126 * qRed(p) + 0.7152 * qGreen(p) + 0.0722 * qBlue(p);
+            }
+            const int v = int(luma / 4 + 0.5);
+            put(out, x, y, QColor(v, v, v));
+        }
+    return out;
+}
+
 class Sheet {
 public:
     Sheet(int width, int height)
@@ -51,7 +77,7 @@ private:
 
 QImage contactSheet()
 {
-    Sheet sheet(2080, 2700);
+    Sheet sheet(2080, 4700);
     int y = 30;
     sheet.label(20, y, "obj.png x2");
     sheet.label(560, y, "goal.png x2");
@@ -103,6 +129,18 @@ QImage contactSheet()
     drawCounters(night, 7, 1024, 2);
     sheet.place(night.copy(0, 0, 640, 200), 1380, y + 10);
     sheet.label(1380, y, "Night, Jungle (top)");
+
+    // A mock board per scenery at its real size, then all of them in grayscale.
+    y = 2720;
+    for (int s = 0; s < SceneryCount; ++s) {
+        const int x = 20 + (s % 3) * 680;
+        const int top = y + (s / 3) * 488;
+        const QImage board = drawBoard(MockBoard, 640, 448, s, s % 2, 0);
+        sheet.label(x, top, QString("Scenery %1: %2, 20 x 14, 1:1").arg(s + 1).arg(sceneryLook(s).name));
+        sheet.place(board, x, top + 10);
+        sheet.place(grayHalf(board), 20 + s % 6 * 340, 4200 + s / 6 * 240);
+    }
+    sheet.label(20, 4190, "the same boards in grayscale, half size");
     return sheet.finish();
 }
 

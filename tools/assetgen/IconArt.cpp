@@ -16,12 +16,13 @@ namespace {
 // At 16 pixels a drawing blurs into mud, so the smallest icon is pixel art.
 QImage tinyIcon()
 {
+    // The sparkle stands clear of the crate and of the icon's edges.
     return fromRows(
         {
-            "..............y.", ".ooooooooooooyYy", ".ohhhhhhhhhhhhy.", ".ohwwwwwwwwwwso.",
-            ".ohwdddddddlwso.", ".ohwddddddllwso.", ".ohwdddddlldwso.", ".ohwddddllddwso.",
-            ".ohwdddlldddwso.", ".ohwddllddddwso.", ".ohwdlldddddwso.", ".ohwllddddddwso.",
-            ".ohssssssssssso.", ".osssssssssssso.", ".oooooooooooooo.", "................",
+            "................", "............y...", "............Y...", "..........yYWYy.",
+            "............Y...", ".oooooooooo.y...", ".ohhhhhhhho.....", ".ohwwwwwwso.....",
+            ".ohwdddlwso.....", ".ohwddllwso.....", ".ohwdlldwso.....", ".ohwllddwso.....",
+            ".ohwwwwwwso.....", ".ohssssssso.....", ".oooooooooo.....", "................",
         },
         {{'o', QColor(60, 30, 8)},
          {'h', QColor(255, 226, 160)},
@@ -30,7 +31,8 @@ QImage tinyIcon()
          {'d', QColor(150, 88, 30)},
          {'l', QColor(250, 200, 110)},
          {'y', QColor(255, 244, 190)},
-         {'Y', QColor(255, 255, 255)}});
+         {'Y', QColor(255, 250, 214)},
+         {'W', QColor(255, 255, 255)}});
 }
 
 } // namespace

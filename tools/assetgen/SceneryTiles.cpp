@@ -20,13 +20,13 @@ int wrap(int v)
 }
 
 const std::array<SceneryLook, SceneryCount> Looks{{
-    {"Brick", QColor(255, 214, 64), QColor(216, 150, 74), QColor(120, 72, 36)},
-    {"Stone", QColor(84, 228, 255), QColor(168, 112, 62), QColor(96, 96, 104)},
-    {"Wood", QColor(120, 250, 110), QColor(178, 58, 48), QColor(200, 200, 190)},
-    {"Ice", QColor(255, 86, 176), QColor(176, 108, 54), QColor(110, 66, 34)},
-    {"Sand", QColor(40, 120, 255), QColor(120, 76, 44), QColor(70, 44, 26)},
-    {"Metal", QColor(255, 152, 36), QColor(232, 184, 40), QColor(48, 44, 40)},
-    {"Jungle", QColor(255, 226, 80), QColor(206, 164, 84), QColor(92, 120, 48)},
+    {"Brick", QColor(255, 226, 60), QColor(150, 94, 50), QColor(96, 58, 30), QColor(255, 240, 140)},
+    {"Stone", QColor(84, 228, 255), QColor(136, 90, 50), QColor(88, 88, 96), QColor(170, 240, 255)},
+    {"Wood", QColor(120, 250, 110), QColor(150, 46, 38), QColor(200, 200, 190), QColor(170, 255, 150)},
+    {"Ice", QColor(255, 86, 176), QColor(118, 72, 36), QColor(96, 58, 30), QColor(255, 200, 232)},
+    {"Sand", QColor(40, 120, 255), QColor(94, 60, 34), QColor(68, 42, 24), QColor(160, 200, 255)},
+    {"Metal", QColor(255, 152, 36), QColor(80, 96, 54), QColor(40, 46, 36), QColor(255, 210, 140)},
+    {"Jungle", QColor(214, 120, 255), QColor(108, 78, 40), QColor(72, 98, 38), QColor(244, 212, 255)},
 }};
 
 // Shades every region of a map like a raised block: the upper-left rim catches
@@ -93,9 +93,30 @@ QColor vary(const QColor& base, int id, int seed, double amount)
     return scaled(base, 1.0 + (noise01(id, 0, seed) - 0.5) * 2 * amount);
 }
 
+QColor meanOf(const QImage& img)
+{
+    double sum[3] = {0, 0, 0};
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            sum[0] += qRed(p);
+            sum[1] += qGreen(p);
+            sum[2] += qBlue(p);
+        }
+    const double n = double(img.width()) * img.height();
+    return QColor(int(std::lround(sum[0] / n)), int(std::lround(sum[1] / n)), int(std::lround(sum[2] / n)));
+}
+
 QColor grain(const QColor& c, int x, int y, int seed, double amount)
 {
     return scaled(c, 1.0 + (noise01(x, y, seed) - 0.5) * 2 * amount);
+}
+
+// Two octaves of wrapping noise whose lattice stays off the cell's edges, so
+// the clouding shows no line where cells meet.
+double mottle(int x, int y, int seed)
+{
+    return 0.62 * smoothNoise(x + 3.5, y + 5.5, 8, N, seed) + 0.38 * smoothNoise(x + 1.5, y + 2.5, 4, N, seed + 1);
 }
 
 QImage brickWall()
@@ -333,22 +354,17 @@ QImage woodFloor()
 
 QImage iceFloor()
 {
+    // Clear ice: soft clouding and a scatter of faint frost grains, none of
+    // them bold enough to mark where one cell ends and the next begins.
     QImage img = newCell();
     for (int y = 0; y < N; ++y)
         for (int x = 0; x < N; ++x) {
-            const double n = smoothNoise(x, y, 8, 32, 111);
-            QColor c = mix(QColor(96, 136, 176), QColor(128, 170, 206), n);
-            // Long faint streaks where skates have passed.
-            if ((x * 2 + y * 5) % 37 == 0)
-                c = scaled(c, 1.1);
-            if (noise01(x, y, 112) > 0.985)
-                c = QColor(236, 248, 255);
-            put(img, x, y, c);
+            QColor c = mix(QColor(104, 146, 187), QColor(122, 163, 201), mottle(x, y, 111));
+            const double frost = noise01(x, y, 112);
+            if (frost > 0.965)
+                c = mix(c, QColor(236, 248, 255), 0.2 + (frost - 0.965) * 8);
+            put(img, x, y, grain(c, x, y, 113, 0.02));
         }
-    // A hairline crack.
-    const QColor crack(72, 106, 144);
-    for (int i = 0; i < 8; ++i)
-        put(img, 6 + i, 20 + (i % 3 == 0 ? 1 : 0) + i / 3, crack);
     return img;
 }
 
@@ -395,35 +411,29 @@ QImage metalFloor()
 
 QImage jungleFloor()
 {
+    // Dark earth mottled with moss, strewn with small leaves of many shades.
     QImage img = newCell();
     for (int y = 0; y < N; ++y)
         for (int x = 0; x < N; ++x) {
-            const double n = smoothNoise(x, y, 8, 32, 141);
-            QColor c = mix(QColor(58, 44, 28), QColor(76, 60, 36), n);
-            if (smoothNoise(x, y, 16, 32, 142) > 0.62)
-                c = mix(c, QColor(40, 70, 30), 0.55); // patches of low growth
+            QColor c = mix(QColor(56, 42, 27), QColor(80, 62, 38), mottle(x, y, 141));
+            const double moss = mottle(x + 11, y + 7, 142);
+            c = mix(c, QColor(48, 74, 32), std::clamp((moss - 0.56) * 3.0, 0.0, 0.5));
             put(img, x, y, grain(c, x, y, 143, 0.06));
         }
-    // Fallen leaves and tufts of grass.
-    const QColor leaves[3] = {QColor(92, 150, 52), QColor(150, 140, 48), QColor(70, 120, 40)};
-    for (int i = 0; i < 7; ++i) {
-        const int x = int(hashOf(i, 0, 144) % 28) + 2;
-        const int y = int(hashOf(i, 1, 144) % 28) + 2;
-        const QColor leaf = leaves[i % 3];
+    const QColor leaves[4] = {QColor(86, 124, 50), QColor(118, 106, 48), QColor(70, 100, 40), QColor(104, 74, 40)};
+    for (int i = 0; i < 13; ++i) {
+        const int x = int(hashOf(i, 0, 144) % 26) + 3;
+        const int y = int(hashOf(i, 1, 144) % 26) + 3;
+        const QColor leaf = leaves[hashOf(i, 2, 144) % 4];
+        const int turn = int(hashOf(i, 3, 144) % 4);
+        const int dx = turn % 2 == 0 ? 1 : -1;
+        const int dy = turn < 2 ? 1 : -1;
         put(img, x, y, leaf);
-        put(img, x + 1, y, scaled(leaf, 1.15));
-        put(img, x, y + 1, scaled(leaf, 0.8));
-        put(img, x + 1, y - 1, scaled(leaf, 0.7));
-    }
-    for (int i = 0; i < 4; ++i) {
-        const int x = int(hashOf(i, 2, 145) % 28) + 2;
-        const int y = int(hashOf(i, 3, 145) % 26) + 4;
-        const QColor blade(104, 160, 62);
-        put(img, x, y, blade);
-        put(img, x, y - 1, blade);
-        put(img, x - 1, y - 2, scaled(blade, 1.15));
-        put(img, x + 1, y - 1, scaled(blade, 0.9));
-        put(img, x + 2, y - 2, scaled(blade, 1.1));
+        put(img, x + dx, y, scaled(leaf, 1.12));
+        if (i % 3 != 0)
+            put(img, x, y + dy, scaled(leaf, 0.82));
+        if (i % 2 == 0)
+            put(img, x - dx, y - dy, scaled(leaf, 0.7));
     }
     return img;
 }
@@ -433,12 +443,15 @@ QImage jungleFloor()
 void drawGoalMarker(QImage& img, const QColor& goal)
 {
     const QColor outline = scaled(goal, 0.28);
+    // Inside the outer glow the floor's own specks and leaves would show
+    // through the ring, so the marker lies on the floor's even tone.
+    const QColor even = meanOf(img);
     for (int y = 0; y < N; ++y)
         for (int x = 0; x < N; ++x) {
             const double dx = x + 0.5 - 16;
             const double dy = y + 0.5 - 16;
             const double d = std::sqrt(dx * dx + dy * dy);
-            const QColor under = QColor::fromRgba(img.pixel(x, y));
+            const QColor under = d < 13.5 ? even : QColor::fromRgba(img.pixel(x, y));
             const bool upperLeft = dx + dy < 0;
             QColor c = under;
             if (d < 2.3)
@@ -597,31 +610,20 @@ QImage boxOnGoalTile(int scenery, int frame)
     static constexpr std::array<double, GoalFrameCount> Glow{0.2, 0.55, 1.0, 0.55};
     const SceneryLook& look = sceneryLook(scenery);
     const double glow = Glow.at(frame);
+    // The same crate as a box, in the same place, painted in the pale goal
+    // colour: it differs from a box in brightness as much as in hue.
     QImage img = floorTile(scenery);
-    // A halo of the goal colour around the box, breathing with the frame.
-    for (int y = 0; y < N; ++y)
-        for (int x = 0; x < N; ++x) {
-            const int outX = std::max({2 - x, x - 29, 0});
-            const int outY = std::max({1 - y, y - 28, 0});
-            const int out = std::max(outX, outY);
-            if (out >= 1 && out <= 2) {
-                const QColor under = QColor::fromRgba(img.pixel(x, y));
-                put(img, x, y, mix(under, look.goal, glow * (out == 1 ? 1.0 : 0.55)));
-            }
-        }
-    const QColor wood = mix(mix(look.crate, look.goal, 0.6), Qt::white, 0.05 + glow * 0.2);
-    drawCrate(img, {wood, mix(look.goal, Qt::white, 0.3), scaled(look.goal, 0.22)}, true,
-              mix(scaled(look.goal, 0.7 + glow * 0.3), Qt::white, glow * 0.3));
-    // A twinkle on the upper right corner at the height of the pulse.
+    const QColor wood = mix(look.goalCrate, Qt::white, 0.04 + glow * 0.1);
+    drawCrate(img, {wood, scaled(look.goal, 0.8), scaled(look.goal, 0.24)}, true,
+              mix(scaled(look.goal, 0.75 + glow * 0.25), Qt::white, glow * 0.3));
+    // A twinkle on the upper right of the lid at the height of the pulse.
     const QColor star = mix(look.goal, Qt::white, 0.75);
-    const int sx = 26;
-    const int sy = 5;
+    const int sx = 24;
+    const int sy = 6;
     if (frame == 1 || frame == 3) {
         put(img, sx, sy, star);
-        put(img, sx - 1, sy, scaled(star, 0.85));
-        put(img, sx + 1, sy, scaled(star, 0.85));
-        put(img, sx, sy - 1, scaled(star, 0.85));
-        put(img, sx, sy + 1, scaled(star, 0.85));
+        for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+            put(img, sx + d.x(), sy + d.y(), scaled(star, 0.85));
     } else if (frame == 2) {
         put(img, sx, sy, Qt::white);
         for (int k = 1; k <= 3; ++k) {
@@ -631,10 +633,8 @@ QImage boxOnGoalTile(int scenery, int frame)
             put(img, sx, sy - k, c);
             put(img, sx, sy + k, c);
         }
-        put(img, sx - 1, sy - 1, star);
-        put(img, sx + 1, sy + 1, star);
-        put(img, sx + 1, sy - 1, star);
-        put(img, sx - 1, sy + 1, star);
+        for (const QPoint d : {QPoint(-1, -1), QPoint(1, 1), QPoint(1, -1), QPoint(-1, 1)})
+            put(img, sx + d.x(), sy + d.y(), star);
     }
     return img;
 }

@@ -16,6 +16,7 @@ struct SceneryLook {
     QColor goal;      // the goal marker and the glow of a box standing on it
     QColor crate;     // the wood (or paint) of the boxes
     QColor crateBand; // the bands and brace of the boxes
+    QColor goalCrate; // the pale paint of a box standing on a goal
 };
 
 const SceneryLook& sceneryLook(int scenery);
