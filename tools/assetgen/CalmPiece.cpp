@@ -12,6 +12,8 @@
 namespace assetgen {
 namespace {
 
+// Raised so that the music sits with the sound effects, not far beneath them.
+constexpr double Lift = 5.0;
 constexpr double Tempo = 76;
 
 const char* const TuneA =
@@ -29,7 +31,9 @@ struct Ensemble {
     Score& score;
     int harp, strings, bass, perc;
 
-    void bar(double at, const std::string& name, int energy)
+    /// `held`: soft strings hold the chord even where the band is light, so a
+    /// quiet passage never sounds like a gap.
+    void bar(double at, const std::string& name, int energy, bool held = false)
     {
         const Chord c = chordNamed(name);
         // Harp: the chord spread over two octaves, up and back in quavers.
@@ -42,9 +46,9 @@ struct Ensemble {
         static const int Order[8] = {0, 2, 3, 4, 5, 4, 3, 2};
         for (int k = 0; k < 8; ++k)
             score.note(harp, at + k * 0.5, 1.2, keys[std::min<int>(Order[k], int(keys.size()) - 1)], k == 0 ? 64 : 50);
-        if (energy >= 2)
+        if (energy >= 2 || held)
             for (int t : c.tones)
-                score.note(strings, at, 3.95, keyAbove((c.root + t) % 12, 57), 50);
+                score.note(strings, at, 3.95, keyAbove((c.root + t) % 12, 57), energy >= 2 ? 50 : 42);
         const int root = keyAbove(c.root, 33);
         if (energy >= 2) {
             score.note(bass, at, 1.9, root, 80);
@@ -69,7 +73,7 @@ struct Ensemble {
 
 QByteArray calmPiece()
 {
-    Score score("Quiet Thoughts", Tempo);
+    Score score("Quiet Thoughts", Tempo, Lift);
     const int flute = score.addPart("Flute", 0, 74, 116, 58, 70);
     const int vibes = score.addPart("Vibraphone", 4, 12, 114, 74, 70);
     const int celesta = score.addPart("Celesta", 5, 9, 80, 84, 80);
@@ -87,12 +91,13 @@ QByteArray calmPiece()
         int lead;
         int energy;
         bool doubled;
+        bool held = false;
     };
     const std::vector<Section> sections{
         {{"Am", "F", "C", "G"}, "", flute, 1, false},
         {barsA, TuneA, flute, 2, false},
         {barsB, TuneB, vibes, 2, false},
-        {{"Am", "F", "C", "E"}, Interlude, celesta, 1, false},
+        {{"Am", "F", "C", "E"}, Interlude, celesta, 1, false, true},
         {barsA, TuneA, flute, 3, true},
         {barsB, TuneB, vibes, 3, false},
     };
@@ -103,7 +108,7 @@ QByteArray calmPiece()
         if (s.doubled)
             score.melody(celesta, beat, s.tune, 12, 48, 0.7);
         for (std::size_t i = 0; i < s.bars.size(); ++i)
-            band.bar(beat + 4.0 * i, s.bars[i], s.energy);
+            band.bar(beat + 4.0 * i, s.bars[i], s.energy, s.held);
         beat += 4.0 * s.bars.size();
     }
 

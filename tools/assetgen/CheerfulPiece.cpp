@@ -11,13 +11,19 @@
 namespace assetgen {
 namespace {
 
+// Raised so that the music sits with the sound effects, not far beneath them.
+constexpr double Lift = 5.0;
 constexpr double Tempo = 126;
 
 const char* const TuneA =
-    "E5:.5 G5:.5 C6:1 B5:.5 G5:.5 E5:1 | A5:1 G5:.5 E5:.5 C5:1 E5:1 | "
-    "F5:.5 A5:.5 C6:1 A5:.5 F5:.5 A5:1 | G5:1.5 F5:.5 E5:.5 D5:.5 B4:1 | "
-    "E5:.5 G5:.5 C6:1 D6:.5 C6:.5 G5:1 | A5:.5 C6:.5 E6:1 D6:.5 C6:.5 A5:1 | "
-    "F5:.5 A5:.5 D6:1 B5:.5 G5:.5 D5:1 | C6:1.5 G5:.5 C5:1 r:1";
+    "E5:1.5 G5:.5 C6:1 r:.5 G5:.5 | A5:.75 G5:.25 E5:.5 C5:.5 E5:2 | "
+    "F5:.5 A5:1 C6:.5 r:.5 A5:.5 F5:1 | G5:2.5 F5:.5 E5:.5 D5:.5 | "
+    "E5:.5 G5:.5 C6:1.5 D6:.5 C6:1 | E6:1 r:.5 D6:.5 C6:.5 A5:1.5 | "
+    "F5:.5 A5:.5 D6:1 B5:.75 A5:.25 G5:1 | C6:3 r:1";
+// The contrasting section: long, singing notes in the minor over a thinner band.
+const char* const TuneC =
+    "A5:2 C6:1 B5:1 | B5:3 G5:1 | A5:1.5 G5:.5 F5:1 A5:1 | G5:3 r:1 | "
+    "F5:1 A5:1 D6:2 | C6:1.5 B5:.5 A5:2 | A5:1 C6:1 F6:1.5 E6:.5 | D6:2 B5:1 G5:1";
 const char* const TuneB =
     "C6:1.5 A5:.5 F5:1 A5:1 | B5:1.5 G5:.5 D5:1 G5:1 | E6:1 D6:.5 B5:.5 G5:1 B5:1 | C6:2 A5:1 r:1 | "
     "D6:.5 C6:.5 A5:.5 F5:.5 A5:1 D6:1 | B5:.5 A5:.5 G5:.5 D5:.5 G5:1 B5:1 | G5:1 E5:1 C#6:1 A5:1 | "
@@ -33,6 +39,7 @@ struct Section {
     int transpose;
     int energy; // 1 light, 2 full, 3 fullest
     bool bells;
+    bool thin = false; // the middle of the piece: a sparser band that lets the tune breathe
 };
 
 std::vector<std::string> chordsOf(const std::string& bar)
@@ -45,75 +52,118 @@ std::vector<std::string> chordsOf(const std::string& bar)
     return out;
 }
 
+// Where a bar stands: its section's weight and its place in the section.
+struct BarPlace {
+    int energy;
+    bool thin;
+    int index;
+    int count;
+    bool first() const { return index == 0; }
+    bool last() const { return index + 1 == count; }
+};
+
 struct Band {
     Score& score;
     int comp, pizz, pad, bass, drums;
 
-    void bar(double at, const std::string& chords, int shift, int energy, bool lastOfSection, bool firstOfSection)
+    void bar(double at, const std::string& chords, int shift, const BarPlace& place)
     {
         const auto names = chordsOf(chords);
         const double span = 4.0 / double(names.size());
         for (std::size_t i = 0; i < names.size(); ++i) {
             const Chord c = chordNamed(names[i], shift);
             const double start = at + i * span;
-            const int root = keyAbove(c.root, 36);
-            const int fifth = root + 7;
-            // Bass: root and fifth, with a skip between them when the band is full.
-            score.note(bass, start, 0.9, root, 96);
-            if (span == 4) {
-                if (energy >= 2)
-                    score.note(bass, start + 1.5, 0.4, root, 80);
-                score.note(bass, start + 2, 0.9, fifth, 90);
-                score.note(bass, start + 3, 0.45, root + 12, 82);
-                if (energy >= 2)
-                    score.note(bass, start + 3.5, 0.45, fifth, 78);
-            } else {
-                score.note(bass, start + 1, 0.9, fifth, 86);
-            }
+            bassLine(start, span, c, place);
             // Guitar: bright chords on the off-beats.
             for (double b = 1; b < span; b += 2)
                 for (int t : c.tones)
-                    score.note(comp, start + b, 0.35, keyAbove((c.root + t) % 12, 55), 66);
-            if (energy >= 2) {
-                // Pizzicato strings run up and down the chord in quavers.
-                std::vector<int> keys;
-                for (int octave = 0; octave < 2; ++octave)
-                    for (int t : c.tones)
-                        keys.push_back(keyAbove((c.root + t) % 12, 60) + 12 * octave);
-                static const int Order[8] = {0, 1, 2, 3, 4, 3, 2, 1};
-                for (int k = 0; k < int(span * 2); ++k)
-                    score.note(pizz, start + k * 0.5, 0.3, keys[Order[k] % keys.size()], k % 2 ? 54 : 66);
-            }
-            if (energy >= 3)
+                    score.note(comp, start + b, 0.35, keyAbove((c.root + t) % 12, 55), b == 1 ? 68 : 62);
+            if (place.energy >= 2)
+                pizzicato(start, span, c, place);
+            if (place.energy >= 3 || (place.thin && place.index % 4 == 0))
                 for (int t : c.tones)
-                    score.note(pad, start, span - 0.05, keyAbove((c.root + t) % 12, 60), 46);
+                    score.note(pad, start, (place.thin ? 4 * span : span) - 0.05, keyAbove((c.root + t) % 12, 60), 50);
         }
-        drumsFor(at, energy, lastOfSection, firstOfSection);
+        drumsFor(at, place);
     }
 
-    void drumsFor(double at, int energy, bool fill, bool crash)
+    void bassLine(double start, double span, const Chord& c, const BarPlace& place)
     {
-        constexpr int Kick = 36, Stick = 37, Snare = 38, HatClosed = 42, HatOpen = 46, Crash = 49;
+        const int root = keyAbove(c.root, 36);
+        const int fifth = root + 7;
+        score.note(bass, start, 0.9, root, 100);
+        if (span < 4) {
+            score.note(bass, start + 1, 0.9, fifth, 88);
+            return;
+        }
+        if (place.thin) {
+            // Half notes: room for the tune.
+            score.note(bass, start + 2, 1.8, fifth, 90);
+            return;
+        }
+        if (place.energy >= 2)
+            score.note(bass, start + 1.5, 0.4, root, 80);
+        score.note(bass, start + 2, 0.9, fifth, 92);
+        score.note(bass, start + 3, 0.45, root + 12, 84);
+        if (place.energy >= 2)
+            score.note(bass, start + 3.5, 0.45, fifth, 78);
+    }
+
+    void pizzicato(double start, double span, const Chord& c, const BarPlace& place)
+    {
+        std::vector<int> keys;
+        for (int octave = 0; octave < 2; ++octave)
+            for (int t : c.tones)
+                keys.push_back(keyAbove((c.root + t) % 12, 60) + 12 * octave);
+        if (place.thin) {
+            // Every other bar, a few plucks on the beats.
+            if (place.index % 2 == 1)
+                for (int k = 0; k < int(span); k += 2)
+                    score.note(pizz, start + k, 0.4, keys[(k / 2 + 1) % keys.size()], 64);
+            return;
+        }
+        // Up and down the chord in quavers, with a rest in the last bar of a phrase.
+        static const int Order[8] = {0, 1, 2, 3, 4, 3, 2, 1};
+        const int count = place.index % 4 == 3 ? int(span) : int(span * 2);
+        for (int k = 0; k < count; ++k)
+            score.note(pizz, start + k * 0.5, 0.3, keys[Order[k] % keys.size()], k % 2 ? 56 : (k % 4 ? 66 : 74));
+    }
+
+    void drumsFor(double at, const BarPlace& place)
+    {
+        constexpr int Kick = 36, Stick = 37, Snare = 38, HatClosed = 42, HatOpen = 46, Crash = 49, Ride = 51;
         constexpr int TomHigh = 50, TomMid = 47, TomLow = 45;
-        if (crash)
-            score.note(drums, at, 1, Crash, energy >= 2 ? 96 : 70);
-        score.note(drums, at, 0.25, Kick, 100);
-        score.note(drums, at + 2, 0.25, Kick, 92);
-        if (energy >= 3)
-            score.note(drums, at + 2.5, 0.25, Kick, 76);
+        const bool fill = place.last();
+        if (place.first())
+            score.note(drums, at, 1, Crash, place.energy >= 2 ? 96 : 70);
+        if (place.thin) {
+            // A lighter kit: unless the section is at its fullest, its first
+            // half rests; then kick, side stick and a ride on the beats.
+            if (place.energy < 3 && place.index < place.count / 2)
+                return;
+            score.note(drums, at, 0.25, Kick, 90);
+            score.note(drums, at + 3, 0.25, Stick, 70);
+            for (int k = 0; k < 4; ++k)
+                score.note(drums, at + k, 0.4, Ride, k == 0 ? 70 : 54);
+            return;
+        }
+        score.note(drums, at, 0.25, Kick, 104);
+        score.note(drums, at + 2, 0.25, Kick, 94);
+        if (place.energy >= 3)
+            score.note(drums, at + 2.5, 0.25, Kick, 78);
         for (const double b : {1.0, 3.0})
             if (!(fill && b == 3.0))
-                score.note(drums, at + b, 0.25, energy >= 2 ? Snare : Stick, energy >= 2 ? 88 : 74);
+                score.note(drums, at + b, 0.25, place.energy >= 2 ? Snare : Stick, place.energy >= 2 ? 90 : 76);
         for (int k = 0; k < 8; ++k) {
             if (fill && k >= 6)
                 break;
-            const bool open = energy >= 3 && k == 7;
-            score.note(drums, at + k * 0.5, 0.25, open ? HatOpen : HatClosed, k % 2 ? 46 : 64);
+            const bool open = place.energy >= 3 && k == 7;
+            score.note(drums, at + k * 0.5, 0.25, open ? HatOpen : HatClosed, k % 2 ? 48 : (k % 4 ? 62 : 70));
         }
         if (fill) {
             const int toms[4] = {TomHigh, TomHigh, TomMid, TomLow};
             for (int k = 0; k < 4; ++k)
-                score.note(drums, at + 3 + k * 0.25, 0.2, energy >= 2 ? toms[k] : Snare, 70 + k * 6);
+                score.note(drums, at + 3 + k * 0.25, 0.2, place.energy >= 2 ? toms[k] : Snare, 72 + k * 7);
         }
     }
 };
@@ -122,11 +172,12 @@ struct Band {
 
 QByteArray cheerfulPiece()
 {
-    Score score("Crates in the Sun", Tempo);
+    Score score("Crates in the Sun", Tempo, Lift);
     const int marimba = score.addPart("Marimba", 0, 13, 112, 56, 40);
     const int clarinet = score.addPart("Clarinet", 4, 72, 92, 72, 50);
     const int xylophone = score.addPart("Xylophone", 6, 14, 96, 50, 45);
     const int bells = score.addPart("Glockenspiel", 5, 10, 62, 84, 60);
+    const int oboe = score.addPart("Oboe", 8, 69, 96, 60, 55);
     Band band{score,
               score.addPart("Guitar", 1, 26, 78, 38, 40),
               score.addPart("Pizzicato", 3, 46, 74, 92, 50),
@@ -136,25 +187,28 @@ QByteArray cheerfulPiece()
 
     const std::vector<std::string> barsA{"C", "Am", "F", "G", "C", "Am", "Dm G", "C"};
     const std::vector<std::string> barsB{"F", "G", "Em", "Am", "Dm", "G", "Em A7", "Dm G"};
+    const std::vector<std::string> barsC{"Am", "Em", "F", "C", "Dm", "Am", "F", "G7"};
     const std::vector<Section> sections{
         {{"C", "Am", "F", "G"}, BellsCall, bells, 0, 1, false},
         {barsA, TuneA, marimba, 0, 1, false},
         {barsA, TuneA, marimba, 0, 2, true},
-        {barsB, TuneB, clarinet, 0, 2, false},
-        {barsA, TuneA, xylophone, 5, 2, false},
-        {barsB, TuneB, clarinet, 5, 3, false},
+        {barsB, TuneB, clarinet, 0, 2, false, true},
+        {barsC, TuneC, oboe, 0, 2, false, true},
+        {barsB, TuneB, clarinet, 5, 3, false, true},
         {{"G", "G", "G", "G7"}, BreakCall, xylophone, 0, 1, false},
         {barsA, TuneA, marimba, 0, 3, true},
     };
 
     double beat = 0;
     for (const Section& s : sections) {
-        score.melody(s.leadPart, beat, s.tune, s.transpose, s.leadPart == clarinet ? 92 : 104, 0.9);
+        const bool sung = s.leadPart == clarinet || s.leadPart == oboe;
+        score.melody(s.leadPart, beat, s.tune, s.transpose, sung ? 100 : 108, sung ? 0.96 : 0.9);
         if (s.bells)
-            score.melody(bells, beat, s.tune, s.transpose + 12, 58, 0.6);
-        for (std::size_t i = 0; i < s.bars.size(); ++i)
-            band.bar(beat + 4.0 * i, s.bars[i], s.transpose, s.energy, i + 1 == s.bars.size(), i == 0);
-        beat += 4.0 * s.bars.size();
+            score.melody(bells, beat, s.tune, s.transpose + 12, 62, 0.6);
+        const int count = int(s.bars.size());
+        for (int i = 0; i < count; ++i)
+            band.bar(beat + 4.0 * i, s.bars[i], s.transpose, {s.energy, s.thin, i, count});
+        beat += 4.0 * count;
     }
 
     // The outro winds down over three bars and lands on one long C.
@@ -162,7 +216,7 @@ QByteArray cheerfulPiece()
     score.melody(bells, beat, TuneOutro, 12, 50, 0.6);
     const std::vector<std::string> outro{"C", "F", "G"};
     for (std::size_t i = 0; i < outro.size(); ++i)
-        band.bar(beat + 4.0 * i, outro[i], 0, 2, i + 1 == outro.size(), i == 0);
+        band.bar(beat + 4.0 * i, outro[i], 0, {2, false, int(i), int(outro.size())});
     beat += 12;
     score.tempoAt(beat - 2, 116);
     score.tempoAt(beat, 100);

@@ -73,6 +73,20 @@ private:
     QPainter painter;
 };
 
+// A mock board per scenery at its real size, then all of them in grayscale.
+void placeMockBoards(Sheet& sheet, int y)
+{
+    for (int s = 0; s < SceneryCount; ++s) {
+        const int x = 20 + (s % 3) * 680;
+        const int top = y + (s / 3) * 488;
+        const QImage board = drawBoard(MockBoard, 640, 448, s, s % 2, 0);
+        sheet.label(x, top, QString("Scenery %1: %2, 20 x 14, 1:1").arg(s + 1).arg(sceneryLook(s).name));
+        sheet.place(board, x, top + 10);
+        sheet.place(grayHalf(board), 20 + s % 6 * 340, y + 1480 + s / 6 * 240);
+    }
+    sheet.label(20, y + 1470, "the same boards in grayscale, half size");
+}
+
 } // namespace
 
 QImage contactSheet()
@@ -129,18 +143,7 @@ QImage contactSheet()
     drawCounters(night, 7, 1024, 2);
     sheet.place(night.copy(0, 0, 640, 200), 1380, y + 10);
     sheet.label(1380, y, "Night, Jungle (top)");
-
-    // A mock board per scenery at its real size, then all of them in grayscale.
-    y = 2720;
-    for (int s = 0; s < SceneryCount; ++s) {
-        const int x = 20 + (s % 3) * 680;
-        const int top = y + (s / 3) * 488;
-        const QImage board = drawBoard(MockBoard, 640, 448, s, s % 2, 0);
-        sheet.label(x, top, QString("Scenery %1: %2, 20 x 14, 1:1").arg(s + 1).arg(sceneryLook(s).name));
-        sheet.place(board, x, top + 10);
-        sheet.place(grayHalf(board), 20 + s % 6 * 340, 4200 + s / 6 * 240);
-    }
-    sheet.label(20, 4190, "the same boards in grayscale, half size");
+    placeMockBoards(sheet, 2720);
     return sheet.finish();
 }
 

@@ -93,18 +93,10 @@ QColor vary(const QColor& base, int id, int seed, double amount)
     return scaled(base, 1.0 + (noise01(id, 0, seed) - 0.5) * 2 * amount);
 }
 
+// The average colour of a picture: smooth scaling to one pixel averages its area.
 QColor meanOf(const QImage& img)
 {
-    double sum[3] = {0, 0, 0};
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) {
-            const QRgb p = img.pixel(x, y);
-            sum[0] += qRed(p);
-            sum[1] += qGreen(p);
-            sum[2] += qBlue(p);
-        }
-    const double n = double(img.width()) * img.height();
-    return QColor(int(std::lround(sum[0] / n)), int(std::lround(sum[1] / n)), int(std::lround(sum[2] / n)));
+    return QColor::fromRgb(img.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(0, 0));
 }
 
 QColor grain(const QColor& c, int x, int y, int seed, double amount)

@@ -2,7 +2,9 @@
 
 #include "PixelArt.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <sstream>
 #include <stdexcept>
 
@@ -74,8 +76,9 @@ int keyAbove(int pitchClass, int low)
     return key;
 }
 
-Score::Score(const QString& title, double beatsPerMinute)
+Score::Score(const QString& title, double beatsPerMinute, double liftDecibels)
     : conductor(title)
+    , lift(std::pow(10.0, liftDecibels / 40)) // volume and velocity act on amplitude squared
 {
     conductor.timeSignature(0, 4, 4);
     conductor.tempo(0, beatsPerMinute);
@@ -86,7 +89,12 @@ int Score::addPart(const QString& name, int channel, int program, int volume, in
     MidiTrack t(name);
     if (channel != DrumChannel)
         t.program(0, channel, program - 1);
-    t.controller(0, channel, 7, volume);
+    // The lift goes into the channel volume as far as it reaches, the rest
+    // into the velocities of the part's notes.
+    const double wanted = volume * lift;
+    const int reached = std::min(127, int(std::lround(wanted)));
+    velocityGains.push_back(wanted / reached);
+    t.controller(0, channel, 7, reached);
     t.controller(0, channel, 10, pan);
     t.controller(0, channel, 91, reverb);
     parts.push_back(std::move(t));
@@ -98,11 +106,38 @@ void Score::note(int part, double beat, double length, int key, int velocity)
 {
     // A touch of unevenness so the parts breathe, the same on every run.
     const int humanise = int(hashOf(int(tickOf(beat)), key, part) % 9) - 4;
-    parts.at(part).note(tickOf(beat), tickOf(length), channels.at(part), key, velocity + humanise);
+    const int played = int(std::lround((velocity + humanise) * velocityGains.at(part)));
+    parts.at(part).note(tickOf(beat), tickOf(length), channels.at(part), key, played);
+}
+
+int Score::phrasing(double beatInTune, double length, bool phraseEnd)
+{
+    // A player leans on the first beat and less on the third, lightens the
+    // notes between beats, swells through each two-bar phrase and lets its
+    // last note fall away.
+    const double inBar = std::fmod(beatInTune, 4.0);
+    const double inPhrase = std::fmod(beatInTune, 8.0) / 8.0;
+    int shape = int(std::lround(7 * std::sin(std::numbers::pi * inPhrase))) - 3;
+    if (inBar == 0)
+        shape += 8;
+    else if (inBar == 2)
+        shape += 4;
+    else if (inBar != std::floor(inBar))
+        shape -= 5;
+    if (length >= 1.5)
+        shape += 3;
+    if (phraseEnd)
+        shape -= 6;
+    return shape;
 }
 
 double Score::melody(int part, double beat, const std::string& text, int transpose, int velocity, double legato)
 {
+    struct Written {
+        double length;
+        int key; // -1 for a rest
+    };
+    std::vector<Written> notes;
     std::istringstream words(text);
     std::string word;
     while (words >> word) {
@@ -111,10 +146,16 @@ double Score::melody(int part, double beat, const std::string& text, int transpo
         const auto colon = word.find(':');
         if (colon == std::string::npos)
             throw std::runtime_error("melody word without length: " + word);
-        const double length = std::stod(word.substr(colon + 1));
         const std::string pitch = word.substr(0, colon);
-        if (pitch != "r")
-            note(part, beat, length * legato, keyNamed(pitch) + transpose, velocity);
+        notes.push_back({std::stod(word.substr(colon + 1)), pitch == "r" ? -1 : keyNamed(pitch) + transpose});
+    }
+    const double start = beat;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        const auto [length, key] = notes[i];
+        if (key >= 0) {
+            const bool phraseEnd = i + 1 == notes.size() || notes[i + 1].key < 0;
+            note(part, beat, length * legato, key, velocity + phrasing(beat - start, length, phraseEnd));
+        }
         beat += length;
     }
     return beat;

@@ -31,7 +31,8 @@ int keyAbove(int pitchClass, int low);
 
 class Score {
 public:
-    Score(const QString& title, double beatsPerMinute);
+    /// `liftDecibels` raises every part by that much above its written level.
+    Score(const QString& title, double beatsPerMinute, double liftDecibels = 0);
 
     /// A part on its own track; `program` is the General MIDI number counted from 1.
     int addPart(const QString& name, int channel, int program, int volume, int pan, int reverb);
@@ -44,9 +45,14 @@ public:
     QByteArray midi(double endBeat) const;
 
 private:
+    /// How much louder (or softer) than written a melody note is played.
+    static int phrasing(double beatInTune, double length, bool phraseEnd);
+
     MidiTrack conductor;
     std::vector<MidiTrack> parts;
     std::vector<int> channels;
+    std::vector<double> velocityGains; // per part, what the channel volume could not lift
+    double lift;
 };
 
 } // namespace assetgen
