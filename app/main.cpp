@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <cstdio>
+#include <cstring>
 
 #include "app/AudioBackend.h"
 #include "app/ChordFilter.h"
@@ -15,8 +17,42 @@
 #include "app/WindowService.h"
 #include "core/Game.h"
 
+namespace {
+
+constexpr const char* Usage = R"(Usage: tolvar [--help | --version]
+
+TOLVAR, a box-pushing puzzle: walk the man with the arrow keys and push every
+box onto a goal. The game reads its level set, pictures, sounds and help from
+the current directory, its game directory, and keeps your solutions and levels
+there. Installed, start it with the launcher of the same name, which gives you
+a game directory of your own; see tolvar(6).
+
+  --help     show this text
+  --version  show the version
+)";
+
+/// Answers --help and --version without opening a window; -1 when the game should start.
+int AnswerCommandLine(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(Usage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("tolvar %s\n", TOLVAR_VERSION);
+            return 0;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    if (const int answered = AnswerCommandLine(argc, argv); answered >= 0)
+        return answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tolvar"));
     // Lets the desktop match the window to its installed desktop entry.

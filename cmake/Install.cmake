@@ -4,13 +4,18 @@
 #   <prefix>/libexec/tolvar/               the programs themselves
 #   <prefix>/share/tolvar/                 the read-only game data (level set, pictures, sounds, music, help)
 #   <prefix>/share/applications/, icons/hicolor/, metainfo/   the desktop's entry, icons and description
+#   <prefix>/share/man/man6/               the manual pages tolvar(6) and tolvar-levels(6)
+# The Debian package moves the first four into the games' places (debian/rules):
+# CMAKE_INSTALL_BINDIR=games, TOLVAR_PROGRAM_SUBDIR=lib/games/tolvar, TOLVAR_DATA_SUBDIR=share/games/tolvar.
 # The launcher and the desktop entry name the programs by absolute path, so they are written
 # at install time, when the prefix (cmake --install --prefix ...) is known.
 include(GNUInstallDirs)
 
 set(TOLVAR_APP_ID "example.quillon_studio.Tolvar")
-set(TOLVAR_PROGRAM_SUBDIR "${CMAKE_INSTALL_LIBEXECDIR}/tolvar")
-set(TOLVAR_DATA_SUBDIR "${CMAKE_INSTALL_DATADIR}/tolvar")
+set(TOLVAR_PROGRAM_SUBDIR "${CMAKE_INSTALL_LIBEXECDIR}/tolvar" CACHE STRING
+  "Where the programs go, relative to the prefix")
+set(TOLVAR_DATA_SUBDIR "${CMAKE_INSTALL_DATADIR}/tolvar" CACHE STRING
+  "Where the read-only game data goes, relative to the prefix")
 
 foreach(program tolvar tolvar-levels)
   if(TARGET ${program})
@@ -54,6 +59,8 @@ set(TOLVAR_SOURCE_DIR "@CMAKE_SOURCE_DIR@")
 set(TOLVAR_WORK_DIR "@CMAKE_BINARY_DIR@/tolvar-install")
 set(TOLVAR_BINDIR "@CMAKE_INSTALL_BINDIR@")
 set(TOLVAR_DATADIR "@CMAKE_INSTALL_DATADIR@")
+set(TOLVAR_MANDIR "@CMAKE_INSTALL_MANDIR@")
+set(TOLVAR_VERSION "@PROJECT_VERSION@")
 set(TOLVAR_PROGRAM_SUBDIR "@TOLVAR_PROGRAM_SUBDIR@")
 set(TOLVAR_DATA_SUBDIR "@TOLVAR_DATA_SUBDIR@")
 set(TOLVAR_INSTALL_LEVELS_LINK @TOLVAR_INSTALL_LEVELS_LINK@)

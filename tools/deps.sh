@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
   fonts-dejavu-core fonts-urw-base35 desktop-file-utils
+  dpkg-dev debhelper lintian man-db
 )
 
 missing=()

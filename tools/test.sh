@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the whole suite, then again under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Exits non-zero on any failure.
+# Builds and runs every test: the whole suite, the Debian package (built, checked,
+# installed, played and purged; skipped where packages may not be installed), then the
+# suite again under AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -12,6 +13,11 @@ echo "== Build and test =="
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
 cmake --build "$root/build" -j"$jobs"
 ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
+
+echo "== The Debian package =="
+status=0
+"$root/tests/install/package_test.sh" "$root/build-deb" || status=$?
+[ "$status" = 0 ] || [ "$status" = 77 ] || exit "$status"
 
 echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer =="
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

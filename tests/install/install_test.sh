@@ -76,6 +76,20 @@ if command -v appstreamcli >/dev/null; then
         "$prefix/share/metainfo/example.quillon_studio.Tolvar.metainfo.xml" >/dev/null
 fi
 
+# --- Manual pages; --help and --version answer without a game directory ---
+check "manual page tolvar(6)" grep -q '^\.TH TOLVAR 6' "$prefix/share/man/man6/tolvar.6"
+check "manual page names the data" contains "$prefix/share/man/man6/tolvar.6" "$data"
+if [ "$expect_level_tool" = 1 ]; then
+    check "manual page tolvar-levels(6)" test -f "$prefix/share/man/man6/tolvar-levels.6"
+fi
+launcher_version=$(env -u HOME -u XDG_DATA_HOME "$prefix/bin/tolvar" --version)
+check "launcher --version" bash -c '[[ $1 =~ ^tolvar\ [0-9]+\.[0-9]+ ]]' _ "$launcher_version"
+check "launcher --help" bash -c 'env -u HOME -u XDG_DATA_HOME "$1" --help | grep -q -- --prepare-only' _ "$prefix/bin/tolvar"
+if [ "$expect_game" = 1 ]; then
+    check "game and launcher agree on the version" \
+        [ "$("$prefix/libexec/tolvar/tolvar" --version)" = "$launcher_version" ]
+fi
+
 # --- First start: a game directory of links to the shipped data ---
 export XDG_DATA_HOME="$tmp/data home"
 game="$XDG_DATA_HOME/tolvar"

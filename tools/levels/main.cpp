@@ -41,6 +41,8 @@ Commands:
       common text format.
   --help
       Shows this text.
+  --version
+      Shows the version.
 
 Exit codes:
   0  success
@@ -63,6 +65,10 @@ int main(int argc, char** argv) {
     args.erase(args.begin());
     if (command == "--help" || command == "-h" || command == "help") {
         std::cout << Usage;
+        return ExitOk;
+    }
+    if (command == "--version") {
+        std::cout << "tolvar-levels " << TOLVAR_VERSION << "\n";
         return ExitOk;
     }
     for (const auto& arg : args)
