@@ -87,6 +87,16 @@ start_game() {
     pids+=("$game")
 }
 
+# Presses Ctrl+X on window $1 and expects the game, process $2, to end with exit code 0.
+exit_with_ctrl_x() {
+    press "$1" ctrl+x
+    if wait_exit "$2" 10; then
+        [ "$status" -eq 0 ] || fail "the game ended with exit code $status"
+    else
+        fail "Ctrl+X did not end the game"
+    fi
+}
+
 setting() { grep -s "^$1=" "$XDG_CONFIG_HOME/tolvar/tolvar.ini" | cut -d= -f2; }
 
 finish() {

@@ -120,12 +120,7 @@ sleep 0.5
 import -window root "$screens/5-editor-and-help.png"
 
 step "exit with Ctrl+X"
-press "$main" ctrl+x
-if wait_exit "$first" 10; then
-    [ "$status" -eq 0 ] || fail "the game ended with exit code $status"
-else
-    fail "Ctrl+X did not end the game"
-fi
+exit_with_ctrl_x "$main" "$first"
 [ "$(visible_windows)" -eq 0 ] || fail "windows are left after the game ended"
 
 # --- No level set ------------------------------------------------------------------

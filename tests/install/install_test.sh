@@ -22,18 +22,7 @@ done
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/tolvar install 'test'.XXXXXX") || exit 1
 trap 'chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp"' EXIT
 
-passed=0
-failed=0
-check() {  # check DESCRIPTION COMMAND...
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAIL: $what"
-    fi
-}
+source "$(dirname "$0")/checks.sh"
 same_file() { cmp -s "$1" "$2"; }
 is_link_to() { [ -L "$1" ] && [ "$(readlink "$1")" = "$2" ]; }
 is_plain_file() { [ -f "$1" ] && [ ! -L "$1" ]; }
@@ -197,5 +186,4 @@ status=$?
 check "missing game program: fails" [ "$status" != 0 ]
 check "missing game program: says so" contains "$tmp/err" "reinstall"
 
-echo "$passed passed, $failed failed"
-[ "$failed" = 0 ]
+summary

@@ -13,14 +13,8 @@ mkdir -p "$HOME"
 game_dir=$HOME/.local/share/tolvar
 
 step "start through the launcher"
-(cd "$HOME" && exec "$binary") >"$work/installed.log" 2>&1 &
-game=$!
-pids+=("$game")
-if ! about=$(wait_window '^ABOUT TOLVAR$' 20); then
-    fail "the about box did not appear"
-    cat "$work/installed.log"
-    exit 1
-fi
+start_game  # the launcher leaves the copy of the data lib.sh made and enters the game directory
+about=$(wait_window '^ABOUT TOLVAR$' 20) || { cat "$work/game.log"; fail "no about box"; finish; }
 import -window root "$screens/1-about.png"
 [ "$(readlink "$game_dir/tolvar.box")" = "$gamedir/tolvar.box" ] ||
     fail "the game directory has no link to the installed level set"
@@ -50,11 +44,6 @@ else
 fi
 
 step "exit with Ctrl+X"
-press "$main" ctrl+x
-if wait_exit "$game" 10; then
-    [ "$status" -eq 0 ] || fail "the game ended with exit code $status"
-else
-    fail "Ctrl+X did not end the game"
-fi
+exit_with_ctrl_x "$main" "$game"
 
 finish

@@ -23,22 +23,7 @@ if dpkg-query -W -f='${Status}' tolvar 2>/dev/null | grep -q "install ok install
     exit 77
 fi
 
-passed=0
-failed=0
-check() {  # check DESCRIPTION COMMAND...
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAIL: $what"
-    fi
-}
-summary() {
-    echo "$passed passed, $failed failed"
-    [ "$failed" = 0 ]
-}
+source "$(dirname "$0")/checks.sh"
 
 echo "--- build"
 deb=$("$root/tools/build-package.sh" "$out" | tail -n 1)
