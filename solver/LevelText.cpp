@@ -55,81 +55,137 @@ std::vector<TextLevel> SplitCollection(std::string_view text) {
     return levels;
 }
 
-std::optional<Level> LevelFromRows(const std::vector<std::string>& rows, std::string* error) {
-    auto fail = [&](std::string why) -> std::optional<Level> {
-        if (error) *error = std::move(why);
-        return std::nullopt;
-    };
-    std::vector<std::string> lines = rows;
-    for (auto& line : lines) {
-        while (!line.empty() && (line.back() == ' ' || line.back() == '-' || line.back() == '_')) line.pop_back();
-    }
+namespace {
+
+using Rows = std::vector<std::string>;
+
+bool IsBlank(char c) { return c == ' ' || c == '-' || c == '_'; }
+
+/// Trailing blanks and empty last rows dropped, every row padded with blanks to the widest.
+Rows TrimmedRows(const Rows& rows) {
+    Rows lines = rows;
+    for (auto& line : lines)
+        while (!line.empty() && IsBlank(line.back())) line.pop_back();
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
-    const int h = static_cast<int>(lines.size());
-    int w = 0;
-    for (const auto& line : lines) w = std::max(w, static_cast<int>(line.size()));
-    if (h == 0 || w == 0) return fail("the level is empty");
-    if (w > Width || h > Height)
-        return fail("the level is " + std::to_string(w) + " x " + std::to_string(h) + " cells; the board holds 20 x 14");
-    int manX = -1, manY = -1, men = 0;
-    for (int y = 0; y < h; ++y)
+    std::size_t w = 0;
+    for (const auto& line : lines) w = std::max(w, line.size());
+    for (auto& line : lines) line.resize(w, ' ');
+    return lines;
+}
+
+/// The rows turned a quarter turn clockwise: the first column, read upwards, becomes the first row.
+Rows TurnedQuarter(const Rows& rows) {
+    const std::size_t h = rows.size(), w = rows.front().size();
+    Rows turned(w, std::string(h, ' '));
+    for (std::size_t y = 0; y < h; ++y)
+        for (std::size_t x = 0; x < w; ++x) turned[x][h - 1 - y] = rows[y][x];
+    return turned;
+}
+
+std::string Where(int x, int y) { return "row " + std::to_string(y + 1) + ", column " + std::to_string(x + 1); }
+
+/// The man's cell, or a refusal: one man, no man on a goal, only level characters.
+std::optional<std::pair<int, int>> FindMan(const Rows& lines, std::string* error) {
+    std::optional<std::pair<int, int>> man;
+    int men = 0;
+    for (int y = 0; y < static_cast<int>(lines.size()); ++y)
         for (int x = 0; x < static_cast<int>(lines[static_cast<std::size_t>(y)].size()); ++x) {
             const char c = lines[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
-            const std::string where = "row " + std::to_string(y + 1) + ", column " + std::to_string(x + 1);
-            if (!IsLevelChar(c)) return fail("unknown character at " + where);
+            if (!IsLevelChar(c)) return *error = "unknown character at " + Where(x, y), std::nullopt;
             if (c == '+')
-                return fail("the man stands on a goal at " + where + "; the game has no cell for a man on a goal");
-            if (c == '@') {
-                ++men;
-                manX = x;
-                manY = y;
-            }
+                return *error = "the man stands on a goal at " + Where(x, y) + "; the game has no cell for a man on a goal",
+                       std::nullopt;
+            if (c == '@') ++men, man.emplace(x, y);
         }
-    if (men != 1) return fail(men == 0 ? "there is no man" : "there are " + std::to_string(men) + " men, not one");
+    if (men != 1) return *error = men == 0 ? "there is no man" : "there are " + std::to_string(men) + " men, not one", std::nullopt;
+    return man;
+}
 
-    auto charAt = [&](int x, int y) -> char {
-        if (y < 0 || y >= h) return '\0';
-        const auto& line = lines[static_cast<std::size_t>(y)];
-        if (x < 0 || x >= static_cast<int>(line.size())) return y >= 0 && y < h && x >= 0 && x < w ? ' ' : '\0';
-        return line[static_cast<std::size_t>(x)];
-    };
-    // Inside is what the man can reach without crossing a wall (boxes do not stop him here).
+/// The cells the man can reach without crossing a wall (boxes do not stop him here), or a
+/// refusal when he can walk off the level.
+std::optional<std::vector<char>> ManReach(const Rows& lines, std::pair<int, int> man, std::string* error) {
+    const int h = static_cast<int>(lines.size()), w = static_cast<int>(lines.front().size());
     std::vector<char> inside(static_cast<std::size_t>(w * h), 0);
-    std::vector<std::pair<int, int>> stack{{manX, manY}};
-    inside[static_cast<std::size_t>(manY * w + manX)] = 1;
+    std::vector<std::pair<int, int>> stack{man};
+    inside[static_cast<std::size_t>(man.second * w + man.first)] = 1;
     while (!stack.empty()) {
         const auto [x, y] = stack.back();
         stack.pop_back();
         for (int d = 0; d < 4; ++d) {
             const int nx = x + DirDx[d], ny = y + DirDy[d];
-            const char c = charAt(nx, ny);
-            if (c == '\0') return fail("not closed by walls: the man can walk off the level at row " + std::to_string(y + 1) +
-                                       ", column " + std::to_string(x + 1));
-            if (c == '#' || inside[static_cast<std::size_t>(ny * w + nx)]) continue;
-            inside[static_cast<std::size_t>(ny * w + nx)] = 1;
+            if (nx < 0 || ny < 0 || nx >= w || ny >= h)
+                return *error = "not closed by walls: the man can walk off the level at " + Where(x, y), std::nullopt;
+            const auto cell = static_cast<std::size_t>(ny * w + nx);
+            if (lines[static_cast<std::size_t>(ny)][static_cast<std::size_t>(nx)] == '#' || inside[cell]) continue;
+            inside[cell] = 1;
             stack.emplace_back(nx, ny);
         }
     }
-    Level level;
+    return inside;
+}
+
+/// The rows centred on the board. A box on a goal out of the man's reach is scenery: it
+/// stays where walls close it in and becomes wall where it touches the outside; any other
+/// box or goal out of reach is refused. *fixed counts the boxes kept as scenery.
+std::optional<Level> PlaceOnBoard(const Rows& lines, const std::vector<char>& inside, int* fixed, std::string* error) {
+    const int h = static_cast<int>(lines.size()), w = static_cast<int>(lines.front().size());
     const int x0 = (Width - w) / 2, y0 = (Height - h) / 2;
+    Level level;
+    std::vector<std::pair<int, int>> scenery;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            const char c = charAt(x, y);
-            const bool in = inside[static_cast<std::size_t>(y * w + x)];
-            std::uint8_t code = Outside;
+            const char c = lines[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+            auto& code = level(x0 + x, y0 + y);
             if (c == '#') {
                 code = Wall;
-            } else if (!in) {
-                if (c != ' ' && c != '-' && c != '_')
-                    return fail("a box or goal at row " + std::to_string(y + 1) + ", column " + std::to_string(x + 1) +
-                                " lies where the man can never go");
-            } else {
+            } else if (inside[static_cast<std::size_t>(y * w + x)]) {
                 code = c == '.' ? Goal : c == '$' ? Box : c == '*' ? BoxOnGoal : c == '@' ? Man : Floor;
+            } else if (c == '*') {
+                code = BoxOnGoal;
+                scenery.emplace_back(x0 + x, y0 + y);
+            } else if (!IsBlank(c)) {
+                return *error = "a box or goal at " + Where(x, y) + " lies where the man can never go", std::nullopt;
             }
-            level(x0 + x, y0 + y) = code;
         }
-    const auto problems = CheckLevel(level);
-    if (!problems.empty()) return fail(problems.front());
+    for (const auto& [x, y] : scenery)
+        for (int d = 0; d < 4; ++d)
+            if (level.at(x + DirDx[d], y + DirDy[d]) == Outside) level(x, y) = Wall;
+    *fixed = static_cast<int>(scenery.size());
+    return level;
+}
+
+}  // namespace
+
+std::optional<Level> LevelFromRows(const std::vector<std::string>& rows, std::string* error, std::string* note) {
+    std::string why, said;
+    auto fail = [&]() -> std::optional<Level> {
+        if (error) *error = why;
+        return std::nullopt;
+    };
+    Rows lines = TrimmedRows(rows);
+    const int h = static_cast<int>(lines.size()), w = h == 0 ? 0 : static_cast<int>(lines.front().size());
+    if (h == 0 || w == 0) return why = "the level is empty", fail();
+    if (w > Width || h > Height) {
+        if (h > Width || w > Height)
+            return why = "the level is " + std::to_string(w) + " x " + std::to_string(h) +
+                         " cells; the board holds 20 x 14 (or 14 x 20 turned)", fail();
+        lines = TurnedQuarter(lines);
+        said = "turned a quarter turn to fit the board";
+    }
+    const auto man = FindMan(lines, &why);
+    if (!man) return fail();
+    const auto inside = ManReach(lines, *man, &why);
+    if (!inside) return fail();
+    int fixed = 0;
+    const auto level = PlaceOnBoard(lines, *inside, &fixed, &why);
+    if (!level) return fail();
+    const auto problems = CheckLevel(*level);
+    if (!problems.empty()) return why = problems.front(), fail();
+    if (fixed > 0)
+        said += std::string(said.empty() ? "" : "; ") +
+                (fixed == 1 ? "a box on a goal" : std::to_string(fixed) + " boxes on goals") +
+                " out of the man's reach kept as scenery";
+    if (note) *note = said;
     return level;
 }
 

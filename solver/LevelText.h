@@ -23,10 +23,14 @@ std::vector<TextLevel> SplitCollection(std::string_view text);
 
 /// Places a level given in text rows centred on the 20 x 14 board. Cells the man
 /// can reach are inside (blank becomes floor); blank cells he cannot reach are
-/// outside. Refuses with the reason (never truncates): too big, a man on a goal
-/// (the game has no such cell), not closed, unknown characters, or a level the
-/// game cannot play fairly (see CheckLevel).
-std::optional<Level> LevelFromRows(const std::vector<std::string>& rows, std::string* error);
+/// outside. A level that fits only on its side is turned a quarter turn; a box on
+/// a goal where the man can never come is kept as scenery. *note (when given)
+/// says what was done so, empty when nothing was. Refuses with the reason (never
+/// truncates): too big either way, a man on a goal (the game has no such cell),
+/// not closed, unknown characters, another box or goal out of reach, or a level
+/// the game cannot play fairly (see CheckLevel).
+std::optional<Level> LevelFromRows(const std::vector<std::string>& rows, std::string* error,
+                                   std::string* note = nullptr);
 
 /// The level as text rows cropped to its walls, trailing blanks removed.
 std::vector<std::string> LevelToRows(const Level& level);

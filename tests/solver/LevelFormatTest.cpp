@@ -83,7 +83,7 @@ TEST(LevelImport, RefusesWhatTheGameCannotPlayAndSaysWhy) {
     const std::vector<ImportCase> cases = {
         {"man on goal", {"#####", "#+$.#", "#####"}, "man on a goal"},
         {"too wide", {std::string(21, '#'), "#@$." + std::string(16, ' ') + "#", std::string(21, '#')}, "21 x 3"},
-        {"too high", std::vector<std::string>(15, "#"), "1 x 15"},
+        {"too large even turned", std::vector<std::string>(15, std::string(15, '#')), "15 x 15"},
         {"open to the left", {"#####", " @$.#", "#####"}, "not closed"},
         {"open row end", {"#####", "#@$. ", "####"}, "not closed"},
         {"no man", {"#####", "# $.#", "#####"}, "no man"},
@@ -95,6 +95,38 @@ TEST(LevelImport, RefusesWhatTheGameCannotPlayAndSaysWhy) {
         std::string error;
         EXPECT_FALSE(LevelFromRows(c.rows, &error)) << c.name;
         EXPECT_NE(error.find(c.refusal), std::string::npos) << c.name << ": " << error;
+    }
+}
+
+// Two kinds of level are kept without changing the puzzle, and the note says how.
+TEST(LevelImport, TurnsATallLevelAndKeepsBoxesOnGoalsOutOfReach) {
+    std::vector<std::string> tall{"#####"};
+    for (int i = 0; i < 15; ++i) tall.push_back("#   #");
+    tall.insert(tall.end(), {"#@$.#", "#####"});  // 5 wide, 18 high
+    struct Case {
+        const char* name;
+        std::vector<std::string> rows;
+        const char* note;
+        int width, height, walls;  // of the placed level
+    };
+    const std::vector<Case> cases = {
+        {"tall", tall, "quarter turn", 18, 5, 2 * 18 + 2 * 3},
+        {"walled in", {"#######", "#@$.#*#", "#######"}, "a box on a goal", 7, 3, 17},
+        {"outside the walls", {"#####*", "#@$.#", "#####"}, "a box on a goal", 6, 3, 13},
+        {"plain", {"#####", "#@$.#", "#####"}, "", 5, 3, 12},
+    };
+    for (const auto& c : cases) {
+        std::string error, note = "stale";
+        const auto level = LevelFromRows(c.rows, &error, &note);
+        ASSERT_TRUE(level) << c.name << ": " << error;
+        EXPECT_EQ(std::string(c.note).empty(), note.empty()) << c.name << ": " << note;
+        EXPECT_NE(note.find(c.note), std::string::npos) << c.name << ": " << note;
+        const Bounds b = LevelBounds(*level);
+        EXPECT_EQ(b.width(), c.width) << c.name;
+        EXPECT_EQ(b.height(), c.height) << c.name;
+        EXPECT_EQ(level->Count(Wall), c.walls) << c.name;
+        EXPECT_EQ(level->BoxCount(), level->GoalCount()) << c.name;
+        EXPECT_TRUE(CheckLevel(*level).empty()) << c.name;
     }
 }
 

@@ -43,22 +43,24 @@ int RunImport(const std::vector<std::string>& args) {
         const auto& source = levels[i];
         std::cout << "level " << i + 1 << " (line " << source.firstLine
                   << (source.title.empty() ? "" : ", " + source.title) << "): ";
-        const auto level = solver::LevelFromRows(source.rows, &error);
+        std::string note;
+        const auto level = solver::LevelFromRows(source.rows, &error, &note);
         if (!level) {
             ++refused;
             std::cout << "refused: " << error << "\n";
             continue;
         }
+        if (!note.empty()) note = " (" + note + ")";
         if (parsed->has("--set")) {
             set += level->ToText();
-            std::cout << "level " << set.size() / solver::CellCount << " of the set\n";
+            std::cout << "level " << set.size() / solver::CellCount << " of the set" << note << "\n";
             continue;
         }
         const std::string name = "other." + std::to_string(next);
         const std::string target = (std::filesystem::path(dir) / name).string();
         if (!force && std::filesystem::exists(target, ec)) return Complain(ExitFileError, target + ": exists (use --force to replace it)");
         if (!WriteFileBytes(target, level->ToText(), &error)) return Complain(ExitFileError, error);
-        std::cout << name << "\n";
+        std::cout << name << note << "\n";
         ++next;
     }
     if (parsed->has("--set")) {

@@ -33,9 +33,11 @@ Commands:
       comment lines) and writes them as level files other.N, other.N+1, ...
       into DIR (default: the current directory), N from --first (default 1),
       or all of them as one level set OUT. Existing files are kept unless
-      --force is given. A level that does not fit the 20 x 14 board, is not
-      closed, has a man on a goal ("+", which the game cannot show) or
-      breaks the rules above is refused with the reason, never cut.
+      --force is given. A level that fits only on its side is turned a
+      quarter turn; a box on a goal where the man can never come is kept
+      as scenery. A level that does not fit the 20 x 14 board either way,
+      is not closed, has a man on a goal ("+", which the game cannot show)
+      or breaks the rules above is refused with the reason, never cut.
   export FILE [LEVEL]
       Prints the levels of a level set or level file (or only LEVEL) in the
       common text format.
