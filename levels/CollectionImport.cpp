@@ -1,0 +1,145 @@
+#include "levels/CollectionImport.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "levels/AtomicFile.h"
+#include "solver/LevelText.h"
+
+namespace tolvar {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+/// A collection larger than this is not a text collection (the largest known are well under).
+constexpr std::uintmax_t MaxCollectionBytes = 16u << 20;
+
+bool Taken(const fs::path& dir, int number)
+{
+    std::error_code ec;
+    const std::string n = std::to_string(number);
+    return fs::exists(dir / ("other." + n), ec) || fs::exists(dir / ("othersol." + n), ec) ||
+           fs::is_symlink(dir / ("other." + n), ec);
+}
+
+/// Puts `bytes` at dir/other.N for the first free N from *next on; never over an existing file,
+/// even one that appears meanwhile. Returns N, 0 when no number is left, -1 when it cannot write.
+int WriteNextFree(const fs::path& dir, const std::string& bytes, int* next)
+{
+    for (; *next <= LastOtherNumber; ++*next) {
+        if (Taken(dir, *next))
+            continue;
+        const fs::path target = dir / ("other." + std::to_string(*next));
+        const fs::path temporary = dir / (".other.import." + std::to_string(*next));
+        if (!WriteFileAtomically(temporary.string(), bytes))
+            return -1;
+        std::error_code ec, ignored;
+        fs::create_hard_link(temporary, target, ec);  // fails rather than replace
+        if (ec && ec != std::errc::file_exists && !fs::exists(target, ignored))
+            fs::rename(temporary, target, ec);  // a file system without hard links
+        fs::remove(temporary, ignored);
+        if (ec == std::errc::file_exists)
+            continue;  // taken meanwhile: try the next number
+        if (ec)
+            return -1;
+        return (*next)++;
+    }
+    return 0;
+}
+
+std::string LevelName(std::size_t index, const solver::TextLevel& level)
+{
+    return "level " + std::to_string(index + 1) + " (line " + std::to_string(level.firstLine) +
+           (level.title.empty() ? "" : ", " + level.title) + ")";
+}
+
+/// Adds the first lines of a list, one sentence each, and how many more there are.
+void AppendLines(std::string& text, const std::vector<std::string>& lines)
+{
+    constexpr std::size_t Shown = 10;
+    for (std::size_t i = 0; i < lines.size() && i < Shown; ++i) text += "\n" + lines[i] + ".";
+    if (lines.size() > Shown) text += "\n... and " + std::to_string(lines.size() - Shown) + " more.";
+}
+
+}  // namespace
+
+CollectionImport ImportCollectionText(const std::string& text, const std::string& gameDir)
+{
+    CollectionImport result;
+    const auto levels = solver::SplitCollection(text);
+    if (levels.empty()) {
+        result.problem = "The file holds no level in the text format.";
+        return result;
+    }
+    int next = 1;
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        std::string error, note;
+        const auto level = solver::LevelFromRows(levels[i].rows, &error, &note);
+        if (!level) {
+            result.refusals.push_back(LevelName(i, levels[i]) + ": " + error);
+            continue;
+        }
+        const int number = WriteNextFree(gameDir, level->ToText(), &next);
+        if (number < 0) {
+            result.problem = "The level files cannot be written in " + gameDir + ".";
+            return result;
+        }
+        if (number == 0) {
+            result.refusals.push_back(LevelName(i, levels[i]) + ": no free number up to " +
+                                      std::to_string(LastOtherNumber) + " is left");
+            continue;
+        }
+        result.numbers.push_back(number);
+        if (!note.empty())
+            result.notes.push_back(LevelName(i, levels[i]) + ", other." + std::to_string(number) + ": " + note);
+    }
+    return result;
+}
+
+CollectionImport ImportCollectionFile(const std::string& path, const std::string& gameDir)
+{
+    CollectionImport result;
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        result.problem = path + " is not a file that can be read.";
+        return result;
+    }
+    if (fs::file_size(path, ec) > MaxCollectionBytes) {
+        result.problem = path + " is too large for a collection of levels.";
+        return result;
+    }
+    std::ifstream in(path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in && !in.eof()) {
+        result.problem = path + " cannot be read.";
+        return result;
+    }
+    return ImportCollectionText(text, gameDir);
+}
+
+std::string DescribeImport(const CollectionImport& result)
+{
+    if (!result.problem.empty())
+        return result.problem;
+    const std::size_t count = result.numbers.size();
+    std::string text = count == 0 ? std::string("No level was imported.")
+                                  : std::to_string(count) + (count == 1 ? " level" : " levels") + " imported as other.";
+    // Runs of numbers are written "3-7".
+    for (std::size_t i = 0; i < count;) {
+        std::size_t j = i;
+        while (j + 1 < count && result.numbers[j + 1] == result.numbers[j] + 1) ++j;
+        text += (i == 0 ? "" : ", ") + std::to_string(result.numbers[i]) +
+                (j > i ? "-" + std::to_string(result.numbers[j]) : "");
+        i = j + 1;
+    }
+    if (count > 0) text += ".";
+    AppendLines(text, result.notes);
+    if (!result.refusals.empty())
+        text += "\n" + std::to_string(result.refusals.size()) + " refused:";
+    AppendLines(text, result.refusals);
+    return text;
+}
+
+}  // namespace tolvar
