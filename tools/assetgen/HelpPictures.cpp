@@ -1,9 +1,13 @@
 #include "HelpPictures.h"
 
 #include "CharacterSprites.h"
+#include "Fonts.h"
 #include "PixelArt.h"
 #include "SampleBoard.h"
 #include "SceneryTiles.h"
+
+#include <QLinearGradient>
+#include <QPainter>
 
 namespace assetgen {
 namespace {
@@ -45,6 +49,61 @@ QImage characters()
     return img;
 }
 
+// A push button as the desktop draws it: a light bevel, or the highlight
+// colour when it is the chosen one; "&" underlines the next letter.
+void drawButton(QPainter& p, const QRect& r, const QString& caption, bool enabled, bool chosen)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient face(r.topLeft(), r.bottomLeft());
+    face.setColorAt(0, chosen ? QColor(70, 150, 210) : QColor(252, 252, 252));
+    face.setColorAt(1, chosen ? QColor(40, 116, 180) : QColor(226, 226, 226));
+    p.setPen(QColor(150, 150, 156));
+    p.setBrush(face);
+    p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 2.5, 2.5);
+    if (caption.isEmpty())
+        return;
+    p.setFont(fontFor(Face::Sans, 12));
+    p.setPen(enabled ? QColor(30, 30, 34) : QColor(160, 160, 166));
+    p.drawText(r, Qt::AlignCenter | Qt::TextShowMnemonic, caption);
+}
+
+// The edit bar as it opens over a Brick level on the Blue background: the
+// seven palette pictures with the wall chosen, then Edit, Test and Exit.
+QImage editBar()
+{
+    constexpr int Border = 4;
+    constexpr int Title = 22;
+    QImage img = newImage(401 + 2 * Border, Title + 38 + Border, QColor(58, 62, 72));
+    QPainter p(&img);
+    p.setFont(fontFor(Face::SansBold, 12));
+    p.setPen(QColor(236, 238, 244));
+    p.drawText(QRect(0, 0, img.width(), Title), Qt::AlignCenter, "EDIT BAR");
+    p.drawText(QRect(img.width() - Title, 0, Title, Title), Qt::AlignCenter, QString::fromUtf8("\u00d7"));
+    p.fillRect(Border, Title, 401, 38, QColor(239, 239, 239));
+    const QImage pictures[7] = {backgroundTile(1), wallTile(0), floorTile(0), goalTile(0), boxTile(0),
+                                boxOnGoalTile(0, 2), characterOnFloor(floorTile(0), 0, Facing::Down, 0)};
+    for (int i = 0; i < 10; ++i) {
+        const QRect r(Border + i * 40, Title, 41, 38);
+        const QString captions[3] = {"&Edit", "&Test", "E&xit"};
+        drawButton(p, r, i < 7 ? QString() : captions[i - 7], i != 7, i == 1);
+        if (i < 7)
+            p.drawImage(r.x() + 4, r.y() + 3, pictures[i]);
+    }
+    p.end();
+    return img;
+}
+
+// The lower right corner of the board while a solution is traced.
+QImage traceButton()
+{
+    const QRect corner(384, 320, 256, 125);
+    QImage img = gameScreen(0, 0, 1).copy(corner);
+    QPainter p(&img);
+    drawButton(p, QRect(544, 408, 89, 25).translated(-corner.topLeft()), "&Trace", true, false);
+    p.end();
+    return img;
+}
+
 } // namespace
 
 std::vector<NamedPicture> helpPictures()
@@ -52,7 +111,9 @@ std::vector<NamedPicture> helpPictures()
     return {{"objects.png", objects()},
             {"sceneries.png", sceneries()},
             {"characters.png", characters()},
-            {"screen.png", gameScreen(0, 0, 1)}};
+            {"screen.png", gameScreen(0, 0, 1)},
+            {"editbar.png", editBar()},
+            {"trace.png", traceButton()}};
 }
 
 } // namespace assetgen
