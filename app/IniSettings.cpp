@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 #include <vector>
 
 namespace tolvar {
@@ -14,6 +15,13 @@ namespace tolvar {
 namespace {
 
 constexpr const char* Section = "Box";
+// Some editors begin a UTF-8 file with this mark; it belongs to no line.
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view MarkOf(const std::string& text)
+{
+    return text.starts_with(ByteOrderMark) ? ByteOrderMark : std::string_view();
+}
 
 std::string Trim(const std::string& s)
 {
@@ -30,10 +38,11 @@ bool SameName(const std::string& a, const std::string& b)
            });
 }
 
+/// The lines of the text, a byte-order mark before the first left out.
 std::vector<std::string> SplitLines(const std::string& text)
 {
     std::vector<std::string> lines;
-    std::size_t start = 0;
+    std::size_t start = MarkOf(text).size();
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos)
@@ -44,9 +53,9 @@ std::vector<std::string> SplitLines(const std::string& text)
     return lines;
 }
 
-std::string JoinLines(const std::vector<std::string>& lines)
+std::string JoinLines(std::string_view mark, const std::vector<std::string>& lines)
 {
-    std::string text;
+    std::string text(mark);
     for (const std::string& line : lines)
         text += line + "\n";
     return text;
@@ -120,7 +129,7 @@ std::string Replace(const std::string& text, const std::string& section, const s
         if (lineKey && SameName(*lineKey, key)) {
             const bool crlf = !lines[i].empty() && lines[i].back() == '\r';
             lines[i] = entry + (crlf ? "\r" : "");
-            return JoinLines(lines);
+            return JoinLines(MarkOf(text), lines);
         }
         if (!Trim(lines[i]).empty())
             sectionEnd = i;
@@ -133,7 +142,7 @@ std::string Replace(const std::string& text, const std::string& section, const s
         lines.push_back("[" + section + "]");
         lines.push_back(entry);
     }
-    return JoinLines(lines);
+    return JoinLines(MarkOf(text), lines);
 }
 
 }  // namespace ini

@@ -53,6 +53,7 @@ private Q_SLOTS:
         QTest::newRow("commented out") << "[Box]\n;Level=5\n" << "Level" << false << "";
         QTest::newRow("no section") << "Level=5\n" << "Level" << false << "";
         QTest::newRow("empty file") << "" << "Level" << false << "";
+        QTest::newRow("byte-order mark") << "\xEF\xBB\xBF[Box]\nLevel=6\n" << "Level" << true << "6";
     }
     void findsTheValueOfAKeyInSectionBox()
     {
@@ -81,6 +82,8 @@ private Q_SLOTS:
         QTest::newRow("comments kept") << "; progress\n[Box]\n; reached\nLevel=1\n" << "Level" << "; progress\n[Box]\n; reached\nLevel=4\n";
         QTest::newRow("windows line end kept") << "[Box]\r\nLevel=1\r\n" << "Level" << "[Box]\r\nLevel=4\r\n";
         QTest::newRow("no final line end") << "[Box]\nLevel=1" << "Level" << "[Box]\nLevel=4\n";
+        QTest::newRow("byte-order mark kept, no second section")
+            << "\xEF\xBB\xBF[Box]\nLevel=1\n" << "Level" << "\xEF\xBB\xBF[Box]\nLevel=4\n";
     }
     void replacesOnlyTheOneKey()
     {
