@@ -7,6 +7,7 @@
 
 #include "app/AudioBackend.h"
 #include "app/ChordFilter.h"
+#include "app/DeferredAudio.h"
 #include "app/DesktopShell.h"
 #include "app/HelpWindow.h"
 #include "app/IniSettings.h"
@@ -62,7 +63,7 @@ int main(int argc, char* argv[])
     tolvar::InstallChordFilter(app);
 
     tolvar::QtDialogs dialogs;
-    tolvar::AudioBackend audio = tolvar::MakeAudioBackend(gameDir.toStdString());
+    tolvar::DeferredAudio audio([dir = gameDir.toStdString()] { return tolvar::MakeAudioBackend(dir); });
     tolvar::HelpViewer help(gameDir);
     tolvar::DesktopShell shell;
     tolvar::IniSettings settings(tolvar::IniSettings::DefaultPath());
@@ -71,8 +72,8 @@ int main(int argc, char* argv[])
 
     tolvar::Services services;
     services.dialogs = &dialogs;
-    services.sound = audio.sound.get();
-    services.mci = audio.mci.get();
+    services.sound = &audio;
+    services.mci = &audio;
     services.help = &help;
     services.shell = &shell;
     services.settings = &settings;
