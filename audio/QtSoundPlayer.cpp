@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QMediaDevices>
 
+#include <cstdio>
+
 #include "audio/EffectOutput.h"
 
 namespace tolvar::audio {
@@ -25,6 +27,16 @@ void DropNoServerNotice(QtMsgType type, const QMessageLogContext& context, const
 std::string AbsolutePath(const std::string& fileName)
 {
     return QFileInfo(QString::fromStdString(fileName)).absoluteFilePath().toStdString();
+}
+
+std::optional<QtSoundPlayer::FileStamp> StampOf(const std::string& path)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    const auto time = std::filesystem::last_write_time(path, error);
+    if (error)
+        return std::nullopt;
+    return QtSoundPlayer::FileStamp{size, time};
 }
 
 bool SameLayout(const PcmLayout& a, const PcmLayout& b)
@@ -102,8 +114,18 @@ std::shared_ptr<const PcmSamples> QtSoundPlayer::SamplesFor(const std::string& f
     const std::string path = AbsolutePath(fileName);
     if (const auto found = sounds_.find(path); found != sounds_.end())
         return found->second;
+    // A refused file is said once and not read again until it changes.
+    const std::optional<FileStamp> stamp = StampOf(path);
+    if (const auto found = refused_.find(path); found != refused_.end() && found->second == stamp)
+        return nullptr;
     // A missing file is not remembered: it may be put in place while the game runs.
-    std::optional<PcmSamples> samples = DecodeWaveFile(path, output_->Layout());
+    WaveFault fault = WaveFault::None;
+    std::optional<PcmSamples> samples = DecodeWaveFile(path, output_->Layout(), &fault);
+    if (fault == WaveFault::TooLong) {
+        std::fprintf(stderr, "tolvar: %s: longer than a sound effect may be (%d seconds), not played\n", path.c_str(),
+                     kMaxEffectSeconds);
+        refused_[path] = stamp;
+    }
     if (!samples)
         return nullptr;
     auto kept = std::make_shared<const PcmSamples>(std::move(*samples));

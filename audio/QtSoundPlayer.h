@@ -3,6 +3,7 @@
 // its first use, and kept; effects are written into one sound stream that
 // stays open, so a push is heard at once and every effect plays to its end.
 // One effect sounds at a time; the call never waits.
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -39,6 +40,13 @@ public:
     /// Whether an effect is still being handed to the sound server.
     bool IsSounding() const;
 
+    /// What tells one version of a file from the next.
+    struct FileStamp {
+        std::uintmax_t size;
+        std::filesystem::file_time_type written;
+        bool operator==(const FileStamp&) const = default;
+    };
+
 private:
     void OpenOutput();
     std::shared_ptr<const PcmSamples> SamplesFor(const std::string& fileName);
@@ -46,6 +54,7 @@ private:
     std::unique_ptr<QMediaDevices> devices_;
     std::unique_ptr<EffectOutput> output_;
     std::map<std::string, std::shared_ptr<const PcmSamples>> sounds_;  // by absolute path
+    std::map<std::string, std::optional<FileStamp>> refused_;  // too long, by absolute path
     PcmLayout soundsLayout_;  // what `sounds_` were decoded into
 };
 

@@ -10,7 +10,7 @@ namespace tolvar::audio {
 
 namespace {
 
-// An effect is a second or two; a file this large is not one of ours.
+// No effect within the limits is near this large; the file is not read at all.
 constexpr std::uintmax_t kMaxWaveBytes = 16u << 20;
 constexpr std::uint16_t kFormatPcm = 1;
 constexpr std::uint16_t kFormatFloat = 3;
@@ -134,10 +134,18 @@ std::vector<float> Resample(const std::vector<float>& frames, int channels, int 
     return result;
 }
 
-}  // namespace
-
-std::optional<PcmSamples> DecodeWave(std::string_view file, PcmLayout layout)
+/// Whether `frames` frames of the file stay within an effect's length and size, both as
+/// read and once converted to `layout`.
+bool FitsAnEffect(std::size_t frames, const WaveFormat& format, PcmLayout layout)
 {
+    const double seconds = static_cast<double>(frames) / format.sampleRate;
+    const double decodedBytes = seconds * layout.sampleRate * layout.channels * sizeof(std::int16_t);
+    return seconds <= kMaxEffectSeconds && decodedBytes <= static_cast<double>(kMaxEffectBytes);
+}
+
+std::optional<PcmSamples> Decode(std::string_view file, PcmLayout layout, WaveFault& fault)
+{
+    fault = WaveFault::NotSound;
     if (layout.sampleRate <= 0 || (layout.channels != 1 && layout.channels != 2))
         return std::nullopt;
     if (file.size() < 12 || file.substr(0, 4) != "RIFF" || file.substr(8, 4) != "WAVE")
@@ -159,6 +167,10 @@ std::optional<PcmSamples> DecodeWave(std::string_view file, PcmLayout layout)
                 return std::nullopt;
             // A data chunk cut short by a truncated file still plays what is there.
             const std::string_view data = file.substr(body, std::min(size, file.size() - body));
+            if (!FitsAnEffect(data.size() / static_cast<std::size_t>(format->frameBytes), *format, layout)) {
+                fault = WaveFault::TooLong;
+                return std::nullopt;
+            }
             const std::vector<float> frames = ReadFrames(data, *format, layout.channels);
             if (frames.empty())
                 return std::nullopt;
@@ -167,6 +179,7 @@ std::optional<PcmSamples> DecodeWave(std::string_view file, PcmLayout layout)
                 return std::nullopt;
             PcmSamples samples(resampled.size());
             std::transform(resampled.begin(), resampled.end(), samples.begin(), ToSample);
+            fault = WaveFault::None;
             return samples;
         }
         // Chunks are padded to an even length.
@@ -175,17 +188,32 @@ std::optional<PcmSamples> DecodeWave(std::string_view file, PcmLayout layout)
     return std::nullopt;
 }
 
-std::optional<PcmSamples> DecodeWaveFile(const std::string& path, PcmLayout layout)
+}  // namespace
+
+std::optional<PcmSamples> DecodeWave(std::string_view file, PcmLayout layout, WaveFault* fault)
 {
+    WaveFault found = WaveFault::None;
+    std::optional<PcmSamples> samples = Decode(file, layout, found);
+    if (fault)
+        *fault = found;
+    return samples;
+}
+
+std::optional<PcmSamples> DecodeWaveFile(const std::string& path, PcmLayout layout, WaveFault* fault)
+{
+    WaveFault ignored = WaveFault::None;
+    WaveFault& found = fault ? *fault : ignored;
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
+    found = error ? WaveFault::Unreadable : WaveFault::TooLong;
     if (error || size > kMaxWaveBytes)
         return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     std::string file(static_cast<std::size_t>(size), '\0');
+    found = WaveFault::Unreadable;
     if (!in || !in.read(file.data(), static_cast<std::streamsize>(file.size())))
         return std::nullopt;
-    return DecodeWave(file, layout);
+    return DecodeWave(file, layout, &found);
 }
 
 }  // namespace tolvar::audio

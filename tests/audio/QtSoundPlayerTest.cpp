@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+#include <algorithm>
+
 #include "AudioTestFiles.h"
 #include "audio/QtSoundPlayer.h"
 
@@ -41,6 +43,21 @@ TEST_F(SoundPlayerTest, FilesThatCannotPlayAreSkippedInSilence)
         EXPECT_FALSE(player.IsLoaded("BOXWIN.WAV"));
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST_F(SoundPlayerTest, AnEffectTooLongIsRefusedWithOneLineNamingIt)
+{
+    QtSoundPlayer player;
+    if (!player.HasOutput())
+        GTEST_SKIP() << "no audio output: nothing is decoded";
+    WriteFile("BOXUNDO.WAV", ToneWave((kMaxEffectSeconds + 1) * 1000));
+    testing::internal::CaptureStderr();
+    player.PlaySound("BOXUNDO.WAV");
+    player.PlaySound("BOXUNDO.WAV");
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(player.IsSounding());
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("BOXUNDO.WAV"), std::string::npos) << said;
 }
 
 TEST_F(SoundPlayerTest, WithoutAnAudioOutputNothingIsLoaded)

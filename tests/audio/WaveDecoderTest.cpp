@@ -130,6 +130,36 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// 8-bit mono at 1,000 Hz: a byte is a millisecond.
+std::string Silence8(int milliseconds)
+{
+    return Riff(Format(1, 1, 1000, 8) + Chunk("data", std::string(static_cast<std::size_t>(milliseconds), '\x80')));
+}
+
+struct LengthCase {
+    const char* name;
+    std::string file;
+    PcmLayout layout;
+    WaveFault fault;
+};
+
+TEST(WaveFile, AnEffectTooLongOrTooLargeIsRefusedBeforeDecoding)
+{
+    const LengthCase cases[] = {
+        {"longest effect", Silence8(kMaxEffectSeconds * 1000), kMono, WaveFault::None},
+        {"a sample longer", Silence8(kMaxEffectSeconds * 1000 + 1), kMono, WaveFault::TooLong},
+        {"a megabyte at 1,000 Hz", Silence8(1 << 20), kStereo, WaveFault::TooLong},
+        // Three seconds, but more than the limit once at 384 kHz stereo.
+        {"too large decoded", Silence8(3000), PcmLayout{384000, 2}, WaveFault::TooLong},
+        {"no wave", "junk", kMono, WaveFault::NotSound},
+    };
+    for (const LengthCase& c : cases) {
+        WaveFault fault = WaveFault::Unreadable;
+        EXPECT_EQ(DecodeWave(c.file, c.layout, &fault).has_value(), c.fault == WaveFault::None) << c.name;
+        EXPECT_EQ(fault, c.fault) << c.name;
+    }
+}
+
 TEST(WaveFile, AToneKeepsItsLengthAtTheOutputRate)
 {
     // 100 ms at 22050 Hz becomes 100 ms at 44100 Hz, two channels.
@@ -140,7 +170,9 @@ TEST(WaveFile, AToneKeepsItsLengthAtTheOutputRate)
 
 TEST(WaveFile, AMissingFileIsNoSound)
 {
-    EXPECT_FALSE(DecodeWaveFile("/nonexistent/BOXMOVE.WAV", kStereo).has_value());
+    WaveFault fault = WaveFault::None;
+    EXPECT_FALSE(DecodeWaveFile("/nonexistent/BOXMOVE.WAV", kStereo, &fault).has_value());
+    EXPECT_EQ(fault, WaveFault::Unreadable);
 }
 
 }  // namespace
