@@ -14,8 +14,8 @@ namespace {
 constexpr int kLeadMs = 30;
 // How often the queue is topped up while an effect sounds: well inside the lead.
 constexpr int kFeedMs = 5;
-// After this long without an effect the stream pauses, so the sound server
-// can let the device sleep.
+// After this long without an effect the stream closes, so the sound server
+// can let the device sleep and nothing runs while the game is quiet.
 constexpr int kRestMs = 3000;
 
 QAudioFormat FormatFor(const QAudioDevice& device)
@@ -36,23 +36,12 @@ QAudioFormat FormatFor(const QAudioDevice& device)
 
 EffectOutput::EffectOutput(const QAudioDevice& device) : device_(device)
 {
-    const QAudioFormat format = FormatFor(device);
-    if (format.channelCount() < 1 || !device.isFormatSupported(format))
+    format_ = FormatFor(device);
+    if (format_.channelCount() < 1 || !device.isFormatSupported(format_))
         return;
-    layout_ = PcmLayout{format.sampleRate(), format.channelCount()};
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    sink_->setBufferSize(format.bytesForDuration(kLeadMs * 1000));
-    stream_ = sink_->start();
-    if (!stream_ || sink_->error() == QAudio::OpenError || sink_->error() == QAudio::FatalError) {
-        stream_ = nullptr;
-        sink_.reset();
+    layout_ = PcmLayout{format_.sampleRate(), format_.channelCount()};
+    if (!OpenStream(true))
         return;
-    }
-    // A fresh stream takes a while to get going; let it do so now, on a
-    // moment of silence, rather than on the first push.
-    const QByteArray silence(sink_->bytesFree() - sink_->bytesFree() % format.bytesPerFrame(), '\0');
-    stream_->write(silence);
-
     feedTimer_.setTimerType(Qt::PreciseTimer);
     feedTimer_.setInterval(kFeedMs);
     QObject::connect(&feedTimer_, &QTimer::timeout, [this] { Feed(); });
@@ -60,6 +49,26 @@ EffectOutput::EffectOutput(const QAudioDevice& device) : device_(device)
     restTimer_.setInterval(kRestMs);
     QObject::connect(&restTimer_, &QTimer::timeout, [this] { Rest(); });
     restTimer_.start();
+    usable_ = true;
+}
+
+bool EffectOutput::OpenStream(bool warmUp)
+{
+    sink_ = std::make_unique<QAudioSink>(device_, format_);
+    sink_->setBufferSize(format_.bytesForDuration(kLeadMs * 1000));
+    stream_ = sink_->start();
+    if (!stream_ || sink_->error() == QAudio::OpenError || sink_->error() == QAudio::FatalError) {
+        stream_ = nullptr;
+        sink_.reset();
+        return false;
+    }
+    // A fresh stream takes a while to get going; at start-up let it do so on a
+    // moment of silence rather than on the first push.
+    if (!warmUp)
+        return true;
+    const QByteArray silence(sink_->bytesFree() - sink_->bytesFree() % format_.bytesPerFrame(), '\0');
+    stream_->write(silence);
+    return true;
 }
 
 EffectOutput::~EffectOutput()
@@ -70,7 +79,7 @@ EffectOutput::~EffectOutput()
 
 bool EffectOutput::IsOpen() const
 {
-    return stream_ != nullptr;
+    return usable_;
 }
 
 QAudioDevice EffectOutput::Device() const
@@ -85,6 +94,8 @@ PcmLayout EffectOutput::Layout() const
 
 bool EffectOutput::IsBroken() const
 {
+    if (!sink_)
+        return true;
     // An underrun is how every effect ends; these mean the sound server has gone.
     const QAudio::Error error = sink_->error();
     return error == QAudio::IOError || error == QAudio::FatalError || sink_->state() == QAudio::StoppedState;
@@ -92,11 +103,14 @@ bool EffectOutput::IsBroken() const
 
 void EffectOutput::Play(std::shared_ptr<const PcmSamples> samples)
 {
-    if (!stream_ || !samples || IsBroken())
+    if (!usable_ || !samples)
+        return;
+    // A stream that rested, or that the sound server dropped, is opened afresh.
+    if (sink_ && IsBroken())
+        sink_.reset();
+    if (!sink_ && !OpenStream(false))
         return;
     restTimer_.stop();
-    if (sink_->state() == QAudio::SuspendedState)
-        sink_->resume();
     playing_ = std::move(samples);
     writtenBytes_ = 0;
     Feed();
@@ -131,10 +145,15 @@ void EffectOutput::Feed()
         writtenBytes_ += static_cast<std::size_t>(done);
 }
 
+// An open stream costs the sound server and us a little all the time, sounding or
+// not; a closed one nothing. Opening it again takes a few milliseconds.
 void EffectOutput::Rest()
 {
-    if (sink_ && !IsSounding() && sink_->state() != QAudio::SuspendedState)
-        sink_->suspend();
+    if (sink_ && !IsSounding()) {
+        sink_->stop();
+        sink_.reset();
+        stream_ = nullptr;
+    }
 }
 
 }  // namespace tolvar::audio

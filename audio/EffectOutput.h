@@ -1,8 +1,10 @@
 #pragma once
-// One sound stream, opened once and kept, into which effects are written as
-// they are asked for. Writing ourselves, a little ahead of the sound server,
-// starts an effect within a few tens of milliseconds and plays it to its end.
+// One sound stream, open while effects sound and closed after a rest, into
+// which effects are written as they are asked for. Writing ourselves, a little
+// ahead of the sound server, starts an effect within a few tens of milliseconds
+// and plays it to its end.
 #include <QAudioDevice>
+#include <QAudioFormat>
 #include <QTimer>
 
 #include <memory>
@@ -34,12 +36,15 @@ public:
     bool IsSounding() const;
 
 private:
+    bool OpenStream(bool warmUp);
     bool IsBroken() const;
     void Feed();
     void Rest();
 
     QAudioDevice device_;
+    QAudioFormat format_;
     PcmLayout layout_;
+    bool usable_ = false;  // the device took our format once
     std::unique_ptr<QAudioSink> sink_;
     QIODevice* stream_ = nullptr;  // owned by sink_
     std::shared_ptr<const PcmSamples> playing_;

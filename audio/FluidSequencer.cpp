@@ -3,11 +3,9 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 
 #include "audio/QuietAlsa.h"
 
@@ -17,9 +15,11 @@ namespace {
 
 // The game's pieces are a few kilobytes; anything this large is not one of them.
 constexpr std::uintmax_t kMaxMidiBytes = 4u << 20;
-// How often the silent clock wakes while a piece plays: the end of a piece is
+// How often the worker wakes while the silent clock runs: the end of a piece is
 // noticed within this time.
 constexpr std::chrono::milliseconds kClockTick{20};
+// How often it looks at a sound driver that plays.
+constexpr std::chrono::milliseconds kWatchTick{250};
 constexpr int kBlockFrames = 512;
 constexpr int kMidiChannels = 16;
 constexpr int kSustainPedal = 64;
@@ -43,6 +43,31 @@ bool LooksLikeMidi(const std::vector<char>& data)
     return data.size() >= 14 && std::memcmp(data.data(), "MThd", 4) == 0;
 }
 
+fluid_settings_t* NewSettings()
+{
+    fluid_settings_t* settings = new_fluid_settings();
+    if (!settings)
+        return nullptr;
+    fluid_settings_setnum(settings, "synth.sample-rate", FluidSequencer::kSampleRate);
+    // Load an instrument's samples when a piece asks for it, not the whole SoundFont.
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setint(settings, "audio.period-size", kBlockFrames);
+    fluid_settings_setint(settings, "audio.periods", 4);
+    return settings;
+}
+
+// A piece has ended once its last event has played. FluidSynth's player lets
+// the notes ring for two more seconds before it calls itself done; the game
+// should not have to wait for that to hear that the piece is over.
+bool HasEnded(fluid_player_t* player)
+{
+    if (fluid_player_get_status(player) != FLUID_PLAYER_PLAYING)
+        return true;
+    // The file is read on the first rendered block; until then it has no length.
+    const int length = fluid_player_get_total_ticks(player);
+    return length != 0 && fluid_player_get_current_tick(player) >= length;
+}
+
 }  // namespace
 
 FluidSequencer::FluidSequencer() : FluidSequencer(Options{}) {}
@@ -50,23 +75,34 @@ FluidSequencer::FluidSequencer() : FluidSequencer(Options{}) {}
 FluidSequencer::FluidSequencer(Options options) : options_(std::move(options))
 {
     SilenceFluidSynth();
+    if (options_.manualClock) {
+        const bool made = MakeSynths();
+        std::lock_guard lock(stateLock_);
+        ready_ = true;
+        failed_ = !made;
+        output_ = made ? Output::Manual : Output::NotChosen;
+        return;
+    }
+    // The SoundFont takes tens of milliseconds to load: never on the caller's thread.
+    worker_ = std::thread(&FluidSequencer::RunWorker, this);
 }
 
 FluidSequencer::~FluidSequencer()
 {
-    // The driver's thread goes first so nothing renders while the players are deleted.
-    if (driver_)
-        delete_fluid_audio_driver(driver_);
     {
-        std::lock_guard lock(renderLock_);
+        std::lock_guard lock(stateLock_);
         quitting_ = true;
     }
-    clockWake_.notify_all();
-    if (clock_.joinable())
-        clock_.join();
-    CloseAll();
-    if (synth_)
-        delete_fluid_synth(synth_);
+    stateChanged_.notify_all();
+    if (worker_.joinable())
+        worker_.join();  // closes the driver on its way out
+    {
+        std::lock_guard lock(renderLock_);
+        LetGoLocked();
+    }
+    for (fluid_synth_t* synth : {synth_, silentSynth_})
+        if (synth)
+            delete_fluid_synth(synth);
     if (settings_)
         delete_fluid_settings(settings_);
 }
@@ -85,33 +121,33 @@ MciError FluidSequencer::Run(const MciCommand& command, std::string& returnText,
     if (command.verb == MciVerb::Open)
         return Open(command);
     if (command.verb == MciVerb::Close && command.allDevices) {
-        CloseAll();
+        for (auto it = pieces_.begin(); it != pieces_.end(); it = pieces_.begin())
+            Forget(it->first);
         return MciError::None;
     }
-    const auto found = pieces_.find(AliasKey(command.alias));
-    if (found == pieces_.end())
+    const std::string key = AliasKey(command.alias);
+    if (pieces_.count(key) == 0)
         return MciError::UnknownAlias;
-    Piece& piece = found->second;
     switch (command.verb) {
     case MciVerb::Play:
-        return Play(piece, command);
+        // We keep no position after a stop: every start is from the beginning.
+        return command.from.value_or(0) != 0 ? MciError::Unsupported : Play(key);
     case MciVerb::Stop: {
-        std::lock_guard lock(renderLock_);
-        StopLocked(piece);
-        return MciError::None;
-    }
-    case MciVerb::Status:
-        return Status(piece, command, returnText, returnLength);
-    case MciVerb::Close: {
-        std::lock_guard lock(renderLock_);
-        StopLocked(piece);
-        pieces_.erase(found);
-        return MciError::None;
-    }
-    case MciVerb::Open:
+        std::lock_guard lock(stateLock_);
+        if (wanted_ && wanted_->key == key)
+            wanted_.reset();
         break;
     }
-    return MciError::UnknownCommand;
+    case MciVerb::Status:
+        return Status(key, command, returnText, returnLength);
+    case MciVerb::Close:
+        Forget(key);
+        break;
+    case MciVerb::Open:
+        return MciError::UnknownCommand;
+    }
+    Wake();
+    return MciError::None;
 }
 
 MciError FluidSequencer::Open(const MciCommand& command)
@@ -133,86 +169,90 @@ MciError FluidSequencer::Open(const MciCommand& command)
     std::ifstream file(command.fileName, std::ios::binary);
     if (!file)
         return MciError::FileNotFound;
-    std::vector<char> midi(static_cast<std::size_t>(size));
-    if (!file.read(midi.data(), static_cast<std::streamsize>(midi.size())))
+    auto midi = std::make_shared<std::vector<char>>(static_cast<std::size_t>(size));
+    if (!file.read(midi->data(), static_cast<std::streamsize>(midi->size())))
         return MciError::FileNotFound;
-    if (!LooksLikeMidi(midi))
+    if (!LooksLikeMidi(*midi))
         return MciError::NotMidi;
-
-    std::lock_guard lock(renderLock_);
-    pieces_.emplace(key, Piece{command.fileName, std::move(midi), nullptr});
+    pieces_.emplace(key, Piece{command.fileName, std::move(midi)});
     return MciError::None;
 }
 
-MciError FluidSequencer::Play(Piece& piece, const MciCommand& command)
+MciError FluidSequencer::Play(const std::string& key)
 {
-    // We keep no position after a stop: every start is from the beginning.
-    if (command.from.value_or(0) != 0)
-        return MciError::Unsupported;
-    if (!EnsureOutput())
-        return MciError::NoSynthesiser;
     {
-        std::lock_guard lock(renderLock_);
-        // One synthesiser, one tune at a time: a piece that starts silences the others.
-        for (auto& [key, other] : pieces_)
-            StopLocked(other);
-        fluid_player_t* player = new_fluid_player(synth_);
-        if (!player)
+        std::lock_guard lock(stateLock_);
+        if (failed_)
             return MciError::NoSynthesiser;
-        if (fluid_player_add_mem(player, piece.midi.data(), piece.midi.size()) != FLUID_OK
-            || fluid_player_play(player) != FLUID_OK) {
-            delete_fluid_player(player);
-            return MciError::NotMidi;
-        }
-        piece.player = player;
+        // One synthesiser, one tune at a time: a piece that starts silences the others.
+        wanted_ = Wanted{key, nextGeneration_++, pieces_.at(key).midi};
     }
-    clockWake_.notify_all();
+    Wake();
     return MciError::None;
 }
 
-MciError FluidSequencer::Status(const Piece& piece, const MciCommand& command, std::string& returnText,
+MciError FluidSequencer::Status(const std::string& key, const MciCommand& command, std::string& returnText,
                                 int returnLength)
 {
     if (command.statusItem != "MODE")
         return MciError::Unsupported;
-    std::string mode;
+    bool playing = false;
     {
-        std::lock_guard lock(renderLock_);
-        mode = IsPlayingLocked(piece) ? "playing" : "stopped";
+        std::lock_guard lock(stateLock_);
+        playing = wanted_ && wanted_->key == key && wanted_->generation != endedGeneration_;
     }
+    const std::string mode = playing ? "playing" : "stopped";
     if (static_cast<int>(mode.size()) > returnLength)
         return MciError::AnswerTooLong;
     returnText = mode;
     return MciError::None;
 }
 
-void FluidSequencer::CloseAll()
+void FluidSequencer::Forget(const std::string& key)
 {
-    std::lock_guard lock(renderLock_);
-    for (auto& [key, piece] : pieces_)
-        StopLocked(piece);
-    pieces_.clear();
+    {
+        std::lock_guard lock(stateLock_);
+        if (wanted_ && wanted_->key == key)
+            wanted_.reset();
+    }
+    pieces_.erase(key);
+    Wake();
+}
+
+void FluidSequencer::Wake()
+{
+    stateChanged_.notify_all();
 }
 
 FluidSequencer::Output FluidSequencer::CurrentOutput() const
 {
+    std::lock_guard lock(stateLock_);
     return output_;
 }
 
 std::string FluidSequencer::DriverName() const
 {
+    std::lock_guard lock(stateLock_);
     return driverName_;
+}
+
+bool FluidSequencer::WaitUntilReady(std::chrono::milliseconds limit) const
+{
+    std::unique_lock lock(stateLock_);
+    return stateChanged_.wait_for(lock, limit, [this] { return ready_; }) && !failed_;
 }
 
 std::vector<float> FluidSequencer::Render(int frames)
 {
-    if (output_ != Output::Manual || frames <= 0)
+    if (!options_.manualClock || !synth_ || frames <= 0)
         return {};
     std::vector<float> left(static_cast<std::size_t>(frames));
     std::vector<float> right(left.size());
     std::vector<float> stereo(left.size() * 2);
-    std::lock_guard lock(renderLock_);
-    RenderLocked(left.data(), right.data(), frames);
+    {
+        std::lock_guard lock(renderLock_);
+        RenderBlocks(synth_, left.data(), right.data(), frames);
+    }
     for (std::size_t i = 0; i < left.size(); ++i) {
         stereo[2 * i] = left[i];
         stereo[2 * i + 1] = right[i];
@@ -220,47 +260,151 @@ std::vector<float> FluidSequencer::Render(int frames)
     return stereo;
 }
 
-// The synthesiser and its output are made when music first plays, so a game
-// that never plays music never opens a sound stream.
-bool FluidSequencer::EnsureOutput()
+// --- The renderer ---
+
+void FluidSequencer::RenderBlocks(fluid_synth_t* synth, float* left, float* right, int frames)
 {
-    if (output_ != Output::NotChosen)
-        return true;
-    if (!MakeSynth())
-        return false;
-    if (options_.manualClock) {
-        LoadSoundFont();
-        output_ = Output::Manual;
-    } else if (StartDriver()) {
-        LoadSoundFont();
-        output_ = Output::Device;
-    } else {
-        // Nobody would hear the music, so no SoundFont: the clock renders an
-        // empty synthesiser, which costs next to nothing, and the players
-        // still move on with the samples.
-        output_ = Output::SilentClock;
-        clock_ = std::thread(&FluidSequencer::RunClock, this);
+    for (int done = 0; done < frames; done += kBlockFrames) {
+        const int count = std::min(kBlockFrames, frames - done);
+        FollowWantedLocked(synth);
+        float* out[2] = {left + done, right + done};
+        // The drivers we use give no separate effect buffers: reverb and chorus go into the mix.
+        float* fx[4] = {out[0], out[1], out[0], out[1]};
+        fluid_synth_process(synth, count, 4, fx, 2, out);
     }
+    FollowWantedLocked(synth);
+    lastRender_ = Clock::now().time_since_epoch().count();
+}
+
+// Starts, keeps or lets go of the player so that it plays what the game last asked
+// for, and reports a piece that has ended.
+void FluidSequencer::FollowWantedLocked(fluid_synth_t* synth)
+{
+    std::optional<Wanted> wanted;
+    std::uint64_t ended = 0;
+    {
+        std::lock_guard lock(stateLock_);
+        wanted = wanted_;
+        ended = endedGeneration_;
+    }
+    const bool over = playing_.player && HasEnded(playing_.player);
+    if (over) {
+        std::lock_guard lock(stateLock_);
+        endedGeneration_ = ended = std::max(endedGeneration_, playing_.generation);
+    }
+    if (over || !wanted || wanted->generation != playing_.generation || playing_.synth != synth)
+        LetGoLocked();
+    if (!wanted || wanted->generation == ended || playing_.player)
+        return;
+    fluid_player_t* player = new_fluid_player(synth);
+    if (player && fluid_player_add_mem(player, wanted->midi->data(), wanted->midi->size()) == FLUID_OK
+        && fluid_player_play(player) == FLUID_OK) {
+        playing_ = Playing{player, synth, wanted->generation};
+        return;
+    }
+    // A file the player will not take is a piece that is over at once.
+    if (player)
+        delete_fluid_player(player);
+    std::lock_guard lock(stateLock_);
+    endedGeneration_ = std::max(endedGeneration_, wanted->generation);
+}
+
+void FluidSequencer::LetGoLocked()
+{
+    if (!playing_.player)
+        return;
+    fluid_player_stop(playing_.player);
+    delete_fluid_player(playing_.player);
+    // Let go of every note the piece held, pedal included, so nothing hangs on.
+    for (int channel = 0; channel < kMidiChannels; ++channel)
+        fluid_synth_cc(playing_.synth, channel, kSustainPedal, 0);
+    fluid_synth_all_notes_off(playing_.synth, -1);
+    playing_ = Playing{};
+}
+
+int FluidSequencer::RenderForDriver(void* self, int frames, int fxCount, float* fx[], int outCount, float* out[])
+{
+    auto* sequencer = static_cast<FluidSequencer*>(self);
+    std::lock_guard lock(sequencer->renderLock_);
+    sequencer->FollowWantedLocked(sequencer->synth_);
+    int result = FLUID_OK;
+    if (fxCount == 0) {
+        float* mixed[4] = {out[0], out[outCount > 1 ? 1 : 0], out[0], out[outCount > 1 ? 1 : 0]};
+        result = fluid_synth_process(sequencer->synth_, frames, 4, mixed, outCount, out);
+    } else {
+        result = fluid_synth_process(sequencer->synth_, frames, fxCount, fx, outCount, out);
+    }
+    sequencer->lastRender_ = Clock::now().time_since_epoch().count();
+    return result;
+}
+
+// --- The worker ---
+
+bool FluidSequencer::MakeSynths()
+{
+    settings_ = NewSettings();
+    synth_ = settings_ ? new_fluid_synth(settings_) : nullptr;
+    if (!synth_)
+        return false;
+    // Without a SoundFont the music is silent but keeps its time.
+    fluid_synth_sfload(synth_, options_.soundFont.c_str(), 1);
+    if (!options_.manualClock)
+        silentSynth_ = new_fluid_synth(settings_);
     return true;
 }
 
-bool FluidSequencer::MakeSynth()
+void FluidSequencer::RunWorker()
 {
-    settings_ = new_fluid_settings();
-    if (!settings_)
-        return false;
-    fluid_settings_setnum(settings_, "synth.sample-rate", kSampleRate);
-    // Load an instrument's samples when a piece asks for it, not the whole SoundFont.
-    fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
-    fluid_settings_setint(settings_, "audio.period-size", kBlockFrames);
-    fluid_settings_setint(settings_, "audio.periods", 4);
-    synth_ = new_fluid_synth(settings_);
-    if (!synth_) {
-        delete_fluid_settings(settings_);
-        settings_ = nullptr;
-        return false;
+    const bool made = MakeSynths();
+    std::unique_lock lock(stateLock_);
+    ready_ = true;
+    failed_ = !made;
+    stateChanged_.notify_all();
+    WorkerClock clock{Clock::now(), 0, Clock::now()};
+    while (made && !quitting_)
+        TendOutput(lock, clock);
+    lock.unlock();
+    CloseDriver();
+}
+
+// One round of the worker: opens the output a wanted piece needs, renders the silent
+// clock, notices a driver that stopped asking for sound, and closes what nobody uses.
+void FluidSequencer::TendOutput(std::unique_lock<std::mutex>& lock, WorkerClock& clock)
+{
+    const bool wanted = wanted_ && wanted_->generation != endedGeneration_;
+    const auto now = Clock::now();
+    if (wanted)
+        clock.idleSince = now;
+    if (wanted && output_ == Output::NotChosen) {
+        lock.unlock();
+        const bool device = StartDriver();
+        lock.lock();
+        output_ = device ? Output::Device : Output::SilentClock;
+        clock = WorkerClock{Clock::now(), 0, Clock::now()};
+    } else if (output_ == Output::Device && wanted
+               && now - Clock::time_point(Clock::duration(lastRender_.load())) > options_.lostAfter) {
+        // The sound server went away: the piece counts as over, and the next one tries again.
+        const std::uint64_t generation = wanted_->generation;
+        lock.unlock();
+        CloseDriver();
+        lock.lock();
+        endedGeneration_ = std::max(endedGeneration_, generation);
+        output_ = Output::NotChosen;
+    } else if (output_ == Output::SilentClock && !wanted) {
+        output_ = Output::NotChosen;
+    } else if (output_ == Output::Device && !wanted && now - clock.idleSince > options_.closeAfter) {
+        lock.unlock();
+        CloseDriver();
+        lock.lock();
+        output_ = Output::NotChosen;
     }
-    return true;
+    if (output_ == Output::SilentClock) {
+        lock.unlock();
+        RenderSilence(clock);
+        lock.lock();
+    }
+    const auto tick = output_ == Output::SilentClock ? kClockTick : kWatchTick;
+    stateChanged_.wait_for(lock, tick);
 }
 
 bool FluidSequencer::StartDriver()
@@ -268,11 +412,14 @@ bool FluidSequencer::StartDriver()
     for (const std::string& name : options_.drivers) {
         if (fluid_settings_setstr(settings_, "audio.driver", name.c_str()) != FLUID_OK)
             continue;
+        lastRender_ = Clock::now().time_since_epoch().count();
         QuietAlsa quiet;
-        driver_ = new_fluid_audio_driver2(settings_, &FluidSequencer::RenderForDriver, this);
-        if (driver_) {
+        fluid_audio_driver_t* driver = new_fluid_audio_driver2(settings_, &FluidSequencer::RenderForDriver, this);
+        if (driver) {
             if (name == "alsa")
                 quiet.KeepQuiet();
+            std::lock_guard lock(stateLock_);
+            driver_ = driver;
             driverName_ = name;
             return true;
         }
@@ -280,94 +427,36 @@ bool FluidSequencer::StartDriver()
     return false;
 }
 
-void FluidSequencer::LoadSoundFont()
+void FluidSequencer::CloseDriver()
 {
+    fluid_audio_driver_t* driver = nullptr;
+    {
+        std::lock_guard lock(stateLock_);
+        std::swap(driver, driver_);
+        driverName_.clear();
+    }
+    if (driver)
+        delete_fluid_audio_driver(driver);
     std::lock_guard lock(renderLock_);
-    // Without a SoundFont the music is silent but keeps its time.
-    fluid_synth_sfload(synth_, options_.soundFont.c_str(), 1);
-}
-
-void FluidSequencer::StopLocked(Piece& piece)
-{
-    if (!piece.player)
-        return;
-    fluid_player_stop(piece.player);
-    delete_fluid_player(piece.player);
-    piece.player = nullptr;
-    // Let go of every note the piece held, pedal included, so nothing hangs on.
-    for (int channel = 0; channel < kMidiChannels; ++channel)
-        fluid_synth_cc(synth_, channel, kSustainPedal, 0);
-    fluid_synth_all_notes_off(synth_, -1);
-}
-
-// A piece has ended once its last event has played. FluidSynth's player lets
-// the notes ring for two more seconds before it calls itself done; the game
-// should not have to wait for that to hear that the piece is over.
-bool FluidSequencer::IsPlayingLocked(const Piece& piece)
-{
-    if (!piece.player || fluid_player_get_status(piece.player) != FLUID_PLAYER_PLAYING)
-        return false;
-    // The file is read on the first rendered block; until then it has no length.
-    const int length = fluid_player_get_total_ticks(piece.player);
-    return length == 0 || fluid_player_get_current_tick(piece.player) < length;
-}
-
-bool FluidSequencer::AnyPlayingLocked() const
-{
-    return std::any_of(pieces_.begin(), pieces_.end(),
-                       [](const auto& entry) { return IsPlayingLocked(entry.second); });
-}
-
-void FluidSequencer::RenderLocked(float* left, float* right, int frames)
-{
-    for (int done = 0; done < frames; done += kBlockFrames) {
-        const int count = std::min(kBlockFrames, frames - done);
-        float* out[2] = {left + done, right + done};
-        // The drivers we use give no separate effect buffers: reverb and chorus go into the mix.
-        float* fx[4] = {out[0], out[1], out[0], out[1]};
-        fluid_synth_process(synth_, count, 4, fx, 2, out);
-    }
-}
-
-int FluidSequencer::RenderForDriver(void* self, int frames, int fxCount, float* fx[], int outCount,
-                                    float* out[])
-{
-    auto* sequencer = static_cast<FluidSequencer*>(self);
-    std::lock_guard lock(sequencer->renderLock_);
-    if (fxCount == 0) {
-        float* mixed[4] = {out[0], out[outCount > 1 ? 1 : 0], out[0], out[outCount > 1 ? 1 : 0]};
-        return fluid_synth_process(sequencer->synth_, frames, 4, mixed, outCount, out);
-    }
-    return fluid_synth_process(sequencer->synth_, frames, fxCount, fx, outCount, out);
+    LetGoLocked();
 }
 
 // Stands in for a sound card: renders as many frames as real time has passed
 // and throws them away, so the players keep time and a piece ends by itself.
-void FluidSequencer::RunClock()
+void FluidSequencer::RenderSilence(WorkerClock& clock)
 {
-    using Clock = std::chrono::steady_clock;
     std::vector<float> left(kBlockFrames);
     std::vector<float> right(kBlockFrames);
-    std::unique_lock lock(renderLock_);
-    while (!quitting_) {
-        clockWake_.wait(lock, [this] { return quitting_ || AnyPlayingLocked(); });
-        const Clock::time_point start = Clock::now();
-        std::int64_t rendered = 0;
-        while (!quitting_ && AnyPlayingLocked()) {
-            clockWake_.wait_for(lock, kClockTick, [this] { return quitting_; });
-            const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
-            const std::int64_t due = elapsed.count() * kSampleRate / 1'000'000;
-            // After a long sleep of the machine, skip what was missed rather than race through it.
-            std::int64_t frames = std::min<std::int64_t>(due - rendered, kSampleRate);
-            rendered = due;
-            while (frames > 0) {
-                const int count = static_cast<int>(std::min<std::int64_t>(frames, kBlockFrames));
-                std::fill(left.begin(), left.end(), 0.0f);
-                std::fill(right.begin(), right.end(), 0.0f);
-                RenderLocked(left.data(), right.data(), count);
-                frames -= count;
-            }
-        }
+    const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - clock.start);
+    const std::int64_t due = elapsed.count() * kSampleRate / 1'000'000;
+    // After a long sleep of the machine, skip what was missed rather than race through it.
+    std::int64_t frames = std::min<std::int64_t>(due - clock.rendered, kSampleRate);
+    clock.rendered = due;
+    std::lock_guard lock(renderLock_);
+    while (frames > 0) {
+        const int count = static_cast<int>(std::min<std::int64_t>(frames, kBlockFrames));
+        RenderBlocks(silentSynth_, left.data(), right.data(), count);
+        frames -= count;
     }
 }
 

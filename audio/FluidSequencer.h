@@ -3,13 +3,21 @@
 // SEQUENCER ALIAS SQ1", "PLAY SQ1 FROM 0", "STATUS SQ1 MODE", ...) played on a
 // FluidSynth synthesiser with a General MIDI SoundFont.
 //
-// Commands come from one thread (the GUI thread); the synthesiser renders on the
-// sound driver's thread, or, where the machine has no sound output, on a clock
-// thread of ours that renders into a discarded buffer so a piece still ends in
-// its own time and reports "stopped".
+// Commands come from one thread (the GUI thread) and never wait for sound: they
+// say which piece is wanted and read what the renderer last reported, each under a
+// lock held for a few instructions. A worker thread of ours makes the synthesiser,
+// loads the SoundFont, opens and closes the sound driver and watches it; the
+// synthesiser renders on the driver's thread, or, where the machine has no sound
+// output, on the worker, which renders an instrument-less synthesiser into a
+// discarded buffer so a piece still ends in its own time and reports "stopped".
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <map>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -30,17 +38,22 @@ public:
 
     struct Options {
         std::string soundFont = "/usr/share/sounds/sf2/default-GM.sf2";
-        /// FluidSynth audio drivers tried in turn when music first plays.
+        /// FluidSynth audio drivers tried in turn when music plays and none is open.
         std::vector<std::string> drivers{"pulseaudio", "alsa"};
-        /// For tests: no driver and no clock thread; time moves only through Render().
+        /// For tests: no worker, no driver; time moves only through Render().
         bool manualClock = false;
+        /// How long the sound driver may stay silent while a piece plays before the
+        /// output counts as lost.
+        std::chrono::milliseconds lostAfter{1500};
+        /// How long the driver stays open without a piece before it is closed.
+        std::chrono::milliseconds closeAfter{3000};
     };
 
-    /// Where the synthesiser's sound goes; chosen when music first plays.
+    /// Where the synthesiser's sound goes.
     enum class Output {
-        NotChosen,    // nothing has played yet
+        NotChosen,    // nothing plays, no driver is open
         Device,       // a sound driver renders and plays it
-        SilentClock,  // no sound output: our clock thread renders and drops it
+        SilentClock,  // no sound output: our worker renders and drops it
         Manual,       // Render() is the only clock
     };
 
@@ -57,51 +70,85 @@ public:
     Output CurrentOutput() const;
     /// The sound driver in use, empty without one.
     std::string DriverName() const;
+    /// Waits up to `limit` for the synthesiser and its SoundFont; true once they are there.
+    bool WaitUntilReady(std::chrono::milliseconds limit) const;
 
     /// Manual clock only: renders `frames` frames and returns them as interleaved stereo.
     /// Elsewhere returns nothing.
     std::vector<float> Render(int frames);
 
 private:
+    using Clock = std::chrono::steady_clock;
+
     struct Piece {
         std::string fileName;
-        std::vector<char> midi;            // the whole file, read at OPEN
-        fluid_player_t* player = nullptr;  // from PLAY to STOP, CLOSE or the next PLAY
+        std::shared_ptr<const std::vector<char>> midi;  // the whole file, read at OPEN
+    };
+    /// The piece the game last started and has not stopped; one plays at a time.
+    struct Wanted {
+        std::string key;
+        std::uint64_t generation = 0;  // new for every PLAY
+        std::shared_ptr<const std::vector<char>> midi;
+    };
+    /// What the renderer plays: the player of one generation on one synthesiser.
+    struct Playing {
+        fluid_player_t* player = nullptr;
+        fluid_synth_t* synth = nullptr;
+        std::uint64_t generation = 0;
     };
 
     MciError Run(const MciCommand& command, std::string& returnText, int returnLength);
     MciError Open(const MciCommand& command);
-    MciError Play(Piece& piece, const MciCommand& command);
-    MciError Status(const Piece& piece, const MciCommand& command, std::string& returnText,
-                    int returnLength);
-    void CloseAll();
+    MciError Play(const std::string& key);
+    MciError Status(const std::string& key, const MciCommand& command, std::string& returnText, int returnLength);
+    void Forget(const std::string& key);
+    void Wake();
 
-    bool EnsureOutput();
-    bool MakeSynth();
+    // The renderer's side: under renderLock_, on whichever thread renders.
+    void RenderBlocks(fluid_synth_t* synth, float* left, float* right, int frames);
+    void FollowWantedLocked(fluid_synth_t* synth);
+    void LetGoLocked();
+    static int RenderForDriver(void* self, int frames, int fxCount, float* fx[], int outCount, float* out[]);
+
+    // The worker's side.
+    struct WorkerClock {
+        Clock::time_point start;      // of the silent clock
+        std::int64_t rendered = 0;    // frames it has rendered since
+        Clock::time_point idleSince;  // when a piece was last wanted
+    };
+    bool MakeSynths();
+    void RunWorker();
+    void TendOutput(std::unique_lock<std::mutex>& lock, WorkerClock& clock);
     bool StartDriver();
-    void LoadSoundFont();
-    void StopLocked(Piece& piece);
-    static bool IsPlayingLocked(const Piece& piece);
-    bool AnyPlayingLocked() const;
-    void RenderLocked(float* left, float* right, int frames);
-    void RunClock();
-    static int RenderForDriver(void* self, int frames, int fxCount, float* fx[], int outCount,
-                               float* out[]);
+    void CloseDriver();
+    void RenderSilence(WorkerClock& clock);
 
     Options options_;
-    Output output_ = Output::NotChosen;
-    std::string driverName_;
-    std::map<std::string, Piece> pieces_;  // by AliasKey
+    std::map<std::string, Piece> pieces_;  // by AliasKey; the GUI thread's alone
 
     fluid_settings_t* settings_ = nullptr;
-    fluid_synth_t* synth_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;        // with the SoundFont, for a device
+    fluid_synth_t* silentSynth_ = nullptr;  // without instruments, for the silent clock
     fluid_audio_driver_t* driver_ = nullptr;
 
-    // Guards the synthesiser and the players against the thread that renders.
-    mutable std::mutex renderLock_;
-    std::condition_variable clockWake_;
+    // Shared between the command thread and the worker: held for a few instructions only.
+    mutable std::mutex stateLock_;
+    mutable std::condition_variable stateChanged_;
+    std::optional<Wanted> wanted_;
+    std::uint64_t nextGeneration_ = 1;
+    std::uint64_t endedGeneration_ = 0;  // the last generation that ended by itself or lost its output
+    bool ready_ = false;                 // the synthesisers are made (or could not be)
+    bool failed_ = false;                // no synthesiser could be made
     bool quitting_ = false;
-    std::thread clock_;
+    Output output_ = Output::NotChosen;
+    std::string driverName_;
+
+    // The renderer's own state; the command thread never takes this lock.
+    std::mutex renderLock_;
+    Playing playing_;
+    std::atomic<Clock::rep> lastRender_{0};
+
+    std::thread worker_;
 };
 
 }  // namespace tolvar::audio
