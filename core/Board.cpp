@@ -5,7 +5,8 @@ namespace tolvar {
 
 Game::Game(const Services& services) : svc_(services), rng_(1)
 {
-    ResizeSurfaces(ClientWidthDesigned, ClientHeightDesigned);
+    // The window's client size: the designed one until there is a window.
+    ResizeSurfaces(svc_.window->ClientWidth(), svc_.window->ClientHeight());
 }
 
 std::int16_t Game::CellAtWindow(int windowX, int windowY) const

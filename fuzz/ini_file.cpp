@@ -35,7 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(ini::Find(updated, "Box", other) == otherBefore, "writing one key leaves the other as it was");
     Require(ini::Replace(updated, "Box", key, value) == updated, "writing the same value again changes nothing");
 
-    // The same through the file, as the program stores it.
+    // The same through the file, as the program stores it: one input in eight, as the
+    // file adds nothing the text has not tried and costs ten times as much.
+    if ((data[0] >> 2) % 8 != 0)
+        return 0;
     static const std::string path = fuzzing::GameDirectory::Get().Path() + "/tolvar.ini";
     fuzzing::GameDirectory::Get().Write("tolvar.ini", text);
     IniSettings settings(QString::fromStdString(path));

@@ -6,7 +6,11 @@ namespace tolvar {
 
 void Game::ResizeSurfaces(int clientWidth, int clientHeight)
 {
-    Client = BlankImage(clientWidth, clientHeight);
+    // A client image of the right size is blanked where it is, not made again.
+    if (Client.width() == clientWidth && Client.height() == clientHeight && Client.format() == QImage::Format_RGB32)
+        Client.fill(Qt::black);
+    else
+        Client = BlankImage(clientWidth, clientHeight);
     pic_SpriteSave = BlankImage(CellSize, CellSize);
     pic_SpriteMove = BlankImage(CellSize, CellSize);
     pic_Level = BlankImage(CounterWidth, CounterHeight);

@@ -1,6 +1,7 @@
 #include "view/Raster.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
 namespace tolvar {
@@ -32,6 +33,9 @@ void BitBlt(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int sx
     }
     if (w <= 0 || h <= 0)
         return;
+    // What is left lies inside both pictures.
+    assert(dx >= 0 && dy >= 0 && dx + w <= dst.width() && dy + h <= dst.height());
+    assert(rop == Rop::Blackness || (sx >= 0 && sy >= 0 && sx + w <= src.width() && sy + h <= src.height()));
 
     if (rop == Rop::Blackness) {
         for (int y = 0; y < h; ++y) {
