@@ -12,7 +12,8 @@
 namespace assetgen {
 namespace {
 
-// Raised so that the music sits with the sound effects, not far beneath them.
+// Raised so that the music sits with the sound effects, not far beneath them;
+// the leads are written a little softer, so that their phrasing survives the lift.
 constexpr double Lift = 5.0;
 constexpr double Tempo = 76;
 
@@ -104,7 +105,7 @@ QByteArray calmPiece()
 
     double beat = 0;
     for (const Section& s : sections) {
-        score.melody(s.lead, beat, s.tune, 0, s.lead == celesta ? 84 : 92, 0.96);
+        score.melody(s.lead, beat, s.tune, 0, 84, 0.96);
         if (s.doubled)
             score.melody(celesta, beat, s.tune, 12, 48, 0.7);
         for (std::size_t i = 0; i < s.bars.size(); ++i)
@@ -113,7 +114,7 @@ QByteArray calmPiece()
     }
 
     // The outro slows down and comes to rest on A minor.
-    score.melody(flute, beat, TuneOutro, 0, 86, 0.96);
+    score.melody(flute, beat, TuneOutro, 0, 80, 0.96);
     const std::vector<std::string> outro{"Am", "F", "Dm", "E"};
     for (std::size_t i = 0; i < outro.size(); ++i)
         band.bar(beat + 4.0 * i, outro[i], i < 2 ? 2 : 1);

@@ -11,7 +11,8 @@
 namespace assetgen {
 namespace {
 
-// Raised so that the music sits with the sound effects, not far beneath them.
+// Raised so that the music sits with the sound effects, not far beneath them;
+// the leads are written a little softer, so that their phrasing survives the lift.
 constexpr double Lift = 5.0;
 constexpr double Tempo = 126;
 
@@ -202,7 +203,7 @@ QByteArray cheerfulPiece()
     double beat = 0;
     for (const Section& s : sections) {
         const bool sung = s.leadPart == clarinet || s.leadPart == oboe;
-        score.melody(s.leadPart, beat, s.tune, s.transpose, sung ? 100 : 108, sung ? 0.96 : 0.9);
+        score.melody(s.leadPart, beat, s.tune, s.transpose, sung ? 96 : 94, sung ? 0.96 : 0.9);
         if (s.bells)
             score.melody(bells, beat, s.tune, s.transpose + 12, 62, 0.6);
         const int count = int(s.bars.size());
@@ -212,7 +213,7 @@ QByteArray cheerfulPiece()
     }
 
     // The outro winds down over three bars and lands on one long C.
-    score.melody(marimba, beat, TuneOutro, 0, 104, 0.92);
+    score.melody(marimba, beat, TuneOutro, 0, 96, 0.92);
     score.melody(bells, beat, TuneOutro, 12, 50, 0.6);
     const std::vector<std::string> outro{"C", "F", "G"};
     for (std::size_t i = 0; i < outro.size(); ++i)
