@@ -24,18 +24,22 @@ foreach(program tolvar tolvar-levels)
 endforeach()
 
 # The data comes from the sources, not from the staged build/game/: a game played there
-# leaves solutions and levels behind that must not be shipped.
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/game/
+# leaves solutions and levels behind that must not be shipped. A package build may name a
+# copy of assets/ that the asset generator has written again.
+set(TOLVAR_ASSETS_DIR "${CMAKE_SOURCE_DIR}/assets" CACHE PATH "The assets folder whose game data and icons are installed")
+install(DIRECTORY ${TOLVAR_ASSETS_DIR}/game/
   DESTINATION ${TOLVAR_DATA_SUBDIR}
   FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
   DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-# Icons in whatever sizes the artwork provides.
+# Icons in whatever sizes the artwork provides (the sources say which, even when the
+# installed ones are written during the build).
 file(GLOB TOLVAR_ICON_SIZES LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/assets/icons/hicolor/*)
 foreach(size_dir ${TOLVAR_ICON_SIZES})
   if(EXISTS ${size_dir}/apps/tolvar.png)
     get_filename_component(size ${size_dir} NAME)
-    install(FILES ${size_dir}/apps/tolvar.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
+    install(FILES ${TOLVAR_ASSETS_DIR}/icons/hicolor/${size}/apps/tolvar.png
+      DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
   endif()
 endforeach()
 

@@ -63,6 +63,8 @@ check "the level tool reads the installed set" \
 check "man -w tolvar" bash -c '[ "$(man -w tolvar)" = /usr/share/man/man6/tolvar.6.gz ]'
 check "man -w tolvar-levels" bash -c '[ "$(man -w tolvar-levels)" = /usr/share/man/man6/tolvar-levels.6.gz ]'
 check "the manual page formats" bash -c 'MANWIDTH=80 man tolvar 2>/dev/null | grep -q "box-pushing puzzle"'
+check "the package ships the committed data, made again from its code" \
+    diff -r "$root/assets/game" /usr/share/games/tolvar
 check "the desktop entry is valid" desktop-file-validate /usr/share/applications/example.quillon_studio.Tolvar.desktop
 
 echo "--- play the installed game"
