@@ -1,4 +1,4 @@
-// The board model's two derived tests, and the game's construction.
+// The board model: the win, the drawing of a whole level, and the game's construction.
 #include "core/Game.h"
 
 namespace tolvar {
@@ -16,11 +16,25 @@ std::int16_t Game::CellAtWindow(int windowX, int windowY) const
 
 bool Game::LevelWon() const
 {
-    int onGoal = 0;
-    for (std::int16_t code : Board.cells)
-        if (code == BoxOnGoal)
-            ++onGoal;
-    return GoalCount > 0 && onGoal == GoalCount;
+    return AllGoalsFilled(Board);
+}
+
+bool Game::DrawLevelCells(bool outsideToo)
+{
+    bool manFound = false;
+    for (int row = 0; row < BoardHeight; ++row) {
+        for (int column = 0; column < BoardWidth; ++column) {
+            const std::int16_t code = Board(column, row);
+            if (outsideToo || code != Outside)
+                DrawCell(code, column + BoardLeft, row + BoardTop);
+            if (code == ManStart) {
+                ManX = static_cast<std::int16_t>(column + BoardLeft);
+                ManY = static_cast<std::int16_t>(row + BoardTop);
+                manFound = true;
+            }
+        }
+    }
+    return manFound;
 }
 
 void Game::Warn(const std::string& text)

@@ -27,13 +27,13 @@ void Game::CheckFinish(bool skip)
     if (GameMode == ModeTestPlay) {
         svc_.dialogs->MsgBox("Test over!", MsgStyle::OkExclamation, AppTitle);
         GameMode = ModeTestOver;
-        menus.Disable(MenuId::mnu_Undo);
+        SetLastPush(std::nullopt);
         return;
     }
     if (GameMode == ModePlayOther) {
         svc_.dialogs->MsgBox("Congratulations!", MsgStyle::OkExclamation, AppTitle);
         GameMode = ModeOtherWon;
-        menus.Disable(MenuId::mnu_Undo);
+        SetLastPush(std::nullopt);
         return;
     }
 

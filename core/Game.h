@@ -1,36 +1,30 @@
 #pragma once
 // The game: its shared state, its pictures, and every procedure that acts on them.
 // The procedures are grouped by subsystem in files of their own:
-//   core/      MoveEngine.cpp, Completion.cpp, Undo.cpp, LevelText.cpp, Startup.cpp
+//   core/      Board.cpp, MoveEngine.cpp, Completion.cpp, Undo.cpp, MenuDispatch.cpp, Startup.cpp
 //   levels/    LevelSet.cpp, LevelFiles.cpp, Replay.cpp, SolutionFile.cpp, Settings.cpp, ShellCommands.cpp
 //   view/      Drawing.cpp, Animations.cpp, Appearance.cpp, Counters.cpp
 //   editor/    EditMode.cpp, EditCheck.cpp
 //   audio/     MusicControl.cpp
+// The board and the rule of a move are the rules core's (rules/Grid.h, rules/Step.h).
 // Nothing here knows a widget: the desktop is reached through `Services`.
 #include <QImage>
 #include <cstdint>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 
 #include "core/GameState.h"
+#include "core/Limits.h"
+#include "core/Screen.h"
 #include "core/Services.h"
+#include "rules/Keys.h"
 #include "view/Sheets.h"
 
 namespace tolvar {
 
-// Virtual-key codes and the shift mask the key handlers take.
-enum KeyCode : int { VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40, VK_F9 = 120 };
-enum ShiftMask : int { ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
-
 enum class LevelFileForm { Edit, Play };
-
-constexpr int ClientWidthDesigned = 640;
-constexpr int ClientHeightDesigned = 442;
-constexpr int OverlayWidth = 640;
-constexpr int OverlayHeight = 445;
-constexpr int CounterWidth = 52;
-constexpr int CounterHeight = 23;
 
 // The system's own texts.
 inline constexpr const char* AppTitle = "TOLVAR";
@@ -64,25 +58,33 @@ public:
     void DrawManFrame(int x, int y);
     void DrawGoalFrame(int frame, int x, int y);
     void DrawNumber(Counter target, std::int32_t value, int style);
+    /// The top of the current character's and scenery's row in pic_Sprite.
+    int SpriteRowY() const;
     /// Copies tile `code` of the current scenery's pic_Obj row into pic_SpriteSave.
     void SaveTileUnderMan(int code);
 
-    // --- Board model (core/LevelText.cpp) ---
+    // --- Board model (core/Board.cpp) ---
     /// Board at a window cell (column - BoardLeft, row - BoardTop); Outside beyond the grid.
     std::int16_t CellAtWindow(int windowX, int windowY) const;
-    /// Count of code-5 cells equals GoalCount, and GoalCount > 0.
+    /// Every goal holds a box, and there is a goal.
     bool LevelWon() const;
+    /// Draws the cells of Board row by row (the outside ones only when `outsideToo`) and puts the
+    /// man on the last start cell; false when there is none.
+    bool DrawLevelCells(bool outsideToo);
 
     // --- Keys and moves (core/MoveEngine.cpp) ---
     void Form_KeyDown(int KeyCode, int Shift);
     void pic_Level_KeyDown(int KeyCode, int Shift);
     void pic_Step_KeyDown(int KeyCode, int Shift);
     void HandleKey(int KeyCode, int Shift);
-    void TryMove(int dx, int dy);
+    /// Moves the man one cell in direction `dir` (an index of `Directions`), drawing the change.
+    void TryMove(int dir);
 
     // --- Completion and undo (core/Completion.cpp, core/Undo.cpp) ---
     void CheckFinish(bool skip);
     void mnu_Undo_Click();
+    /// Records the push that can be taken back (none after anything else) and enables "&Undo" to match.
+    void SetLastPush(const std::optional<Step>& push);
 
     // --- Level set (levels/LevelSet.cpp) ---
     /// Opens "tolvar.box" and counts its levels; false (after the message) when it is missing.

@@ -2,10 +2,12 @@
 // Everything the game's procedures share, under the names the rest of the code uses.
 #include <QImage>
 #include <cstdint>
+#include <optional>
 #include <string>
 
-#include "core/CellCode.h"
 #include "core/MenuState.h"
+#include "rules/Grid.h"
+#include "rules/Step.h"
 
 namespace tolvar {
 
@@ -78,8 +80,7 @@ struct GameState {
 
     // Move bookkeeping and animation
     std::int16_t ManFrame = 0;
-    std::int16_t PrevManX = 0, PrevManY = 0;
-    std::int16_t PushedBoxX = 0, PushedBoxY = 0;
+    std::optional<Step> LastPush;  // the last move when it was a push: the one "&Undo" takes back
     bool MoveDone = false;
     std::int16_t GoalFrame = 0;
 

@@ -5,18 +5,6 @@
 namespace tolvar {
 
 namespace {
-struct Direction {
-    int key;
-    int dx, dy;
-    std::int16_t frame;
-};
-constexpr Direction Directions[] = {
-    {VK_LEFT, -1, 0, 2},
-    {VK_UP, 0, -1, 4},
-    {VK_RIGHT, 1, 0, 6},
-    {VK_DOWN, 0, 1, 0},
-};
-
 bool KeysMoveTheMan(std::int16_t mode)
 {
     return mode == ModePlaySet || mode == ModePlayOther || mode == ModeTestPlay;
@@ -35,13 +23,13 @@ void Game::pic_Step_KeyDown(int KeyCode, int Shift) { Form_KeyDown(KeyCode, Shif
 void Game::HandleKey(int KeyCode, int Shift)
 {
     bool skip = false;
-    if (KeyCode >= VK_LEFT && KeyCode <= VK_DOWN) {
-        const Direction& d = Directions[KeyCode - VK_LEFT];
+    const int dir = DirectionOfKey(KeyCode);
+    if (dir >= 0) {
         // The man turns even when the move is blocked.
-        ManFrame = d.frame;
-        BitBlt(pic_SpriteMove, 0, 0, CellSize, CellSize, sheets.pic_Sprite, ManFrame * CellSize,
-               (Character * SceneryCount + Scenery) * CellSize, Rop::SrcCopy);
-        TryMove(d.dx, d.dy);
+        ManFrame = Directions[static_cast<std::size_t>(dir)].frame;
+        BitBlt(pic_SpriteMove, 0, 0, CellSize, CellSize, sheets.pic_Sprite, ManFrame * CellSize, SpriteRowY(),
+               Rop::SrcCopy);
+        TryMove(dir);
     } else if (KeyCode == VK_F9) {
         const bool chord = (Shift & CtrlKey) && (Shift & AltKey);
         if (chord && GameMode == ModePlaySet)
@@ -52,63 +40,44 @@ void Game::HandleKey(int KeyCode, int Shift)
         return;
     }
     if (MoveDone)
-        MoveHistory += static_cast<char>('0' + KeyCode % 10);
+        MoveHistory += Directions[static_cast<std::size_t>(dir)].digit;
     if (GameMode == ModeTracing)
-        menus.Disable(MenuId::mnu_Undo);  // a traced step is not undoable
+        SetLastPush(std::nullopt);  // a traced step is not undoable
     CheckFinish(skip);
 }
 
-void Game::TryMove(int dx, int dy)
+void Game::TryMove(int dir)
 {
-    MoveDone = true;
-    const int mx = ManX - BoardLeft, my = ManY - BoardTop;
-    const int tx = mx + dx, ty = my + dy;
-    const int bx = tx + dx, by = ty + dy;
-    const std::int16_t target = Board.at(tx, ty);  // beyond the grid reads as outside and blocks
-    const int manPx = ManX * CellSize, manPy = ManY * CellSize;
-    const int targetPx = (ManX + dx) * CellSize, targetPy = (ManY + dy) * CellSize;
-
-    if (target == Outside || target == Wall) {
-        MoveDone = false;
+    const Step step = TakeStep(Board, ManX - BoardLeft, ManY - BoardTop, dir);
+    MoveDone = step.moved();
+    if (!MoveDone)
         return;
-    }
-    if (target == Floor || target == Goal) {
-        // A walk: undo only ever takes back a push that was the last move.
-        menus.Disable(MenuId::mnu_Undo);
-        BitBlt(Client, manPx, manPy, CellSize, CellSize, pic_SpriteSave, 0, 0, Rop::SrcCopy);
-        SaveTileUnderMan(target);
-        BitBlt(Client, targetPx, targetPy, CellSize, CellSize, pic_SpriteMove, 0, 0, Rop::SrcCopy);
-    } else if (target == Box || target == BoxOnGoal) {
-        const std::int16_t behind = Board.at(bx, by);
-        if (behind != Floor && behind != Goal) {
-            MoveDone = false;
-            return;
-        }
-        const bool ontoGoal = behind == Goal;
-        BitBlt(Client, manPx, manPy, CellSize, CellSize, pic_SpriteSave, 0, 0, Rop::SrcCopy);
-        SaveTileUnderMan(target == BoxOnGoal ? Goal : Floor);
-        BitBlt(Client, targetPx, targetPy, CellSize, CellSize, pic_SpriteMove, 0, 0, Rop::SrcCopy);
-        DrawCell(ontoGoal ? BoxOnGoal : Box, ManX + 2 * dx, ManY + 2 * dy);
-        PlayEffect(ontoGoal ? "BOXGOAL.WAV" : "BOXMOVE.WAV");
-        menus.Enable(MenuId::mnu_Undo);
-        PushedBoxX = static_cast<std::int16_t>(bx + BoardLeft);
-        PushedBoxY = static_cast<std::int16_t>(by + BoardTop);
-        Board(tx, ty) = target == Box ? Floor : Goal;
-        Board(bx, by) = ontoGoal ? BoxOnGoal : Box;
+    const int dx = step.toX - step.fromX, dy = step.toY - step.fromY;
+    BitBlt(Client, ManX * CellSize, ManY * CellSize, CellSize, CellSize, pic_SpriteSave, 0, 0, Rop::SrcCopy);
+    SaveTileUnderMan(step.underMan());
+    BitBlt(Client, (ManX + dx) * CellSize, (ManY + dy) * CellSize, CellSize, CellSize, pic_SpriteMove, 0, 0,
+           Rop::SrcCopy);
+    if (step.pushed()) {
+        DrawCell(step.boxNow(), step.boxX + BoardLeft, step.boxY + BoardTop);
+        PlayEffect(step.ontoGoal() ? "BOXGOAL.WAV" : "BOXMOVE.WAV");
+        SetLastPush(step);
     } else {
-        MoveDone = false;
-        return;
+        SetLastPush(std::nullopt);  // undo only ever takes back a push that was the last move
     }
 
     DrawOverlay();
     svc_.window->Refresh();
-    PrevManX = ManX;
-    PrevManY = ManY;
     ManX = static_cast<std::int16_t>(ManX + dx);
     ManY = static_cast<std::int16_t>(ManY + dy);
-    if (++StepCount > 9999)
-        StepCount = 9999;
+    if (++StepCount > MaxCount)
+        StepCount = MaxCount;
     DrawNumber(Counter::Step, StepCount, DigitStyle);
+}
+
+void Game::SetLastPush(const std::optional<Step>& push)
+{
+    LastPush = push;
+    menus.Enable(MenuId::mnu_Undo, push.has_value());
 }
 
 }  // namespace tolvar

@@ -15,14 +15,8 @@ bool Game::ValidateLevel()
         Warn("Please set the initial position of the man!");
         result = false;
     }
-    GoalCount = 0;
-    BoxCount = 0;
-    for (std::int16_t code : Board.cells) {
-        if (code == Goal || code == BoxOnGoal)
-            ++GoalCount;
-        if (code == Box || code == BoxOnGoal)
-            ++BoxCount;
-    }
+    GoalCount = static_cast<std::int16_t>(Board.goalCount());
+    BoxCount = static_cast<std::int16_t>(Board.boxCount());
     if (GoalCount != BoxCount) {
         Warn("Total objects are not equal to total goals!");
         result = false;
@@ -42,7 +36,7 @@ void Game::btn_Test_Click()
     DrawNumber(Counter::Step, StepCount, DigitStyle);
     controls.btn_Edit_Enabled = true;
     controls.btn_Test_Enabled = false;
-    menus.Disable(MenuId::mnu_Undo);
+    SetLastPush(std::nullopt);
     const int mx = ManX - BoardLeft, my = ManY - BoardTop;
     if (Grid::inside(mx, my))
         Board(mx, my) = Floor;  // during play the man lives in ManX, ManY only
@@ -59,18 +53,9 @@ void Game::btn_Edit_Click()
     DrawNumber(Counter::Step, StepCount, DigitStyle);
     controls.btn_Edit_Enabled = false;
     controls.btn_Test_Enabled = true;
-    menus.Disable(MenuId::mnu_Undo);
-    for (int row = 0; row < BoardHeight; ++row) {
-        for (int column = 0; column < BoardWidth; ++column) {
-            const std::int16_t code = EditBoard(column, row);
-            Board(column, row) = code;
-            DrawCell(code, BoardLeft + column, BoardTop + row);
-            if (code == ManStart) {
-                ManX = static_cast<std::int16_t>(BoardLeft + column);
-                ManY = static_cast<std::int16_t>(BoardTop + row);
-            }
-        }
-    }
+    SetLastPush(std::nullopt);
+    Board = EditBoard;
+    DrawLevelCells(true);
     svc_.window->Refresh();
 }
 
@@ -83,7 +68,7 @@ void Game::btn_Exit_Click()
     const std::int32_t saved = SelfLevelCount();
     const std::string name =
         LevelKind == KindNew ? "self." + NumberText(saved + 1) : "self." + TrimSpaces(SelfLevelNumber);
-    menus.Disable(MenuId::mnu_Undo);
+    SetLastPush(std::nullopt);
     const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", MsgStyle::YesNoQuestion, AppTitle);
     if (answer != MsgAnswer::Yes) {
         menus.Uncheck(MenuId::mnu_DisBanner);
@@ -95,9 +80,7 @@ void Game::btn_Exit_Click()
     if (!ValidateLevel())
         return;
 
-    std::string cells(CellCount, '0');
-    for (int k = 0; k < CellCount; ++k)
-        cells[static_cast<std::size_t>(k)] = static_cast<char>('0' + std::clamp<int>(EditBoard.cells[static_cast<std::size_t>(k)], 0, 6));
+    const std::string cells = GridText(EditBoard);
 
     // A failed save loses nothing: the editor stays open with the drawing, and the count of
     // self-edited levels never points at a level that was not written.

@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(again && solver::LevelToRows(*again) == rows, "an exported level imports as the same level");
     }
 
-    const std::optional<solver::Level> record = solver::Level::FromText(text.substr(0, solver::CellCount));
+    const std::optional<solver::Level> record = solver::Level::FromText(text.substr(0, CellCount));
     if (record)
-        Require(record->ToText() == text.substr(0, solver::CellCount), "a level text reads and writes the same");
+        Require(record->ToText() == text.substr(0, CellCount), "a level text reads and writes the same");
     return 0;
 }

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/CellCode.h"
+#include "rules/Grid.h"
 
 namespace tolvar {
 

@@ -38,22 +38,10 @@ std::optional<std::string> ReadTypedLevel(Game& game, const std::string& prefix,
 
 void Game::ReadLevelFile(const std::string& bytes, LevelFileForm form)
 {
-    for (int row = 0; row < BoardHeight; ++row) {
-        for (int column = 0; column < BoardWidth; ++column) {
-            const std::size_t k = static_cast<std::size_t>(row * BoardWidth + column);
-            const std::int16_t code = k < bytes.size() ? CodeOfChar(bytes[k]) : std::int16_t{Outside};
-            Board(column, row) = code;
-            EditBoard(column, row) = code;
-            if (code != Outside)
-                DrawCell(code, column + BoardLeft, row + BoardTop);
-            if (code == ManStart) {
-                ManX = static_cast<std::int16_t>(column + BoardLeft);
-                ManY = static_cast<std::int16_t>(row + BoardTop);
-            } else if (code == Goal || code == BoxOnGoal) {
-                ++GoalCount;
-            }
-        }
-    }
+    Board = ReadGrid(bytes);
+    EditBoard = Board;
+    DrawLevelCells(false);
+    GoalCount = static_cast<std::int16_t>(GoalCount + Board.goalCount());
     const int mx = ManX - BoardLeft, my = ManY - BoardTop;
     if (!Grid::inside(mx, my))
         return;
@@ -91,7 +79,7 @@ void Game::mnu_LoadSelf_Click()
     LevelKind = KindSelf;
     SelfLevelNumber = answer;
     controls.btn_Trace_Visible = false;
-    menus.Disable(MenuId::mnu_Undo);
+    SetLastPush(std::nullopt);
     EnableSolutionCommandFor(KindSelf);
     EnableAppearanceCommands(false);
     menus.Enable(MenuId::mnu_DisBanner);
@@ -125,7 +113,7 @@ void Game::mnu_LoadOther_Click()
     OtherLevelNumber = answer;
     MoveHistory.clear();
     controls.btn_Trace_Visible = false;
-    menus.Disable(MenuId::mnu_Undo);
+    SetLastPush(std::nullopt);
     EnableSolutionCommandFor(KindOther);
     EnableAppearanceCommands(false);
     menus.Disable(MenuId::mnu_DisBanner);

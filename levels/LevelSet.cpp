@@ -32,7 +32,7 @@ void Game::ShowLevel()
     CloseEditBar();
     controls.btn_Trace_Visible = false;
     menus.Disable(MenuId::mnu_DisBanner);
-    menus.Disable(MenuId::mnu_Undo);
+    SetLastPush(std::nullopt);
     EnableSolutionCommandFor(KindSet);
     EnableAppearanceCommands(true);
     menus.Enable(MenuId::mnu_LoadOther);
@@ -53,23 +53,10 @@ void Game::ShowLevel()
     levelSet_.seekg(static_cast<std::streamoff>(LevelNo - 1) * CellCount);
     levelSet_.read(record.data(), CellCount);  // bytes that cannot be read stay "0"
 
-    bool manFound = false;
-    for (int row = 0; row < BoardHeight; ++row) {
-        for (int column = 0; column < BoardWidth; ++column) {
-            const std::int16_t code = CodeOfChar(record[static_cast<std::size_t>(row * BoardWidth + column)]);
-            Board(column, row) = code;
-            if (code != Outside)
-                DrawCell(code, column + BoardLeft, row + BoardTop);
-            if (code == ManStart) {
-                ManX = static_cast<std::int16_t>(column + BoardLeft);
-                ManY = static_cast<std::int16_t>(row + BoardTop);
-                Board(column, row) = Floor;
-                manFound = true;
-            } else if (code == Goal || code == BoxOnGoal) {
-                ++GoalCount;
-            }
-        }
-    }
+    Board = ReadGrid(record);
+    const bool manFound = DrawLevelCells(false);
+    std::replace(Board.cells.begin(), Board.cells.end(), std::int16_t{ManStart}, std::int16_t{Floor});
+    GoalCount = static_cast<std::int16_t>(Board.goalCount());
     DrawNumber(Counter::Level, LevelNo, DigitStyle);
     DrawNumber(Counter::Step, StepCount, DigitStyle);
 

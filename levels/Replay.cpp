@@ -11,7 +11,7 @@ namespace tolvar {
 
 namespace {
 // The replay position is a 16-bit number, so longer solutions cannot be replayed.
-constexpr std::uintmax_t LongestSolution = 32767;
+constexpr std::uintmax_t LongestSolution = MaxShort;
 }  // namespace
 
 void Game::mnu_LoadOriginalSol_Click() { LoadSolution(); }
@@ -70,7 +70,7 @@ void Game::LoadSolution()
     }
     MoveHistory = solution;
     if (LevelKind == KindSelf || LevelKind == KindOther) {
-        menus.Disable(MenuId::mnu_Undo);
+        SetLastPush(std::nullopt);
         GoalCount = 0;
         FillBackground();
         ReadLevelFile(levelCells, LevelFileForm::Play);
@@ -85,20 +85,15 @@ void Game::LoadSolution()
 
 void Game::btn_Trace_Click()
 {
-    if (GameMode != ModeTracing || TraceIndex >= 32767)
+    if (GameMode != ModeTracing || TraceIndex >= MaxShort)
         return;  // no replay, or nothing lies beyond the longest replayable solution
     TraceIndex += 1;
     const std::size_t position = static_cast<std::size_t>(TraceIndex) - 1;
     const char c = position < MoveHistory.size() ? MoveHistory[position] : ' ';
-    int key = 0;
-    switch (c) {
-    case '7': key = VK_LEFT; break;
-    case '8': key = VK_UP; break;
-    case '9': key = VK_RIGHT; break;
-    case '0': key = VK_DOWN; break;
-    default: return;  // anything else uses up its position and moves nothing
-    }
-    HandleKey(key, 0);
+    const int dir = DirectionOfDigit(c);
+    if (dir < 0)
+        return;  // anything else uses up its position and moves nothing
+    HandleKey(Directions[static_cast<std::size_t>(dir)].key, 0);
 }
 
 }  // namespace tolvar

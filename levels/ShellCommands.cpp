@@ -31,7 +31,7 @@ void Game::AboutBox_tmr_Icon_Timer(QImage& pic_Icon)
     if (pic_Icon.size() != QSize(CellSize, CellSize) || pic_Icon.format() != QImage::Format_RGB32)
         pic_Icon = BlankImage(CellSize, CellSize);
     BitBlt(pic_Icon, 0, 0, CellSize, CellSize, sheets.pic_Sprite, IconFrame * CellSize,
-           (Character * SceneryCount + Scenery) * CellSize, Rop::SrcCopy);
+           SpriteRowY(), Rop::SrcCopy);
 }
 
 }  // namespace tolvar

@@ -7,11 +7,11 @@ namespace tolvar::solver {
 Board::Board(const Level& level) {
     for (int i = 0; i < CellCount; ++i) floor_[static_cast<std::size_t>(i)] = level.cells[static_cast<std::size_t>(i)] >= Floor;
     for (int i = 0; i < CellCount; ++i) {
-        const int x = i % Width, y = i / Width;
+        const int x = i % BoardWidth, y = i / BoardWidth;
         for (int d = 0; d < 4; ++d) {
-            const int nx = x + DirDx[d], ny = y + DirDy[d];
-            const int n = nx + Width * ny;
-            next_[static_cast<std::size_t>(i * 4 + d)] = (Level::Inside(nx, ny) && floor_[static_cast<std::size_t>(n)]) ? n : -1;
+            const int nx = x + Directions[d].dx, ny = y + Directions[d].dy;
+            const int n = nx + BoardWidth * ny;
+            next_[static_cast<std::size_t>(i * 4 + d)] = (Grid::inside(nx, ny) && floor_[static_cast<std::size_t>(n)]) ? n : -1;
         }
         const auto c = level.cells[static_cast<std::size_t>(i)];
         if (c == Goal || c == BoxOnGoal) {

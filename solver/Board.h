@@ -43,6 +43,4 @@ private:
     std::vector<std::array<std::uint16_t, CellCount>> dist_;
 };
 
-constexpr int Opposite(int d) { return (d + 2) & 3; }
-
 }  // namespace tolvar::solver

@@ -10,13 +10,13 @@
 namespace tolvar::solver {
 
 std::string CellName(int index) {
-    return "column " + std::to_string(index % Width) + ", row " + std::to_string(index / Width);
+    return "column " + std::to_string(index % BoardWidth) + ", row " + std::to_string(index / BoardWidth);
 }
 
 Bounds LevelBounds(const Level& level) {
-    Bounds b{Width, Height, -1, -1};
-    for (int y = 0; y < Height; ++y)
-        for (int x = 0; x < Width; ++x)
+    Bounds b{BoardWidth, BoardHeight, -1, -1};
+    for (int y = 0; y < BoardHeight; ++y)
+        for (int x = 0; x < BoardWidth; ++x)
             if (level.at(x, y) != Outside) {
                 b.left = std::min(b.left, x);
                 b.right = std::max(b.right, x);
@@ -29,17 +29,17 @@ Bounds LevelBounds(const Level& level) {
 
 std::vector<std::string> CheckLevel(const Level& level) {
     std::vector<std::string> problems;
-    const int men = level.Count(Man);
+    const int men = level.count(ManStart);
     if (men != 1) problems.push_back(men == 0 ? "there is no man" : "there are " + std::to_string(men) + " men, not one");
-    const int boxes = level.BoxCount(), goals = level.GoalCount();
+    const int boxes = level.boxCount(), goals = level.goalCount();
     if (goals == 0) problems.push_back("there is no goal");
     if (boxes != goals)
         problems.push_back(std::to_string(boxes) + " boxes but " + std::to_string(goals) + " goals");
     for (int i = 0; i < CellCount; ++i) {
         if (level.cells[static_cast<std::size_t>(i)] < Floor) continue;
-        const int x = i % Width, y = i / Width;
+        const int x = i % BoardWidth, y = i / BoardWidth;
         for (int d = 0; d < 4; ++d)
-            if (level.at(x + DirDx[d], y + DirDy[d]) == Outside) {
+            if (level.at(x + Directions[d].dx, y + Directions[d].dy) == Outside) {
                 problems.push_back("not closed by walls: the cell at " + CellName(i) + " opens to the outside");
                 d = 4;
                 i = CellCount;
@@ -63,11 +63,11 @@ std::vector<std::string> CheckLevel(const Level& level) {
 
 std::vector<std::string> CheckScreenFit(const Level& level) {
     std::vector<std::string> problems;
-    constexpr std::array<int, 4> covered{1 + Width * 1, 18 + Width * 1, 17 + Width * 12, 18 + Width * 12};
+    constexpr std::array<int, 4> covered{1 + BoardWidth * 1, 18 + BoardWidth * 1, 17 + BoardWidth * 12, 18 + BoardWidth * 12};
     for (int i = 0; i < CellCount; ++i) {
         const auto c = level.cells[static_cast<std::size_t>(i)];
-        const int x = i % Width, y = i / Width;
-        const bool ring = x == 0 || y == 0 || x == Width - 1 || y == Height - 1;
+        const int x = i % BoardWidth, y = i / BoardWidth;
+        const bool ring = x == 0 || y == 0 || x == BoardWidth - 1 || y == BoardHeight - 1;
         if (ring && c != Outside) {
             problems.push_back("the cell at " + CellName(i) + " lies under the border decoration");
             break;
@@ -77,7 +77,7 @@ std::vector<std::string> CheckScreenFit(const Level& level) {
     }
     const Bounds b = LevelBounds(level);
     if (b.right >= 0) {
-        const int leftGap = b.left, rightGap = Width - 1 - b.right, topGap = b.top, bottomGap = Height - 1 - b.bottom;
+        const int leftGap = b.left, rightGap = BoardWidth - 1 - b.right, topGap = b.top, bottomGap = BoardHeight - 1 - b.bottom;
         if (std::abs(leftGap - rightGap) > 1 || std::abs(topGap - bottomGap) > 1)
             problems.push_back("not centred on the board");
     }
@@ -89,7 +89,7 @@ std::string CanonicalShape(const Level& level) {
     if (b.right < 0) return {};
     auto cell = [&](int x, int y) {
         const auto c = level.at(b.left + x, b.top + y);
-        return static_cast<char>('0' + (c == Man ? Floor : c));
+        return static_cast<char>('0' + (c == ManStart ? std::int16_t{Floor} : c));
     };
     std::string best;
     for (int t = 0; t < 8; ++t) {

@@ -112,7 +112,7 @@ std::optional<std::vector<char>> ManReach(const Rows& lines, std::pair<int, int>
         const auto [x, y] = stack.back();
         stack.pop_back();
         for (int d = 0; d < 4; ++d) {
-            const int nx = x + DirDx[d], ny = y + DirDy[d];
+            const int nx = x + Directions[d].dx, ny = y + Directions[d].dy;
             if (nx < 0 || ny < 0 || nx >= w || ny >= h)
                 return *error = "not closed by walls: the man can walk off the level at " + Where(x, y), std::nullopt;
             const auto cell = static_cast<std::size_t>(ny * w + nx);
@@ -129,7 +129,7 @@ std::optional<std::vector<char>> ManReach(const Rows& lines, std::pair<int, int>
 /// box or goal out of reach is refused. *fixed counts the boxes kept as scenery.
 std::optional<Level> PlaceOnBoard(const Rows& lines, const std::vector<char>& inside, int* fixed, std::string* error) {
     const int h = static_cast<int>(lines.size()), w = static_cast<int>(lines.front().size());
-    const int x0 = (Width - w) / 2, y0 = (Height - h) / 2;
+    const int x0 = (BoardWidth - w) / 2, y0 = (BoardHeight - h) / 2;
     Level level;
     std::vector<std::pair<int, int>> scenery;
     for (int y = 0; y < h; ++y)
@@ -139,7 +139,7 @@ std::optional<Level> PlaceOnBoard(const Rows& lines, const std::vector<char>& in
             if (c == '#') {
                 code = Wall;
             } else if (inside[static_cast<std::size_t>(y * w + x)]) {
-                code = c == '.' ? Goal : c == '$' ? Box : c == '*' ? BoxOnGoal : c == '@' ? Man : Floor;
+                code = c == '.' ? Goal : c == '$' ? Box : c == '*' ? BoxOnGoal : c == '@' ? ManStart : Floor;
             } else if (c == '*') {
                 code = BoxOnGoal;
                 scenery.emplace_back(x0 + x, y0 + y);
@@ -149,7 +149,7 @@ std::optional<Level> PlaceOnBoard(const Rows& lines, const std::vector<char>& in
         }
     for (const auto& [x, y] : scenery)
         for (int d = 0; d < 4; ++d)
-            if (level.at(x + DirDx[d], y + DirDy[d]) == Outside) level(x, y) = Wall;
+            if (level.at(x + Directions[d].dx, y + Directions[d].dy) == Outside) level(x, y) = Wall;
     *fixed = static_cast<int>(scenery.size());
     return level;
 }
@@ -165,8 +165,8 @@ std::optional<Level> LevelFromRows(const std::vector<std::string>& rows, std::st
     Rows lines = TrimmedRows(rows);
     const int h = static_cast<int>(lines.size()), w = h == 0 ? 0 : static_cast<int>(lines.front().size());
     if (h == 0 || w == 0) return why = "the level is empty", fail();
-    if (w > Width || h > Height) {
-        if (h > Width || w > Height)
+    if (w > BoardWidth || h > BoardHeight) {
+        if (h > BoardWidth || w > BoardHeight)
             return why = "the level is " + std::to_string(w) + " x " + std::to_string(h) +
                          " cells; the board holds 20 x 14 (or 14 x 20 turned)", fail();
         lines = TurnedQuarter(lines);
@@ -197,7 +197,7 @@ std::vector<std::string> LevelToRows(const Level& level) {
         for (int x = b.left; x <= b.right; ++x) {
             static constexpr char Chars[] = {' ', '#', ' ', '.', '$', '*', '@'};
             const auto c = level.at(x, y);
-            row.push_back(c <= Man ? Chars[c] : '?');
+            row.push_back(c <= ManStart ? Chars[c] : '?');
         }
         while (!row.empty() && row.back() == ' ') row.pop_back();
         rows.push_back(row);

@@ -59,7 +59,7 @@ public:
         for (int c = to; c != from;) {
             const int p = came[static_cast<std::size_t>(c)];
             for (int d = 0; d < 4; ++d)
-                if (board_.step(p, d) == c) walk.push_back(DirChar[static_cast<std::size_t>(d)]);
+                if (board_.step(p, d) == c) walk.push_back(Directions[static_cast<std::size_t>(d)].digit);
             c = p;
         }
         std::reverse(walk.begin(), walk.end());

@@ -29,7 +29,7 @@ PackingOrder::PackingOrder(const Board& board) : board_(board), rank_(board.goal
         for (std::size_t k = 0; k < cluster.size(); ++k)
             for (std::size_t other = 0; other < goals.size(); ++other) {
                 const int a = goals[static_cast<std::size_t>(cluster[k])], b = goals[other];
-                const bool beside = std::abs(a - b) == Width || (std::abs(a - b) == 1 && a / Width == b / Width);
+                const bool beside = std::abs(a - b) == BoardWidth || (std::abs(a - b) == 1 && a / BoardWidth == b / BoardWidth);
                 if (!taken[other] && beside) {
                     taken[other] = 1;
                     cluster.push_back(static_cast<int>(other));

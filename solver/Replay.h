@@ -18,7 +18,4 @@ struct ReplayResult {
 /// Replays moves from the level's start; stops at the first blocked move or stray character.
 ReplayResult Replay(const Level& level, std::string_view moves);
 
-/// True when every goal holds a box and there is at least one goal.
-bool IsWon(const Level& level);
-
 }  // namespace tolvar::solver

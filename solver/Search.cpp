@@ -105,14 +105,14 @@ int Search::restore(std::uint32_t id, BoxSet& boxes) {
 // True when the cell a box just entered, `to`, split the free cells around it:
 // its open side neighbours do not form one run round its eight neighbours.
 bool Search::cutsTheRegion(const BoxSet& boxes, int to) const {
-    const int x = to % Width, y = to / Width;
+    const int x = to % BoardWidth, y = to / BoardWidth;
     static constexpr int RingDx[8] = {-1, 0, 1, 1, 1, 0, -1, -1};
     static constexpr int RingDy[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
     bool free[8];
     int start = -1;
     for (int k = 0; k < 8; ++k) {
         const int nx = x + RingDx[k], ny = y + RingDy[k];
-        free[k] = Level::Inside(nx, ny) && board_.isFloor(nx + Width * ny) && !boxes.test(nx + Width * ny);
+        free[k] = Grid::inside(nx, ny) && board_.isFloor(nx + BoardWidth * ny) && !boxes.test(nx + BoardWidth * ny);
         if (!free[k]) start = k;
     }
     if (start < 0) return false;
@@ -275,7 +275,7 @@ void Search::finish(SolveResult& result, std::uint32_t goalNode) {
     for (auto it = path_.rbegin(); it != path_.rend(); ++it) {
         const int box = nodes_[*it].from(), dir = nodes_[*it].dir();
         result.moves += region_.path(boxes, man, board_.step(box, Opposite(dir)));
-        result.moves.push_back(DirChar[static_cast<std::size_t>(dir)]);
+        result.moves.push_back(Directions[static_cast<std::size_t>(dir)].digit);
         boxes.reset(box);
         boxes.set(board_.step(box, dir));
         man = box;

@@ -56,7 +56,7 @@ SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOpti
     };
     result.status = SolveStatus::Unsolvable;
     if (level.ManIndex() < 0) result.reason = "the level has no man";
-    else if (level.GoalCount() == 0) result.reason = "the level has no goal";
+    else if (level.goalCount() == 0) result.reason = "the level has no goal";
     if (!result.reason.empty()) return finish();
     result.status = SolveStatus::GaveUp;
 

@@ -51,7 +51,12 @@ void Game::DrawOverlay()
 void Game::DrawManFrame(int x, int y)
 {
     BitBlt(Client, x * CellSize, y * CellSize, CellSize, CellSize, sheets.pic_Sprite, ManFrame * CellSize,
-           (Character * SceneryCount + Scenery) * CellSize, Rop::SrcCopy);
+           SpriteRowY(), Rop::SrcCopy);
+}
+
+int Game::SpriteRowY() const
+{
+    return (Character * SceneryCount + Scenery) * CellSize;
 }
 
 void Game::DrawGoalFrame(int frame, int x, int y)

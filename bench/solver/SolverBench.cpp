@@ -22,6 +22,7 @@
 namespace {
 
 using namespace tolvar::solver;
+using tolvar::CellCount;
 
 struct Outcome {
     SolveStatus status;
@@ -52,7 +53,7 @@ void Register(const std::string& group, int number, const Level& level, double w
         for (auto _ : state) result = Solve(level, SolveLimits{}, options);
         const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
         state.counters["solved"] = result.status == SolveStatus::Solved;
-        state.counters["boxes"] = level.BoxCount();
+        state.counters["boxes"] = level.boxCount();
         state.counters["pushes"] = result.pushes;
         state.counters["fewest"] = result.provenFewest;
         state.counters["positions"] = static_cast<double>(result.nodes);

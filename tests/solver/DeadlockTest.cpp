@@ -33,7 +33,7 @@ class FrozenTest : public ::testing::TestWithParam<FrozenCase> {};
 TEST_P(FrozenTest, SpotsBoxesThatCanNeverMoveAgain) {
     const Level level = LevelOf(GetParam().rows);
     const Board board(level);
-    EXPECT_EQ(board.isFrozenDeadlock(BoxesOf(level), GetParam().x + Width * GetParam().y), GetParam().deadlock);
+    EXPECT_EQ(board.isFrozenDeadlock(BoxesOf(level), GetParam().x + BoardWidth * GetParam().y), GetParam().deadlock);
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, FrozenTest, ::testing::ValuesIn(std::vector<FrozenCase>{
@@ -53,11 +53,11 @@ INSTANTIATE_TEST_SUITE_P(Positions, FrozenTest, ::testing::ValuesIn(std::vector<
 TEST(DeadSquares, CornersAndWallsWithoutGoalsAreDead) {
     const Level level = LevelOf({"#######", "#     #", "#  #  #", "#    .#", "#######"});
     const Board board(level);
-    EXPECT_TRUE(board.isDead(1 + Width * 1));   // corner
-    EXPECT_TRUE(board.isDead(3 + Width * 1));   // top wall, no goal along it
-    EXPECT_FALSE(board.isDead(2 + Width * 3));  // bottom wall holds the goal
-    EXPECT_FALSE(board.isDead(2 + Width * 2));
-    EXPECT_EQ(board.distance(0, 2 + Width * 3), 3);
+    EXPECT_TRUE(board.isDead(1 + BoardWidth * 1));   // corner
+    EXPECT_TRUE(board.isDead(3 + BoardWidth * 1));   // top wall, no goal along it
+    EXPECT_FALSE(board.isDead(2 + BoardWidth * 3));  // bottom wall holds the goal
+    EXPECT_FALSE(board.isDead(2 + BoardWidth * 2));
+    EXPECT_EQ(board.distance(0, 2 + BoardWidth * 3), 3);
 }
 
 struct CorralCase {
@@ -125,7 +125,7 @@ TEST(StuckBoxes, NamesBoxesOffGoalsThatCanNeverReachOne) {
     };
     for (const auto& c : cases) {
         std::vector<int> expected;
-        for (const auto& [x, y] : c.stuck) expected.push_back(x + Width * y);
+        for (const auto& [x, y] : c.stuck) expected.push_back(x + BoardWidth * y);
         EXPECT_EQ(StuckBoxes(LevelOf(c.rows)), expected) << c.name;
     }
 }
@@ -188,7 +188,7 @@ TEST(Replay, AWinNeedsEveryGoalFilled) {
     EXPECT_TRUE(r.won);
     EXPECT_EQ(r.pushes, 3);
     EXPECT_EQ(r.finalBoard.at(3, 1), BoxOnGoal);
-    EXPECT_EQ(r.manIndex, 3 + Width * 2);
+    EXPECT_EQ(r.manIndex, 3 + BoardWidth * 2);
 }
 
 }  // namespace

@@ -20,13 +20,13 @@ inline std::optional<int> FewestPushes(const Level& level) {
         if (c >= Floor) open.insert(i);
         if (c == Goal || c == BoxOnGoal) goals.insert(i);
         if (c == Box || c == BoxOnGoal) boxes.insert(i);
-        if (c == Man) man = i;
+        if (c == ManStart) man = i;
     }
     if (goals.empty() || man < 0) return std::nullopt;
     auto neighbour = [&](int i, int dx, int dy) {
-        const int x = i % Width + dx, y = i / Width + dy;
-        if (x < 0 || y < 0 || x >= Width || y >= Height) return -1;
-        return open.count(x + Width * y) ? x + Width * y : -1;
+        const int x = i % BoardWidth + dx, y = i / BoardWidth + dy;
+        if (x < 0 || y < 0 || x >= BoardWidth || y >= BoardHeight) return -1;
+        return open.count(x + BoardWidth * y) ? x + BoardWidth * y : -1;
     };
     auto region = [&](const std::set<int>& b, int from) {
         std::set<int> seen{from};

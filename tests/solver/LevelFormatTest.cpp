@@ -19,7 +19,7 @@ TEST(LevelText, ReadsAndWritesTheDigitText) {
     text[47] = '3';
     const auto level = Level::FromText(text);
     ASSERT_TRUE(level);
-    EXPECT_EQ(level->at(5, 2), Man);
+    EXPECT_EQ(level->at(5, 2), ManStart);
     EXPECT_EQ(level->ManIndex(), 45);
     EXPECT_EQ(level->ToText(), text);
 }
@@ -124,8 +124,8 @@ TEST(LevelImport, TurnsATallLevelAndKeepsBoxesOnGoalsOutOfReach) {
         const Bounds b = LevelBounds(*level);
         EXPECT_EQ(b.width(), c.width) << c.name;
         EXPECT_EQ(b.height(), c.height) << c.name;
-        EXPECT_EQ(level->Count(Wall), c.walls) << c.name;
-        EXPECT_EQ(level->BoxCount(), level->GoalCount()) << c.name;
+        EXPECT_EQ(level->count(Wall), c.walls) << c.name;
+        EXPECT_EQ(level->boxCount(), level->goalCount()) << c.name;
         EXPECT_TRUE(CheckLevel(*level).empty()) << c.name;
     }
 }
@@ -135,11 +135,11 @@ TEST(LevelImport, CentresTheLevelAndLeavesBlankCornersOutside) {
     std::string error;
     const auto level = LevelFromRows({"  ####", "###  #", "#@$. #", "######"}, &error);
     ASSERT_TRUE(level) << error;
-    const int x0 = (Width - 6) / 2, y0 = (Height - 4) / 2;
+    const int x0 = (BoardWidth - 6) / 2, y0 = (BoardHeight - 4) / 2;
     EXPECT_EQ(level->at(x0, y0), Outside);
     EXPECT_EQ(level->at(x0 + 2, y0), Wall);
     EXPECT_EQ(level->at(x0 + 3, y0 + 1), Floor);
-    EXPECT_EQ(level->at(x0 + 1, y0 + 2), Man);
+    EXPECT_EQ(level->at(x0 + 1, y0 + 2), ManStart);
     EXPECT_EQ(level->at(x0 + 3, y0 + 2), Goal);
     EXPECT_TRUE(CheckScreenFit(*level).empty());
 }

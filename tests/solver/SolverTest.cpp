@@ -150,7 +150,7 @@ TEST(SolverRules, ASpareBoxMayStayInACorner) {
 // Moves that leave the grid block: a level open at the edge is played as the game plays it.
 TEST(SolverRules, TheGridEdgeBlocksLikeAWall) {
     Level level;
-    level(0, 0) = Man;
+    level(0, 0) = ManStart;
     level(1, 0) = Box;
     level(2, 0) = Goal;
     const auto result = Solve(level);
@@ -192,7 +192,7 @@ CrossCheckCounts CrossCheck(unsigned seed, int boards, int width, int height, in
         // Boxes may land on goals: reuse goal cells now and then.
         for (int b = 0; b < boxes; ++b) put(free[random() % 4 == 0 ? 1 + static_cast<std::size_t>(b % goals) : next++], '$');
         const Level level = LevelOf(rows);
-        if (level.BoxCount() != boxes) continue;
+        if (level.boxCount() != boxes) continue;
         const auto expected = FewestPushes(level);
         SolveOptions corrals;
         corrals.weight = 1;

@@ -17,7 +17,7 @@ inline Level LevelOf(const std::vector<std::string>& rows) {
         for (std::size_t x = 0; x < rows[y].size(); ++x) {
             const char c = rows[y][x];
             level(static_cast<int>(x), static_cast<int>(y)) = c == '#' ? Wall : c == '.' ? Goal : c == '$' ? Box
-                : c == '*' ? BoxOnGoal : c == '@' ? Man : c == '-' ? Outside : Floor;
+                : c == '*' ? BoxOnGoal : c == '@' ? ManStart : c == '-' ? Outside : Floor;
         }
     return level;
 }
@@ -28,7 +28,7 @@ inline bool MovesWin(const Level& level, const std::string& moves) {
     std::set<int> boxes, goals, open;
     for (int i = 0; i < CellCount; ++i) {
         const int c = level.cells[static_cast<std::size_t>(i)];
-        if (c == Man) man = i;
+        if (c == ManStart) man = i;
         if (c == Box || c == BoxOnGoal) boxes.insert(i);
         if (c == Goal || c == BoxOnGoal) goals.insert(i);
         if (c >= Floor) open.insert(i);
@@ -37,13 +37,13 @@ inline bool MovesWin(const Level& level, const std::string& moves) {
         const int dx = m == '7' ? -1 : m == '9' ? 1 : 0;
         const int dy = m == '8' ? -1 : m == '0' ? 1 : 0;
         if (dx == 0 && dy == 0) return false;
-        const int x = man % Width + dx, y = man / Width + dy;
-        if (x < 0 || y < 0 || x >= Width || y >= Height || !open.count(x + Width * y)) return false;
-        const int target = x + Width * y;
+        const int x = man % BoardWidth + dx, y = man / BoardWidth + dy;
+        if (x < 0 || y < 0 || x >= BoardWidth || y >= BoardHeight || !open.count(x + BoardWidth * y)) return false;
+        const int target = x + BoardWidth * y;
         if (boxes.count(target)) {
             const int bx = x + dx, by = y + dy;
-            if (bx < 0 || by < 0 || bx >= Width || by >= Height) return false;
-            const int behind = bx + Width * by;
+            if (bx < 0 || by < 0 || bx >= BoardWidth || by >= BoardHeight) return false;
+            const int behind = bx + BoardWidth * by;
             if (!open.count(behind) || boxes.count(behind)) return false;
             boxes.erase(target);
             boxes.insert(behind);

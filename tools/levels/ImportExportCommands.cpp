@@ -53,7 +53,7 @@ int RunImport(const std::vector<std::string>& args) {
         if (!note.empty()) note = " (" + note + ")";
         if (parsed->has("--set")) {
             set += level->ToText();
-            std::cout << "level " << set.size() / solver::CellCount << " of the set" << note << "\n";
+            std::cout << "level " << set.size() / CellCount << " of the set" << note << "\n";
             continue;
         }
         const std::string name = "other." + std::to_string(next);
@@ -66,7 +66,7 @@ int RunImport(const std::vector<std::string>& args) {
     if (parsed->has("--set")) {
         const std::string target = parsed->value("--set");
         if (set.empty()) return Complain(ExitFailed, "no level could be imported; " + target + " not written");
-        if (set.size() / solver::CellCount > MaxLevels) return Complain(ExitFailed, "more levels than the game counts (32767)");
+        if (set.size() / CellCount > MaxLevels) return Complain(ExitFailed, "more levels than the game counts (32767)");
         if (!force && std::filesystem::exists(target, ec)) return Complain(ExitFileError, target + ": exists (use --force to replace it)");
         if (!WriteFileBytes(target, set, &error)) return Complain(ExitFileError, error);
     }

@@ -17,20 +17,20 @@ std::optional<LevelSetFile> ReadLevelSetFile(const std::string& path, std::strin
     if (std::filesystem::is_directory(path, ec)) return fail("is a directory, not a level file");
     const auto size = std::filesystem::file_size(path, ec);
     if (ec) return fail("cannot read its size (" + ec.message() + ")");
-    if (size > MaxLevels * solver::CellCount + solver::CellCount)
+    if (size > MaxLevels * CellCount + CellCount)
         return fail("too big for a level set (" + std::to_string(size) + " bytes; at most " + std::to_string(MaxLevels) +
                     " levels of 280 bytes)");
     std::ifstream in(path, std::ios::binary);
     if (!in) return fail("cannot be opened for reading");
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) return fail("read error");
-    if (bytes.size() < static_cast<std::size_t>(solver::CellCount))
+    if (bytes.size() < static_cast<std::size_t>(CellCount))
         return fail("truncated: " + std::to_string(bytes.size()) + " bytes, a level needs 280");
     LevelSetFile file;
-    const std::size_t count = bytes.size() / solver::CellCount;
+    const std::size_t count = bytes.size() / CellCount;
     if (count > MaxLevels) return fail("holds " + std::to_string(count) + " levels, the game counts at most 32767");
-    for (std::size_t i = 0; i < count; ++i) file.records.push_back(bytes.substr(i * solver::CellCount, solver::CellCount));
-    file.strayBytes = bytes.size() % solver::CellCount;
+    for (std::size_t i = 0; i < count; ++i) file.records.push_back(bytes.substr(i * CellCount, CellCount));
+    file.strayBytes = bytes.size() % CellCount;
     return file;
 }
 

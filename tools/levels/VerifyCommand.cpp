@@ -52,7 +52,7 @@ int RunVerify(const std::vector<std::string>& args) {
             std::cout << "\n";
             continue;
         }
-        std::cout << "ok, " << level->BoxCount() << (level->BoxCount() == 1 ? " box" : " boxes");
+        std::cout << "ok, " << level->boxCount() << (level->boxCount() == 1 ? " box" : " boxes");
         if (parsed->has("--no-solve")) {
             std::cout << "\n";
             continue;

@@ -16,11 +16,11 @@ using solver::BoxSet;
 solver::Level PlaceRoom(const Rows& room) {
     solver::Level level;
     const int h = static_cast<int>(room.size()), w = static_cast<int>(room.front().size());
-    const int x0 = (solver::Width - w) / 2, y0 = (solver::Height - h) / 2;
+    const int x0 = (BoardWidth - w) / 2, y0 = (BoardHeight - h) / 2;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const char c = room[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
-            level(x0 + x, y0 + y) = c == '#' ? solver::Wall : c == ' ' ? solver::Floor : solver::Outside;
+            level(x0 + x, y0 + y) = c == '#' ? Wall : c == ' ' ? Floor : Outside;
         }
     return level;
 }
@@ -39,7 +39,7 @@ public:
 
     /// Floods the man's region from `from`; fills `reach_` and returns its least cell.
     int flood(const BoxSet& boxes, int from) {
-        reach_.assign(solver::CellCount, 0);
+        reach_.assign(CellCount, 0);
         std::vector<int> stack{from};
         reach_[static_cast<std::size_t>(from)] = 1;
         int least = from;
@@ -111,14 +111,14 @@ std::uint64_t StateKey(const PullState& s) {
 /// Goals either in one cluster (a store room) or spread over the room.
 std::vector<int> ChooseGoals(const solver::Level& room, int count, std::mt19937& random) {
     std::vector<int> floor;
-    for (int i = 0; i < solver::CellCount; ++i)
-        if (room.cells[static_cast<std::size_t>(i)] == solver::Floor) floor.push_back(i);
+    for (int i = 0; i < CellCount; ++i)
+        if (room.cells[static_cast<std::size_t>(i)] == Floor) floor.push_back(i);
     if (static_cast<int>(floor.size()) < count * 3) return {};
     std::shuffle(floor.begin(), floor.end(), random);
     if (std::uniform_int_distribution<int>(0, 2)(random) == 0) return {floor.begin(), floor.begin() + count};
     const Board board(room);
     std::vector<int> goals{floor.front()}, frontier{floor.front()};
-    std::vector<char> taken(solver::CellCount, 0);
+    std::vector<char> taken(CellCount, 0);
     taken[static_cast<std::size_t>(floor.front())] = 1;
     while (static_cast<int>(goals.size()) < count && !frontier.empty()) {
         const auto pick = std::uniform_int_distribution<std::size_t>(0, frontier.size() - 1)(random);
@@ -146,7 +146,7 @@ std::optional<Puzzle> MakePuzzle(const Rows& room, const PuzzleRequest& request,
     solver::Level level = PlaceRoom(room);
     const auto goals = ChooseGoals(level, request.boxes, random);
     if (goals.empty()) return std::nullopt;
-    for (int g : goals) level.cells[static_cast<std::size_t>(g)] = solver::Goal;
+    for (int g : goals) level.cells[static_cast<std::size_t>(g)] = Goal;
     return PullFromGoals(level, request, random);
 }
 
@@ -160,12 +160,12 @@ std::vector<PullState> PullPositions(Puller& puller, const std::vector<int>& goa
     std::unordered_set<std::uint64_t> seen;
     PullState home;
     for (int g : goals) home.boxes.set(g);
-    std::vector<char> covered(solver::CellCount, 0);
-    for (int i = 0; i < solver::CellCount; ++i) {
+    std::vector<char> covered(CellCount, 0);
+    for (int i = 0; i < CellCount; ++i) {
         if (!puller.board().isFloor(i) || home.boxes.test(i) || covered[static_cast<std::size_t>(i)]) continue;
         PullState s = home;
         s.man = puller.flood(s.boxes, i);
-        for (int c = 0; c < solver::CellCount; ++c)
+        for (int c = 0; c < CellCount; ++c)
             if (puller.reach()[static_cast<std::size_t>(c)]) covered[static_cast<std::size_t>(c)] = 1;
         if (seen.insert(StateKey(s)).second) layer.push_back(s);
     }
@@ -205,10 +205,10 @@ std::vector<PullState> PullPositions(Puller& puller, const std::vector<int>& goa
 std::optional<Puzzle> PullFromGoals(const solver::Level& board, const PuzzleRequest& request, std::mt19937& random) {
     solver::Level level = board;
     std::vector<int> goals;
-    for (int i = 0; i < solver::CellCount; ++i) {
+    for (int i = 0; i < CellCount; ++i) {
         auto& c = level.cells[static_cast<std::size_t>(i)];
-        if (c == solver::BoxOnGoal || c == solver::Goal) goals.push_back(i);
-        c = c == solver::BoxOnGoal ? solver::Goal : c == solver::Box || c == solver::Man ? solver::Floor : c;
+        if (c == BoxOnGoal || c == Goal) goals.push_back(i);
+        c = c == BoxOnGoal ? std::int16_t{Goal} : c == Box || c == ManStart ? std::int16_t{Floor} : c;
     }
     Puller puller(level);
     std::optional<Puzzle> best;
@@ -222,17 +222,17 @@ std::optional<Puzzle> PullFromGoals(const solver::Level& board, const PuzzleRequ
         // The man starts on plain floor somewhere in his region.
         puller.flood(s.boxes, s.man);
         std::vector<int> spots;
-        for (int c = 0; c < solver::CellCount; ++c)
-            if (puller.reach()[static_cast<std::size_t>(c)] && level.cells[static_cast<std::size_t>(c)] == solver::Floor) spots.push_back(c);
+        for (int c = 0; c < CellCount; ++c)
+            if (puller.reach()[static_cast<std::size_t>(c)] && level.cells[static_cast<std::size_t>(c)] == Floor) spots.push_back(c);
         if (spots.empty()) continue;
         ++tried;
         solver::Level puzzle = level;
         s.boxes.forEach([&](int c) {
             auto& cell = puzzle.cells[static_cast<std::size_t>(c)];
-            cell = cell == solver::Goal ? solver::BoxOnGoal : solver::Box;
+            cell = cell == Goal ? BoxOnGoal : Box;
         });
         puzzle.cells[static_cast<std::size_t>(spots[std::uniform_int_distribution<std::size_t>(0, spots.size() - 1)(random)])] =
-            solver::Man;
+            ManStart;
         solver::SolveLimits limits;
         limits.seconds = request.solveSeconds;
         auto result = solver::Solve(puzzle, limits);

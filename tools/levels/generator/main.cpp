@@ -39,7 +39,7 @@ std::map<std::string, std::string> Options(int argc, char** argv, int first, std
 
 std::string Describe(const solver::Level& level, const solver::SolveResult& r) {
     char text[200];
-    std::snprintf(text, sizeof text, "boxes %d, pushes %d, moves %zu, expanded %llu", level.BoxCount(), r.pushes,
+    std::snprintf(text, sizeof text, "boxes %d, pushes %d, moves %zu, expanded %llu", level.boxCount(), r.pushes,
                   r.moves.size(), static_cast<unsigned long long>(r.expanded));
     return text;
 }
@@ -48,18 +48,18 @@ std::string Describe(const solver::Level& level, const solver::SolveResult& r) {
 /// walls becomes wall, so the level's edge reads as one line.
 void TidyOutline(solver::Level& level) {
     const solver::Level before = level;
-    for (int y = 1; y < solver::Height - 1; ++y)
-        for (int x = 1; x < solver::Width - 1; ++x)
-            if (before.at(x, y) == solver::Outside &&
-                ((before.at(x - 1, y) == solver::Wall && before.at(x + 1, y) == solver::Wall) ||
-                 (before.at(x, y - 1) == solver::Wall && before.at(x, y + 1) == solver::Wall)))
-                level(x, y) = solver::Wall;
+    for (int y = 1; y < BoardHeight - 1; ++y)
+        for (int x = 1; x < BoardWidth - 1; ++x)
+            if (before.at(x, y) == Outside &&
+                ((before.at(x - 1, y) == Wall && before.at(x + 1, y) == Wall) ||
+                 (before.at(x, y - 1) == Wall && before.at(x, y + 1) == Wall)))
+                level(x, y) = Wall;
 }
 
 /// How hard a level plays: its pushes and walking, the search it took, and its boxes.
 double Difficulty(const solver::Level& level, const solver::SolveResult& r) {
     return r.pushes + static_cast<double>(r.moves.size()) / 8.0 + 6 * std::log10(1.0 + static_cast<double>(r.expanded)) +
-           3 * level.BoxCount();
+           3 * level.boxCount();
 }
 
 /// Puzzles on drawn boards (a level file whose boxes all stand on their goals):

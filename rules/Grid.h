@@ -1,14 +1,15 @@
 #pragma once
-// Cell codes of the board grids and of the level text, and the grid itself.
+// The board: its size, the cell codes of the grids and of the level text, and the grid itself.
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace tolvar {
 
 constexpr int BoardWidth = 20;
 constexpr int BoardHeight = 14;
 constexpr int CellCount = BoardWidth * BoardHeight;  // 280, also the length of a level text
-constexpr int CellSize = 32;
 
 enum CellCode : std::int16_t {
     Outside = 0,
@@ -17,8 +18,13 @@ enum CellCode : std::int16_t {
     Goal = 3,
     Box = 4,
     BoxOnGoal = 5,
-    ManStart = 6,  // only in a level text and in EditBoard
+    ManStart = 6,  // only in a level text and in a level as loaded or drawn
 };
+
+constexpr bool HoldsBox(std::int16_t code) { return code == Box || code == BoxOnGoal; }
+constexpr bool IsGoal(std::int16_t code) { return code == Goal || code == BoxOnGoal; }
+/// Floor or goal with nothing on it: the man may step there and a box may be pushed there.
+constexpr bool IsFree(std::int16_t code) { return code == Floor || code == Goal; }
 
 /// A 20 x 14 grid of cell codes, indexed (column, row); element (x, y) sits at x + 20 * y.
 struct Grid {
@@ -30,11 +36,25 @@ struct Grid {
     /// The code at (x, y), or Outside for a cell beyond the grid's edge.
     std::int16_t at(int x, int y) const { return inside(x, y) ? (*this)(x, y) : std::int16_t{Outside}; }
     void fill(std::int16_t code) { cells.fill(code); }
+    /// How many cells hold `code`.
+    int count(std::int16_t code) const;
+    int goalCount() const { return count(Goal) + count(BoxOnGoal); }
+    int boxCount() const { return count(Box) + count(BoxOnGoal); }
     bool operator==(const Grid&) const = default;
 };
 
 /// The cell code of one character of a level text: a digit "0".."6" gives its value; anything
 /// else, the digits 7, 8 and 9 included, has no meaning on the board and reads as 0 (outside).
 constexpr std::int16_t CodeOfChar(char c) { return (c >= '0' && c <= '6') ? static_cast<std::int16_t>(c - '0') : std::int16_t{0}; }
+
+/// The grid of a level's bytes, row by row; bytes beyond the 280th are ignored and missing
+/// ones read as outside.
+Grid ReadGrid(std::string_view bytes);
+
+/// The level text of a grid: one digit per cell, row by row (a code beyond 0..6 is clamped).
+std::string GridText(const Grid& grid);
+
+/// Every goal holds a box, and there is at least one goal.
+bool AllGoalsFilled(const Grid& grid);
 
 }  // namespace tolvar

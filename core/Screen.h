@@ -1,0 +1,14 @@
+#pragma once
+// The sizes of the window and of what is drawn in it, in pixels.
+
+namespace tolvar {
+
+constexpr int CellSize = 32;  // one board cell, and one picture of every sheet
+constexpr int ClientWidthDesigned = 640;
+constexpr int ClientHeightDesigned = 442;
+constexpr int OverlayWidth = 640;
+constexpr int OverlayHeight = 445;
+constexpr int CounterWidth = 52;
+constexpr int CounterHeight = 23;
+
+}  // namespace tolvar

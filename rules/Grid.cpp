@@ -1,0 +1,34 @@
+#include "rules/Grid.h"
+
+#include <algorithm>
+
+namespace tolvar {
+
+int Grid::count(std::int16_t code) const
+{
+    return static_cast<int>(std::count(cells.begin(), cells.end(), code));
+}
+
+Grid ReadGrid(std::string_view bytes)
+{
+    Grid grid;
+    const std::size_t n = std::min<std::size_t>(bytes.size(), CellCount);
+    for (std::size_t i = 0; i < n; ++i)
+        grid.cells[i] = CodeOfChar(bytes[i]);
+    return grid;
+}
+
+std::string GridText(const Grid& grid)
+{
+    std::string text(CellCount, '0');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        text[i] = static_cast<char>('0' + std::clamp<int>(grid.cells[i], Outside, ManStart));
+    return text;
+}
+
+bool AllGoalsFilled(const Grid& grid)
+{
+    return grid.count(Goal) == 0 && grid.count(BoxOnGoal) > 0;
+}
+
+}  // namespace tolvar
