@@ -1,7 +1,6 @@
 #include "solver/PackingOrder.h"
 
 #include <algorithm>
-#include <deque>
 #include <utility>
 
 #include "solver/ManRegion.h"
@@ -39,41 +38,43 @@ PackingOrder::PackingOrder(const Board& board) : board_(board), rank_(board.goal
     }
 }
 
-// Empties the cluster box by box, each time the box that leaves with the fewest pulls.
+// Empties the cluster in layers: each time every box that can leave now. Taking
+// a box out never stops another from leaving, so the goals of one layer may be
+// filled in any order, and the layers from the last taken out to the first.
 void PackingOrder::orderCluster(const std::vector<int>& cluster) {
     BoxSet filled, cells;
     for (int g : cluster) {
         filled.set(board_.goals()[static_cast<std::size_t>(g)]);
         cells.set(board_.goals()[static_cast<std::size_t>(g)]);
     }
-    std::vector<int> removed;
-    while (removed.size() < cluster.size()) {
-        int best = -1, bestPulls = 0;
+    std::vector<std::vector<int>> layers;
+    for (std::size_t left = cluster.size(); left > 0;) {
+        std::vector<int> layer;
         for (int g : cluster) {
             const int cell = board_.goals()[static_cast<std::size_t>(g)];
-            int pulls = 0;
-            if (filled.test(cell) && canLeave(filled, cells, cell, pulls) && (best < 0 || pulls < bestPulls)) {
-                best = g;
-                bestPulls = pulls;
-            }
+            if (filled.test(cell) && canLeave(filled, cells, cell)) layer.push_back(g);
         }
-        if (best < 0) return;  // stuck: no order for this cluster
-        removed.push_back(best);
-        filled.reset(board_.goals()[static_cast<std::size_t>(best)]);
+        if (layer.empty()) return;  // stuck: no order for this cluster
+        for (int g : layer) filled.reset(board_.goals()[static_cast<std::size_t>(g)]);
+        left -= layer.size();
+        layers.push_back(layer);
     }
-    std::reverse(removed.begin(), removed.end());
-    for (std::size_t k = 0; k < removed.size(); ++k) rank_[static_cast<std::size_t>(removed[k])] = static_cast<int>(k);
-    clusters_.push_back(removed);
+    std::vector<int> order;
+    for (std::size_t k = 0; k < layers.size(); ++k)
+        for (int g : layers[layers.size() - 1 - k]) {
+            rank_[static_cast<std::size_t>(g)] = static_cast<int>(k);
+            order.push_back(g);
+        }
+    clusters_.push_back(order);
 }
 
 // Whether the box on `goal` can be pulled out of the cluster while the other
 // filled goals keep their boxes, the man coming from outside the cluster.
-bool PackingOrder::canLeave(const BoxSet& filled, const BoxSet& cluster, int goal, int& pulls) const {
+bool PackingOrder::canLeave(const BoxSet& filled, const BoxSet& cluster, int goal) const {
     BoxSet others = filled;
     others.reset(goal);
     std::vector<char> seen(static_cast<std::size_t>(CellCount) * CellCount, 0);
-    std::deque<std::pair<int, int>> queue;  // (box, man's least cell), by pulls
-    std::deque<int> depth;
+    std::vector<std::pair<int, int>> queue;  // (box, man's least cell)
     ManRegion region(board_);
     auto flood = [&region](const BoxSet& boxes, int from, BoxSet& reach) {
         reach = {};
@@ -89,13 +90,10 @@ bool PackingOrder::canLeave(const BoxSet& filled, const BoxSet& cluster, int goa
         if (!LeavesCluster(reach, cluster) || seen[static_cast<std::size_t>(goal * CellCount + least)]) continue;
         seen[static_cast<std::size_t>(goal * CellCount + least)] = 1;
         queue.emplace_back(goal, least);
-        depth.push_back(0);
     }
     while (!queue.empty()) {
-        const auto [box, man] = queue.front();
-        const int pulled = depth.front();
-        queue.pop_front();
-        depth.pop_front();
+        const auto [box, man] = queue.back();
+        queue.pop_back();
         blocked = others;
         blocked.set(box);
         flood(blocked, man, reach);
@@ -103,10 +101,7 @@ bool PackingOrder::canLeave(const BoxSet& filled, const BoxSet& cluster, int goa
             const int stand = board_.step(box, d);
             const int back = stand < 0 ? -1 : board_.step(stand, d);
             if (stand < 0 || back < 0 || !reach.test(stand) || blocked.test(back)) continue;
-            if (!cluster.test(stand)) {
-                pulls = pulled + 1;
-                return true;
-            }
+            if (!cluster.test(stand)) return true;
             BoxSet next = others, nextReach;
             next.set(stand);
             const int least = flood(next, back, nextReach);
@@ -114,7 +109,6 @@ bool PackingOrder::canLeave(const BoxSet& filled, const BoxSet& cluster, int goa
             if (seen[key]) continue;
             seen[key] = 1;
             queue.emplace_back(stand, least);
-            depth.push_back(pulled + 1);
         }
     }
     return false;
@@ -125,7 +119,12 @@ int PackingOrder::outOfOrder(const BoxSet& boxes) const {
     for (const auto& order : clusters_) {
         std::size_t k = 0;
         while (k < order.size() && boxes.test(board_.goals()[static_cast<std::size_t>(order[k])])) ++k;
-        for (++k; k < order.size(); ++k) count += boxes.test(board_.goals()[static_cast<std::size_t>(order[k])]);
+        if (k == order.size()) continue;
+        const int firstEmpty = rank_[static_cast<std::size_t>(order[k])];
+        for (++k; k < order.size(); ++k) {
+            const auto g = static_cast<std::size_t>(order[k]);
+            count += rank_[g] > firstEmpty && boxes.test(board_.goals()[g]);
+        }
     }
     return count;
 }

@@ -18,16 +18,17 @@ public:
 
     /// Goals filled while an earlier goal of their cluster is still empty.
     int outOfOrder(const BoxSet& boxes) const;
-    /// The position in its cluster's filling order of each goal, by goal number; -1 where no order was found.
+    /// The layer of its cluster's filling order each goal is in, by goal number (0 fills first;
+    /// goals of one layer in any order); -1 where no order was found.
     const std::vector<int>& ranks() const { return rank_; }
 
 private:
-    bool canLeave(const BoxSet& filled, const BoxSet& cluster, int goal, int& pulls) const;
+    bool canLeave(const BoxSet& filled, const BoxSet& cluster, int goal) const;
     void orderCluster(const std::vector<int>& cluster);
 
     const Board& board_;
     std::vector<int> rank_;                  // by goal number
-    std::vector<std::vector<int>> clusters_;  // goal numbers, in filling order
+    std::vector<std::vector<int>> clusters_;  // goal numbers, by layer
 };
 
 }  // namespace tolvar::solver
