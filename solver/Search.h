@@ -3,6 +3,7 @@
 // pushes when its weight is 1, a quicker and longer solution above that.
 #include <atomic>
 #include <chrono>
+#include <ctime>
 #include <cstdint>
 #include <vector>
 
@@ -18,9 +19,26 @@ namespace tolvar::solver {
 
 using Clock = std::chrono::steady_clock;
 
+/// Seconds since it was made: on the wall clock, or of the processor's time for this program.
+class Stopwatch {
+public:
+    explicit Stopwatch(bool processorTime)
+        : processorTime_(processorTime), wallStart_(Clock::now()), processorStart_(std::clock()) {}
+    double seconds() const {
+        if (processorTime_) return static_cast<double>(std::clock() - processorStart_) / CLOCKS_PER_SEC;
+        return std::chrono::duration<double>(Clock::now() - wallStart_).count();
+    }
+
+private:
+    bool processorTime_;
+    Clock::time_point wallStart_;
+    std::clock_t processorStart_;
+};
+
 /// What one search may spend.
 struct SearchBudget {
-    Clock::time_point deadline;
+    const Stopwatch* watch = nullptr;
+    double deadline = 0;  // seconds on the watch
     std::size_t memoryBytes = 0;
     std::uint64_t nodes = 0;  // 0: no limit
     const std::atomic<bool>* cancel = nullptr;

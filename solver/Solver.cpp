@@ -48,10 +48,10 @@ const char* Why(StopReason stop) {
 }  // namespace
 
 SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOptions& options) {
-    const auto start = Clock::now();
+    const Stopwatch watch(limits.processorTime);
     SolveResult result;
     auto finish = [&]() {
-        result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        result.seconds = watch.seconds();
         return result;
     };
     result.status = SolveStatus::Unsolvable;
@@ -66,8 +66,8 @@ SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOpti
     const PackingOrder order(*board);
     for (std::size_t k = 0; k < stages.size(); ++k) {
         SearchBudget budget;
-        budget.deadline = start + std::chrono::duration_cast<Clock::duration>(
-                                      std::chrono::duration<double>(limits.seconds * stages[k].timeShare));
+        budget.watch = &watch;
+        budget.deadline = limits.seconds * stages[k].timeShare;
         budget.memoryBytes = limits.memoryBytes;
         budget.nodes = limits.nodes == 0 ? 0 : limits.nodes - std::min(limits.nodes, result.nodes);
         budget.cancel = limits.cancel;
