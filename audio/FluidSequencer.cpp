@@ -20,7 +20,13 @@ constexpr std::uintmax_t kMaxMidiBytes = 4u << 20;
 constexpr std::chrono::milliseconds kClockTick{20};
 // How often it looks at a sound driver that plays.
 constexpr std::chrono::milliseconds kWatchTick{250};
+// How often the silent clock tries for a sound output again, so music comes back once
+// the sound server does.
+constexpr std::chrono::seconds kRetryDevice{10};
 constexpr int kBlockFrames = 512;
+// The sound driver asks for this much at a time, twice ahead: music need not start
+// or stop within a frame, and each request wakes two threads and the sound server.
+constexpr int kDriverPeriodFrames = 4096;
 constexpr int kMidiChannels = 16;
 constexpr int kSustainPedal = 64;
 
@@ -51,8 +57,8 @@ fluid_settings_t* NewSettings()
     fluid_settings_setnum(settings, "synth.sample-rate", FluidSequencer::kSampleRate);
     // Load an instrument's samples when a piece asks for it, not the whole SoundFont.
     fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-    fluid_settings_setint(settings, "audio.period-size", kBlockFrames);
-    fluid_settings_setint(settings, "audio.periods", 4);
+    fluid_settings_setint(settings, "audio.period-size", kDriverPeriodFrames);
+    fluid_settings_setint(settings, "audio.periods", 2);
     return settings;
 }
 
@@ -360,7 +366,7 @@ void FluidSequencer::RunWorker()
     ready_ = true;
     failed_ = !made;
     stateChanged_.notify_all();
-    WorkerClock clock{Clock::now(), 0, Clock::now()};
+    WorkerClock clock{Clock::now(), 0, Clock::now(), Clock::now()};
     while (made && !quitting_)
         TendOutput(lock, clock);
     lock.unlock();
@@ -380,7 +386,15 @@ void FluidSequencer::TendOutput(std::unique_lock<std::mutex>& lock, WorkerClock&
         const bool device = StartDriver();
         lock.lock();
         output_ = device ? Output::Device : Output::SilentClock;
-        clock = WorkerClock{Clock::now(), 0, Clock::now()};
+        clock = WorkerClock{Clock::now(), 0, Clock::now(), Clock::now()};
+    } else if (output_ == Output::SilentClock && wanted && now - clock.lastTry > kRetryDevice) {
+        // The piece starts again from its beginning where it can be heard.
+        clock.lastTry = now;
+        lock.unlock();
+        const bool device = StartDriver();
+        lock.lock();
+        if (device)
+            output_ = Output::Device;
     } else if (output_ == Output::Device && wanted
                && now - Clock::time_point(Clock::duration(lastRender_.load())) > options_.lostAfter) {
         // The sound server went away: the piece counts as over, and the next one tries again.

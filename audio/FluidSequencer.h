@@ -115,6 +115,7 @@ private:
         Clock::time_point start;      // of the silent clock
         std::int64_t rendered = 0;    // frames it has rendered since
         Clock::time_point idleSince;  // when a piece was last wanted
+        Clock::time_point lastTry;    // of a sound driver
     };
     bool MakeSynths();
     void RunWorker();

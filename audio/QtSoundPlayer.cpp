@@ -48,11 +48,10 @@ bool SameLayout(const PcmLayout& a, const PcmLayout& b)
 
 QtSoundPlayer::QtSoundPlayer()
 {
+    // Kept for the player's life: the notice comes again whenever the server goes away.
     previousHandler = qInstallMessageHandler(DropNoServerNotice);
     devices_ = std::make_unique<QMediaDevices>();
     OpenOutput();
-    qInstallMessageHandler(previousHandler);
-    previousHandler = nullptr;
 
     // Headphones plugged in, or a sound server started after the game.
     QObject::connect(devices_.get(), &QMediaDevices::audioOutputsChanged, devices_.get(), [this] {
@@ -61,7 +60,13 @@ QtSoundPlayer::QtSoundPlayer()
     });
 }
 
-QtSoundPlayer::~QtSoundPlayer() = default;
+QtSoundPlayer::~QtSoundPlayer()
+{
+    output_.reset();
+    devices_.reset();
+    qInstallMessageHandler(previousHandler);
+    previousHandler = nullptr;
+}
 
 void QtSoundPlayer::OpenOutput()
 {
