@@ -96,6 +96,12 @@ public:
     // --- Level files (levels/LevelFiles.cpp) ---
     void mnu_LoadSelf_Click();
     void mnu_LoadOther_Click();
+    /// Plays the level file "other." + `answer` as Load Other Level does with a typed answer.
+    void LoadOtherLevel(const std::string& answer);
+    /// Imports a collection of levels in the text format into free "other." numbers
+    /// (levels/CollectionImport.h), tells the player what became of its levels, and plays
+    /// the first one imported.
+    void OpenLevelCollection(const std::string& path);
     /// Reads the 280 cells of `bytes` (the opened level file) into Board and EditBoard.
     void ReadLevelFile(const std::string& bytes, LevelFileForm form);
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "core/Game.h"
+#include "levels/CollectionImport.h"
 #include "levels/LevelFile.h"
 #include "levels/TypedNumber.h"
 
@@ -101,8 +102,23 @@ void Game::mnu_LoadSelf_Click()
 void Game::mnu_LoadOther_Click()
 {
     const std::string answer = svc_.dialogs->InputBox("Please select the level:", AppTitle, "1");
-    if (answer.empty())
+    if (!answer.empty())
+        LoadOtherLevel(answer);
+}
+
+void Game::OpenLevelCollection(const std::string& path)
+{
+    const CollectionImport result = ImportCollectionFile(path, AppPath);
+    if (result.numbers.empty()) {
+        Warn(DescribeImport(result));
         return;
+    }
+    svc_.dialogs->MsgBox(DescribeImport(result), MsgStyle::OkExclamation, AppTitle);
+    LoadOtherLevel(NumberText(result.numbers.front()));
+}
+
+void Game::LoadOtherLevel(const std::string& answer)
+{
     const std::optional<std::string> cells = ReadTypedLevel(*this, "other.", answer, OtherNotFound);
     if (!cells)
         return;

@@ -72,5 +72,26 @@ TEST(CollectionImport, AFileThatCannotBeImportedWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(dir.file("other.1")));
 }
 
+// From the game: the player is told what happened, then the first imported level is played
+// as Load Other Level would play it; a file without levels changes nothing.
+TEST(CollectionImport, TheGameTellsThePlayerAndPlaysTheFirstImportedLevel)
+{
+    testing::TestGame t({testing::Level({"11111", "16231", "11111"})});
+    testing::WriteFile(t.dir.file("other.1"), "kept");
+    testing::WriteFile(t.dir.file("pack.xsb"), "; A\n#####\n#@$.#\n#####\n\n; B\n#####\n#+$.#\n#####\n");
+    testing::WriteFile(t.dir.file("letter.txt"), "no level here\n");
+
+    t->OpenLevelCollection(t.dir.file("letter.txt"));
+    EXPECT_EQ(t.desktop.dialogs.messages.back().text, "The file holds no level in the text format.");
+    EXPECT_NE(t->GameMode, ModePlayOther);
+
+    t->OpenLevelCollection(t.dir.file("pack.xsb"));
+    EXPECT_EQ(t.desktop.dialogs.messages.back().text.substr(0, 39), "1 level imported as other.2.\n1 refused:");
+    EXPECT_EQ(t->GameMode, ModePlayOther);
+    EXPECT_EQ(t->OtherLevelNumber, "2");
+    EXPECT_TRUE(t->menus.Enabled(MenuId::mnu_LoadOtherSol));
+    EXPECT_EQ(ReadFile(t.dir.file("other.1")), "kept");
+}
+
 }  // namespace
 }  // namespace tolvar
