@@ -69,10 +69,27 @@ std::uint32_t Search::lowerBound(const BoxSet& boxes) {
     return total >= Matching::Infinite ? NoBound : static_cast<std::uint32_t>(total);
 }
 
-// Positions that differ only in the man's region share their bound, so it is remembered.
-std::uint32_t Search::cachedBound(const BoxSet& boxes, std::uint64_t boxHash) {
+// The bound of a child of the expanded position, whose box at `from` went to `to`:
+// its matching starts from the expanded position's, so only one goal is placed
+// again. Positions that differ only in the man's region share it, so it is remembered.
+std::uint32_t Search::childBound(int from, int to, std::uint64_t boxHash) {
     CachedBound& slot = boundCache_[boxHash & (boundCache_.size() - 1)];
-    if (slot.boxHash != boxHash || boxHash == 0) slot = {boxHash, lowerBound(boxes)};
+    if (slot.boxHash == boxHash && boxHash != 0) return slot.bound;
+    if (!parentMatched_) {
+        lowerBound(parentBoxes_);
+        for (std::size_t k = 0; k < boxCells_.size(); ++k) column_[static_cast<std::size_t>(boxCells_[k])] = static_cast<int>(k);
+        parentMatched_ = true;
+    }
+    const int rows = static_cast<int>(board_.goals().size()), cols = static_cast<int>(boxCells_.size());
+    const int col = column_[static_cast<std::size_t>(from)];
+    for (int g = 0; g < rows; ++g) {
+        const auto d = board_.distance(g, to);
+        savedColumn_[static_cast<std::size_t>(g)] = cost_[static_cast<std::size_t>(g * cols + col)];
+        cost_[static_cast<std::size_t>(g * cols + col)] = d == Unreachable ? Matching::Infinite : d;
+    }
+    const auto total = matching_.MinCostWithColumn(cost_, rows, cols, col);
+    for (int g = 0; g < rows; ++g) cost_[static_cast<std::size_t>(g * cols + col)] = savedColumn_[static_cast<std::size_t>(g)];
+    slot = {boxHash, total >= Matching::Infinite ? NoBound : static_cast<std::uint32_t>(total)};
     return slot.bound;
 }
 
@@ -211,6 +228,8 @@ void Search::expand(std::uint32_t id, std::uint16_t pushes) {
     BoxSet reach;
     e.man = region_.flood(e.boxes, stand, prune_ ? &reach : nullptr);
     e.boxKey = Keys().boxes(e.boxes);
+    parentBoxes_ = e.boxes;
+    parentMatched_ = false;
     BoxSet movable = e.boxes;
     if (prune_) {
         // A closed area with work left that no push can open is lost in every search;
@@ -255,10 +274,10 @@ bool Search::tryPush(const Expansion& e, int box, int dir) {
         old.parent = child.parent;
         old.pushes = child.pushes;
         old.setPush(box, dir);
-        open_.push(child.pushes * 4 + estimate(boxes, cachedBound(boxes, boxKey.hash)), child.pushes, known);
+        open_.push(child.pushes * 4 + estimate(boxes, childBound(box, to, boxKey.hash)), child.pushes, known);
         return true;
     }
-    const std::uint32_t bound = cachedBound(boxes, boxKey.hash);
+    const std::uint32_t bound = childBound(box, to, boxKey.hash);
     if (bound == NoBound) return true;
     const std::uint32_t childId = nodes_.add(child);
     if (solvedBy(boxes)) {

@@ -1,6 +1,7 @@
 #pragma once
 // One best-first search over box positions, the work of Solve: the fewest
 // pushes when its weight is 1, a quicker and longer solution above that.
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <ctime>
@@ -72,7 +73,7 @@ private:
         PositionKey boxKey;  // hashes of the boxes alone
     };
     std::uint32_t lowerBound(const BoxSet& boxes);
-    std::uint32_t cachedBound(const BoxSet& boxes, std::uint64_t boxHash);
+    std::uint32_t childBound(int from, int to, std::uint64_t boxHash);
     bool solvedBy(const BoxSet& boxes) const;
     std::uint32_t estimate(const BoxSet& boxes, std::uint32_t bound) const;
     int restore(std::uint32_t id, BoxSet& boxes);
@@ -97,7 +98,11 @@ private:
     OpenQueue open_;
     Matching matching_;
     std::vector<std::int32_t> cost_;
-    std::vector<int> boxCells_;
+    std::vector<int> boxCells_;           // the columns of cost_
+    BoxSet parentBoxes_;                  // the expanded position's boxes
+    bool parentMatched_ = false;          // cost_ and matching_ hold its matching
+    std::array<int, CellCount> column_{};  // of each of its boxes
+    std::vector<std::int32_t> savedColumn_ = std::vector<std::int32_t>(CellCount);
     std::vector<std::uint32_t> path_;
     struct CachedBound {
         std::uint64_t boxHash = 0;
