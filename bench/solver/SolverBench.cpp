@@ -69,6 +69,13 @@ void Register(const std::string& group, int number, const Level& level, double w
     })->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
+// The query a hint asks after every move, on each shipped level (20 x 14 boards).
+void StuckBoxesQuery(benchmark::State& state, std::vector<Level> levels) {
+    std::size_t n = 0, stuck = 0;
+    for (auto _ : state) stuck += StuckBoxes(levels[n++ % levels.size()]).size();
+    benchmark::DoNotOptimize(stuck);
+}
+
 void Summarise() {
     for (const auto& [group, list] : outcomes) {
         int solved = 0, proven = 0;
@@ -126,9 +133,13 @@ int main(int argc, char** argv) {
         }
     }
     const std::string set = ReadAll(TOLVAR_SHIPPED_SET);
+    std::vector<Level> shipped;
     for (std::size_t n = 0; n < set.size() / CellCount; ++n)
-        if (const auto level = Level::FromText(set.substr(n * CellCount, CellCount)))
+        if (const auto level = Level::FromText(set.substr(n * CellCount, CellCount))) {
             Register("shipped", static_cast<int>(n + 1), *level, weight);
+            shipped.push_back(*level);
+        }
+    if (!shipped.empty()) benchmark::RegisterBenchmark("stuck-boxes-query", StuckBoxesQuery, shipped)->Unit(benchmark::kMicrosecond);
     RegisterCollection("collection", TOLVAR_BENCH_COLLECTION, weight);
     RegisterCollection("hard", TOLVAR_BENCH_HARD, weight);
     benchmark::Initialize(&argc, argv);
