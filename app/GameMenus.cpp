@@ -43,7 +43,7 @@ GameMenus::GameMenus(QMenuBar* bar, Command command) : QObject(bar)
             action->setObjectName(QString::fromLatin1(row.name));
             action->setCheckable(row.checkable);
             if (*row.shortcut)
-                action->setShortcut(QKeySequence::fromString(QString::fromLatin1(row.shortcut), QKeySequence::PortableText));
+                action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.shortcut), QKeySequence::PortableText));
             const MenuId id = row.id;
             connect(action, &QAction::triggered, this, [command, id] { command(id); });
             actions_[Slot(row.id)] = action;

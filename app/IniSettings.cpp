@@ -14,7 +14,6 @@ namespace tolvar {
 
 namespace {
 
-constexpr const char* Section = "Box";
 // Some editors begin a UTF-8 file with this mark; it belongs to no line.
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
@@ -160,7 +159,7 @@ std::optional<std::string> IniSettings::Value(const std::string& key)
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return ini::Find(file.readAll().toStdString(), Section, key);
+    return ini::Find(file.readAll().toStdString(), section_, key);
 }
 
 bool IniSettings::SetValue(const std::string& key, const std::string& value)
@@ -179,7 +178,7 @@ bool IniSettings::SetValue(const std::string& key, const std::string& value)
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const std::string updated = ini::Replace(text, Section, key, value);
+    const std::string updated = ini::Replace(text, section_, key, value);
     if (file.write(updated.data(), static_cast<qint64>(updated.size())) != static_cast<qint64>(updated.size())) {
         file.cancelWriting();
         return false;

@@ -1,5 +1,5 @@
 #pragma once
-// Section "Box" of the game's INI file. Every read goes to the file, so a value
+// One section of the game's INI file ("Box" unless told). Every read goes to the file, so a value
 // written by another running copy is seen at once; a write replaces the one key
 // and leaves every other line of the file as it was.
 #include <QString>
@@ -10,7 +10,8 @@ namespace tolvar {
 
 class IniSettings : public SettingsPort {
 public:
-    explicit IniSettings(QString filePath) : path_(std::move(filePath)) {}
+    explicit IniSettings(QString filePath, std::string section = "Box")
+        : path_(std::move(filePath)), section_(std::move(section)) {}
 
     /// tolvar/tolvar.ini in the user's configuration folder ($XDG_CONFIG_HOME, ~/.config).
     static QString DefaultPath();
@@ -22,6 +23,7 @@ public:
 
 private:
     QString path_;
+    std::string section_;
 };
 
 namespace ini {

@@ -12,6 +12,7 @@
 #include "app/CounterBox.h"
 #include "app/EditBar.h"
 #include "app/GameMenus.h"
+#include "assist/Assist.h"
 #include "core/Game.h"
 
 namespace tolvar {
@@ -31,7 +32,7 @@ void FollowTimer(QTimer& timer, bool enabled, int interval)
 
 }  // namespace
 
-MainWindow::MainWindow(Game& game) : game_(game)
+MainWindow::MainWindow(Game& game, Assist& assist) : game_(game), assist_(assist)
 {
     setObjectName(QStringLiteral("frm_Main"));
     setWindowTitle(QString::fromLatin1(AppTitle));
@@ -52,7 +53,7 @@ MainWindow::MainWindow(Game& game) : game_(game)
     trace_->hide();
     trace_->installEventFilter(this);
 
-    menus_ = new GameMenus(menuBar(), [this](MenuId id) { Run([this, id] { game_.MenuCommand(id); }); });
+    menus_ = new GameMenus(menuBar(), [this](MenuId id) { Run([this, id] { assist_.MenuCommand(id); }); });
     // Escape leaves the menu bar holding the keyboard, and the next arrow would open a menu.
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (now == menuBar() && old && isAncestorOf(old))
@@ -73,11 +74,22 @@ MainWindow::MainWindow(Game& game) : game_(game)
     connect(&spriteTimer_, &QTimer::timeout, this, [this] { game_.tmr_Sprite_Timer(); });
     connect(&iconTimer_, &QTimer::timeout, this, [this] { game_.tmr_Icon_Timer(); });
 
-    connect(board_, &BoardWidget::keyPressed, this, [this](int key, int shift) { Run([=, this] { game_.Form_KeyDown(key, shift); }); });
-    connect(level_, &CounterBox::keyPressed, this, [this](int key, int shift) { Run([=, this] { game_.pic_Level_KeyDown(key, shift); }); });
-    connect(step_, &CounterBox::keyPressed, this, [this](int key, int shift) { Run([=, this] { game_.pic_Step_KeyDown(key, shift); }); });
-    connect(board_, &BoardWidget::mousePressed, this,
-            [this](int button, int shift, int x, int y) { Run([=, this] { game_.Form_MouseDown(button, shift, x, y); }); });
+    walkTimer_.setObjectName(QStringLiteral("tmr_Walk"));
+    connect(&walkTimer_, &QTimer::timeout, this, [this] { Run([this] { assist_.tmr_Walk_Timer(); }); });
+
+    // A key or a click first finishes a mouse walk that is still being shown.
+    connect(board_, &BoardWidget::keyPressed, this, [this](int key, int shift) {
+        Run([=, this] { assist_.KeyPressed(key); game_.Form_KeyDown(key, shift); });
+    });
+    connect(level_, &CounterBox::keyPressed, this, [this](int key, int shift) {
+        Run([=, this] { assist_.KeyPressed(key); game_.pic_Level_KeyDown(key, shift); });
+    });
+    connect(step_, &CounterBox::keyPressed, this, [this](int key, int shift) {
+        Run([=, this] { assist_.KeyPressed(key); game_.pic_Step_KeyDown(key, shift); });
+    });
+    connect(board_, &BoardWidget::mousePressed, this, [this](int button, int shift, int x, int y) {
+        Run([=, this] { assist_.MouseDown(button, x, y); game_.Form_MouseDown(button, shift, x, y); });
+    });
     connect(board_, &BoardWidget::mouseMoved, this,
             [this](int buttons, int shift, int x, int y) { Run([=, this] { game_.Form_MouseMove(buttons, shift, x, y); }); });
     connect(board_, &BoardWidget::mouseReleased, this,
@@ -105,6 +117,7 @@ void MainWindow::SyncFromState()
 {
     if (unloaded_)
         return;
+    assist_.UpdateMenus();
     menus_->Show(game_.menus);
     trace_->setVisible(game_.controls.btn_Trace_Visible);
     FollowEditBar();
@@ -125,6 +138,7 @@ void MainWindow::FollowTimers()
     FollowTimer(goalTimer_, c.tmr_Goal_Enabled, c.tmr_Goal_Interval);
     FollowTimer(spriteTimer_, c.tmr_Sprite_Enabled, c.tmr_Sprite_Interval);
     FollowTimer(iconTimer_, true, c.tmr_Icon_Interval);
+    FollowTimer(walkTimer_, assist_.playback().TimerEnabled(), Playback::Interval);
 }
 
 void MainWindow::FollowFocus()
@@ -241,6 +255,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     goalTimer_.stop();
     spriteTimer_.stop();
     iconTimer_.stop();
+    walkTimer_.stop();
     if (editBar_)
         CloseEditBarForGame();
     game_.Form_Unload();

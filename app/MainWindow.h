@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace tolvar {
 
+class Assist;
 class BoardWidget;
 class CounterBox;
 class EditBar;
@@ -19,7 +20,8 @@ class GameMenus;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(Game& game);
+    /// The window of `game`; the Assist menu, the keys and the mouse go through `assist` first.
+    MainWindow(Game& game, Assist& assist);
     ~MainWindow() override;
 
     /// Menus, trace button, edit bar, timers, focus and exit as the game's state says.
@@ -34,6 +36,7 @@ public:
     QTimer* GoalTimer() { return &goalTimer_; }
     QTimer* SpriteTimer() { return &spriteTimer_; }
     QTimer* IconTimer() { return &iconTimer_; }
+    QTimer* WalkTimer() { return &walkTimer_; }
     /// True once the game's unload ran.
     bool Unloaded() const { return unloaded_; }
 
@@ -55,6 +58,7 @@ private:
     void ReturnKeyboardFromMenuBar();
 
     Game& game_;
+    Assist& assist_;
     BoardWidget* board_ = nullptr;
     CounterBox* level_ = nullptr;
     CounterBox* step_ = nullptr;
@@ -66,6 +70,7 @@ private:
     QTimer goalTimer_;
     QTimer spriteTimer_;
     QTimer iconTimer_;
+    QTimer walkTimer_;  // shows the moves of a mouse walk one at a time
     bool shown_ = false;
     bool minimized_ = false;
     bool closing_ = false;

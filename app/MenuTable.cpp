@@ -69,6 +69,12 @@ constexpr auto Rows = std::to_array<MenuRow>({
     Separator(M::mnu_Option, "mnu_BannerSep"),
     Check(M::mnu_DisBanner, M::mnu_Option, "mnu_DisBanner", "Display Edit &Bar", "Ctrl+B"),
 
+    Menu(M::mnu_Assist, NoMenuId, "mnu_Assist", "&Assist"),
+    Item(M::mnu_TakeBack, M::mnu_Assist, "mnu_TakeBack", "Take &Back", "Ctrl+Z"),
+    Item(M::mnu_Redo, M::mnu_Assist, "mnu_Redo", "&Redo", "Ctrl+Y; Ctrl+Shift+Z"),
+    Separator(M::mnu_Assist, "mnu_MouseSep"),
+    Check(M::mnu_MouseWalking, M::mnu_Assist, "mnu_MouseWalking", "&Mouse Walking"),
+
     Menu(M::mnu_Help, NoMenuId, "mnu_Help", "&Help"),
     Item(M::mnu_Contents, M::mnu_Help, "mnu_Contents", "Con&tents", "F1"),
     Separator(M::mnu_Help, "mnu_WebSep"),

@@ -19,7 +19,7 @@ struct MenuRow {
     MenuId parent;        // NoMenuId for a menu of the menu bar
     const char* name;     // the control's name, for messages and tests
     const char* caption;  // "&" marks the access key
-    const char* shortcut; // portable key text ("Ctrl+N", "F1"), "" for none
+    const char* shortcut; // portable key text ("Ctrl+N", "F1"; several split by "; "), "" for none
     bool checkable;       // shows a check mark when MenuState says so
 };
 

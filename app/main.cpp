@@ -16,6 +16,7 @@
 #include "app/QtDialogs.h"
 #include "app/ScreenPlacement.h"
 #include "app/WindowService.h"
+#include "assist/Assist.h"
 #include "core/Game.h"
 
 namespace {
@@ -67,6 +68,7 @@ int main(int argc, char* argv[])
     tolvar::HelpViewer help(gameDir);
     tolvar::DesktopShell shell;
     tolvar::IniSettings settings(tolvar::IniSettings::DefaultPath());
+    tolvar::IniSettings assistSettings(tolvar::IniSettings::DefaultPath(), "Assist");
     tolvar::WindowService window;
     tolvar::InstanceLock instance(tolvar::InstanceLock::DefaultPath());
 
@@ -81,7 +83,8 @@ int main(int argc, char* argv[])
     services.instance = &instance;
 
     tolvar::Game game(services);
-    tolvar::MainWindow mainWindow(game);
+    tolvar::Assist assist(game, assistSettings);
+    tolvar::MainWindow mainWindow(game, assist);
     window.Attach(&mainWindow);
     dialogs.AttachGame(&game);
     dialogs.AttachWindow(&mainWindow);

@@ -6,4 +6,4 @@
 file(GLOB TOLVAR_CORE_SOURCES CONFIGURE_DEPENDS ${TOLVAR_ROOT}/rules/*.cpp)
 file(GLOB TOLVAR_RULES_SOURCES CONFIGURE_DEPENDS
   ${TOLVAR_ROOT}/core/*.cpp ${TOLVAR_ROOT}/levels/*.cpp ${TOLVAR_ROOT}/view/*.cpp
-  ${TOLVAR_ROOT}/editor/*.cpp ${TOLVAR_ROOT}/audio/MusicControl.cpp)
+  ${TOLVAR_ROOT}/editor/*.cpp ${TOLVAR_ROOT}/assist/*.cpp ${TOLVAR_ROOT}/audio/MusicControl.cpp)

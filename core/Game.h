@@ -17,9 +17,11 @@
 
 #include "core/GameState.h"
 #include "core/Limits.h"
+#include "core/MoveObserver.h"
 #include "core/Screen.h"
 #include "core/Services.h"
 #include "rules/Keys.h"
+#include "view/Marks.h"
 #include "view/Sheets.h"
 
 namespace tolvar {
@@ -62,6 +64,11 @@ public:
     int SpriteRowY() const;
     /// Copies tile `code` of the current scenery's pic_Obj row into pic_SpriteSave.
     void SaveTileUnderMan(int code);
+    /// The marks over board cells (view/Marks.cpp); DrawOverlay lays them last.
+    CellMarks Marks;
+    /// Replaces the marks: the cells of marks that go are drawn again without them.
+    void SetMarks(CellMarks marks);
+    void DrawMarks();
 
     // --- Board model (core/Board.cpp) ---
     /// Board at a window cell (column - BoardLeft, row - BoardTop); Outside beyond the grid.
@@ -79,12 +86,18 @@ public:
     void HandleKey(int KeyCode, int Shift);
     /// Moves the man one cell in direction `dir` (an index of `Directions`), drawing the change.
     void TryMove(int dir);
+    /// Sets the man's facing column and copies his picture for it into pic_SpriteMove.
+    void TurnMan(std::int16_t frame);
 
     // --- Completion and undo (core/Completion.cpp, core/Undo.cpp) ---
     void CheckFinish(bool skip);
     void mnu_Undo_Click();
     /// Records the push that can be taken back (none after anything else) and enables "&Undo" to match.
     void SetLastPush(const std::optional<Step>& push);
+    /// Every replacement of the board ends both "&Undo" and the longer memory of the moves.
+    void BoardReplaced();
+    /// The one who hears of every move; nobody when null.
+    void SetMoveObserver(MoveObserver* observer) { observer_ = observer; }
 
     // --- Level set (levels/LevelSet.cpp) ---
     /// Opens "tolvar.box" and counts its levels; false (after the message) when it is missing.
@@ -190,6 +203,8 @@ private:
     std::string FullPath(const std::string& name) const { return AppPath + "/" + name; }
 
     Services svc_;
+    MoveObserver* observer_ = nullptr;
+    Step lastStep_;  // what the last TryMove did
     std::ifstream levelSet_;  // file number 1: open from start-up to shutdown
     std::mt19937 rng_;
     struct Drag {

@@ -16,6 +16,8 @@ enum class MenuId : int {
     mnu_SelectScenery, mnu_Scenery0, mnu_Scenery1, mnu_Scenery2, mnu_Scenery3, mnu_Scenery4,
     mnu_Scenery5, mnu_Scenery6, mnu_Scenery7, mnu_Scenery8,
     mnu_DisBanner,
+    // Assist
+    mnu_Assist, mnu_TakeBack, mnu_Redo, mnu_MouseWalking,
     // Help
     mnu_Help, mnu_Contents, mnu_Web, mnu_Faq, mnu_About,
     Count
@@ -33,7 +35,8 @@ public:
     void Reset() {
         enabled_.fill(true);
         checked_.fill(false);
-        for (MenuId id : {MenuId::mnu_Music, MenuId::mnu_Sound, MenuId::mnu_Man0, MenuId::mnu_Back0, MenuId::mnu_Scenery0})
+        for (MenuId id : {MenuId::mnu_Music, MenuId::mnu_Sound, MenuId::mnu_Man0, MenuId::mnu_Back0, MenuId::mnu_Scenery0,
+                          MenuId::mnu_MouseWalking})
             checked_[idx(id)] = true;
     }
 

@@ -24,11 +24,10 @@ void Game::HandleKey(int KeyCode, int Shift)
 {
     bool skip = false;
     const int dir = DirectionOfKey(KeyCode);
+    const MoveRecord before{Step{}, static_cast<std::int16_t>(ManFrame & ~1), StepCount};
     if (dir >= 0) {
         // The man turns even when the move is blocked.
-        ManFrame = Directions[static_cast<std::size_t>(dir)].frame;
-        BitBlt(pic_SpriteMove, 0, 0, CellSize, CellSize, sheets.pic_Sprite, ManFrame * CellSize, SpriteRowY(),
-               Rop::SrcCopy);
+        TurnMan(Directions[static_cast<std::size_t>(dir)].frame);
         TryMove(dir);
     } else if (KeyCode == VK_F9) {
         const bool chord = (Shift & CtrlKey) && (Shift & AltKey);
@@ -39,16 +38,26 @@ void Game::HandleKey(int KeyCode, int Shift)
         MoveDone = false;
         return;
     }
-    if (MoveDone)
+    if (MoveDone) {
         MoveHistory += Directions[static_cast<std::size_t>(dir)].digit;
+        if (observer_)
+            observer_->MoveMade({lastStep_, before.facing, before.stepsBefore});
+    }
     if (GameMode == ModeTracing)
         SetLastPush(std::nullopt);  // a traced step is not undoable
     CheckFinish(skip);
 }
 
+void Game::TurnMan(std::int16_t frame)
+{
+    ManFrame = frame;
+    BitBlt(pic_SpriteMove, 0, 0, CellSize, CellSize, sheets.pic_Sprite, ManFrame * CellSize, SpriteRowY(), Rop::SrcCopy);
+}
+
 void Game::TryMove(int dir)
 {
     const Step step = TakeStep(Board, ManX - BoardLeft, ManY - BoardTop, dir);
+    lastStep_ = step;
     MoveDone = step.moved();
     if (!MoveDone)
         return;
@@ -72,6 +81,13 @@ void Game::TryMove(int dir)
     if (++StepCount > MaxCount)
         StepCount = MaxCount;
     DrawNumber(Counter::Step, StepCount, DigitStyle);
+}
+
+void Game::BoardReplaced()
+{
+    SetLastPush(std::nullopt);
+    if (observer_)
+        observer_->BoardReplaced();
 }
 
 void Game::SetLastPush(const std::optional<Step>& push)

@@ -25,6 +25,8 @@ void Game::mnu_Undo_Click()
     if (!MoveHistory.empty())
         MoveHistory.pop_back();
     SetLastPush(std::nullopt);
+    if (observer_)
+        observer_->PushUndone();
 }
 
 }  // namespace tolvar

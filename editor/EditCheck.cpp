@@ -36,7 +36,7 @@ void Game::btn_Test_Click()
     DrawNumber(Counter::Step, StepCount, DigitStyle);
     controls.btn_Edit_Enabled = true;
     controls.btn_Test_Enabled = false;
-    SetLastPush(std::nullopt);
+    BoardReplaced();
     const int mx = ManX - BoardLeft, my = ManY - BoardTop;
     if (Grid::inside(mx, my))
         Board(mx, my) = Floor;  // during play the man lives in ManX, ManY only
@@ -53,7 +53,7 @@ void Game::btn_Edit_Click()
     DrawNumber(Counter::Step, StepCount, DigitStyle);
     controls.btn_Edit_Enabled = false;
     controls.btn_Test_Enabled = true;
-    SetLastPush(std::nullopt);
+    BoardReplaced();
     Board = EditBoard;
     DrawLevelCells(true);
     svc_.window->Refresh();
@@ -68,7 +68,7 @@ void Game::btn_Exit_Click()
     const std::int32_t saved = SelfLevelCount();
     const std::string name =
         LevelKind == KindNew ? "self." + NumberText(saved + 1) : "self." + TrimSpaces(SelfLevelNumber);
-    SetLastPush(std::nullopt);
+    BoardReplaced();
     const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", MsgStyle::YesNoQuestion, AppTitle);
     if (answer != MsgAnswer::Yes) {
         menus.Uncheck(MenuId::mnu_DisBanner);

@@ -10,7 +10,7 @@ void Game::mnu_Edit_Click()
     LevelKind = KindNew;
     StepCount = 0;
     controls.btn_Trace_Visible = false;
-    SetLastPush(std::nullopt);
+    BoardReplaced();
     EnableSolutionCommandFor(KindNew);
     EnableAppearanceCommands(false);
     menus.Enable(MenuId::mnu_DisBanner);

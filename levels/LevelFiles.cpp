@@ -80,7 +80,7 @@ void Game::mnu_LoadSelf_Click()
     LevelKind = KindSelf;
     SelfLevelNumber = answer;
     controls.btn_Trace_Visible = false;
-    SetLastPush(std::nullopt);
+    BoardReplaced();
     EnableSolutionCommandFor(KindSelf);
     EnableAppearanceCommands(false);
     menus.Enable(MenuId::mnu_DisBanner);
@@ -129,7 +129,7 @@ void Game::LoadOtherLevel(const std::string& answer)
     OtherLevelNumber = answer;
     MoveHistory.clear();
     controls.btn_Trace_Visible = false;
-    SetLastPush(std::nullopt);
+    BoardReplaced();
     EnableSolutionCommandFor(KindOther);
     EnableAppearanceCommands(false);
     menus.Disable(MenuId::mnu_DisBanner);

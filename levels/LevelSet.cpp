@@ -32,7 +32,7 @@ void Game::ShowLevel()
     CloseEditBar();
     controls.btn_Trace_Visible = false;
     menus.Disable(MenuId::mnu_DisBanner);
-    SetLastPush(std::nullopt);
+    BoardReplaced();
     EnableSolutionCommandFor(KindSet);
     EnableAppearanceCommands(true);
     menus.Enable(MenuId::mnu_LoadOther);

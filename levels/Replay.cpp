@@ -70,7 +70,7 @@ void Game::LoadSolution()
     }
     MoveHistory = solution;
     if (LevelKind == KindSelf || LevelKind == KindOther) {
-        SetLastPush(std::nullopt);
+        BoardReplaced();
         GoalCount = 0;
         FillBackground();
         ReadLevelFile(levelCells, LevelFileForm::Play);

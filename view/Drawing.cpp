@@ -46,6 +46,7 @@ void Game::DrawOverlay()
 {
     BitBlt(Client, 0, 0, OverlayWidth, OverlayHeight, sheets.pic_Back[1], 0, 0, Rop::SrcAnd);
     BitBlt(Client, 0, 0, OverlayWidth, OverlayHeight, sheets.pic_Back[0], 0, 0, Rop::SrcPaint);
+    DrawMarks();
 }
 
 void Game::DrawManFrame(int x, int y)

@@ -30,6 +30,7 @@
 #include "app/DesktopShell.h"
 #include "app/GameMenus.h"
 #include "app/HelpWindow.h"
+#include "assist/Assist.h"
 #include "app/IniSettings.h"
 #include "app/InstanceLock.h"
 #include "app/MainWindow.h"
@@ -150,7 +151,9 @@ int main(int argc, char* argv[])
     tolvar::InstanceLock instance(tolvar::InstanceLock::DefaultPath());
     tolvar::Services services{&dialogs, &audio, &audio, &help, &shell, &settings, &window, &instance};
     tolvar::Game game(services);
-    tolvar::MainWindow mainWindow(game);
+    tolvar::IniSettings assistSettings(tolvar::IniSettings::DefaultPath(), "Assist");
+    tolvar::Assist assist(game, assistSettings);
+    tolvar::MainWindow mainWindow(game, assist);
     window.Attach(&mainWindow);
     dialogs.AttachGame(&game);
     dialogs.AttachWindow(&mainWindow);

@@ -12,6 +12,7 @@
 #include "app/GameMenus.h"
 #include "app/MainWindow.h"
 #include "app/WindowService.h"
+#include "assist/Assist.h"
 #include "fakes/TestGame.h"
 
 using namespace tolvar;
@@ -35,7 +36,8 @@ const std::string RoomySolution = "0099999";
 
 struct Fixture {
     TestGame game{{Roomy, Roomy}};
-    MainWindow window{*game};
+    Assist assist{*game, game.desktop.assistSettings};
+    MainWindow window{*game, assist};
 
     Fixture()
     {

@@ -23,7 +23,8 @@ void Describe(const QList<QAction*>& actions, int depth, QStringList& out)
         }
         line += action->text();
         if (!action->shortcut().isEmpty())
-            line += QStringLiteral(" [") + action->shortcut().toString(QKeySequence::PortableText) + QStringLiteral("]");
+            line += QStringLiteral(" [") + QKeySequence::listToString(action->shortcuts(), QKeySequence::PortableText) +
+                    QStringLiteral("]");
         if (action->isChecked())
             line += QStringLiteral(" *");
         out << line;
@@ -93,6 +94,11 @@ private Q_SLOTS:
             "    Scenery&7",
             "  -",
             "  Display Edit &Bar [Ctrl+B]",
+            "&Assist",
+            "  Take &Back [Ctrl+Z]",
+            "  &Redo [Ctrl+Y; Ctrl+Shift+Z]",
+            "  -",
+            "  &Mouse Walking *",
             "&Help",
             "  Con&tents [F1]",
             "  -",

@@ -151,6 +151,7 @@ struct FakeDesktop {
     FakeHelp help;
     FakeShell shell;
     FakeSettings settings;
+    FakeSettings assistSettings;  // section "Assist", for the assist room
     FakeWindow window;
     FakeInstance instance;
 

@@ -1,0 +1,74 @@
+#include "assist/Assist.h"
+
+#include "core/Game.h"
+
+namespace tolvar {
+
+Assist::Assist(Game& game, SettingsPort& settings) : game_(game), settings_(settings)
+{
+    game_.SetMoveObserver(this);
+    const std::optional<std::string> stored = settings_.Value(MouseWalkingKey);
+    game_.menus.Check(MenuId::mnu_MouseWalking, !stored || stored->empty() || stored->front() != '0');
+    UpdateMenus();
+}
+
+Assist::~Assist() { game_.SetMoveObserver(nullptr); }
+
+bool Assist::Playing() const
+{
+    const std::int16_t mode = game_.GameMode;
+    return mode == ModePlaySet || mode == ModePlayOther || mode == ModeTestPlay;
+}
+
+void Assist::MenuCommand(MenuId id)
+{
+    FinishPlayback();
+    switch (id) {
+    case MenuId::mnu_TakeBack: TakeBack(); break;
+    case MenuId::mnu_Redo: Redo(); break;
+    case MenuId::mnu_MouseWalking: SetMouseWalking(!MouseWalking()); break;
+    default: game_.MenuCommand(id); break;
+    }
+    UpdateMenus();
+}
+
+void Assist::KeyPressed(int keyCode)
+{
+    constexpr int VK_ESCAPE = 27;
+    FinishPlayback();
+    if (keyCode == VK_ESCAPE)
+        Select(std::nullopt);
+}
+
+void Assist::UpdateMenus()
+{
+    game_.menus.Enable(MenuId::mnu_TakeBack, CanTakeBack());
+    game_.menus.Enable(MenuId::mnu_Redo, CanRedo());
+}
+
+void Assist::tmr_Walk_Timer()
+{
+    ShowNextMove();
+    UpdateMenus();
+}
+
+bool Assist::ShowNextMove()
+{
+    if (!Playing()) {
+        playback_.Clear();  // the level was won or left while the moves were shown
+        return false;
+    }
+    const std::optional<int> dir = playback_.Next();
+    if (!dir)
+        return false;
+    game_.HandleKey(Directions[static_cast<std::size_t>(*dir)].key, 0);
+    return true;
+}
+
+void Assist::FinishPlayback()
+{
+    while (ShowNextMove()) {
+    }
+}
+
+}  // namespace tolvar

@@ -1,0 +1,86 @@
+#pragma once
+// The assist room: taking back any move and redoing it, and walking and pushing with the
+// mouse. It keeps a longer memory of the moves than "&Undo", hears of every move from the
+// key handler, makes its own moves through that handler and draws through the view.
+#include <optional>
+#include <vector>
+
+#include "assist/Paths.h"
+#include "assist/Playback.h"
+#include "core/MenuState.h"
+#include "core/MoveObserver.h"
+#include "core/Services.h"
+
+namespace tolvar {
+
+class Game;
+
+/// The settings of section "Assist".
+inline constexpr const char* MouseWalkingKey = "MouseWalking";
+
+class Assist : public MoveObserver {
+public:
+    /// Hears of `game`'s moves from now on; `settings` is section "Assist" of the settings file.
+    Assist(Game& game, SettingsPort& settings);
+    ~Assist() override;
+    Assist(const Assist&) = delete;
+    Assist& operator=(const Assist&) = delete;
+
+    // --- What the app hands on (assist/Assist.cpp) ---
+    /// Runs a menu command: the Assist menu's own here, every other by the game. A walk in
+    /// progress is finished first.
+    void MenuCommand(MenuId id);
+    /// A key is about to reach the game: a walk in progress is finished first; Esc drops the selection.
+    void KeyPressed(int keyCode);
+    /// A mouse press on the main window (button 1 left, 2 right), in client pixels.
+    void MouseDown(int button, int x, int y);
+    /// Shows the next queued move; the walk timer calls it.
+    void tmr_Walk_Timer();
+    /// Writes the enabled and checked states of the Assist menu into the game's menu state.
+    void UpdateMenus();
+    const Playback& playback() const { return playback_; }
+
+    // --- Take back and redo (assist/TakeBack.cpp) ---
+    bool CanTakeBack() const;
+    bool CanRedo() const;
+    void TakeBack();
+    void Redo();
+
+    // --- Mouse walking (assist/MouseWalk.cpp) ---
+    bool MouseWalking() const;
+    void SetMouseWalking(bool on);
+    std::optional<Cell> Selected() const { return selected_; }
+    /// Shows every queued move at once.
+    void FinishPlayback();
+
+    // MoveObserver
+    void MoveMade(const MoveRecord& move) override;
+    void PushUndone() override;
+    void BoardReplaced() override;
+
+private:
+    /// The key handler moves the man in this mode (live play and test play).
+    bool Playing() const;
+    /// Puts the board, the man, the counters and the history back to before `move`.
+    void Restore(const MoveRecord& move);
+    void TakeBackTraceStep();
+    void Select(std::optional<Cell> box);
+    void WalkTo(Cell target);
+    void PushTo(Cell target);
+    /// Shows one queued move; false when nothing is left or play has ended.
+    bool ShowNextMove();
+
+    struct Made {
+        MoveRecord move;
+        int traceIndex = 0;  // the replay position the move was made at
+    };
+    Game& game_;
+    SettingsPort& settings_;
+    std::vector<Made> made_;          // the moves that stand, the last at the end
+    std::vector<MoveRecord> redo_;    // moves taken back, the next to redo at the end
+    bool redoing_ = false;
+    std::optional<Cell> selected_;    // the box picked by a click
+    Playback playback_;
+};
+
+}  // namespace tolvar

@@ -1,0 +1,72 @@
+// Walking and pushing with the mouse: a click on a cell walks the man there, a click on a box
+// picks it, and a click on a cell then pushes the picked box there.
+#include "assist/Assist.h"
+#include "core/Game.h"
+
+namespace tolvar {
+
+bool Assist::MouseWalking() const { return game_.menus.Checked(MenuId::mnu_MouseWalking); }
+
+void Assist::SetMouseWalking(bool on)
+{
+    game_.menus.Check(MenuId::mnu_MouseWalking, on);
+    settings_.SetValue(MouseWalkingKey, on ? "1" : "0");
+    if (!on)
+        Select(std::nullopt);
+}
+
+void Assist::MouseDown(int button, int x, int y)
+{
+    FinishPlayback();
+    if (!Playing() || !MouseWalking() || x < 0 || y < 0)
+        return;
+    if (button == 2) {
+        Select(std::nullopt);
+        return;
+    }
+    const Cell cell{x / CellSize - game_.BoardLeft, y / CellSize - game_.BoardTop};
+    if (button != 1 || !Grid::inside(cell.x, cell.y))
+        return;
+    if (HoldsBox(game_.Board(cell.x, cell.y)))
+        Select(selected_ == cell ? std::nullopt : std::optional<Cell>(cell));  // a second click lets go
+    else if (selected_)
+        PushTo(cell);
+    else if (IsFree(game_.Board(cell.x, cell.y)))
+        WalkTo(cell);
+    UpdateMenus();
+}
+
+void Assist::Select(std::optional<Cell> box)
+{
+    if (box == selected_)
+        return;
+    selected_ = box;
+    CellMarks marks;
+    if (box)
+        marks.push_back({box->x + game_.BoardLeft, box->y + game_.BoardTop, MarkKind::Selected});
+    game_.SetMarks(std::move(marks));
+}
+
+void Assist::WalkTo(Cell target)
+{
+    const Cell man{game_.ManX - game_.BoardLeft, game_.ManY - game_.BoardTop};
+    const std::optional<Moves> walk = WalkPath(game_.Board, man, target);
+    if (!walk)
+        game_.PlayEffect("BOXUNDO.WAV");  // he cannot get there without pushing
+    else
+        playback_.Start(*walk);
+}
+
+void Assist::PushTo(Cell target)
+{
+    const Cell man{game_.ManX - game_.BoardLeft, game_.ManY - game_.BoardTop};
+    const std::optional<Moves> way = BoxPath(game_.Board, man, *selected_, target);
+    if (!way) {
+        game_.PlayEffect("BOXUNDO.WAV");  // the box cannot be brought there: it stays picked
+        return;
+    }
+    Select(std::nullopt);
+    playback_.Start(*way);
+}
+
+}  // namespace tolvar
