@@ -3,6 +3,12 @@
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+
+#include "assist/Assist.h"
+
 #include "fakes/TestGame.h"
 
 namespace {
@@ -56,6 +62,84 @@ void ShowWholeLevel(benchmark::State& state)
         t->ShowLevel();
 }
 BENCHMARK(ShowWholeLevel)->Unit(benchmark::kMicrosecond);
+
+// Taking a move back and making it again, per operation: compare with a move above.
+void TakeBackThenRedo(benchmark::State& state)
+{
+    TestGame t({BusyLevel()});
+    tolvar::Assist assist(*t, t.desktop.assistSettings);
+    t->HandleKey(tolvar::VK_RIGHT, 0);
+    for (auto _ : state) {
+        assist.TakeBack();
+        assist.Redo();
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(TakeBackThenRedo)->Unit(benchmark::kMicrosecond);
+
+// A corridor winding through the whole board: 115 steps from one end to the other.
+std::string WindingLevel()
+{
+    std::string text(280, '1');
+    for (int x = 1; x <= 17; x += 2)
+        for (int y = 1; y <= 12; ++y)
+            text[static_cast<std::size_t>(y * 20 + x)] = '2';
+    for (int x = 2; x <= 16; x += 2)
+        text[static_cast<std::size_t>((x % 4 == 2 ? 12 : 1) * 20 + x)] = '2';
+    text[1 * 20 + 1] = '6';
+    text[1 * 20 + 18] = '3';  // a goal out of the way, so the level is not won
+    text[2 * 20 + 18] = '4';
+    text[3 * 20 + 18] = '2';
+    return text;
+}
+
+// A mouse walk there and back again (230 moves shown one at a time): the longest the GUI thread
+// is busy in one go, a click with its path search or one shown move, in milliseconds.
+void MouseWalkLongestStretch(benchmark::State& state)
+{
+    TestGame t({WindingLevel()});
+    tolvar::Assist assist(*t, t.desktop.assistSettings);
+    using Clock = std::chrono::steady_clock;
+    double longest = 0, longestCpu = 0;  // wall time, and this thread's own time on a busy machine
+    std::size_t moves = 0;
+    const auto cpuNow = [] {
+        timespec ts{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+        return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+    };
+    const auto timed = [&](auto&& call) {
+        const auto start = Clock::now();
+        const double cpu = cpuNow();
+        call();
+        longest = std::max(longest, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        longestCpu = std::max(longestCpu, cpuNow() - cpu);
+    };
+    for (auto _ : state) {
+        for (const int x : {17, 1}) {
+            const int y = x == 17 ? 12 : 1;
+            timed([&] { assist.MouseDown(1, x * 32 + 16, y * 32 + 16); });
+            moves += assist.playback().Left();
+            while (assist.playback().Active())
+                timed([&] { assist.tmr_Walk_Timer(); });
+        }
+    }
+    state.counters["longest_ms"] = longest;
+    state.counters["longest_cpu_ms"] = longestCpu;
+    state.counters["moves_per_walk"] = static_cast<double>(moves) / static_cast<double>(state.iterations() * 2);
+}
+BENCHMARK(MouseWalkLongestStretch)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The search behind a click that sends a box across a full board.
+void BoxPathAcrossTheBoard(benchmark::State& state)
+{
+    tolvar::Grid board = tolvar::ReadGrid(BusyLevel());
+    board(1, 6) = tolvar::Floor;  // the man's start, where he stands
+    for (auto _ : state) {
+        auto way = tolvar::BoxPath(board, {1, 6}, {2, 3}, {17, 12});
+        benchmark::DoNotOptimize(way);
+    }
+}
+BENCHMARK(BoxPathAcrossTheBoard)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -128,6 +128,21 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("tolvar.ini")});
     }
 
+    // Section "Assist" shares the file: its writes leave "[Box]" alone, and a key of the
+    // same name in the other section is another key.
+    void theAssistSectionKeepsToItself()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tolvar.ini"));
+        WriteAll(path, "[Box]\nLevel=4\nMouseWalking=7\n");
+        IniSettings box(path), assist(path, "Assist");
+        QVERIFY(!assist.Value("Level").has_value());
+        QVERIFY(assist.SetValue("MouseWalking", "0"));
+        QCOMPARE(ReadAll(path), QByteArray("[Box]\nLevel=4\nMouseWalking=7\n\n[Assist]\nMouseWalking=0\n"));
+        QCOMPARE(box.Value("MouseWalking"), std::optional<std::string>("7"));
+        QCOMPARE(assist.Value("MouseWalking"), std::optional<std::string>("0"));
+    }
+
     // A folder that cannot be made (its parent is a file) or cannot be written: the
     // write reports failure, the game goes on, and the old file stays as it was.
     void anUnwritableFolderFailsTheWrite()

@@ -1,6 +1,8 @@
 #!/bin/bash
 # The real game under Xvfb, played with real key presses and mouse clicks, in a copy of
 # the game directory holding a level set of our own:
+#   - a click walks the man, Ctrl+Z takes the walk back step by step, Ctrl+Y and
+#     Ctrl+Shift+Z make it again, and a box is picked by a click and let go by a right click;
 #   - level 1 is won by its moves, with one push taken back by Ctrl+U on the way; the
 #     solution file holds exactly the moves that count and the progress is stored;
 #   - a stored solution of level 2 is replayed with "&Trace" until "Tracing over!";
@@ -68,8 +70,30 @@ counter() {  # the step counter's pixels as text
     import -window root -crop "52x23+$((client_x + 576))+$((client_y + 16))" +repage txt:- 2>/dev/null | tail -n +2 | md5sum
 }
 
-step "play level 1, taking one push back"
+step "walk with the mouse, take the walk back and make it again"
 start=$(counter)
+click_at() {  # click_at BUTTON X Y: the middle of a board cell
+    xdotool mousemove --sync $((client_x + $2 * 32 + 16)) $((client_y + $3 * 32 + 16)) click "$1"
+    sleep 0.1
+}
+click_at 1 6 3     # five steps round the first box
+sleep 0.5
+walked=$(counter)
+[ "$walked" != "$start" ] || fail "a click on a cell in reach did not walk the man"
+press "$main" ctrl+z ctrl+z ctrl+z ctrl+z ctrl+z
+sleep 0.2
+[ "$(counter)" = "$start" ] || fail "five times Ctrl+Z did not take the walk back to the start"
+press "$main" ctrl+y ctrl+y ctrl+y ctrl+y ctrl+shift+z
+sleep 0.2
+[ "$(counter)" = "$walked" ] || fail "Ctrl+Y and Ctrl+Shift+Z did not make the walk again"
+press "$main" ctrl+z ctrl+z ctrl+z ctrl+z ctrl+z
+click_at 1 4 4     # the lower box picked, shown with its mark
+sleep 0.3
+import -window root "$screens/0-picked.png"
+click_at 3 4 4     # a right click lets it go
+[ "$(counter)" = "$start" ] || fail "picking a box and letting it go moved the man"
+
+step "play level 1, taking one push back"
 press "$main" alt+g Escape Right   # the arrow after Escape moves the man, opening no menu
 one_step=$(counter)
 [ "$one_step" != "$start" ] || fail "after Escape in a menu the arrow did not reach the board"
