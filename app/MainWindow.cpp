@@ -79,13 +79,13 @@ MainWindow::MainWindow(Game& game, Assist& assist) : game_(game), assist_(assist
 
     // A key or a click first finishes a mouse walk that is still being shown.
     connect(board_, &BoardWidget::keyPressed, this, [this](int key, int shift) {
-        Run([=, this] { assist_.KeyPressed(key); game_.Form_KeyDown(key, shift); });
+        Run([=, this] { if (assist_.KeyPressed(key)) game_.Form_KeyDown(key, shift); });
     });
     connect(level_, &CounterBox::keyPressed, this, [this](int key, int shift) {
-        Run([=, this] { assist_.KeyPressed(key); game_.pic_Level_KeyDown(key, shift); });
+        Run([=, this] { if (assist_.KeyPressed(key)) game_.pic_Level_KeyDown(key, shift); });
     });
     connect(step_, &CounterBox::keyPressed, this, [this](int key, int shift) {
-        Run([=, this] { assist_.KeyPressed(key); game_.pic_Step_KeyDown(key, shift); });
+        Run([=, this] { if (assist_.KeyPressed(key)) game_.pic_Step_KeyDown(key, shift); });
     });
     connect(board_, &BoardWidget::mousePressed, this, [this](int button, int shift, int x, int y) {
         Run([=, this] { assist_.MouseDown(button, x, y); game_.Form_MouseDown(button, shift, x, y); });

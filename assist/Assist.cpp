@@ -32,12 +32,14 @@ void Assist::MenuCommand(MenuId id)
     UpdateMenus();
 }
 
-void Assist::KeyPressed(int keyCode)
+bool Assist::KeyPressed(int keyCode)
 {
     constexpr int VK_ESCAPE = 27;
+    const unsigned before = replacements_;
     FinishPlayback();
     if (keyCode == VK_ESCAPE)
         Select(std::nullopt);
+    return replacements_ == before;
 }
 
 void Assist::UpdateMenus()
@@ -58,10 +60,15 @@ bool Assist::ShowNextMove()
         playback_.Clear();  // the level was won or left while the moves were shown
         return false;
     }
+    // The window announcing a won level runs its own event loop, where the walk timer still ticks.
+    if (showing_)
+        return false;
     const std::optional<int> dir = playback_.Next();
     if (!dir)
         return false;
+    showing_ = true;
     game_.HandleKey(Directions[static_cast<std::size_t>(*dir)].key, 0);
+    showing_ = false;
     return true;
 }
 

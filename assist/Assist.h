@@ -31,7 +31,8 @@ public:
     /// progress is finished first.
     void MenuCommand(MenuId id);
     /// A key is about to reach the game: a walk in progress is finished first; Esc drops the selection.
-    void KeyPressed(int keyCode);
+    /// False when finishing the walk ended the level, so the key must not act on the next one.
+    bool KeyPressed(int keyCode);
     /// A mouse press on the main window (button 1 left, 2 right), in client pixels.
     void MouseDown(int button, int x, int y);
     /// Shows the next queued move; the walk timer calls it.
@@ -79,6 +80,8 @@ private:
     std::vector<Made> made_;          // the moves that stand, the last at the end
     std::vector<MoveRecord> redo_;    // moves taken back, the next to redo at the end
     bool redoing_ = false;
+    bool showing_ = false;            // a queued move is being shown (a won level's window may be open)
+    unsigned replacements_ = 0;       // boards replaced so far
     std::optional<Cell> selected_;    // the box picked by a click
     Playback playback_;
 };

@@ -109,6 +109,7 @@ void Assist::PushUndone()
 
 void Assist::BoardReplaced()
 {
+    ++replacements_;
     made_.clear();
     redo_.clear();
     playback_.Clear();

@@ -100,6 +100,26 @@ TEST(MouseWalkPlayback, aKeyFinishesTheWalkFirst)
     EXPECT_FALSE(assist.playback().TimerEnabled());
 }
 
+// A box pushed across the last goal wins there: while the won level's window is open the walk
+// timer still ticks, and shows nothing more.
+TEST(MouseWalkPlayback, aWinOnTheWayEndsTheWalk)
+{
+    const std::string across = Level({"1111111", "1624321", "1111111"});
+    TestGame t({across, across});
+    Assist assist(*t, t.desktop.assistSettings);
+    int stepsSeen = -1;
+    t.desktop.dialogs.onAboutBox = [&](AboutRole) {
+        assist.tmr_Walk_Timer();
+        stepsSeen = t->StepCount;
+    };
+    assist.MouseDown(1, 3 * 32, 32);
+    assist.MouseDown(1, 5 * 32, 32);
+    EXPECT_FALSE(assist.KeyPressed(VK_RIGHT));  // the key that finished the walk is spent
+    EXPECT_EQ(stepsSeen, 2);
+    EXPECT_EQ(t->LevelNo, 2);
+    EXPECT_EQ(testing::ReadFile(t.dir.file("boxsol.1")), "99");
+}
+
 // The picked box wears a frame over everything; letting go draws the box again.
 TEST(MouseWalkPlayback, thePickedBoxIsMarked)
 {
