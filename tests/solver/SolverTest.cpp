@@ -8,6 +8,7 @@
 #include "TestLevels.h"
 #include "solver/Matching.h"
 #include "solver/Replay.h"
+#include "solver/SearchTables.h"
 #include "solver/Solver.h"
 
 namespace tolvar::solver {
@@ -127,6 +128,37 @@ TEST(SolverLimits, StopsWhenCancelled) {
     const auto result = running.get();
     EXPECT_EQ(result.status, SolveStatus::GaveUp);
     EXPECT_EQ(result.reason, "cancelled");
+}
+
+// A budget counted in processor time ends a search as the wall clock does.
+TEST(SolverLimits, GivesUpWhenTheProcessorTimeIsSpent) {
+    const Level level = LevelOf({"####################", "#@                 #", "#  $ $ $ $ $ $ $ $ #", "#                  #",
+                                 "#  $ $ $ $ $ $ $ $ #", "#                  #", "#     ........     #",
+                                 "#     ........     #", "####################"});
+    SolveLimits limits;
+    limits.seconds = 0.05;
+    limits.processorTime = true;
+    SolveOptions fewest;
+    fewest.weight = 1;
+    const auto result = Solve(level, limits, fewest);
+    EXPECT_EQ(result.status, SolveStatus::GaveUp);
+    EXPECT_EQ(result.reason, "time limit reached");
+}
+
+// Positions are told apart by their hashes alone: every one added is found again, no other is.
+TEST(NodeStore, FindsEveryPositionAddedAndNoOther) {
+    NodeStore store;
+    std::mt19937_64 random(14);
+    std::vector<SearchNode> added(200000);
+    for (auto& node : added) {
+        node.setHash(random(), static_cast<std::uint32_t>(random()));
+        ASSERT_EQ(store.find(node), NodeStore::None);
+        node.parent = store.add(node);
+    }
+    for (const auto& node : added) EXPECT_EQ(store.find(node), node.parent);
+    SearchNode other = added.front();
+    other.check ^= 1;  // the same main hash, another check: another position
+    EXPECT_EQ(store.find(other), NodeStore::None);
 }
 
 // The default search proves its pushes the fewest when it can, and says when it cannot.
