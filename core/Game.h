@@ -124,6 +124,12 @@ public:
     void mnu_LoadOtherSol_Click();
     void LoadSolution();
     void btn_Trace_Click();
+    /// The level text a replay of the current level plays on: the record of the set, or the
+    /// level file read again; nothing (after the warning) when that file cannot be read.
+    std::optional<std::string> ReplayLevel();
+    /// Starts a replay of `solution` as a stored solution is replayed, on `levelCells` for a
+    /// self-edited or other level (a level of the set is shown again from the set).
+    void StartReplay(const std::string& solution, const std::string& levelCells);
 
     // --- Solution files and settings (levels/SolutionFile.cpp, levels/Settings.cpp) ---
     /// Writes MoveHistory to the current level's solution file; false when it could not.
@@ -199,6 +205,8 @@ private:
     /// Places EditObject at window cell (cx, cy); false (after the warning) off the board.
     bool PlaceEditObject(int cx, int cy);
     void CloseEditBar();
+    /// Record `number` (from 1) of the level set; bytes that cannot be read are "0".
+    std::string SetRecord(std::int32_t number);
     std::string SolutionFileName();
     std::string FullPath(const std::string& name) const { return AppPath + "/" + name; }
 

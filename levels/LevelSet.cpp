@@ -48,12 +48,7 @@ void Game::ShowLevel()
     // Never address records outside the set, whatever the stored progress says.
     if (LevelNo < 1 || LevelNo > NumLevels)
         LevelNo = 1;
-    std::string record(CellCount, '0');
-    levelSet_.clear();
-    levelSet_.seekg(static_cast<std::streamoff>(LevelNo - 1) * CellCount);
-    levelSet_.read(record.data(), CellCount);  // bytes that cannot be read stay "0"
-
-    Board = ReadGrid(record);
+    Board = ReadGrid(SetRecord(LevelNo));
     const bool manFound = DrawLevelCells(false);
     std::replace(Board.cells.begin(), Board.cells.end(), std::int16_t{ManStart}, std::int16_t{Floor});
     GoalCount = static_cast<std::int16_t>(Board.goalCount());
@@ -68,6 +63,15 @@ void Game::ShowLevel()
         Warn("Level " + NumberText(LevelNo) + " of \"" + LevelSetName +
              "\" has no starting position for the man and cannot be played.");
     }
+}
+
+std::string Game::SetRecord(std::int32_t number)
+{
+    std::string record(CellCount, '0');
+    levelSet_.clear();
+    levelSet_.seekg(static_cast<std::streamoff>(number - 1) * CellCount);
+    levelSet_.read(record.data(), CellCount);  // bytes that cannot be read stay "0"
+    return record;
 }
 
 void Game::mnu_NewGame_Click()

@@ -44,19 +44,29 @@ void Game::LoadSolution()
     if (solution.size() > LongestSolution)
         solution.resize(LongestSolution);
 
-    std::string levelCells;
-    if (LevelKind == KindSelf || LevelKind == KindOther) {
-        // The level file was there when the level was loaded; it may have gone since.
-        const std::string levelName =
-            (LevelKind == KindSelf ? "self." + TrimSpaces(SelfLevelNumber) : "other." + TrimSpaces(OtherLevelNumber));
-        const LevelFileRead read = ReadLevelBytes(FullPath(levelName));
-        if (read.status != LevelFileStatus::Ok) {
-            Warn(LevelFileProblem(read.status, levelName));
-            return;
-        }
-        levelCells = read.cells;
-    }
+    const std::optional<std::string> levelCells = ReplayLevel();
+    if (!levelCells)
+        return;
+    StartReplay(solution, *levelCells);
+}
 
+std::optional<std::string> Game::ReplayLevel()
+{
+    if (LevelKind == KindSet)
+        return SetRecord(LevelNo);
+    // The level file was there when the level was loaded; it may have gone since.
+    const std::string levelName =
+        (LevelKind == KindSelf ? "self." + TrimSpaces(SelfLevelNumber) : "other." + TrimSpaces(OtherLevelNumber));
+    const LevelFileRead read = ReadLevelBytes(FullPath(levelName));
+    if (read.status != LevelFileStatus::Ok) {
+        Warn(LevelFileProblem(read.status, levelName));
+        return std::nullopt;
+    }
+    return read.cells;
+}
+
+void Game::StartReplay(const std::string& solution, const std::string& levelCells)
+{
     CloseEditBar();
     menus.Uncheck(MenuId::mnu_DisBanner);
     menus.Disable(MenuId::mnu_DisBanner);

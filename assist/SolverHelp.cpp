@@ -1,0 +1,83 @@
+#include "assist/SolverHelp.h"
+
+#include "core/Game.h"
+
+namespace tolvar {
+
+SolverHelp::SolverHelp(Game& game, GuiThreadPort& gui, std::function<void(const std::string&)> play)
+    : game_(game), play_(std::move(play)), worker_(gui)
+{
+}
+
+bool SolverHelp::CanHint() const
+{
+    const std::int16_t mode = game_.GameMode;
+    return mode == ModePlaySet || mode == ModePlayOther || mode == ModeTestPlay;
+}
+
+bool SolverHelp::CanShowSolution() const
+{
+    // A level drawn and never saved has no stored form: its replay would lose the drawing.
+    const std::int16_t kind = game_.LevelKind;
+    return CanHint() && (kind == KindSet || kind == KindSelf || kind == KindOther);
+}
+
+Position SolverHelp::Here() const
+{
+    return {game_.Board, game_.ManX - game_.BoardLeft, game_.ManY - game_.BoardTop};
+}
+
+void SolverHelp::Hint()
+{
+    if (!CanHint())
+        return;
+    const Position here = Here();
+    if (const std::optional<std::string> next = book_.Next(here)) {
+        play_(*next);
+        return;
+    }
+    const Question question = AskFor(here);
+    worker_.Start(question.level, HelpSeconds, [this, here, question](const solver::SolveResult& result) {
+        HintFound(here, question, result);
+    });
+}
+
+void SolverHelp::HintFound(const Position& here, const Question& question, const solver::SolveResult& result)
+{
+    if (!CanHint() || !(Here() == here))
+        return;  // the position changed meanwhile: the answer is of no use
+    const tolvar::Hint hint = book_.Answer(here, question, result);
+    switch (hint.kind) {
+    case HintKind::Moves: play_(hint.moves); break;
+    case HintKind::Unsolvable: game_.Warn(NoSolutionFromHere); break;
+    case HintKind::NotFound: game_.Warn(NoHintInTime); break;
+    }
+}
+
+void SolverHelp::ShowSolution()
+{
+    if (!CanShowSolution())
+        return;
+    const std::optional<std::string> cells = game_.ReplayLevel();
+    if (!cells)
+        return;
+    solver::Level level;
+    static_cast<Grid&>(level) = ReadGrid(*cells);
+    worker_.Start(level, HelpSeconds, [this, levelCells = *cells](const solver::SolveResult& result) {
+        SolutionFound(levelCells, result);
+    });
+}
+
+void SolverHelp::SolutionFound(const std::string& levelCells, const solver::SolveResult& result)
+{
+    if (!CanShowSolution())
+        return;
+    if (result.status == solver::SolveStatus::Unsolvable)
+        game_.Warn(LevelUnsolvable);
+    else if (result.status != solver::SolveStatus::Solved || result.moves.size() > static_cast<std::size_t>(MaxShort))
+        game_.Warn(NoSolutionInTime);
+    else
+        game_.StartReplay(result.moves, levelCells);
+}
+
+}  // namespace tolvar

@@ -1,0 +1,95 @@
+// Hints and shown solutions on a running game: the solver's answer arrives on the game's
+// thread and moves the man only through the ordinary key handler.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "assist/SolverHelp.h"
+#include "fakes/FakeGuiThread.h"
+#include "fakes/TestGame.h"
+
+namespace tolvar {
+namespace {
+
+using testing::Level;
+using testing::TestGame;
+
+const std::string TwoBoxes = Level({"1111111", "1622221", "1242421", "1232321", "1111111"});
+
+struct Helped {
+    TestGame t;
+    fakes::FakeGuiThread gui;
+    SolverHelp help{*t, gui, [this](const std::string& moves) { t.Play(moves); }};
+    explicit Helped(const std::string& level) : t({level, level}) {}
+    void Answer()
+    {
+        while (help.Searching() && gui.RunWhenPosted()) {
+        }
+    }
+};
+
+// Hint after hint wins the level, each one a walk and a push made as ordinary moves.
+TEST(SolverHelpTest, hintsWinTheLevelOnePushAtATime)
+{
+    Helped h(TwoBoxes);
+    int hints = 0;
+    for (; h.t->LevelNo == 1 && hints < 10; ++hints) {
+        h.help.Hint();
+        h.Answer();
+    }
+    EXPECT_EQ(h.t->LevelNo, 2);  // the win moved on
+    EXPECT_LE(hints, 4);
+    EXPECT_TRUE(std::filesystem::exists(h.t.dir.file("boxsol.1")));
+}
+
+struct NoMoveCase {
+    const char* name;
+    std::string level;
+    bool cancel;
+    std::vector<std::string> messages;
+};
+
+class HintThatMovesNothing : public ::testing::TestWithParam<NoMoveCase> {};
+
+// A hint that finds nothing, or is cancelled, leaves the man, the boxes and the counters alone.
+TEST_P(HintThatMovesNothing, leavesThePositionAsItWas)
+{
+    const NoMoveCase& c = GetParam();
+    Helped h(c.level);
+    const Grid before = h.t->Board;
+    h.help.Hint();
+    if (c.cancel)
+        h.help.Cancel();
+    h.Answer();
+    h.gui.RunPosted();
+    EXPECT_EQ(h.t->Board, before);
+    EXPECT_EQ(h.t->StepCount, 0);
+    EXPECT_EQ(h.t.desktop.dialogs.texts(), c.messages);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hints, HintThatMovesNothing,
+    ::testing::Values(
+        NoMoveCase{"unsolvable", Level({"1111111", "1422221", "1262221", "1222321", "1111111"}), false,
+                   {NoSolutionFromHere}},
+        NoMoveCase{"cancelled", TwoBoxes, true, {}}),
+    [](const ::testing::TestParamInfo<NoMoveCase>& info) { return std::string(info.param.name); });
+
+// The solution shown is traced like a stored one, to "Tracing over!", and nothing is written.
+TEST(SolverHelpTest, aShownSolutionReplaysToTheEndAndWritesNothing)
+{
+    Helped h(TwoBoxes);
+    h.t.Play("0");
+    h.help.ShowSolution();
+    h.Answer();
+    ASSERT_EQ(h.t->GameMode, ModeTracing);
+    EXPECT_EQ(h.t->StepCount, 0);
+    for (int presses = 0; h.t->controls.btn_Trace_Visible && presses < 100; ++presses)
+        h.t->btn_Trace_Click();
+    EXPECT_EQ(h.t.desktop.dialogs.texts(), std::vector<std::string>{"Tracing over!"});
+    EXPECT_EQ(h.t->LevelNo, 1);
+    EXPECT_FALSE(std::filesystem::exists(h.t.dir.file("boxsol.1")));
+}
+
+}  // namespace
+}  // namespace tolvar
