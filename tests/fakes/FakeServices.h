@@ -78,14 +78,16 @@ class FakeMci : public MciPort {
 public:
     std::vector<std::string> commands;
     std::map<std::string, int> results;  // result code per command; 0 when not listed
-    std::string status = "playing";      // what STATUS answers
+    std::string status = "playing";      // what STATUS answers when it succeeds
     int SendString(const std::string& command, std::string& returnText, int returnLength) override
     {
         commands.push_back(command);
-        if (command.rfind("STATUS", 0) == 0 && returnLength > 0)
-            returnText = status.substr(0, static_cast<std::size_t>(returnLength));
         const auto it = results.find(command);
-        return it == results.end() ? 0 : it->second;
+        const int result = it == results.end() ? 0 : it->second;
+        // Like the real sequencer, a command that fails leaves the caller's text alone.
+        if (result == 0 && command.rfind("STATUS", 0) == 0 && returnLength > 0)
+            returnText = status.substr(0, static_cast<std::size_t>(returnLength));
+        return result;
     }
 };
 

@@ -134,5 +134,16 @@ TEST(Animations, theManAlternatesWithinHisPair)
     }
 }
 
+
+TEST(Animations, theManTimerLaysTheDecorationWithoutARefresh)
+{
+    TestGame t({Small});
+    t->Client.setPixel(1, 1, qRgb(0, 0, 0));
+    const int refreshes = t.desktop.window.refreshes;
+    t->tmr_Sprite_Timer();
+    EXPECT_EQ(t->Client.pixel(1, 1), testing::DecorationColour());
+    EXPECT_EQ(t.desktop.window.refreshes, refreshes);
+}
+
 }  // namespace
 }  // namespace tolvar

@@ -322,5 +322,55 @@ TEST(Saving, aHugeStoredCountNeitherOverflowsNorSavesBeyondTheLastNumber)
     EXPECT_EQ(t.desktop.settings.values["SelfLevel"], "99999999999");
 }
 
+
+TEST(Saving, aStoredLevelSavedAgainKeepsItsNumberAndTheCount)
+{
+    TestGame t({Small});
+    const std::string stored = Level({"111111", "164231", "111111"});
+    testing::WriteFile(t.dir.file("self.2"), stored);
+    t.desktop.settings.values["SelfLevel"] = "3";
+    t.desktop.dialogs.typed = {"2"};
+    t->MenuCommand(MenuId::mnu_LoadSelf);
+    ASSERT_EQ(t->GameMode, ModeEditStored);
+    Place(*t, Wall, 7, 7);
+    t->btn_Exit_Click();
+    const std::string saved = ReadFile(t.dir.file("self.2"));
+    ASSERT_EQ(saved.size(), 280u);
+    EXPECT_NE(saved, stored);
+    EXPECT_FALSE(std::filesystem::exists(t.dir.file("self.4")));
+    EXPECT_EQ(t.desktop.settings.values["SelfLevel"], "3");
+    EXPECT_EQ(t.desktop.settings.writes, 0);
+}
+
+TEST(Editor, editNewLevelWhileEditingOrTestingEmptiesTheBoard)
+{
+    for (const bool testing : {false, true}) {
+        TestGame t({Small});
+        t->MenuCommand(MenuId::mnu_Edit);
+        DrawSmallRoom(*t);
+        if (testing)
+            t->btn_Test_Click();
+        t->MenuCommand(MenuId::mnu_Edit);
+        EXPECT_EQ(t->GameMode, ModeEditNew) << testing;
+        EXPECT_EQ(t->Board(7, 5), Outside) << testing;
+        EXPECT_EQ(t->Board(10, 6), Outside) << testing;
+        EXPECT_EQ(t->Board(9, 6), ManStart) << testing;
+    }
+}
+
+TEST(Editor, placingTheManOnHisOwnCellChangesNothing)
+{
+    TestGame t({Small});
+    t->MenuCommand(MenuId::mnu_Edit);
+    const Grid before = t->Board;
+    const Grid edited = t->EditBoard;
+    Place(*t, ManStart, 9, 6);
+    EXPECT_EQ(t->Board, before);
+    EXPECT_EQ(t->EditBoard, edited);
+    EXPECT_EQ(t->ManX, 9);
+    EXPECT_EQ(t->ManY, 6);
+    EXPECT_TRUE(t->controls.tmr_Sprite_Enabled);
+}
+
 }  // namespace
 }  // namespace tolvar

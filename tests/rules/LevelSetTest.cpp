@@ -181,5 +181,18 @@ TEST(LevelSet, aLevelWithoutAManIsShownButNothingMoves)
     EXPECT_EQ(t->StepCount, 0);
 }
 
+
+TEST(LevelSet, theChoiceOffersTheCurrentLevel)
+{
+    for (const char* stored : {"1", "4", "10"}) {
+        TestGame t(std::vector<std::string>(10, Small), false);
+        t.desktop.settings.values["Level"] = stored;
+        ASSERT_TRUE(t.Start());
+        t->MenuCommand(MenuId::mnu_Level);
+        ASSERT_EQ(t.desktop.dialogs.inputs.size(), 1u);
+        EXPECT_EQ(t.desktop.dialogs.inputs[0].defaultAnswer, stored);
+    }
+}
+
 }  // namespace
 }  // namespace tolvar

@@ -1,6 +1,8 @@
 // Walking, pushing and blocking, each judged on row 1 of a one-row level.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "fakes/TestGame.h"
 
 namespace tolvar {
@@ -135,6 +137,47 @@ TEST(MoveEngine, otherKeysChangeNothingAndSkipTheCompletionCheck)
     EXPECT_TRUE(t.desktop.dialogs.aboutBoxes.size() == 1);  // only the one of start-up
     t->Form_KeyDown(VK_UP, 0);  // blocked, but the check runs and finds the level won
     EXPECT_EQ(t->LevelNo, 2);
+}
+
+
+struct VerticalCase {
+    const char* name;
+    std::initializer_list<const char*> rows;  // column 1 holds the man and the box
+    const char* moves;
+    int boxY, manY;
+    const char* history;
+};
+
+TEST(MoveEngine, upAndDownMoveThroughTheBoardAndWriteTheirCharacters)
+{
+    const VerticalCase cases[] = {
+        {"pushDown", {"1111", "1611", "1411", "1221", "1231", "1111"}, "0", 3, 2, "0"},
+        {"pushDownThenWalkUp", {"1111", "1611", "1411", "1221", "1231", "1111"}, "08", 3, 1, "08"},
+        {"upIntoAWall", {"1111", "1611", "1411", "1221", "1231", "1111"}, "8", 2, 1, ""},
+        {"pushUp", {"1111", "1231", "1421", "1621", "1111"}, "8", 1, 2, "8"},
+        {"pushUpThenWalkDown", {"1111", "1231", "1421", "1621", "1111"}, "80", 1, 3, "80"},
+    };
+    for (const VerticalCase& c : cases) {
+        TestGame t({Level(c.rows)});
+        t.Play(c.moves);
+        EXPECT_EQ(t->Board(1, c.boxY), Box) << c.name;
+        EXPECT_EQ(t->ManY, c.manY) << c.name;
+        EXPECT_EQ(t->MoveHistory, c.history) << c.name;
+    }
+}
+
+TEST(MoveEngine, aMoveEndsWithTheDecorationLaidAndOneRefresh)
+{
+    for (const char* moves : {"9", "99"}) {  // a push, then a walk
+        TestGame t({Level({"1111111111", "1642222221", "1311111111", "1111111111"})});
+        t->Client.setPixel(1, 1, qRgb(0, 0, 0));
+        const int refreshes = t.desktop.window.refreshes;
+        const int counterRefreshes = t.desktop.window.counterRefreshes;
+        t.Play(moves);
+        EXPECT_EQ(t.desktop.window.refreshes, refreshes + static_cast<int>(std::strlen(moves))) << moves;
+        EXPECT_EQ(t->Client.pixel(1, 1), testing::DecorationColour()) << moves;
+        EXPECT_GT(t.desktop.window.counterRefreshes, counterRefreshes) << moves;
+    }
 }
 
 }  // namespace

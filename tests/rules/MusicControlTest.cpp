@@ -78,5 +78,16 @@ TEST(Sound, withSoundOffNoEffectIsRequestedNotEvenTheWarning)
     EXPECT_TRUE(t.desktop.sound.played.empty());
 }
 
+
+TEST_F(Music, aStatusThatFailsLeavesTheSpacesAndRestartsNothing)
+{
+    t->Form_Resize();
+    t.desktop.mci.status = "stopped";
+    t.desktop.mci.results["STATUS SQ1 MODE"] = 263;
+    t->tmr_Icon_Timer();
+    t->tmr_Icon_Timer();
+    EXPECT_EQ(sent(), (std::vector<std::string>{"PLAY SQ1 FROM 0", "STATUS SQ1 MODE", "STATUS SQ1 MODE"}));
+}
+
 }  // namespace
 }  // namespace tolvar

@@ -1,6 +1,8 @@
 // Undo takes back the last push, and only while the man has done nothing else since.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "fakes/TestGame.h"
 
 namespace tolvar {
@@ -75,6 +77,70 @@ TEST(UndoTest, aBoxPutBackOnAGoalTurnsIntoABoxOnAGoalAtTheNextGoalFrame)
     EXPECT_EQ(t.CellPixel(2, 1), testing::SheetColour(testing::ObjId, Box, 0));
     t->tmr_Goal_Timer();
     EXPECT_EQ(t.CellPixel(2, 1), testing::SheetColour(testing::GoalId, t->GoalFrame - 1, 0));
+}
+
+
+// A push that could be undone, then something that puts another board in its place.
+TEST(UndoTest, everyReplacementOfTheBoardEndsTheUndo)
+{
+    const std::string level = Level({"1111111111", "1642222221", "1311111111", "1111111111"});
+    const std::pair<const char*, MenuId> replacements[] = {
+        {"a self-edited level", MenuId::mnu_LoadSelf},
+        {"an other level", MenuId::mnu_LoadOther},
+        {"the editor", MenuId::mnu_Edit},
+        {"a solution", MenuId::mnu_LoadOriginalSol},
+    };
+    for (const auto& [name, command] : replacements) {
+        TestGame t({level});
+        for (const char* file : {"self.1", "other.1"})
+            testing::WriteFile(t.dir.file(file), level);
+        testing::WriteFile(t.dir.file("boxsol.1"), "9");
+        t.desktop.settings.values["SelfLevel"] = "1";
+        t.Play("9");
+        ASSERT_TRUE(t->menus.Enabled(MenuId::mnu_Undo)) << name;
+        t.desktop.dialogs.typed = {"1"};
+        t->MenuCommand(command);
+        EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_Undo)) << name;
+        const Grid before = t->Board;
+        t->mnu_Undo_Click();
+        EXPECT_EQ(t->Board, before) << name;
+    }
+}
+
+// The winning push of a test play or of an other level stays made.
+TEST(UndoTest, theWinningPushCannotBeUndone)
+{
+    const std::string won = Level({"11111", "16431", "11111"});
+    struct Case {
+        const char* message;
+        std::function<void(TestGame&)> start;
+    };
+    const Case cases[] = {
+        {"Congratulations!",
+         [&](TestGame& t) {
+             testing::WriteFile(t.dir.file("other.1"), won);
+             t.desktop.dialogs.typed = {"1"};
+             t->MenuCommand(MenuId::mnu_LoadOther);
+         }},
+        {"Test over!",
+         [&](TestGame& t) {
+             testing::WriteFile(t.dir.file("self.1"), won);
+             t.desktop.settings.values["SelfLevel"] = "1";
+             t.desktop.dialogs.typed = {"1"};
+             t->MenuCommand(MenuId::mnu_LoadSelf);
+             t->btn_Test_Click();
+         }},
+    };
+    for (const Case& c : cases) {
+        TestGame t({won});
+        c.start(t);
+        t.Play("9");
+        ASSERT_EQ(t.desktop.dialogs.messages.back().text, c.message);
+        EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_Undo)) << c.message;
+        const Grid before = t->Board;
+        t->mnu_Undo_Click();
+        EXPECT_EQ(t->Board, before) << c.message;
+    }
 }
 
 }  // namespace
