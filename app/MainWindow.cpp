@@ -113,11 +113,18 @@ void MainWindow::Run(Call call)
     SyncFromState();
 }
 
+void MainWindow::RunPosted(const std::function<void()>& task) { Run(task); }
+
 void MainWindow::SyncFromState()
 {
     if (unloaded_)
         return;
     assist_.UpdateMenus();
+    // The window, its animations and the music go on while the solver searches.
+    if (assist_.Searching())
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
     menus_->Show(game_.menus);
     trace_->setVisible(game_.controls.btn_Trace_Visible);
     FollowEditBar();

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 
 class QPushButton;
 
@@ -24,6 +25,8 @@ public:
     MainWindow(Game& game, Assist& assist);
     ~MainWindow() override;
 
+    /// Runs work handed over from a worker thread, then follows the game's state.
+    void RunPosted(const std::function<void()>& task);
     /// Menus, trace button, edit bar, timers, focus and exit as the game's state says.
     void SyncFromState();
 

@@ -74,6 +74,10 @@ constexpr auto Rows = std::to_array<MenuRow>({
     Item(M::mnu_Redo, M::mnu_Assist, "mnu_Redo", "&Redo", "Ctrl+Y; Ctrl+Shift+Z"),
     Separator(M::mnu_Assist, "mnu_MouseSep"),
     Check(M::mnu_MouseWalking, M::mnu_Assist, "mnu_MouseWalking", "&Mouse Walking"),
+    Separator(M::mnu_Assist, "mnu_SolverSep"),
+    Item(M::mnu_Hint, M::mnu_Assist, "mnu_Hint", "&Hint", "Ctrl+I"),
+    Item(M::mnu_ShowSolution, M::mnu_Assist, "mnu_ShowSolution", "Show &Solution", ""),
+    Check(M::mnu_MarkDeadBoxes, M::mnu_Assist, "mnu_MarkDeadBoxes", "Mark &Dead Boxes"),
 
     Menu(M::mnu_Help, NoMenuId, "mnu_Help", "&Help"),
     Item(M::mnu_Contents, M::mnu_Help, "mnu_Contents", "Con&tents", "F1"),

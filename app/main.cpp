@@ -14,6 +14,7 @@
 #include "app/InstanceLock.h"
 #include "app/MainWindow.h"
 #include "app/QtDialogs.h"
+#include "app/QtGuiThread.h"
 #include "app/ScreenPlacement.h"
 #include "app/WindowService.h"
 #include "assist/Assist.h"
@@ -83,8 +84,10 @@ int main(int argc, char* argv[])
     services.instance = &instance;
 
     tolvar::Game game(services);
-    tolvar::Assist assist(game, assistSettings);
+    tolvar::QtGuiThread guiThread;
+    tolvar::Assist assist(game, assistSettings, guiThread);
     tolvar::MainWindow mainWindow(game, assist);
+    guiThread.SetRunner([&mainWindow](const std::function<void()>& task) { mainWindow.RunPosted(task); });
     window.Attach(&mainWindow);
     dialogs.AttachGame(&game);
     dialogs.AttachWindow(&mainWindow);

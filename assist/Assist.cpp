@@ -4,11 +4,14 @@
 
 namespace tolvar {
 
-Assist::Assist(Game& game, SettingsPort& settings) : game_(game), settings_(settings)
+Assist::Assist(Game& game, SettingsPort& settings, GuiThreadPort& gui)
+    : game_(game), settings_(settings), help_(game, gui, [this](const std::string& moves) { PlayHint(moves); })
 {
     game_.SetMoveObserver(this);
     const std::optional<std::string> stored = settings_.Value(MouseWalkingKey);
     game_.menus.Check(MenuId::mnu_MouseWalking, !stored || stored->empty() || stored->front() != '0');
+    const std::optional<std::string> marking = settings_.Value(MarkDeadBoxesKey);
+    game_.menus.Check(MenuId::mnu_MarkDeadBoxes, !marking || marking->empty() || marking->front() != '0');
     UpdateMenus();
 }
 
@@ -22,8 +25,12 @@ bool Assist::Playing() const
 
 void Assist::MenuCommand(MenuId id)
 {
+    help_.Cancel();  // any command stops a search: its answer would come too late
     FinishPlayback();
     switch (id) {
+    case MenuId::mnu_Hint: help_.Hint(); break;
+    case MenuId::mnu_ShowSolution: help_.ShowSolution(); break;
+    case MenuId::mnu_MarkDeadBoxes: SetMarkingDeadBoxes(!MarkingDeadBoxes()); break;
     case MenuId::mnu_TakeBack: TakeBack(); break;
     case MenuId::mnu_Redo: Redo(); break;
     case MenuId::mnu_MouseWalking: SetMouseWalking(!MouseWalking()); break;
@@ -36,6 +43,7 @@ bool Assist::KeyPressed(int keyCode)
 {
     constexpr int VK_ESCAPE = 27;
     const unsigned before = replacements_;
+    help_.Cancel();
     FinishPlayback();
     if (keyCode == VK_ESCAPE)
         Select(std::nullopt);
@@ -46,6 +54,9 @@ void Assist::UpdateMenus()
 {
     game_.menus.Enable(MenuId::mnu_TakeBack, CanTakeBack());
     game_.menus.Enable(MenuId::mnu_Redo, CanRedo());
+    game_.menus.Enable(MenuId::mnu_Hint, help_.CanHint());
+    game_.menus.Enable(MenuId::mnu_ShowSolution, help_.CanShowSolution());
+    game_.menus.Enable(MenuId::mnu_MarkDeadBoxes, Playing());
 }
 
 void Assist::tmr_Walk_Timer()

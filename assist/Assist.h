@@ -7,6 +7,7 @@
 
 #include "assist/Paths.h"
 #include "assist/Playback.h"
+#include "assist/SolverHelp.h"
 #include "core/MenuState.h"
 #include "core/MoveObserver.h"
 #include "core/Services.h"
@@ -17,11 +18,13 @@ class Game;
 
 /// The settings of section "Assist".
 inline constexpr const char* MouseWalkingKey = "MouseWalking";
+inline constexpr const char* MarkDeadBoxesKey = "MarkDeadBoxes";
 
 class Assist : public MoveObserver {
 public:
     /// Hears of `game`'s moves from now on; `settings` is section "Assist" of the settings file.
-    Assist(Game& game, SettingsPort& settings);
+    /// The solver's answers come back to the game's thread through `gui`.
+    Assist(Game& game, SettingsPort& settings, GuiThreadPort& gui);
     ~Assist() override;
     Assist(const Assist&) = delete;
     Assist& operator=(const Assist&) = delete;
@@ -54,6 +57,12 @@ public:
     /// Shows every queued move at once.
     void FinishPlayback();
 
+    // --- Help from the solver (assist/SolverAssist.cpp) ---
+    /// A search for a hint or a solution is running.
+    bool Searching() const { return help_.Searching(); }
+    bool MarkingDeadBoxes() const;
+    void SetMarkingDeadBoxes(bool on);
+
     // MoveObserver
     void MoveMade(const MoveRecord& move) override;
     void PushUndone() override;
@@ -66,6 +75,10 @@ private:
     void Restore(const MoveRecord& move);
     void TakeBackTraceStep();
     void Select(std::optional<Cell> box);
+    /// Lays the marks: the picked box, and the boxes past saving when they are marked.
+    void ShowMarks();
+    /// Queues the moves of a hint to be shown one at a time.
+    void PlayHint(const std::string& moves);
     void WalkTo(Cell target);
     void PushTo(Cell target);
     /// Shows one queued move; false when nothing is left or play has ended.
@@ -84,6 +97,7 @@ private:
     unsigned replacements_ = 0;       // boards replaced so far
     std::optional<Cell> selected_;    // the box picked by a click
     Playback playback_;
+    SolverHelp help_;
 };
 
 }  // namespace tolvar

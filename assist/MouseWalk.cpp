@@ -17,6 +17,7 @@ void Assist::SetMouseWalking(bool on)
 
 void Assist::MouseDown(int button, int x, int y)
 {
+    help_.Cancel();
     FinishPlayback();
     if (!Playing() || !MouseWalking() || x < 0 || y < 0)
         return;
@@ -38,13 +39,8 @@ void Assist::MouseDown(int button, int x, int y)
 
 void Assist::Select(std::optional<Cell> box)
 {
-    if (box == selected_)
-        return;
     selected_ = box;
-    CellMarks marks;
-    if (box)
-        marks.push_back({box->x + game_.BoardLeft, box->y + game_.BoardTop, MarkKind::Selected});
-    game_.SetMarks(std::move(marks));
+    ShowMarks();  // the boxes past saving change with every move too
 }
 
 void Assist::WalkTo(Cell target)

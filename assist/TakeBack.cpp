@@ -32,6 +32,7 @@ void Assist::TakeBack()
     made_.pop_back();
     Restore(move);
     redo_.push_back(move);
+    ShowMarks();
 }
 
 void Assist::TakeBackTraceStep()
@@ -105,6 +106,7 @@ void Assist::PushUndone()
         return;
     redo_.push_back(made_.back().move);
     made_.pop_back();
+    ShowMarks();
 }
 
 void Assist::BoardReplaced()

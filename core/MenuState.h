@@ -17,7 +17,7 @@ enum class MenuId : int {
     mnu_Scenery5, mnu_Scenery6, mnu_Scenery7, mnu_Scenery8,
     mnu_DisBanner,
     // Assist
-    mnu_Assist, mnu_TakeBack, mnu_Redo, mnu_MouseWalking,
+    mnu_Assist, mnu_TakeBack, mnu_Redo, mnu_MouseWalking, mnu_Hint, mnu_ShowSolution, mnu_MarkDeadBoxes,
     // Help
     mnu_Help, mnu_Contents, mnu_Web, mnu_Faq, mnu_About,
     Count
@@ -36,7 +36,7 @@ public:
         enabled_.fill(true);
         checked_.fill(false);
         for (MenuId id : {MenuId::mnu_Music, MenuId::mnu_Sound, MenuId::mnu_Man0, MenuId::mnu_Back0, MenuId::mnu_Scenery0,
-                          MenuId::mnu_MouseWalking})
+                          MenuId::mnu_MouseWalking, MenuId::mnu_MarkDeadBoxes})
             checked_[idx(id)] = true;
     }
 

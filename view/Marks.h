@@ -1,10 +1,11 @@
 #pragma once
-// Marks laid over board cells on top of everything else: the box the player has picked.
+// Marks laid over board cells on top of everything else: the box the player has picked, and
+// the boxes past saving.
 #include <vector>
 
 namespace tolvar {
 
-enum class MarkKind { Selected };
+enum class MarkKind { Selected, Dead };
 
 /// A mark on window cell (x, y).
 struct CellMark {

@@ -35,6 +35,7 @@
 #include "app/InstanceLock.h"
 #include "app/MainWindow.h"
 #include "app/QtDialogs.h"
+#include "app/QtGuiThread.h"
 #include "app/WindowService.h"
 #include "core/Game.h"
 
@@ -152,7 +153,8 @@ int main(int argc, char* argv[])
     tolvar::Services services{&dialogs, &audio, &audio, &help, &shell, &settings, &window, &instance};
     tolvar::Game game(services);
     tolvar::IniSettings assistSettings(tolvar::IniSettings::DefaultPath(), "Assist");
-    tolvar::Assist assist(game, assistSettings);
+    tolvar::QtGuiThread guiThread;
+    tolvar::Assist assist(game, assistSettings, guiThread);
     tolvar::MainWindow mainWindow(game, assist);
     window.Attach(&mainWindow);
     dialogs.AttachGame(&game);

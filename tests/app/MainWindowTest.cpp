@@ -36,7 +36,7 @@ const std::string RoomySolution = "0099999";
 
 struct Fixture {
     TestGame game{{Roomy, Roomy}};
-    Assist assist{*game, game.desktop.assistSettings};
+    Assist assist{*game, game.desktop.assistSettings, game.desktop.gui};
     MainWindow window{*game, assist};
 
     Fixture()

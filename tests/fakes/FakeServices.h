@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Services.h"
+#include "fakes/FakeGuiThread.h"
 
 namespace tolvar::fakes {
 
@@ -154,6 +155,7 @@ struct FakeDesktop {
     FakeShell shell;
     FakeSettings settings;
     FakeSettings assistSettings;  // section "Assist", for the assist room
+    FakeGuiThread gui;            // where the solver's answers come back
     FakeWindow window;
     FakeInstance instance;
 

@@ -40,7 +40,7 @@ TEST_P(MouseWalk, movesTheManAsClicked)
 {
     const MouseCase& c = GetParam();
     TestGame t({Room, Room});
-    Assist assist(*t, t.desktop.assistSettings);
+    Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
     t.desktop.sound.played.clear();
     for (const Click& k : c.clicks) {
         assist.MouseDown(k.button, k.x * 32 + 5, k.y * 32 + 5);
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MouseWalkSetting, offByTheMenuStopsTheMouseAndIsStored)
 {
     TestGame t({Room});
-    Assist assist(*t, t.desktop.assistSettings);
+    Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
     EXPECT_TRUE(t->menus.Checked(MenuId::mnu_MouseWalking));
     assist.MenuCommand(MenuId::mnu_MouseWalking);
     EXPECT_EQ(t.desktop.assistSettings.values["MouseWalking"], "0");
@@ -81,7 +81,7 @@ TEST(MouseWalkSetting, offByTheMenuStopsTheMouseAndIsStored)
     assist.MouseDown(1, 5 * 32, 3 * 32);
     assist.FinishPlayback();
     EXPECT_EQ(t->StepCount, 0);
-    Assist again(*t, t.desktop.assistSettings);
+    Assist again(*t, t.desktop.assistSettings, t.desktop.gui);
     EXPECT_FALSE(t->menus.Checked(MenuId::mnu_MouseWalking));
 }
 
@@ -89,7 +89,7 @@ TEST(MouseWalkSetting, offByTheMenuStopsTheMouseAndIsStored)
 TEST(MouseWalkPlayback, aKeyFinishesTheWalkFirst)
 {
     TestGame t({Room});
-    Assist assist(*t, t.desktop.assistSettings);
+    Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
     assist.MouseDown(1, 5 * 32, 3 * 32);
     assist.tmr_Walk_Timer();
     EXPECT_EQ(t->StepCount, 1);
@@ -106,7 +106,7 @@ TEST(MouseWalkPlayback, aWinOnTheWayEndsTheWalk)
 {
     const std::string across = Level({"1111111", "1624321", "1111111"});
     TestGame t({across, across});
-    Assist assist(*t, t.desktop.assistSettings);
+    Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
     int stepsSeen = -1;
     t.desktop.dialogs.onAboutBox = [&](AboutRole) {
         assist.tmr_Walk_Timer();
@@ -124,7 +124,7 @@ TEST(MouseWalkPlayback, aWinOnTheWayEndsTheWalk)
 TEST(MouseWalkPlayback, thePickedBoxIsMarked)
 {
     TestGame t({Room});
-    Assist assist(*t, t.desktop.assistSettings);
+    Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
     const QRgb edge = t->Client.pixel(3 * 32 + 1, 2 * 32 + 16);
     assist.MouseDown(1, 3 * 32, 2 * 32);
     EXPECT_NE(t->Client.pixel(3 * 32 + 1, 2 * 32 + 16), edge);

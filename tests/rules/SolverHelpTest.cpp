@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "assist/Assist.h"
 #include "assist/SolverHelp.h"
 #include "fakes/FakeGuiThread.h"
 #include "fakes/TestGame.h"
@@ -90,6 +91,46 @@ TEST(SolverHelpTest, aShownSolutionReplaysToTheEndAndWritesNothing)
     EXPECT_EQ(h.t->LevelNo, 1);
     EXPECT_FALSE(std::filesystem::exists(h.t.dir.file("boxsol.1")));
 }
+
+}  // namespace
+}  // namespace tolvar
+
+namespace tolvar {
+namespace {
+
+struct DeadMarkCase {
+    const char* name;
+    bool marking;
+    const char* moves;
+    CellMarks marks;
+};
+
+class DeadMarks : public ::testing::TestWithParam<DeadMarkCase> {};
+
+// A push that leaves a box past saving (against a wall with no goal) marks it; taking the push back, or the item unchecked,
+// leaves the board unmarked.
+TEST_P(DeadMarks, followThePushesMade)
+{
+    const DeadMarkCase& c = GetParam();
+    TestGame t({Level({"1111111", "1222221", "1242621", "1222221", "1222231", "1111111"})});
+    Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
+    if (!c.marking)
+        assist.MenuCommand(MenuId::mnu_MarkDeadBoxes);
+    t.Play("7");  // no box is past saving yet
+    EXPECT_EQ(t->Marks, CellMarks{});
+    t.Play(c.moves);
+    if (std::string(c.name) == "goneAfterTakeBack")
+        assist.MenuCommand(MenuId::mnu_TakeBack);
+    EXPECT_EQ(t->Marks, c.marks);
+    EXPECT_EQ(t.desktop.assistSettings.Value(MarkDeadBoxesKey).value_or("1"), c.marking ? "1" : "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pushes, DeadMarks,
+    ::testing::Values(DeadMarkCase{"boxPushedIntoACorner", true, "77", {{1, 2, MarkKind::Dead}}},
+                      DeadMarkCase{"goneAfterTakeBack", true, "77", {}},
+                      DeadMarkCase{"notMarkedWhileUnchecked", false, "77", {}}),
+    [](const ::testing::TestParamInfo<DeadMarkCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tolvar

@@ -20,7 +20,7 @@ const std::string Row = Level({"1111111111", "1624232521", "1222222221", "131111
 
 struct Played {
     TestGame t{{Row, Row}};
-    Assist assist{*t, t.desktop.assistSettings};
+    Assist assist{*t, t.desktop.assistSettings, t.desktop.gui};
 
     /// Digits are arrow keys; B takes back, R redoes, U is "&Undo", N is "&New".
     void Run(const std::string& script)
@@ -106,7 +106,7 @@ TEST(TakeBackAndRedo, theSolutionSavedHoldsTheMovesThatStand)
 {
     const std::string level = Level({"111111", "162431", "111111"});
     TestGame t({level, level});
-    Assist assist(*t, t.desktop.assistSettings);
+    Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
     t.Play("97");
     assist.MenuCommand(MenuId::mnu_TakeBack);
     t.Play("9");
