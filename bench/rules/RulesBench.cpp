@@ -8,7 +8,7 @@
 #include <ctime>
 
 #include "assist/Assist.h"
-
+#include "assist/DeadBoxes.h"
 #include "fakes/TestGame.h"
 
 namespace {
@@ -47,6 +47,17 @@ void MoveAcrossTheBoard(benchmark::State& state)
 }
 BENCHMARK(MoveAcrossTheBoard)->Unit(benchmark::kMicrosecond);
 
+// The check for boxes past saving that follows every push: sixteen boxes off their goals.
+void DeadBoxCheck(benchmark::State& state)
+{
+    std::string text = BusyLevel();
+    std::replace(text.begin(), text.end(), '5', '4');
+    const tolvar::Grid board = tolvar::ReadGrid(text);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tolvar::DeadBoxes(board));
+}
+BENCHMARK(DeadBoxCheck)->Unit(benchmark::kMicrosecond);
+
 void GoalTimerTick(benchmark::State& state)
 {
     TestGame t({BusyLevel()});
@@ -67,7 +78,7 @@ BENCHMARK(ShowWholeLevel)->Unit(benchmark::kMicrosecond);
 void TakeBackThenRedo(benchmark::State& state)
 {
     TestGame t({BusyLevel()});
-    tolvar::Assist assist(*t, t.desktop.assistSettings);
+    tolvar::Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
     t->HandleKey(tolvar::VK_RIGHT, 0);
     for (auto _ : state) {
         assist.TakeBack();
@@ -98,7 +109,7 @@ std::string WindingLevel()
 void MouseWalkLongestStretch(benchmark::State& state)
 {
     TestGame t({WindingLevel()});
-    tolvar::Assist assist(*t, t.desktop.assistSettings);
+    tolvar::Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
     using Clock = std::chrono::steady_clock;
     double longest = 0, longestCpu = 0;  // wall time, and this thread's own time on a busy machine
     std::size_t moves = 0;
