@@ -197,6 +197,8 @@ public:
     const Services& services() const { return svc_; }
 
 private:
+    /// Enters `mode` for a level of `kind`: the menus and controls that go with them, no undo.
+    void EnterMode(GameModeValue mode, LevelKindValue kind);
     /// Enables the one solution command that matches a level of this kind (none for a new level).
     void EnableSolutionCommandFor(LevelKindValue kind);
     /// The character, background and scenery submenus, usable only on a level of the set.

@@ -18,19 +18,6 @@ MenuId ParentOf(MenuId id)
 }
 }  // namespace
 
-void Game::EnableSolutionCommandFor(LevelKindValue kind)
-{
-    menus.Enable(MenuId::mnu_LoadOriginalSol, kind == KindSet);
-    menus.Enable(MenuId::mnu_LoadSelfSol, kind == KindSelf);
-    menus.Enable(MenuId::mnu_LoadOtherSol, kind == KindOther);
-}
-
-void Game::EnableAppearanceCommands(bool on)
-{
-    for (MenuId id : {MenuId::mnu_SelectScenery, MenuId::mnu_SelectMan, MenuId::mnu_SelectBack})
-        menus.Enable(id, on);
-}
-
 void Game::MenuCommand(MenuId id)
 {
     if (!menus.Enabled(id) || !menus.Enabled(ParentOf(id)))

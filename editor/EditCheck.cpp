@@ -71,10 +71,7 @@ void Game::btn_Exit_Click()
     BoardReplaced();
     const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", MsgStyle::YesNoQuestion, AppTitle);
     if (answer != MsgAnswer::Yes) {
-        menus.Uncheck(MenuId::mnu_DisBanner);
-        menus.Disable(MenuId::mnu_DisBanner);
-        GameMode = ModeEditorLeft;
-        CloseEditBar();
+        EnterMode(ModeEditorLeft, static_cast<LevelKindValue>(LevelKind));
         return;
     }
     if (!ValidateLevel())
@@ -101,10 +98,7 @@ void Game::btn_Exit_Click()
         failed();
         return;
     }
-    menus.Uncheck(MenuId::mnu_DisBanner);
-    menus.Disable(MenuId::mnu_DisBanner);
-    GameMode = ModeEditorLeft;
-    CloseEditBar();
+    EnterMode(ModeEditorLeft, static_cast<LevelKindValue>(LevelKind));
 }
 
 }  // namespace tolvar

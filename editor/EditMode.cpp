@@ -6,23 +6,11 @@ namespace tolvar {
 
 void Game::mnu_Edit_Click()
 {
-    GameMode = ModeEditNew;
-    LevelKind = KindNew;
+    EnterMode(ModeEditNew, KindNew);
     StepCount = 0;
-    controls.btn_Trace_Visible = false;
-    BoardReplaced();
-    EnableSolutionCommandFor(KindNew);
-    EnableAppearanceCommands(false);
-    menus.Enable(MenuId::mnu_DisBanner);
-    menus.Check(MenuId::mnu_DisBanner);
-    controls.tmr_Sprite_Enabled = true;
     const std::int32_t saved = SelfLevelCount();
     DrawNumber(Counter::Level, saved + 1, DigitStyle);
     DrawNumber(Counter::Step, StepCount, DigitStyle);
-    OpenEditBarAfresh();
-    EditObject = 1;
-    controls.btn_Edit_Enabled = false;
-    controls.btn_Test_Enabled = true;
     FillBackground();
     Board.fill(Outside);
     EditBoard.fill(Outside);

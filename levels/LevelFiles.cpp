@@ -76,20 +76,8 @@ void Game::mnu_LoadSelf_Click()
     if (!cells)
         return;
 
-    GameMode = ModeEditStored;
-    LevelKind = KindSelf;
     SelfLevelNumber = answer;
-    controls.btn_Trace_Visible = false;
-    BoardReplaced();
-    EnableSolutionCommandFor(KindSelf);
-    EnableAppearanceCommands(false);
-    menus.Enable(MenuId::mnu_DisBanner);
-    menus.Check(MenuId::mnu_DisBanner);
-    controls.tmr_Sprite_Enabled = true;
-    OpenEditBarAfresh();
-    EditObject = 1;
-    controls.btn_Edit_Enabled = false;
-    controls.btn_Test_Enabled = true;
+    EnterMode(ModeEditStored, KindSelf);
 
     GoalCount = 0;
     FillBackground();
@@ -123,18 +111,9 @@ void Game::LoadOtherLevel(const std::string& answer)
     if (!cells)
         return;
 
-    CloseEditBar();
-    GameMode = ModePlayOther;
-    LevelKind = KindOther;
+    EnterMode(ModePlayOther, KindOther);
     OtherLevelNumber = answer;
     MoveHistory.clear();
-    controls.btn_Trace_Visible = false;
-    BoardReplaced();
-    EnableSolutionCommandFor(KindOther);
-    EnableAppearanceCommands(false);
-    menus.Disable(MenuId::mnu_DisBanner);
-    menus.Uncheck(MenuId::mnu_DisBanner);
-    controls.tmr_Sprite_Enabled = true;
     SaveTileUnderMan(Floor);
 
     GoalCount = 0;

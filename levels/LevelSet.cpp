@@ -27,16 +27,7 @@ bool Game::OpenLevelSet()
 
 void Game::ShowLevel()
 {
-    GameMode = ModePlaySet;
-    LevelKind = KindSet;
-    CloseEditBar();
-    controls.btn_Trace_Visible = false;
-    menus.Disable(MenuId::mnu_DisBanner);
-    BoardReplaced();
-    EnableSolutionCommandFor(KindSet);
-    EnableAppearanceCommands(true);
-    menus.Enable(MenuId::mnu_LoadOther);
-    controls.tmr_Sprite_Enabled = true;
+    EnterMode(ModePlaySet, KindSet);
     GoalCount = 0;
     StepCount = 0;
     MoveHistory.clear();

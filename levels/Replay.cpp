@@ -67,29 +67,22 @@ std::optional<std::string> Game::ReplayLevel()
 
 void Game::StartReplay(const std::string& solution, const std::string& levelCells)
 {
-    CloseEditBar();
-    menus.Uncheck(MenuId::mnu_DisBanner);
-    menus.Disable(MenuId::mnu_DisBanner);
-    EnableAppearanceCommands(false);
-    controls.tmr_Sprite_Enabled = true;
     SaveTileUnderMan(Floor);
     if (LevelKind == KindSet) {
         ShowLevel();
         if (GameMode != ModePlaySet)
             return;  // the level could not be shown for play (it has no man): nothing to replay on
     }
+    EnterMode(ModeTracing, static_cast<LevelKindValue>(LevelKind));
     MoveHistory = solution;
     if (LevelKind == KindSelf || LevelKind == KindOther) {
-        BoardReplaced();
         GoalCount = 0;
         FillBackground();
         ReadLevelFile(levelCells, LevelFileForm::Play);
         StepCount = 0;
         DrawNumber(Counter::Step, StepCount, DigitStyle);
     }
-    controls.btn_Trace_Visible = true;
     controls.focus = FocusRequest::TraceButton;
-    GameMode = ModeTracing;
     TraceIndex = 0;
 }
 
