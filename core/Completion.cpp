@@ -19,7 +19,7 @@ void Game::CheckFinish(bool skip)
 
     if (!skip && LevelKind >= KindSet && LevelKind <= KindNew && !SaveSolution()) {
         // The win still counts; only the record of the moves is lost, and the player is told.
-        svc_.dialogs->MsgBox("The solution could not be saved as \"" + SolutionFileName() +
+        svc_.dialogs->MsgBox("The solution could not be saved as \"" + CurrentSolutionFile() +
                                  "\". Please check that the game directory can be written.",
                              MsgStyle::OkCritical, AppTitle);
     }
@@ -40,11 +40,11 @@ void Game::CheckFinish(bool skip)
     // A level of the set: on to the next one.
     LevelNo += 1;
     svc_.dialogs->ShowAboutBox(LevelNo <= NumLevels ? AboutRole::NextLevel : AboutRole::AllCompleted);
-    const std::int32_t reached = ReadSetting("Level", 1);
+    const std::int32_t reached = ReadSetting(LevelKey, 1);
     if (LevelNo > reached) {
         if (LevelNo > NumLevels)
             LevelNo = 1;
-        WriteSetting("Level", LevelNo);
+        WriteSetting(LevelKey, LevelNo);
     } else if (LevelNo > NumLevels) {
         // Replaying the last level below the progress: there is no level beyond the set.
         LevelNo = 1;

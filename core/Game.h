@@ -209,7 +209,9 @@ private:
     void CloseEditBar();
     /// Record `number` (from 1) of the level set; bytes that cannot be read are "0".
     std::string SetRecord(std::int32_t number);
-    std::string SolutionFileName();
+    /// The number the files of the level on the board are named by ("3" for "self.3").
+    std::string LevelNumber();
+    std::string CurrentSolutionFile();
     std::string FullPath(const std::string& name) const { return AppPath + "/" + name; }
 
     Services svc_;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/MenuState.h"
+#include "levels/LevelNames.h"
 #include "rules/Grid.h"
 #include "rules/Step.h"
 
@@ -22,14 +23,6 @@ enum GameModeValue : std::int16_t {
     ModeTracing = 6,       // replaying a stored solution
     ModeEditorLeft = 7,    // the editor was left; the board only shows the last picture
     ModeOtherWon = 8,      // an other level was won
-};
-
-/// Where the level on the board came from.
-enum LevelKindValue : std::int16_t {
-    KindSet = 0,
-    KindSelf = 1,
-    KindOther = 2,
-    KindNew = 3,
 };
 
 /// Who should hold the keyboard focus after the current handler.
@@ -68,8 +61,8 @@ struct GameState {
     std::int16_t LevelKind = KindSet;
     std::int32_t LevelNo = 1;
     std::int16_t NumLevels = 0;
-    std::string SelfLevelNumber;
-    std::string OtherLevelNumber;
+    std::string SelfLevelNumber;   // as typed; its file name is checked when it is loaded
+    std::string OtherLevelNumber;  // as typed; its file name is checked when it is loaded
 
     // Appearance
     std::int16_t Scenery = 0;

@@ -10,5 +10,8 @@ constexpr int OverlayWidth = 640;
 constexpr int OverlayHeight = 445;
 constexpr int CounterWidth = 52;
 constexpr int CounterHeight = 23;
+/// The board is centred in the client area as if the area it fills were this large.
+constexpr int CentringWidth = 640;
+constexpr int CentringHeight = 470;
 
 }  // namespace tolvar

@@ -25,10 +25,10 @@ bool Game::Form_Load(const std::string& currentDirectory)
     svc_.mci->SendString("OPEN TOLVAR2.MID TYPE SEQUENCER ALIAS SQ2", reply, 0);
     svc_.dialogs->ShowAboutBox(AboutRole::About);
     Scenery = 0;
-    LevelNo = ReadSetting("Level", 1);
+    LevelNo = ReadSetting(LevelKey, 1);
     if (LevelNo > NumLevels) {
         LevelNo = 1;
-        WriteSetting("Level", 1);
+        WriteSetting(LevelKey, 1);
     } else if (LevelNo < 1) {
         LevelNo = 1;  // a stored progress of 0 or garbage starts at the first level
     }

@@ -66,8 +66,7 @@ void Game::btn_Exit_Click()
     if (!editing)
         return;
     const std::int32_t saved = SelfLevelCount();
-    const std::string name =
-        LevelKind == KindNew ? "self." + NumberText(saved + 1) : "self." + TrimSpaces(SelfLevelNumber);
+    const std::string name = LevelFileName(LevelKind, LevelNumber());
     BoardReplaced();
     const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", MsgStyle::YesNoQuestion, AppTitle);
     if (answer != MsgAnswer::Yes) {
@@ -87,14 +86,14 @@ void Game::btn_Exit_Click()
                              MsgStyle::OkCritical, AppTitle);
     };
     if (LevelKind == KindNew) {
-        if (saved >= 32767 || !WriteSetting("SelfLevel", saved + 1)) {
+        if (saved >= MaxShort || !WriteSetting(SelfLevelKey, saved + 1)) {
             failed();
             return;
         }
     }
     if (!WriteFileAtomically(FullPath(name), cells)) {
         if (LevelKind == KindNew)
-            WriteSetting("SelfLevel", saved);
+            WriteSetting(SelfLevelKey, saved);
         failed();
         return;
     }

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "levels/AtomicFile.h"
+#include "levels/LevelNames.h"
 #include "solver/LevelText.h"
 
 namespace tolvar {
@@ -20,8 +21,8 @@ bool Taken(const fs::path& dir, int number)
 {
     std::error_code ec;
     const std::string n = std::to_string(number);
-    return fs::exists(dir / ("other." + n), ec) || fs::exists(dir / ("othersol." + n), ec) ||
-           fs::is_symlink(dir / ("other." + n), ec);
+    return fs::exists(dir / LevelFileName(KindOther, n), ec) || fs::exists(dir / SolutionFileName(KindOther, n), ec) ||
+           fs::is_symlink(dir / LevelFileName(KindOther, n), ec);
 }
 
 /// Puts `bytes` at dir/other.N for the first free N from *next on; never over an existing file,
@@ -31,7 +32,7 @@ int WriteNextFree(const fs::path& dir, const std::string& bytes, int* next)
     for (; *next <= LastOtherNumber; ++*next) {
         if (Taken(dir, *next))
             continue;
-        const fs::path target = dir / ("other." + std::to_string(*next));
+        const fs::path target = dir / LevelFileName(KindOther, std::to_string(*next));
         const fs::path temporary = dir / (".other.import." + std::to_string(*next));
         if (!WriteFileAtomically(temporary.string(), bytes))
             return -1;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/Limits.h"
+
 namespace tolvar {
 
 struct CollectionImport {
@@ -15,7 +17,7 @@ struct CollectionImport {
 };
 
 /// The highest "other." number a collection is given: the level counter shows four digits.
-constexpr int LastOtherNumber = 9999;
+constexpr int LastOtherNumber = MaxCount;
 
 /// Imports the levels of the collection `text` into `gameDir`. A number is free when
 /// neither "other.N" nor "othersol.N" is there (an old solution must not replay on a new

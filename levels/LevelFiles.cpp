@@ -15,7 +15,7 @@ constexpr const char* OtherNotFound =
 
 /// Reads the level file named by a typed number; on any problem tells the player and
 /// returns nothing. A typed text that could name a file elsewhere is a level that does not exist.
-std::optional<std::string> ReadTypedLevel(Game& game, const std::string& prefix, const std::string& answer,
+std::optional<std::string> ReadTypedLevel(Game& game, LevelKindValue kind, const std::string& answer,
                                           const char* notFound)
 {
     const std::string number = TrimSpaces(answer);
@@ -23,7 +23,7 @@ std::optional<std::string> ReadTypedLevel(Game& game, const std::string& prefix,
         game.Warn(notFound);
         return std::nullopt;
     }
-    const std::string name = prefix + number;
+    const std::string name = LevelFileName(kind, number);
     const LevelFileRead read = ReadLevelBytes(game.AppPath + "/" + name);
     if (read.status == LevelFileStatus::Missing) {
         game.Warn(notFound);
@@ -72,7 +72,7 @@ void Game::mnu_LoadSelf_Click()
         if (value >= 1 && value <= saved)
             break;
     }
-    const std::optional<std::string> cells = ReadTypedLevel(*this, "self.", answer, SelfNotFound);
+    const std::optional<std::string> cells = ReadTypedLevel(*this, KindSelf, answer, SelfNotFound);
     if (!cells)
         return;
 
@@ -107,7 +107,7 @@ void Game::OpenLevelCollection(const std::string& path)
 
 void Game::LoadOtherLevel(const std::string& answer)
 {
-    const std::optional<std::string> cells = ReadTypedLevel(*this, "other.", answer, OtherNotFound);
+    const std::optional<std::string> cells = ReadTypedLevel(*this, KindOther, answer, OtherNotFound);
     if (!cells)
         return;
 
@@ -121,7 +121,7 @@ void Game::LoadOtherLevel(const std::string& answer)
     ReadLevelFile(*cells, LevelFileForm::Play);
     StepCount = 0;
     const long long shown = RoundHalfEven(LeadingNumber(answer));
-    DrawNumber(Counter::Level, static_cast<std::int32_t>(std::clamp<long long>(shown, 0, 9999)), DigitStyle);
+    DrawNumber(Counter::Level, static_cast<std::int32_t>(std::clamp<long long>(shown, 0, MaxCount)), DigitStyle);
     DrawNumber(Counter::Step, StepCount, DigitStyle);
 }
 

@@ -21,7 +21,7 @@ bool Game::OpenLevelSet()
         svc_.dialogs->MsgBox("No related file!", MsgStyle::OkExclamation, AppTitle);
         return false;
     }
-    NumLevels = static_cast<std::int16_t>(std::min<std::uintmax_t>(size / CellCount, 32767));
+    NumLevels = static_cast<std::int16_t>(std::min<std::uintmax_t>(size / CellCount, MaxShort));
     return true;
 }
 
@@ -31,8 +31,8 @@ void Game::ShowLevel()
     GoalCount = 0;
     StepCount = 0;
     MoveHistory.clear();
-    BoardLeft = static_cast<std::int16_t>(((svc_.window->ClientWidth() - 640) / 2) / CellSize);
-    BoardTop = static_cast<std::int16_t>(((svc_.window->ClientHeight() - 470) / 2) / CellSize);
+    BoardLeft = static_cast<std::int16_t>(((svc_.window->ClientWidth() - CentringWidth) / 2) / CellSize);
+    BoardTop = static_cast<std::int16_t>(((svc_.window->ClientHeight() - CentringHeight) / 2) / CellSize);
     SaveTileUnderMan(Floor);
     FillBackground();
 
@@ -74,7 +74,7 @@ void Game::mnu_NewGame_Click()
 void Game::mnu_Level_Click()
 {
     // The highest level reached, and never beyond the end of the set.
-    const std::int32_t reached = std::clamp<std::int32_t>(ReadSetting("Level", 1), 1, std::max<std::int32_t>(NumLevels, 1));
+    const std::int32_t reached = std::clamp<std::int32_t>(ReadSetting(LevelKey, 1), 1, std::max<std::int32_t>(NumLevels, 1));
     const std::string prompt = "Please select the level: (1-" + NumberText(reached) + ")";
     double value = 0;
     for (;;) {

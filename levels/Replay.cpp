@@ -22,7 +22,7 @@ void Game::LoadSolution()
 {
     if (LevelKind != KindSet && LevelKind != KindSelf && LevelKind != KindOther)
         return;  // a new level has no stored solution to replay
-    const std::string name = SolutionFileName();
+    const std::string name = CurrentSolutionFile();
     const std::string path = FullPath(name);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
@@ -32,7 +32,7 @@ void Game::LoadSolution()
     // Everything that can fail is read before anything changes.
     const std::uintmax_t length = std::filesystem::file_size(path, error);
     if (!error && length > LongestSolution) {
-        Warn("The solution in \"" + name + "\" is too long to replay: it holds more than 32767 moves.");
+        Warn("The solution in \"" + name + "\" is too long to replay: it holds more than " + NumberText(MaxShort) + " moves.");
         return;
     }
     std::ifstream in(path, std::ios::binary);
@@ -55,8 +55,7 @@ std::optional<std::string> Game::ReplayLevel()
     if (LevelKind == KindSet)
         return SetRecord(LevelNo);
     // The level file was there when the level was loaded; it may have gone since.
-    const std::string levelName =
-        (LevelKind == KindSelf ? "self." + TrimSpaces(SelfLevelNumber) : "other." + TrimSpaces(OtherLevelNumber));
+    const std::string levelName = LevelFileName(LevelKind, LevelNumber());
     const LevelFileRead read = ReadLevelBytes(FullPath(levelName));
     if (read.status != LevelFileStatus::Ok) {
         Warn(LevelFileProblem(read.status, levelName));

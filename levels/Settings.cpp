@@ -25,7 +25,7 @@ std::int32_t Game::ReadSetting(const std::string& key, std::int32_t defaultValue
     return static_cast<std::int32_t>(value);
 }
 
-std::int32_t Game::SelfLevelCount() { return std::min<std::int32_t>(ReadSetting("SelfLevel", 0), 32767); }
+std::int32_t Game::SelfLevelCount() { return std::min<std::int32_t>(ReadSetting(SelfLevelKey, 0), MaxShort); }
 
 bool Game::WriteSetting(const std::string& key, std::int32_t value)
 {

@@ -5,25 +5,27 @@
 
 namespace tolvar {
 
-std::string Game::SolutionFileName()
+std::string Game::LevelNumber()
 {
     switch (LevelKind) {
     case KindSet:
-        return "boxsol." + NumberText(LevelNo);
+        return NumberText(LevelNo);
     case KindSelf:
-        return "selfsol." + TrimSpaces(SelfLevelNumber);
+        return TrimSpaces(SelfLevelNumber);
     case KindOther:
-        return "othersol." + TrimSpaces(OtherLevelNumber);
+        return TrimSpaces(OtherLevelNumber);
     default:
-        // A new level records its solution under the number saving will give it.
-        return "selfsol." + NumberText(SelfLevelCount() + 1);
+        // A new level is known by the number saving will give it.
+        return NumberText(SelfLevelCount() + 1);
     }
 }
+
+std::string Game::CurrentSolutionFile() { return SolutionFileName(LevelKind, LevelNumber()); }
 
 bool Game::SaveSolution()
 {
     // The file holds exactly MoveHistory, whatever it held before.
-    return WriteFileAtomically(FullPath(SolutionFileName()), MoveHistory);
+    return WriteFileAtomically(FullPath(CurrentSolutionFile()), MoveHistory);
 }
 
 }  // namespace tolvar

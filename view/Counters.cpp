@@ -14,8 +14,8 @@ void Game::DrawNumber(Counter target, std::int32_t value, int style)
     QImage& box = target == Counter::Level ? pic_Level : pic_Step;
     // Four digits with leading zeros; a value beyond 9999 cannot be shown, so the
     // counter shows 9999 rather than reading outside the digit strip.
-    if (value > 9999)
-        value = 9999;
+    if (value > MaxCount)
+        value = MaxCount;
     if (value < 0)
         value = 0;
     const int thousands = value / 1000;
