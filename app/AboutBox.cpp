@@ -5,6 +5,7 @@
 
 #include "app/PictureBox.h"
 #include "app/ScreenPlacement.h"
+#include "core/Screen.h"
 #include "view/Raster.h"
 #include "view/Sheets.h"
 
@@ -53,8 +54,8 @@ AboutBox::AboutBox(AboutRole role, const std::string& gameDir, AboutBoxActions a
         });
     }
 
-    icon_ = new PictureBox(QStringLiteral("pic_Icon"), {40, 28, 32, 32}, this);
-    icon_->SetPicture(BlankImage(32, 32));
+    icon_ = new PictureBox(QStringLiteral("pic_Icon"), {40, 28, CellSize, CellSize}, this);
+    icon_->SetPicture(BlankImage(CellSize, CellSize));
     iconTimer_ = new QTimer(this);
     iconTimer_->setObjectName(QStringLiteral("tmr_Icon"));
     iconTimer_->setInterval(IconInterval);

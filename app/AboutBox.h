@@ -15,12 +15,6 @@ namespace tolvar {
 
 class PictureBox;
 
-struct AboutBoxActions {
-    std::function<void(QImage& icon)> turnIcon;  // the game's about-box timer
-    std::function<void(int)> emailClicked;
-    std::function<void(int)> httpClicked;
-};
-
 class AboutBox : public QDialog {
     Q_OBJECT
 public:

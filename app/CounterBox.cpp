@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "app/KeyTranslation.h"
-#include "core/Game.h"
+#include "core/Screen.h"
 
 namespace tolvar {
 

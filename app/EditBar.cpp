@@ -6,6 +6,7 @@
 
 #include "app/ScreenPlacement.h"
 #include "core/GameState.h"
+#include "core/Screen.h"
 
 namespace tolvar {
 
@@ -32,7 +33,7 @@ EditBar::EditBar(unsigned generation, QWidget* parent) : QWidget(parent, Qt::Too
     setFixedSize(ClientWidth, ClientHeight);
     for (int i = 0; i < PaletteSize; ++i) {
         QPushButton* button = MakeButton(this, i, QString(), QStringLiteral("ssr_Object(%1)").arg(i));
-        button->setIconSize(QSize(32, 32));
+        button->setIconSize(QSize(CellSize, CellSize));
         button->setCheckable(true);
         // The chosen object's button framed in the highlight colour round its picture.
         button->setStyleSheet(QStringLiteral("QPushButton:checked { background: palette(highlight); border: 1px solid palette(dark); }"));

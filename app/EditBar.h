@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <array>
 
+#include "rules/Grid.h"
+
 class QPushButton;
 
 namespace tolvar {
@@ -15,7 +17,7 @@ class EditBar : public QWidget {
 public:
     static constexpr int ClientWidth = 401;
     static constexpr int ClientHeight = 38;
-    static constexpr int PaletteSize = 7;
+    static constexpr int PaletteSize = CellCodeCount;
 
     EditBar(unsigned generation, QWidget* parent);
 

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "core/Game.h"
+#include "rules/Keys.h"
 
 namespace tolvar {
 

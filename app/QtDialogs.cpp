@@ -8,7 +8,6 @@
 
 #include "app/AboutBox.h"
 #include "app/ScreenPlacement.h"
-#include "core/Game.h"
 
 namespace tolvar {
 
@@ -73,25 +72,21 @@ std::string QtDialogs::InputBox(const std::string& prompt, const std::string& ti
     return box.textValue().toStdString();
 }
 
-void QtDialogs::ShowAboutBox(AboutRole role)
+void QtDialogs::ShowAboutBox(AboutRole role, const AboutBoxActions& actions)
 {
-    AboutBoxActions actions;
-    if (game_) {
-        Game* game = game_;
-        actions.turnIcon = [game](QImage& icon) { game->AboutBox_tmr_Icon_Timer(icon); };
-        actions.emailClicked = [this, game](int index) {
-            game->img_Email_Click(index);
+    // After a link the main window follows the game's state.
+    const auto thenFollow = [this](const std::function<void(int)>& click) -> std::function<void(int)> {
+        if (!click)
+            return {};
+        return [this, click](int index) {
+            click(index);
             if (afterCall_)
                 afterCall_();
         };
-        actions.httpClicked = [this, game](int index) {
-            game->img_Http_Click(index);
-            if (afterCall_)
-                afterCall_();
-        };
-    }
-    const std::string gameDir = game_ && !game_->AppPath.empty() ? game_->AppPath : QDir::currentPath().toStdString();
-    AboutBox box(role, gameDir, std::move(actions), Owner());
+    };
+    AboutBoxActions boxActions{actions.turnIcon, thenFollow(actions.emailClicked), thenFollow(actions.httpClicked), {}};
+    const std::string gameDir = actions.gameDir.empty() ? QDir::currentPath().toStdString() : actions.gameDir;
+    AboutBox box(role, gameDir, std::move(boxActions), Owner());
     CentreOnScreen(&box);
     box.exec();
 }

@@ -8,12 +8,8 @@ class QWidget;
 
 namespace tolvar {
 
-class Game;
-
 class QtDialogs : public Dialogs {
 public:
-    /// The game the about box turns its man with; set once the game exists.
-    void AttachGame(Game* game) { game_ = game; }
     /// The window the boxes are modal to; a hidden one is not used as parent.
     void AttachWindow(QWidget* window) { window_ = window; }
     /// Called after the about box's links, so the main window follows the game's state.
@@ -21,12 +17,11 @@ public:
 
     MsgAnswer MsgBox(const std::string& text, MsgStyle style, const std::string& title) override;
     std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultAnswer) override;
-    void ShowAboutBox(AboutRole role) override;
+    void ShowAboutBox(AboutRole role, const AboutBoxActions& actions = {}) override;
 
 private:
     QWidget* Owner() const;
 
-    Game* game_ = nullptr;
     QWidget* window_ = nullptr;
     std::function<void()> afterCall_;
 };

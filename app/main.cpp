@@ -89,7 +89,6 @@ int main(int argc, char* argv[])
     tolvar::MainWindow mainWindow(game, assist);
     guiThread.SetRunner([&mainWindow](const std::function<void()>& task) { mainWindow.RunPosted(task); });
     window.Attach(&mainWindow);
-    dialogs.AttachGame(&game);
     dialogs.AttachWindow(&mainWindow);
     help.AttachWindow(&mainWindow);
     dialogs.SetAfterCall([&mainWindow] { mainWindow.SyncFromState(); });

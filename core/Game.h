@@ -1,8 +1,9 @@
 #pragma once
 // The game: its shared state, its pictures, and every procedure that acts on them.
 // The procedures are grouped by subsystem in files of their own:
-//   core/      Board.cpp, MoveEngine.cpp, Completion.cpp, Undo.cpp, MenuDispatch.cpp, Startup.cpp
-//   levels/    LevelSet.cpp, LevelFiles.cpp, Replay.cpp, SolutionFile.cpp, Settings.cpp, ShellCommands.cpp
+//   core/      Board.cpp, MoveEngine.cpp, Completion.cpp, Undo.cpp, Mode.cpp, MenuDispatch.cpp, HelpMenu.cpp,
+//              Startup.cpp
+//   levels/    LevelSet.cpp, LevelFiles.cpp, Replay.cpp, SolutionFile.cpp, Settings.cpp
 //   view/      Drawing.cpp, Animations.cpp, Appearance.cpp, Counters.cpp
 //   editor/    EditMode.cpp, EditCheck.cpp
 //   audio/     MusicControl.cpp
@@ -176,7 +177,7 @@ public:
     /// Plays an effect when "Soun&d" is checked.
     void PlayEffect(const char* fileName);
 
-    // --- Help, web, about (levels/ShellCommands.cpp) ---
+    // --- Help, web, about (core/HelpMenu.cpp) ---
     void mnu_Contents_Click();
     void mnu_Web_Click();
     void mnu_Faq_Click();
@@ -184,6 +185,8 @@ public:
     void mnu_About_Click();
     void img_Email_Click(int Index);
     void img_Http_Click(int Index);
+    /// What the about box's man and links do: this game's handlers.
+    AboutBoxActions AboutActions();
     /// The about box's timer: turns the little man into `pic_Icon` (32 x 32).
     void AboutBox_tmr_Icon_Timer(QImage& pic_Icon);
 
@@ -193,8 +196,6 @@ public:
 
     /// Shows a warning message: "BOXUNDO.WAV" first when sound is on.
     void Warn(const std::string& text);
-
-    const Services& services() const { return svc_; }
 
 private:
     /// Enters `mode` for a level of `kind`: the menus and controls that go with them, no undo.

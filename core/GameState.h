@@ -35,7 +35,7 @@ struct Controls {
     unsigned frm_Edit_Generation = 0;  // raised every time the edit bar is opened afresh
     bool btn_Edit_Enabled = false;
     bool btn_Test_Enabled = true;
-    QImage ssr_Object[7];              // the palette pictures, composed when the edit bar opens
+    QImage ssr_Object[CellCodeCount];              // the palette pictures, composed when the edit bar opens
     bool tmr_Goal_Enabled = true;
     int tmr_Goal_Interval = 100;
     bool tmr_Sprite_Enabled = false;
@@ -89,7 +89,5 @@ struct GameState {
     MenuState menus;
     Controls controls;
 };
-
-constexpr int SceneryCount = 7;
 
 }  // namespace tolvar

@@ -8,11 +8,11 @@ namespace {
 MenuId ParentOf(MenuId id)
 {
     const int i = static_cast<int>(id);
-    if (i >= static_cast<int>(MenuId::mnu_Man0) && i <= static_cast<int>(MenuId::mnu_Man1))
+    if (i >= static_cast<int>(MenuId::mnu_Man0) && i <= static_cast<int>(mnu_Man(CharacterCount - 1)))
         return MenuId::mnu_SelectMan;
-    if (i >= static_cast<int>(MenuId::mnu_Back0) && i <= static_cast<int>(MenuId::mnu_Back2))
+    if (i >= static_cast<int>(MenuId::mnu_Back0) && i <= static_cast<int>(mnu_Back(BackgroundCount - 1)))
         return MenuId::mnu_SelectBack;
-    if (i >= static_cast<int>(MenuId::mnu_Scenery0) && i <= static_cast<int>(MenuId::mnu_Scenery8))
+    if (i >= static_cast<int>(MenuId::mnu_Scenery0) && i <= static_cast<int>(mnu_Scenery(SceneryCount + 1)))
         return MenuId::mnu_SelectScenery;
     return id;
 }
@@ -23,6 +23,17 @@ void Game::MenuCommand(MenuId id)
     if (!menus.Enabled(id) || !menus.Enabled(ParentOf(id)))
         return;
     const int i = static_cast<int>(id);
+    const MenuId group = ParentOf(id);
+    if (group != id) {
+        // An indexed item: its place in its submenu.
+        if (group == MenuId::mnu_SelectMan)
+            mnu_Man_Click(i - static_cast<int>(MenuId::mnu_Man0));
+        else if (group == MenuId::mnu_SelectBack)
+            mnu_Back_Click(i - static_cast<int>(MenuId::mnu_Back0));
+        else
+            mnu_Scenery_Click(i - static_cast<int>(MenuId::mnu_Scenery0));
+        return;
+    }
     switch (id) {
     case MenuId::mnu_NewGame: mnu_NewGame_Click(); break;
     case MenuId::mnu_Level: mnu_Level_Click(); break;
@@ -37,20 +48,6 @@ void Game::MenuCommand(MenuId id)
     case MenuId::mnu_Exit: mnu_Exit_Click(); break;
     case MenuId::mnu_Music: mnu_Music_Click(); break;
     case MenuId::mnu_Sound: mnu_Sound_Click(); break;
-    case MenuId::mnu_Man0:
-    case MenuId::mnu_Man1: mnu_Man_Click(i - static_cast<int>(MenuId::mnu_Man0)); break;
-    case MenuId::mnu_Back0:
-    case MenuId::mnu_Back1:
-    case MenuId::mnu_Back2: mnu_Back_Click(i - static_cast<int>(MenuId::mnu_Back0)); break;
-    case MenuId::mnu_Scenery0:
-    case MenuId::mnu_Scenery1:
-    case MenuId::mnu_Scenery2:
-    case MenuId::mnu_Scenery3:
-    case MenuId::mnu_Scenery4:
-    case MenuId::mnu_Scenery5:
-    case MenuId::mnu_Scenery6:
-    case MenuId::mnu_Scenery7:
-    case MenuId::mnu_Scenery8: mnu_Scenery_Click(i - static_cast<int>(MenuId::mnu_Scenery0)); break;
     case MenuId::mnu_DisBanner: mnu_DisBanner_Click(); break;
     case MenuId::mnu_Contents: mnu_Contents_Click(); break;
     case MenuId::mnu_Web: mnu_Web_Click(); break;

@@ -1,8 +1,11 @@
 #pragma once
 // The desktop services the game reaches, one small interface each. The Qt
 // program implements them in app/; tests hand in recording fakes.
+#include <functional>
 #include <optional>
 #include <string>
+
+class QImage;
 
 namespace tolvar {
 
@@ -20,6 +23,14 @@ enum class AboutRole {
     AllCompleted,  // img_Win(2) "Congratulation !" and img_Win(3) "You have completed all levels !"
 };
 
+/// What the about box's own controls do, handed in with each call to show it.
+struct AboutBoxActions {
+    std::function<void(QImage& icon)> turnIcon;  // the game's about-box timer
+    std::function<void(int)> emailClicked;
+    std::function<void(int)> httpClicked;
+    std::string gameDir;  // where its pictures are; empty: the working directory
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -28,7 +39,7 @@ public:
     /// A modal input box; returns the answer, the empty text when the player cancels.
     virtual std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultAnswer) = 0;
     /// Shows frm_AboutBox modally in the given role and returns when the player has closed it.
-    virtual void ShowAboutBox(AboutRole role) = 0;
+    virtual void ShowAboutBox(AboutRole role, const AboutBoxActions& actions = {}) = 0;
 };
 
 /// Sound effects: a file name without directory, played asynchronously; a new effect

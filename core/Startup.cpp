@@ -23,7 +23,7 @@ bool Game::Form_Load(const std::string& currentDirectory)
     std::string reply;
     svc_.mci->SendString("OPEN TOLVAR3.MID TYPE SEQUENCER ALIAS SQ1", reply, 0);
     svc_.mci->SendString("OPEN TOLVAR2.MID TYPE SEQUENCER ALIAS SQ2", reply, 0);
-    svc_.dialogs->ShowAboutBox(AboutRole::About);
+    svc_.dialogs->ShowAboutBox(AboutRole::About, AboutActions());
     Scenery = 0;
     LevelNo = ReadSetting(LevelKey, 1);
     if (LevelNo > NumLevels) {

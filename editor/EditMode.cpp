@@ -15,10 +15,10 @@ void Game::mnu_Edit_Click()
     Board.fill(Outside);
     EditBoard.fill(Outside);
     // The man starts in the middle; the next tick of the man's animation draws him.
-    ManX = static_cast<std::int16_t>(BoardLeft + 9);
-    ManY = static_cast<std::int16_t>(BoardTop + 6);
-    Board(9, 6) = ManStart;
-    EditBoard(9, 6) = ManStart;
+    ManX = static_cast<std::int16_t>(BoardLeft + NewLevelManX);
+    ManY = static_cast<std::int16_t>(BoardTop + NewLevelManY);
+    Board(NewLevelManX, NewLevelManY) = ManStart;
+    EditBoard(NewLevelManX, NewLevelManY) = ManStart;
 }
 
 void Game::OpenEditBarAfresh()
@@ -39,7 +39,7 @@ void Game::frm_Edit_Form_Load()
 {
     // Each palette picture is what a click with it will draw; the box on a goal shows a
     // frame of its animation so that it differs from the plain box.
-    for (int index = 0; index < 7; ++index) {
+    for (int index = 0; index < CellCodeCount; ++index) {
         QImage& picture = controls.ssr_Object[index];
         picture = BlankImage(CellSize, CellSize);
         const int row = Scenery * CellSize;
@@ -89,7 +89,7 @@ void Game::mnu_DisBanner_Click()
 
 void Game::ssr_Object_Click(int Index)
 {
-    if (Index >= 0 && Index <= 6)
+    if (Index >= 0 && Index < CellCodeCount)
         EditObject = static_cast<std::int16_t>(Index);
 }
 

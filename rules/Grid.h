@@ -10,6 +10,9 @@ namespace tolvar {
 constexpr int BoardWidth = 20;
 constexpr int BoardHeight = 14;
 constexpr int CellCount = BoardWidth * BoardHeight;  // 280, also the length of a level text
+/// Where the man of a new level starts: the middle of the board (9, 6).
+constexpr int NewLevelManX = (BoardWidth - 1) / 2;
+constexpr int NewLevelManY = BoardHeight / 2 - 1;
 
 enum CellCode : std::int16_t {
     Outside = 0,
@@ -20,6 +23,7 @@ enum CellCode : std::int16_t {
     BoxOnGoal = 5,
     ManStart = 6,  // only in a level text and in a level as loaded or drawn
 };
+constexpr int CellCodeCount = ManStart + 1;
 
 constexpr bool HoldsBox(std::int16_t code) { return code == Box || code == BoxOnGoal; }
 constexpr bool IsGoal(std::int16_t code) { return code == Goal || code == BoxOnGoal; }

@@ -10,7 +10,7 @@ std::optional<Level> Level::FromText(std::string_view text, std::string* error) 
         return std::nullopt;
     };
     if (text.size() != CellCount)
-        return fail("a level holds 280 cells, this one " + std::to_string(text.size()));
+        return fail("a level holds " + std::to_string(CellCount) + " cells, this one " + std::to_string(text.size()));
     for (int i = 0; i < CellCount; ++i) {
         const char c = text[static_cast<std::size_t>(i)];
         if (c < '0' || c > '6') {

@@ -63,7 +63,9 @@ std::vector<std::string> CheckLevel(const Level& level) {
 
 std::vector<std::string> CheckScreenFit(const Level& level) {
     std::vector<std::string> problems;
-    constexpr std::array<int, 4> covered{1 + BoardWidth * 1, 18 + BoardWidth * 1, 17 + BoardWidth * 12, 18 + BoardWidth * 12};
+    // The level counter at the top left, the step counter at the top right, the trace button at the bottom right.
+    constexpr int W = BoardWidth, Bottom = BoardHeight - 2;
+    constexpr std::array<int, 4> covered{1 + W * 1, (W - 2) + W * 1, (W - 3) + W * Bottom, (W - 2) + W * Bottom};
     for (int i = 0; i < CellCount; ++i) {
         const auto c = level.cells[static_cast<std::size_t>(i)];
         const int x = i % BoardWidth, y = i / BoardWidth;

@@ -168,7 +168,8 @@ std::optional<Level> LevelFromRows(const std::vector<std::string>& rows, std::st
     if (w > BoardWidth || h > BoardHeight) {
         if (h > BoardWidth || w > BoardHeight)
             return why = "the level is " + std::to_string(w) + " x " + std::to_string(h) +
-                         " cells; the board holds 20 x 14 (or 14 x 20 turned)", fail();
+                         " cells; the board holds " + std::to_string(BoardWidth) + " x " + std::to_string(BoardHeight) +
+                         " (or " + std::to_string(BoardHeight) + " x " + std::to_string(BoardWidth) + " turned)", fail();
         lines = TurnedQuarter(lines);
         said = "turned a quarter turn to fit the board";
     }

@@ -5,9 +5,9 @@ namespace tolvar {
 
 void Game::mnu_Man_Click(int Index)
 {
-    if (Index < 0 || Index > 1)
+    if (Index < 0 || Index >= CharacterCount)
         return;
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < CharacterCount; ++i)
         menus.Uncheck(mnu_Man(i));
     menus.Check(mnu_Man(Index));
     Character = static_cast<std::int16_t>(Index);
@@ -16,9 +16,9 @@ void Game::mnu_Man_Click(int Index)
 
 void Game::mnu_Back_Click(int Index)
 {
-    if (Index < 0 || Index > 2)
+    if (Index < 0 || Index >= BackgroundCount)
         return;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < BackgroundCount; ++i)
         menus.Uncheck(mnu_Back(i));
     menus.Check(mnu_Back(Index));
     Background = static_cast<std::int16_t>(Index);

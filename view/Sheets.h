@@ -3,6 +3,8 @@
 #include <QImage>
 #include <string>
 
+#include "view/SheetLayout.h"
+
 namespace tolvar {
 
 struct SheetFile {
@@ -12,12 +14,12 @@ struct SheetFile {
 };
 
 // File names and the exact sizes every sheet must have.
-inline constexpr SheetFile ObjSheet{"obj.png", 256, 224};           // pic_Obj
-inline constexpr SheetFile SpriteSheet{"sprite.png", 256, 448};     // pic_Sprite
-inline constexpr SheetFile GoalSheet{"goal.png", 128, 224};         // pic_Goal
+inline constexpr SheetFile ObjSheet{"obj.png", ObjSheetWidth, ObjSheetHeight};              // pic_Obj
+inline constexpr SheetFile SpriteSheet{"sprite.png", SpriteSheetWidth, SpriteSheetHeight};  // pic_Sprite
+inline constexpr SheetFile GoalSheet{"goal.png", GoalSheetWidth, GoalSheetHeight};          // pic_Goal
 inline constexpr SheetFile NumberSheet{"number.png", 130, 69};      // pic_Number
-inline constexpr SheetFile BackPicture{"back.png", 640, 445};       // pic_Back(0)
-inline constexpr SheetFile BackMask{"backmask.png", 640, 445};      // pic_Back(1)
+inline constexpr SheetFile BackPicture{"back.png", OverlayWidth, OverlayHeight};  // pic_Back(0)
+inline constexpr SheetFile BackMask{"backmask.png", OverlayWidth, OverlayHeight};  // pic_Back(1)
 
 struct Sheets {
     QImage pic_Obj;

@@ -157,7 +157,6 @@ int main(int argc, char* argv[])
     tolvar::Assist assist(game, assistSettings, guiThread);
     tolvar::MainWindow mainWindow(game, assist);
     window.Attach(&mainWindow);
-    dialogs.AttachGame(&game);
     dialogs.AttachWindow(&mainWindow);
     dialogs.SetAfterCall([&mainWindow] { mainWindow.SyncFromState(); });
 

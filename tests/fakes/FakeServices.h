@@ -54,7 +54,7 @@ public:
         typed.pop_front();
         return a;
     }
-    void ShowAboutBox(AboutRole role) override
+    void ShowAboutBox(AboutRole role, const AboutBoxActions& = {}) override
     {
         aboutBoxes.push_back(role);
         if (onAboutBox)

@@ -8,7 +8,7 @@ namespace assetgen {
 
 QImage objectSheet()
 {
-    QImage sheet = newImage(8 * 32, SceneryCount * 32, Qt::black);
+    QImage sheet = newImage(tolvar::ObjSheetWidth, tolvar::ObjSheetHeight, Qt::black);
     for (int s = 0; s < SceneryCount; ++s) {
         const int y = s * 32;
         if (s == 1 || s == 2)
@@ -28,11 +28,11 @@ QImage objectSheet()
 QImage spriteSheet()
 {
     static constexpr Facing Order[4] = {Facing::Down, Facing::Left, Facing::Up, Facing::Right};
-    QImage sheet = newImage(8 * 32, CharacterCount * SceneryCount * 32, Qt::black);
+    QImage sheet = newImage(tolvar::SpriteSheetWidth, tolvar::SpriteSheetHeight, Qt::black);
     for (int c = 0; c < CharacterCount; ++c)
         for (int s = 0; s < SceneryCount; ++s) {
             const QImage floor = floorTile(s);
-            for (int column = 0; column < 8; ++column)
+            for (int column = 0; column < tolvar::SpriteFrameCount; ++column)
                 copyInto(sheet, characterOnFloor(floor, c, Order[column / 2], column % 2), column * 32,
                          (c * SceneryCount + s) * 32);
         }
@@ -41,7 +41,7 @@ QImage spriteSheet()
 
 QImage goalSheet()
 {
-    QImage sheet = newImage(GoalFrameCount * 32, SceneryCount * 32, Qt::black);
+    QImage sheet = newImage(tolvar::GoalSheetWidth, tolvar::GoalSheetHeight, Qt::black);
     for (int s = 0; s < SceneryCount; ++s)
         for (int f = 0; f < GoalFrameCount; ++f)
             copyInto(sheet, boxOnGoalTile(s, f), f * 32, s * 32);

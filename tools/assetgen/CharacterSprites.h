@@ -3,11 +3,13 @@
 
 #include <QImage>
 
+#include "view/SheetLayout.h"
+
 namespace assetgen {
 
 enum class Facing { Down, Left, Up, Right };
 
-constexpr int CharacterCount = 2;
+using tolvar::CharacterCount;
 constexpr int PoseCount = 2;
 
 /// The figure alone on a transparent background (about 20 x 28 pixels).

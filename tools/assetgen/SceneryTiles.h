@@ -6,10 +6,12 @@
 
 #include <array>
 
+#include "view/SheetLayout.h"
+
 namespace assetgen {
 
-constexpr int SceneryCount = 7;
-constexpr int GoalFrameCount = 4;
+using tolvar::GoalFrameCount;
+using tolvar::SceneryCount;
 
 struct SceneryLook {
     const char* name;

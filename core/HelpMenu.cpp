@@ -1,6 +1,6 @@
 // Help, the maker's web pages and mail boxes, and the about box's turning man.
 #include "core/Game.h"
-#include "levels/Addresses.h"
+#include "core/Addresses.h"
 #include "view/Raster.h"
 
 namespace tolvar {
@@ -9,7 +9,13 @@ void Game::mnu_Contents_Click() { svc_.help->ShowContents(); }
 void Game::mnu_Web_Click() { svc_.shell->Open(addresses::HomePage); }
 void Game::mnu_Faq_Click() { svc_.shell->Open(addresses::FaqPage); }
 void Game::mnu_WorldRecord_Click() { svc_.shell->Open(addresses::WorldRecordsPage); }
-void Game::mnu_About_Click() { svc_.dialogs->ShowAboutBox(AboutRole::About); }
+void Game::mnu_About_Click() { svc_.dialogs->ShowAboutBox(AboutRole::About, AboutActions()); }
+
+AboutBoxActions Game::AboutActions()
+{
+    return {[this](QImage& icon) { AboutBox_tmr_Icon_Timer(icon); }, [this](int index) { img_Email_Click(index); },
+            [this](int index) { img_Http_Click(index); }, AppPath};
+}
 
 void Game::img_Email_Click(int Index)
 {
