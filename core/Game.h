@@ -197,6 +197,9 @@ public:
     /// Shows a warning message: "BOXUNDO.WAV" first when sound is on.
     void Warn(const std::string& text);
 
+    /// The desktop services, for the rooms beside the game that draw through it.
+    const Services& services() const { return svc_; }
+
 private:
     /// Enters `mode` for a level of `kind`: the menus and controls that go with them, no undo.
     void EnterMode(GameModeValue mode, LevelKindValue kind);
