@@ -77,7 +77,18 @@ MainWindow::MainWindow(Game& game, Assist& assist) : game_(game), assist_(assist
     walkTimer_.setObjectName(QStringLiteral("tmr_Walk"));
     connect(&walkTimer_, &QTimer::timeout, this, [this] { Run([this] { assist_.tmr_Walk_Timer(); }); });
 
-    // A key or a click first finishes a mouse walk that is still being shown.
+    ConnectInput();
+    connect(trace_, &QPushButton::clicked, this, [this] { Run([this] { game_.btn_Trace_Click(); }); });
+
+    // The window is exactly as big as the menu bar and the board: it cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    board_->setFocus();
+}
+
+// Keys and mouse go to the game; a key or a click first finishes a mouse walk that is still
+// being shown.
+void MainWindow::ConnectInput()
+{
     connect(board_, &BoardWidget::keyPressed, this, [this](int key, int shift) {
         Run([=, this] { if (assist_.KeyPressed(key)) game_.Form_KeyDown(key, shift); });
     });
@@ -94,11 +105,6 @@ MainWindow::MainWindow(Game& game, Assist& assist) : game_(game), assist_(assist
             [this](int buttons, int shift, int x, int y) { Run([=, this] { game_.Form_MouseMove(buttons, shift, x, y); }); });
     connect(board_, &BoardWidget::mouseReleased, this,
             [this](int button, int shift, int x, int y) { Run([=, this] { game_.Form_MouseUp(button, shift, x, y); }); });
-    connect(trace_, &QPushButton::clicked, this, [this] { Run([this] { game_.btn_Trace_Click(); }); });
-
-    // The window is exactly as big as the menu bar and the board: it cannot be resized.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    board_->setFocus();
 }
 
 // The focus moves while the widgets go: the watch must not see a half-destroyed window.

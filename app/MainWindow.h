@@ -59,6 +59,8 @@ private:
     void FollowFocus();
     /// After a menu closed without a command: the keyboard back where it was before the menu bar took it.
     void ReturnKeyboardFromMenuBar();
+    /// Keys, clicks and the Trace button reach the game through the assist room.
+    void ConnectInput();
 
     Game& game_;
     Assist& assist_;
