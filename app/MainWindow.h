@@ -59,7 +59,7 @@ private:
     void FollowFocus();
     /// After a menu closed without a command: the keyboard back where it was before the menu bar took it.
     void ReturnKeyboardFromMenuBar();
-    /// Keys, clicks and the Trace button reach the game through the assist room.
+    /// Keys and the mouse reach the game, a mouse walk still being shown finished first.
     void ConnectInput();
 
     Game& game_;
