@@ -93,7 +93,11 @@ struct FuzzGame {
     /// is then clipped, and a move draws a tenth of the full window's pixels, in memory
     /// that the allocator keeps rather than maps anew for every game.
     static constexpr int SmallWidth = 192, SmallHeight = 160;
-    FuzzGame() : desktop(SmallDesktop()), game(std::make_unique<Game>(desktop.services())) {}
+    FuzzGame()
+    {
+        ShrinkWindow(desktop);
+        game = std::make_unique<Game>(desktop.services());
+    }
     Game* operator->() { return game.get(); }
 
     bool Start()
@@ -145,12 +149,10 @@ struct FuzzGame {
     }
 
 private:
-    static fakes::FakeDesktop SmallDesktop()
+    static void ShrinkWindow(fakes::FakeDesktop& d)
     {
-        fakes::FakeDesktop small;
-        small.window.width = SmallWidth;
-        small.window.height = SmallHeight;
-        return small;
+        d.window.width = SmallWidth;
+        d.window.height = SmallHeight;
     }
     struct Context {
         std::int16_t mode, kind;
