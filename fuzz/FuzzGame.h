@@ -111,8 +111,7 @@ struct FuzzGame {
     void Press(const std::string& moves)
     {
         for (char c : moves) {
-            const int key = c == '7' ? VK_LEFT : c == '8' ? VK_UP : c == '9' ? VK_RIGHT : VK_DOWN;
-            game->Form_KeyDown(key, 0);
+            game->Form_KeyDown(tolvar::testing::TestGame::KeyOfMove(c), 0);
             CheckBoard();
         }
     }

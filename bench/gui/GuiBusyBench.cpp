@@ -7,8 +7,8 @@
 //
 // Runs the real program's parts in the current directory, which must be a game
 // directory (build/game), with the desktop's sound:
-//   cd build/game && XDG_CONFIG_HOME=$(mktemp -d) XDG_RUNTIME_DIR=$(mktemp -d) \
-//     QT_QPA_PLATFORM=offscreen ../bench/gui/gui_busy_bench
+//   cd build/game
+//   XDG_CONFIG_HOME=$(mktemp -d) XDG_RUNTIME_DIR=$(mktemp -d) QT_QPA_PLATFORM=offscreen ../bench/gui/gui_busy_bench
 #include <QAction>
 #include <QApplication>
 #include <QDir>

@@ -12,6 +12,7 @@
 
 #include "core/Game.h"
 #include "fakes/FakeServices.h"
+#include "rules/Direction.h"
 
 namespace tolvar::testing {
 
@@ -157,9 +158,14 @@ struct TestGame {
     void Play(const std::string& moves)
     {
         for (char c : moves) {
-            const int key = c == '7' ? VK_LEFT : c == '8' ? VK_UP : c == '9' ? VK_RIGHT : VK_DOWN;
-            game->Form_KeyDown(key, 0);
+            game->Form_KeyDown(KeyOfMove(c), 0);
         }
+    }
+    /// The arrow key of a move history's character; anything but "7", "8" or "9" presses down.
+    static int KeyOfMove(char c)
+    {
+        const int d = DirectionOfDigit(c);
+        return Directions[static_cast<std::size_t>(d < 0 ? Down : d)].key;
     }
     /// The colour of the persistent client image at the centre of window cell (x, y).
     QRgb CellPixel(int x, int y) const { return game->Client.pixel(x * 32 + 16, y * 32 + 16); }
