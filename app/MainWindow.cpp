@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -14,6 +18,7 @@
 #include "app/GameMenus.h"
 #include "assist/Assist.h"
 #include "core/Game.h"
+#include "levels/CollectionImport.h"
 
 namespace tolvar {
 
@@ -30,10 +35,20 @@ void FollowTimer(QTimer& timer, bool enabled, int interval)
         timer.start(interval);
 }
 
+/// The one local collection file a drag carries, or an empty text.
+QString DroppedCollection(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return {};
+    const QString path = data->urls().front().toLocalFile();
+    return IsCollectionFileName(QFile::encodeName(path).toStdString()) ? path : QString();
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Game& game, Assist& assist) : game_(game), assist_(assist)
 {
+    setAcceptDrops(true);
     setObjectName(QStringLiteral("frm_Main"));
     setWindowTitle(QString::fromLatin1(AppTitle));
 
@@ -274,6 +289,24 @@ void MainWindow::closeEvent(QCloseEvent* event)
     game_.Form_Unload();
     unloaded_ = true;
     QCoreApplication::quit();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!unloaded_ && game_.CanLoadOtherLevel() && !DroppedCollection(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedCollection(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened from the event loop: the message box must not run inside the drop.
+    QMetaObject::invokeMethod(
+        this, [this, path] { Run([this, path] { game_.OpenLevelCollection(QFile::encodeName(path).toStdString()); }); },
+        Qt::QueuedConnection);
 }
 
 }  // namespace tolvar

@@ -114,8 +114,9 @@ public:
     void LoadOtherLevel(const std::string& answer);
     /// Imports a collection of levels in the text format into free "other." numbers
     /// (levels/CollectionImport.h), tells the player what became of its levels, and plays
-    /// the first one imported.
+    /// the first one imported. Only while Load Other Level may be chosen; otherwise nothing.
     void OpenLevelCollection(const std::string& path);
+    bool CanLoadOtherLevel() const;
     /// Reads the 280 cells of `bytes` (the opened level file) into Board and EditBoard.
     void ReadLevelFile(const std::string& bytes, LevelFileForm form);
 

@@ -66,6 +66,16 @@ void AppendLines(std::string& text, const std::vector<std::string>& lines)
 
 }  // namespace
 
+bool IsCollectionFileName(const std::string& name)
+{
+    std::string lower = name;
+    for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    for (const std::string suffix : CollectionSuffixes)
+        if (lower.size() > suffix.size() && lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0)
+            return true;
+    return false;
+}
+
 CollectionImport ImportCollectionText(const std::string& text, const std::string& gameDir)
 {
     CollectionImport result;

@@ -16,6 +16,12 @@ struct CollectionImport {
     std::vector<std::string> refusals;  // "level 4 (line 31): the man stands on a goal ..."
 };
 
+/// The endings of the collection files the game opens, as a file dialog would filter them.
+inline constexpr const char* CollectionSuffixes[] = {".xsb", ".sok", ".txt"};
+
+/// True when the file name ends in one of CollectionSuffixes, in any case.
+bool IsCollectionFileName(const std::string& name);
+
 /// The highest "other." number a collection is given: the level counter shows four digits.
 constexpr int LastOtherNumber = MaxCount;
 

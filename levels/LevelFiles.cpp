@@ -94,8 +94,15 @@ void Game::mnu_LoadOther_Click()
         LoadOtherLevel(answer);
 }
 
+bool Game::CanLoadOtherLevel() const
+{
+    return menus.Enabled(MenuId::mnu_LoadOther) && menus.Enabled(MenuId::mnu_Game);
+}
+
 void Game::OpenLevelCollection(const std::string& path)
 {
+    if (!CanLoadOtherLevel())
+        return;
     const CollectionImport result = ImportCollectionFile(path, AppPath);
     if (result.numbers.empty()) {
         Warn(DescribeImport(result));

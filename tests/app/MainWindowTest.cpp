@@ -2,6 +2,7 @@
 // menus and timers reach the game once each, and the widgets follow the game's state.
 #include <QAction>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
 #include <algorithm>
@@ -329,6 +330,27 @@ private Q_SLOTS:
     }
 
     // "E&xit" and the close box end the same way: the game unloads once.
+    // A collection file dropped onto the window is opened; any other file is not taken.
+    void aDroppedCollectionIsOpened()
+    {
+        Fixture f;
+        WriteFile(f.game.dir.file("Pack.SOK"), "#####\n#@$.#\n#####\n");
+        WriteFile(f.game.dir.file("pack.png"), "#####\n#@$.#\n#####\n");
+        auto send = [&f](QEvent::Type type, const std::string& path) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+            QDropEvent event(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier, type);
+            event.ignore();
+            QApplication::sendEvent(&f.window, &event);
+            return event.isAccepted();
+        };
+        QVERIFY(!send(QEvent::DragEnter, f.game.dir.file("pack.png")));
+        QVERIFY(send(QEvent::DragEnter, f.game.dir.file("Pack.SOK")));
+        QVERIFY(send(QEvent::Drop, f.game.dir.file("Pack.SOK")));
+        QTRY_COMPARE(f.game->GameMode, ModePlayOther);
+        QCOMPARE(f.game.desktop.dialogs.messages.back().text, "1 level imported as other.1.");
+    }
+
     void exitUnloadsTheGameOnce_data()
     {
         QTest::addColumn<bool>("fromMenu");
