@@ -78,6 +78,8 @@ constexpr auto Rows = std::to_array<MenuRow>({
     Item(M::mnu_Hint, M::mnu_Assist, "mnu_Hint", "&Hint", "Ctrl+I"),
     Item(M::mnu_ShowSolution, M::mnu_Assist, "mnu_ShowSolution", "Show &Solution", ""),
     Check(M::mnu_MarkDeadBoxes, M::mnu_Assist, "mnu_MarkDeadBoxes", "Mark &Dead Boxes"),
+    Separator(M::mnu_Assist, "mnu_CollectionSep"),
+    Item(M::mnu_OpenCollection, M::mnu_Assist, "mnu_OpenCollection", "Open Level &Collection...", ""),
 
     Menu(M::mnu_Help, NoMenuId, "mnu_Help", "&Help"),
     Item(M::mnu_Contents, M::mnu_Help, "mnu_Contents", "Con&tents", "F1"),

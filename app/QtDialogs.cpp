@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -70,6 +72,20 @@ std::string QtDialogs::InputBox(const std::string& prompt, const std::string& ti
     if (box.exec() != QDialog::Accepted)
         return {};
     return box.textValue().toStdString();
+}
+
+std::string QtDialogs::ChooseFileToOpen(const std::string& title, const std::string& kind,
+                                        const std::vector<std::string>& suffixes)
+{
+    QStringList patterns;
+    for (const auto& suffix : suffixes) {
+        patterns << QStringLiteral("*") + QString::fromStdString(suffix);
+        patterns << QStringLiteral("*") + QString::fromStdString(suffix).toUpper();
+    }
+    const QString filter = QString::fromStdString(kind) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                           QStringLiteral(");;All files (*)");
+    const QString path = QFileDialog::getOpenFileName(Owner(), QString::fromStdString(title), QDir::homePath(), filter);
+    return path.isEmpty() ? std::string() : QFile::encodeName(path).toStdString();
 }
 
 void QtDialogs::ShowAboutBox(AboutRole role, const AboutBoxActions& actions)

@@ -17,6 +17,8 @@ public:
 
     MsgAnswer MsgBox(const std::string& text, MsgStyle style, const std::string& title) override;
     std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultAnswer) override;
+    std::string ChooseFileToOpen(const std::string& title, const std::string& kind,
+                                 const std::vector<std::string>& suffixes) override;
     void ShowAboutBox(AboutRole role, const AboutBoxActions& actions = {}) override;
 
 private:

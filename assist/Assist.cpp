@@ -57,6 +57,7 @@ void Assist::UpdateMenus()
     game_.menus.Enable(MenuId::mnu_Hint, help_.CanHint());
     game_.menus.Enable(MenuId::mnu_ShowSolution, help_.CanShowSolution());
     game_.menus.Enable(MenuId::mnu_MarkDeadBoxes, Playing());
+    game_.menus.Enable(MenuId::mnu_OpenCollection, game_.CanLoadOtherLevel());
 }
 
 void Assist::tmr_Walk_Timer()

@@ -117,6 +117,8 @@ public:
     /// the first one imported. Only while Load Other Level may be chosen; otherwise nothing.
     void OpenLevelCollection(const std::string& path);
     bool CanLoadOtherLevel() const;
+    /// "Open Level &Collection...": a file dialog on collection files, then OpenLevelCollection.
+    void mnu_OpenCollection_Click();
     /// Reads the 280 cells of `bytes` (the opened level file) into Board and EditBoard.
     void ReadLevelFile(const std::string& bytes, LevelFileForm form);
 

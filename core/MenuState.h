@@ -17,7 +17,7 @@ enum class MenuId : int {
     mnu_Scenery5, mnu_Scenery6, mnu_Scenery7, mnu_Scenery8,
     mnu_DisBanner,
     // Assist
-    mnu_Assist, mnu_TakeBack, mnu_Redo, mnu_MouseWalking, mnu_Hint, mnu_ShowSolution, mnu_MarkDeadBoxes,
+    mnu_Assist, mnu_TakeBack, mnu_Redo, mnu_MouseWalking, mnu_Hint, mnu_ShowSolution, mnu_MarkDeadBoxes, mnu_OpenCollection,
     // Help
     mnu_Help, mnu_Contents, mnu_Web, mnu_Faq, mnu_About,
     Count

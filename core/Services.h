@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QImage;
 
@@ -40,6 +41,10 @@ public:
     virtual std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultAnswer) = 0;
     /// Shows frm_AboutBox modally in the given role and returns when the player has closed it.
     virtual void ShowAboutBox(AboutRole role, const AboutBoxActions& actions = {}) = 0;
+    /// A modal dialog choosing a file to open, offering first the files whose names end in
+    /// one of `suffixes` (described as `kind`); the chosen path, empty when the player cancels.
+    virtual std::string ChooseFileToOpen(const std::string& title, const std::string& kind,
+                                         const std::vector<std::string>& suffixes) = 0;
 };
 
 /// Sound effects: a file name without directory, played asynchronously; a new effect

@@ -112,6 +112,15 @@ void Game::OpenLevelCollection(const std::string& path)
     LoadOtherLevel(NumberText(result.numbers.front()));
 }
 
+void Game::mnu_OpenCollection_Click()
+{
+    const std::string path = svc_.dialogs->ChooseFileToOpen(
+        "Open Level Collection", "Level collections",
+        std::vector<std::string>(std::begin(CollectionSuffixes), std::end(CollectionSuffixes)));
+    if (!path.empty())
+        OpenLevelCollection(path);
+}
+
 void Game::LoadOtherLevel(const std::string& answer)
 {
     const std::optional<std::string> cells = ReadTypedLevel(*this, KindOther, answer, OtherNotFound);

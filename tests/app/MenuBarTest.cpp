@@ -103,6 +103,8 @@ private Q_SLOTS:
             "  &Hint [Ctrl+I]",
             "  Show &Solution",
             "  Mark &Dead Boxes *",
+            "  -",
+            "  Open Level &Collection...",
             "&Help",
             "  Con&tents [F1]",
             "  -",

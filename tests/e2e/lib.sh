@@ -87,6 +87,29 @@ start_game() {
     pids+=("$game")
 }
 
+wait_gone() {  # wait_gone ID SECONDS
+    for _ in $(seq $(($2 * 10))); do
+        xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
+        xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable' || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Answers the message box that must come up now with its text's window; returns 1 if none.
+answer_message() {  # answer_message KEY SHOT
+    local box
+    sleep 0.3
+    box=$(xdotool search --onlyvisible --name '^TOLVAR$' 2>/dev/null | while read -r id; do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        [ "$WIDTH" -lt 600 ] && echo "$id"
+    done | head -n 1)
+    [ -n "$box" ] || return 1
+    import -window root "$screens/$2.png"
+    press "$box" "$1"
+    wait_gone "$box" 5
+}
+
 # Presses Ctrl+X on window $1 and expects the game, process $2, to end with exit code 0.
 exit_with_ctrl_x() {
     press "$1" ctrl+x

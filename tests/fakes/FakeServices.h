@@ -32,6 +32,8 @@ public:
     std::vector<AboutRole> aboutBoxes;
     std::deque<MsgAnswer> answers;      // answers to Yes/No questions, Yes when none left
     std::deque<std::string> typed;      // answers to input boxes, "" (cancel) when none left
+    std::deque<std::string> chosen;     // files chosen in file dialogs, "" (cancel) when none left
+    std::vector<std::string> fileDialogs;  // their titles
     std::function<void(AboutRole)> onAboutBox;
 
     MsgAnswer MsgBox(const std::string& text, MsgStyle style, const std::string& title) override
@@ -52,6 +54,15 @@ public:
             return "";
         std::string a = typed.front();
         typed.pop_front();
+        return a;
+    }
+    std::string ChooseFileToOpen(const std::string& title, const std::string&, const std::vector<std::string>&) override
+    {
+        fileDialogs.push_back(title);
+        if (chosen.empty())
+            return "";
+        std::string a = chosen.front();
+        chosen.pop_front();
         return a;
     }
     void ShowAboutBox(AboutRole role, const AboutBoxActions& = {}) override

@@ -81,7 +81,9 @@ TEST(CollectionImport, TheGameTellsThePlayerAndPlaysTheFirstImportedLevel)
     testing::WriteFile(t.dir.file("pack.xsb"), "; A\n#####\n#@$.#\n#####\n\n; B\n#####\n#+$.#\n#####\n");
     testing::WriteFile(t.dir.file("letter.txt"), "no level here\n");
 
-    t->OpenLevelCollection(t.dir.file("letter.txt"));
+    t.desktop.dialogs.chosen.push_back(t.dir.file("letter.txt"));
+    t->MenuCommand(MenuId::mnu_OpenCollection);
+    EXPECT_EQ(t.desktop.dialogs.fileDialogs.back(), "Open Level Collection");
     EXPECT_EQ(t.desktop.dialogs.messages.back().text, "The file holds no level in the text format.");
     EXPECT_NE(t->GameMode, ModePlayOther);
 
