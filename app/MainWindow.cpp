@@ -293,7 +293,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!unloaded_ && game_.CanLoadOtherLevel() && !DroppedCollection(event->mimeData()).isEmpty())
+    if (!unloaded_ && game_.CanOpenLevelCollection() && !DroppedCollection(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
@@ -305,7 +305,7 @@ void MainWindow::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     // Opened from the event loop: the message box must not run inside the drop.
     QMetaObject::invokeMethod(
-        this, [this, path] { Run([this, path] { game_.OpenLevelCollection(QFile::encodeName(path).toStdString()); }); },
+        this, [this, path] { Run([this, path] { assist_.OpenCollection(QFile::encodeName(path).toStdString()); }); },
         Qt::QueuedConnection);
 }
 

@@ -23,10 +23,15 @@ bool Assist::Playing() const
     return mode == ModePlaySet || mode == ModePlayOther || mode == ModeTestPlay;
 }
 
-void Assist::MenuCommand(MenuId id)
+void Assist::Interrupt()
 {
     help_.Cancel();  // any command stops a search: its answer would come too late
     FinishPlayback();
+}
+
+void Assist::MenuCommand(MenuId id)
+{
+    Interrupt();
     switch (id) {
     case MenuId::mnu_Hint: help_.Hint(); break;
     case MenuId::mnu_ShowSolution: help_.ShowSolution(); break;
@@ -43,11 +48,17 @@ bool Assist::KeyPressed(int keyCode)
 {
     constexpr int VK_ESCAPE = 27;
     const unsigned before = replacements_;
-    help_.Cancel();
-    FinishPlayback();
+    Interrupt();
     if (keyCode == VK_ESCAPE)
         Select(std::nullopt);
     return replacements_ == before;
+}
+
+void Assist::OpenCollection(const std::string& path)
+{
+    Interrupt();
+    game_.OpenLevelCollection(path);
+    UpdateMenus();
 }
 
 void Assist::UpdateMenus()
@@ -57,7 +68,7 @@ void Assist::UpdateMenus()
     game_.menus.Enable(MenuId::mnu_Hint, help_.CanHint());
     game_.menus.Enable(MenuId::mnu_ShowSolution, help_.CanShowSolution());
     game_.menus.Enable(MenuId::mnu_MarkDeadBoxes, Playing());
-    game_.menus.Enable(MenuId::mnu_OpenCollection, game_.CanLoadOtherLevel());
+    game_.menus.Enable(MenuId::mnu_OpenCollection, game_.CanOpenLevelCollection());
 }
 
 void Assist::tmr_Walk_Timer()

@@ -3,6 +3,7 @@
 // mouse. It keeps a longer memory of the moves than "&Undo", hears of every move from the
 // key handler, makes its own moves through that handler and draws through the view.
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "assist/Paths.h"
@@ -40,6 +41,9 @@ public:
     void MouseDown(int button, int x, int y);
     /// Shows the next queued move; the walk timer calls it.
     void tmr_Walk_Timer();
+    /// A collection file dropped onto the window: opened as "Open Level &Collection..." opens
+    /// the file chosen in its dialog, after a search or a walk in progress has ended.
+    void OpenCollection(const std::string& path);
     /// Writes the enabled and checked states of the Assist menu into the game's menu state.
     void UpdateMenus();
     const Playback& playback() const { return playback_; }
@@ -69,6 +73,8 @@ public:
     void BoardReplaced() override;
 
 private:
+    /// Stops a search and shows the rest of a walk: a command, key or drop comes first.
+    void Interrupt();
     /// The key handler moves the man in this mode (live play and test play).
     bool Playing() const;
     /// Puts the board, the man, the counters and the history back to before `move`.

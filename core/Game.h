@@ -114,9 +114,10 @@ public:
     void LoadOtherLevel(const std::string& answer);
     /// Imports a collection of levels in the text format into free "other." numbers
     /// (levels/CollectionImport.h), tells the player what became of its levels, and plays
-    /// the first one imported. Only while Load Other Level may be chosen; otherwise nothing.
+    /// the first one imported. Only while CanOpenLevelCollection(); otherwise nothing.
     void OpenLevelCollection(const std::string& path);
-    bool CanLoadOtherLevel() const;
+    /// Load Other Level may be chosen, and no drawing of the editor or its test play would be lost.
+    bool CanOpenLevelCollection() const;
     /// "Open Level &Collection...": a file dialog on collection files, then OpenLevelCollection.
     void mnu_OpenCollection_Click();
     /// Reads the 280 cells of `bytes` (the opened level file) into Board and EditBoard.

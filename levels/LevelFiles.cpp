@@ -94,14 +94,16 @@ void Game::mnu_LoadOther_Click()
         LoadOtherLevel(answer);
 }
 
-bool Game::CanLoadOtherLevel() const
+bool Game::CanOpenLevelCollection() const
 {
-    return menus.Enabled(MenuId::mnu_LoadOther) && menus.Enabled(MenuId::mnu_Game);
+    const std::int16_t mode = GameMode;
+    const bool editor = mode == ModeEditNew || mode == ModeEditStored || mode == ModeTestPlay || mode == ModeTestOver;
+    return !editor && menus.Enabled(MenuId::mnu_LoadOther) && menus.Enabled(MenuId::mnu_Game);
 }
 
 void Game::OpenLevelCollection(const std::string& path)
 {
-    if (!CanLoadOtherLevel())
+    if (!CanOpenLevelCollection())
         return;
     const CollectionImport result = ImportCollectionFile(path, AppPath);
     if (result.numbers.empty()) {
@@ -114,6 +116,8 @@ void Game::OpenLevelCollection(const std::string& path)
 
 void Game::mnu_OpenCollection_Click()
 {
+    if (!CanOpenLevelCollection())
+        return;
     const std::string path = svc_.dialogs->ChooseFileToOpen(
         "Open Level Collection", "Level collections",
         std::vector<std::string>(std::begin(CollectionSuffixes), std::end(CollectionSuffixes)));

@@ -20,9 +20,12 @@ main=$(wait_window '^TOLVAR$' 10) || { fail "no main window"; finish; }
 sleep 0.5
 
 step "Assist > Open Level Collection..."
-press "$main" alt+a c
+press "$main" alt+a
+sleep 0.3
+import -window root "$screens/0-menu.png"
+press "$main" c
 if ! dialog=$(wait_window '^Open Level Collection$' 10); then
-    import -window root "$screens/0-no-dialog.png"
+    import -window root "$screens/1-no-dialog.png"
     fail "no file dialog"
     finish
 fi

@@ -2,6 +2,7 @@
 // in the game directory is replaced, and the player learns what happened to each level.
 #include <gtest/gtest.h>
 
+#include "assist/Assist.h"
 #include "fakes/TestGame.h"
 #include "levels/CollectionImport.h"
 #include "solver/LevelText.h"
@@ -93,6 +94,32 @@ TEST(CollectionImport, TheGameTellsThePlayerAndPlaysTheFirstImportedLevel)
     EXPECT_EQ(t->OtherLevelNumber, "2");
     EXPECT_TRUE(t->menus.Enabled(MenuId::mnu_LoadOtherSol));
     EXPECT_EQ(ReadFile(t.dir.file("other.1")), "kept");
+}
+
+// In the editor and its test play a level opened would lose the drawing: the item is greyed,
+// and neither the menu nor a drop imports anything or leaves the editor.
+TEST(CollectionImport, NothingIsOpenedWhileALevelIsDrawnOrTested)
+{
+    for (const bool testPlay : {false, true}) {
+        testing::TestGame t({testing::Level({"11111", "16231", "11111"})});
+        Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
+        testing::WriteFile(t.dir.file("pack.xsb"), "#####\n#@$.#\n#####\n");
+        assist.MenuCommand(MenuId::mnu_Edit);
+        if (testPlay)
+            t->btn_Test_Click();
+        const std::int16_t mode = t->GameMode;
+        EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_OpenCollection)) << testPlay;
+
+        t.desktop.dialogs.chosen.push_back(t.dir.file("pack.xsb"));
+        t->MenuCommand(MenuId::mnu_OpenCollection);
+        assist.OpenCollection(t.dir.file("pack.xsb"));
+        EXPECT_TRUE(t.desktop.dialogs.fileDialogs.empty()) << testPlay;
+        EXPECT_EQ(t->GameMode, mode) << testPlay;
+        EXPECT_FALSE(std::filesystem::exists(t.dir.file("other.1"))) << testPlay;
+
+        assist.MenuCommand(MenuId::mnu_NewGame);
+        EXPECT_TRUE(t->menus.Enabled(MenuId::mnu_OpenCollection)) << testPlay;
+    }
 }
 
 }  // namespace
