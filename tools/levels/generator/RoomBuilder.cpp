@@ -1,5 +1,6 @@
 #include "RoomBuilder.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tolvar::levelgen {
@@ -47,11 +48,11 @@ int FloorNeighbours(const Rows& rows, int x, int y) {
     return n;
 }
 
-}  // namespace
+char& At(Rows& rows, int x, int y) { return rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]; }
+char At(const Rows& rows, int x, int y) { return rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]; }
 
-Rows BuildRoom(const RoomShape& shape, std::mt19937& random) {
-    const int w = shape.blocksWide * 3 + 2, h = shape.blocksHigh * 3 + 2;
-    Rows rows(static_cast<std::size_t>(h), std::string(static_cast<std::size_t>(w), '#'));
+/// Lays a randomly picked and turned piece into every 3 x 3 block inside the border.
+void PlacePieces(Rows& rows, const RoomShape& shape, std::mt19937& random) {
     int totalWeight = 0;
     for (const auto& p : Pieces) totalWeight += p.weight;
     for (int by = 0; by < shape.blocksHigh; ++by)
@@ -62,26 +63,29 @@ Rows BuildRoom(const RoomShape& shape, std::mt19937& random) {
             const int transform = std::uniform_int_distribution<int>(0, 7)(random);
             for (int y = 0; y < 3; ++y)
                 for (int x = 0; x < 3; ++x)
-                    rows[static_cast<std::size_t>(1 + by * 3 + y)][static_cast<std::size_t>(1 + bx * 3 + x)] =
-                        PieceCell(Pieces[index], transform, x, y) == '#' ? '#' : ' ';
+                    At(rows, 1 + bx * 3 + x, 1 + by * 3 + y) = PieceCell(Pieces[index], transform, x, y) == '#' ? '#' : ' ';
         }
-    // Dead ends only cost the player walking: fill them until none is left.
+}
+
+/// Dead ends only cost the player walking: fills them until none is left.
+void FillDeadEnds(Rows& rows, int w, int h) {
     for (bool changed = true; changed;) {
         changed = false;
         for (int y = 1; y < h - 1; ++y)
             for (int x = 1; x < w - 1; ++x)
-                if (rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == ' ' && FloorNeighbours(rows, x, y) <= 1) {
-                    rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = '#';
+                if (At(rows, x, y) == ' ' && FloorNeighbours(rows, x, y) <= 1) {
+                    At(rows, x, y) = '#';
                     changed = true;
                 }
     }
-    // Keep the largest walkable area; smaller pockets become wall.
+}
+
+/// Keeps the largest walkable area, walling up smaller pockets; returns its size.
+int KeepLargestArea(Rows& rows, int w, int h) {
     std::vector<int> component(static_cast<std::size_t>(w * h), -1);
     int best = -1, bestSize = 0, count = 0;
     for (int start = 0; start < w * h; ++start) {
-        if (rows[static_cast<std::size_t>(start / w)][static_cast<std::size_t>(start % w)] != ' ' ||
-            component[static_cast<std::size_t>(start)] >= 0)
-            continue;
+        if (At(rows, start % w, start / w) != ' ' || component[static_cast<std::size_t>(start)] >= 0) continue;
         std::vector<int> stack{start};
         component[static_cast<std::size_t>(start)] = count;
         int size = 0;
@@ -90,8 +94,7 @@ Rows BuildRoom(const RoomShape& shape, std::mt19937& random) {
             stack.pop_back();
             ++size;
             for (const int n : {c - 1, c + 1, c - w, c + w})
-                if (rows[static_cast<std::size_t>(n / w)][static_cast<std::size_t>(n % w)] == ' ' &&
-                    component[static_cast<std::size_t>(n)] < 0) {
+                if (At(rows, n % w, n / w) == ' ' && component[static_cast<std::size_t>(n)] < 0) {
                     component[static_cast<std::size_t>(n)] = count;
                     stack.push_back(n);
                 }
@@ -102,37 +105,41 @@ Rows BuildRoom(const RoomShape& shape, std::mt19937& random) {
         }
         ++count;
     }
-    if (bestSize < shape.minFloor) return {};
     for (int c = 0; c < w * h; ++c)
-        if (rows[static_cast<std::size_t>(c / w)][static_cast<std::size_t>(c % w)] == ' ' && component[static_cast<std::size_t>(c)] != best)
-            rows[static_cast<std::size_t>(c / w)][static_cast<std::size_t>(c % w)] = '#';
-    // Wide open halls make dull puzzles: refuse any 4 x 4 block of floor.
-    for (int y = 1; y + 3 < h - 1 + 1; ++y)
-        for (int x = 1; x + 3 < w - 1 + 1; ++x) {
+        if (At(rows, c % w, c / w) == ' ' && component[static_cast<std::size_t>(c)] != best) At(rows, c % w, c / w) = '#';
+    return bestSize;
+}
+
+/// Wide open halls make dull puzzles: true when a 4 x 4 block is all floor.
+bool HasOpenHall(const Rows& rows, int w, int h) {
+    for (int y = 1; y + 3 < h; ++y)
+        for (int x = 1; x + 3 < w; ++x) {
             bool open = true;
             for (int dy = 0; dy < 4 && open; ++dy)
-                for (int dx = 0; dx < 4 && open; ++dx)
-                    open = rows[static_cast<std::size_t>(y + dy)][static_cast<std::size_t>(x + dx)] == ' ';
-            if (open) return {};
+                for (int dx = 0; dx < 4 && open; ++dx) open = At(rows, x + dx, y + dy) == ' ';
+            if (open) return true;
         }
-    // Walls that touch no floor, even at a corner, are outside; then crop.
+    return false;
+}
+
+/// Walls that touch no floor, even at a corner, become outside; then the room is cropped to the rest.
+Rows MarkOutsideAndCrop(const Rows& rows, int w, int h) {
     Rows shaped = rows;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            if (rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] != '#') continue;
+            if (At(rows, x, y) != '#') continue;
             bool touches = false;
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx) {
                     const int nx = x + dx, ny = y + dy;
-                    if (nx >= 0 && ny >= 0 && nx < w && ny < h && rows[static_cast<std::size_t>(ny)][static_cast<std::size_t>(nx)] == ' ')
-                        touches = true;
+                    if (nx >= 0 && ny >= 0 && nx < w && ny < h && At(rows, nx, ny) == ' ') touches = true;
                 }
-            if (!touches) shaped[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = '-';
+            if (!touches) At(shaped, x, y) = '-';
         }
     int top = h, bottom = -1, left = w, right = -1;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (shaped[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] != '-') {
+            if (At(shaped, x, y) != '-') {
                 top = std::min(top, y);
                 bottom = std::max(bottom, y);
                 left = std::min(left, x);
@@ -140,8 +147,21 @@ Rows BuildRoom(const RoomShape& shape, std::mt19937& random) {
             }
     Rows cropped;
     for (int y = top; y <= bottom; ++y)
-        cropped.push_back(shaped[static_cast<std::size_t>(y)].substr(static_cast<std::size_t>(left), static_cast<std::size_t>(right - left + 1)));
+        cropped.push_back(shaped[static_cast<std::size_t>(y)].substr(static_cast<std::size_t>(left),
+                                                                     static_cast<std::size_t>(right - left + 1)));
     return cropped;
+}
+
+}  // namespace
+
+Rows BuildRoom(const RoomShape& shape, std::mt19937& random) {
+    const int w = shape.blocksWide * 3 + 2, h = shape.blocksHigh * 3 + 2;
+    Rows rows(static_cast<std::size_t>(h), std::string(static_cast<std::size_t>(w), '#'));
+    PlacePieces(rows, shape, random);
+    FillDeadEnds(rows, w, h);
+    if (KeepLargestArea(rows, w, h) < shape.minFloor) return {};
+    if (HasOpenHall(rows, w, h)) return {};
+    return MarkOutsideAndCrop(rows, w, h);
 }
 
 }  // namespace tolvar::levelgen
