@@ -35,41 +35,9 @@ QImage tinyIcon()
          {'W', QColor(255, 255, 255)}});
 }
 
-} // namespace
-
-QImage iconImage(int size)
+// The crate standing on the glowing goal, drawn in the 256-unit square.
+void drawCrate(QPainter& p, bool small, double line)
 {
-    if (size <= 16)
-        return tinyIcon();
-
-    QImage img(size, size, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 256.0, size / 256.0);
-    // Small icons get bolder lines and fewer details so they still read.
-    const bool small = size <= 48;
-    const double line = small ? 256.0 / size * 1.2 : 8;
-
-    // The tile: deep blue with a gold rim.
-    const QRectF tile(6, 6, 244, 244);
-    QLinearGradient sky(0, 0, 0, 256);
-    sky.setColorAt(0, QColor(40, 60, 128));
-    sky.setColorAt(1, QColor(14, 18, 52));
-    p.setPen(QPen(QColor(232, 186, 84), small ? line : 10));
-    p.setBrush(sky);
-    p.drawRoundedRect(tile.adjusted(5, 5, -5, -5), 44, 44);
-
-    // The goal glowing under the crate.
-    QRadialGradient glow(QPointF(128, 136), 118);
-    glow.setColorAt(0.0, QColor(255, 226, 90, 230));
-    glow.setColorAt(0.55, QColor(255, 200, 60, 90));
-    glow.setColorAt(1.0, QColor(255, 200, 60, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(glow);
-    p.drawEllipse(QPointF(128, 136), 112, 112);
-
-    // The crate.
     const QRectF crate(52, 54, 152, 152);
     const QColor wood(236, 164, 66);
     const QColor outline(60, 30, 8);
@@ -105,7 +73,11 @@ QImage iconImage(int size)
         p.drawLine(QPointF(crate.left() + 10, crate.top() + 8), QPointF(crate.right() - 10, crate.top() + 8));
         p.drawLine(QPointF(crate.left() + 8, crate.top() + 10), QPointF(crate.left() + 8, crate.bottom() - 10));
     }
-    // A twinkle at the upper right.
+}
+
+// A twinkle at the upper right.
+void drawTwinkle(QPainter& p, bool small, double line)
+{
     const QPointF star(206, 52);
     const double arm = small ? 30 : 34;
     QPainterPath twinkle;
@@ -117,6 +89,44 @@ QImage iconImage(int size)
     p.setPen(QPen(QColor(120, 80, 10), small ? line * 0.6 : 3));
     p.setBrush(QColor(255, 250, 210));
     p.drawPath(twinkle);
+}
+
+} // namespace
+
+QImage iconImage(int size)
+{
+    if (size <= 16)
+        return tinyIcon();
+
+    QImage img(size, size, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
+    // Small icons get bolder lines and fewer details so they still read.
+    const bool small = size <= 48;
+    const double line = small ? 256.0 / size * 1.2 : 8;
+
+    // The tile: deep blue with a gold rim.
+    const QRectF tile(6, 6, 244, 244);
+    QLinearGradient sky(0, 0, 0, 256);
+    sky.setColorAt(0, QColor(40, 60, 128));
+    sky.setColorAt(1, QColor(14, 18, 52));
+    p.setPen(QPen(QColor(232, 186, 84), small ? line : 10));
+    p.setBrush(sky);
+    p.drawRoundedRect(tile.adjusted(5, 5, -5, -5), 44, 44);
+
+    // The goal glowing under the crate.
+    QRadialGradient glow(QPointF(128, 136), 118);
+    glow.setColorAt(0.0, QColor(255, 226, 90, 230));
+    glow.setColorAt(0.55, QColor(255, 200, 60, 90));
+    glow.setColorAt(1.0, QColor(255, 200, 60, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(QPointF(128, 136), 112, 112);
+
+    drawCrate(p, small, line);
+    drawTwinkle(p, small, line);
     return img;
 }
 

@@ -472,81 +472,94 @@ struct CrateColours {
     QColor outline;
 };
 
+namespace crate {
+constexpr int x0 = 3;
+constexpr int y0 = 2;
+constexpr int x1 = 28;
+constexpr int y1 = 27;
+}  // namespace crate
+
+// The colour of the crate's body at (x, y): outline, frame, or inner boards (with a band
+// across them unless an emblem goes there).
+QColor crateColour(const CrateColours& k, bool emblem, int x, int y)
+{
+    using namespace crate;
+    const int inX = std::min(x - x0, x1 - x);
+    const int inY = std::min(y - y0, y1 - y);
+    const int ring = std::min(inX, inY);
+    if (x == x0 || x == x1 || y == y0 || y == y1)
+        return k.outline;
+    QColor c;
+    if (ring <= 3) {
+        // The frame: lit along the top and left, shaded along the bottom and right.
+        c = k.wood;
+        if (ring == 1 && (y == y0 + 1 || x == x0 + 1))
+            c = mix(k.wood, Qt::white, 0.35);
+        else if (ring == 1)
+            c = scaled(k.wood, 0.66);
+        else if (ring == 3)
+            c = scaled(k.wood, 0.5);
+        return grain(c, x, y, 151, 0.04);
+    }
+    // The inner boards, a darker shade with joints between them.
+    c = scaled(k.wood, 0.8);
+    if ((y - y0 - 4) % 5 == 4)
+        c = scaled(k.wood, 0.55);
+    if (y == y0 + 4 || x == x0 + 4)
+        c = scaled(k.wood, 0.58);
+    c = grain(c, x, y, 152, 0.05);
+    if (!emblem) {
+        const int diag = x - (x0 + x1 - y);
+        if (std::abs(diag) <= 1)
+            c = diag == -1 ? mix(k.band, Qt::white, 0.25) : k.band;
+        else if (std::abs(diag) == 2)
+            c = scaled(k.band, 0.5);
+    }
+    return c;
+}
+
+// A faceted gem: the mark of a box that stands where it belongs.
+void drawGem(QImage& img, const QColor& colour)
+{
+    const int cx = 15;
+    const int cy = 14;
+    for (int y = cy - 6; y <= cy + 6; ++y)
+        for (int x = cx - 6; x <= cx + 7; ++x) {
+            const int d = std::abs(x - cx - (x > cx ? 1 : 0)) + std::abs(y - cy);
+            if (d > 6)
+                continue;
+            QColor c;
+            if (d == 6)
+                c = scaled(colour, 0.3);
+            else if (y < cy && x <= cx)
+                c = mix(colour, Qt::white, 0.6);
+            else if (y < cy)
+                c = mix(colour, Qt::white, 0.3);
+            else if (x <= cx)
+                c = colour;
+            else
+                c = scaled(colour, 0.7);
+            put(img, x, y, c);
+        }
+}
+
 void drawCrate(QImage& img, const CrateColours& k, bool emblem, const QColor& emblemColour)
 {
-    const int x0 = 3;
-    const int y0 = 2;
-    const int x1 = 28;
-    const int y1 = 27;
+    using namespace crate;
     // Drop shadow towards the lower right.
     for (int y = y0 + 3; y <= y1 + 2; ++y)
         for (int x = x0 + 3; x <= x1 + 2; ++x)
             if (x > x1 || y > y1)
                 put(img, x, y, scaled(QColor::fromRgba(img.pixel(x, y)), 0.5));
     for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x) {
-            QColor c;
-            const bool edge = x == x0 || x == x1 || y == y0 || y == y1;
-            const int inX = std::min(x - x0, x1 - x);
-            const int inY = std::min(y - y0, y1 - y);
-            const int ring = std::min(inX, inY);
-            if (edge) {
-                c = k.outline;
-            } else if (ring <= 3) {
-                // The frame: lit along the top and left, shaded along the bottom and right.
-                c = k.wood;
-                if (ring == 1 && (y == y0 + 1 || x == x0 + 1))
-                    c = mix(k.wood, Qt::white, 0.35);
-                else if (ring == 1)
-                    c = scaled(k.wood, 0.66);
-                else if (ring == 3)
-                    c = scaled(k.wood, 0.5);
-                c = grain(c, x, y, 151, 0.04);
-            } else {
-                // The inner boards, a darker shade with joints between them.
-                c = scaled(k.wood, 0.8);
-                if ((y - y0 - 4) % 5 == 4)
-                    c = scaled(k.wood, 0.55);
-                if (y == y0 + 4 || x == x0 + 4)
-                    c = scaled(k.wood, 0.58);
-                c = grain(c, x, y, 152, 0.05);
-                if (!emblem) {
-                    const int diag = x - (x0 + x1 - y);
-                    if (std::abs(diag) <= 1)
-                        c = diag == -1 ? mix(k.band, Qt::white, 0.25) : k.band;
-                    else if (std::abs(diag) == 2)
-                        c = scaled(k.band, 0.5);
-                }
-            }
-            put(img, x, y, c);
-        }
+        for (int x = x0; x <= x1; ++x)
+            put(img, x, y, crateColour(k, emblem, x, y));
     for (const QPoint p : {QPoint(x0 + 2, y0 + 2), QPoint(x1 - 2, y0 + 2), QPoint(x0 + 2, y1 - 2), QPoint(x1 - 2, y1 - 2)}) {
         put(img, p.x(), p.y(), mix(k.band, Qt::white, 0.5));
         put(img, p.x() + 1, p.y() + 1, scaled(k.band, 0.45));
     }
-    if (emblem) {
-        // A faceted gem: the mark of a box that stands where it belongs.
-        const int cx = 15;
-        const int cy = 14;
-        for (int y = cy - 6; y <= cy + 6; ++y)
-            for (int x = cx - 6; x <= cx + 7; ++x) {
-                const int d = std::abs(x - cx - (x > cx ? 1 : 0)) + std::abs(y - cy);
-                if (d > 6)
-                    continue;
-                QColor c;
-                if (d == 6)
-                    c = scaled(emblemColour, 0.3);
-                else if (y < cy && x <= cx)
-                    c = mix(emblemColour, Qt::white, 0.6);
-                else if (y < cy)
-                    c = mix(emblemColour, Qt::white, 0.3);
-                else if (x <= cx)
-                    c = emblemColour;
-                else
-                    c = scaled(emblemColour, 0.7);
-                put(img, x, y, c);
-            }
-    }
+    if (emblem)
+        drawGem(img, emblemColour);
 }
 
 } // namespace
