@@ -105,41 +105,36 @@ bool parseWave(const QByteArray& b, Wave& out)
     return false;
 }
 
-bool parseMidi(const QByteArray& b, MidiSummary& out)
-{
-    if (b.size() < 14 || b.left(4) != "MThd" || big(b, 4, 4) != 6)
+namespace {
+
+using TempoMap = std::map<std::uint64_t, double>; // tick -> microseconds per beat
+
+// One track chunk, read from `p` up to `end`; its events are counted into `out`.
+struct TrackReader {
+    const QByteArray& b;
+    int p;
+    int end;
+    std::uint64_t tick = 0;
+    bool ended = false;
+
+    bool varLength(std::uint32_t& v)
+    {
+        v = 0;
+        for (int i = 0; i < 4; ++i) {
+            if (p >= end)
+                return false;
+            const int c = std::uint8_t(b[p++]);
+            v = (v << 7) | (c & 0x7f);
+            if (!(c & 0x80))
+                return true;
+        }
         return false;
-    out.format = int(big(b, 8, 2));
-    const int declaredTracks = int(big(b, 10, 2));
-    out.division = int(big(b, 12, 2));
-    if (out.division <= 0 || out.division >= 0x8000)
-        return false;
-    std::map<std::uint64_t, double> tempoAt{{0, 500000.0}}; // tick -> microseconds per beat
-    std::uint64_t lastEnd = 0;
-    int at = 14;
-    for (int t = 0; t < declaredTracks; ++t) {
-        if (at + 8 > b.size() || b.mid(at, 4) != "MTrk")
-            return false;
-        const int end = at + 8 + int(big(b, at + 4, 4));
-        if (end > b.size())
-            return false;
-        int p = at + 8;
-        std::uint64_t tick = 0;
+    }
+
+    bool read(MidiSummary& out, TempoMap& tempoAt)
+    {
         int running = 0;
-        bool ended = false;
         std::set<std::pair<int, int>> sounding;
-        auto varLength = [&](std::uint32_t& v) {
-            v = 0;
-            for (int i = 0; i < 4; ++i) {
-                if (p >= end)
-                    return false;
-                const int c = std::uint8_t(b[p++]);
-                v = (v << 7) | (c & 0x7f);
-                if (!(c & 0x80))
-                    return true;
-            }
-            return false;
-        };
         while (p < end && !ended) {
             std::uint32_t delta = 0;
             if (!varLength(delta))
@@ -153,17 +148,8 @@ bool parseMidi(const QByteArray& b, MidiSummary& out)
             else
                 return false;
             if (status == 0xff) {
-                if (p >= end)
+                if (!meta(tempoAt))
                     return false;
-                const int type = std::uint8_t(b[p++]);
-                std::uint32_t length = 0;
-                if (!varLength(length) || p + int(length) > end)
-                    return false;
-                if (type == 0x51 && length == 3)
-                    tempoAt[tick] = big(b, p, 3);
-                if (type == 0x2f)
-                    ended = true;
-                p += int(length);
             } else if (status == 0xf0 || status == 0xf7) {
                 std::uint32_t length = 0;
                 if (!varLength(length))
@@ -171,45 +157,99 @@ bool parseMidi(const QByteArray& b, MidiSummary& out)
                 p += int(length);
             } else {
                 running = status;
-                const int kind = status & 0xf0;
-                const int channel = status & 0x0f;
-                const int size = (kind == 0xc0 || kind == 0xd0) ? 1 : 2;
-                if (p + size > end)
+                if (!channelEvent(status, out, sounding))
                     return false;
-                const int key = std::uint8_t(b[p]);
-                const int velocity = size == 2 ? std::uint8_t(b[p + 1]) : 0;
-                p += size;
-                if (kind == 0x90 && velocity > 0) {
-                    ++out.notesOn;
-                    out.drumNotes += channel == 9;
-                    sounding.insert({channel, key});
-                } else if (kind == 0x80 || kind == 0x90) {
-                    ++out.notesOff;
-                    sounding.erase({channel, key});
-                } else if (kind == 0xc0) {
-                    ++out.programChanges;
-                }
             }
         }
         out.tracksEndedProperly += ended && p == end;
         out.hangingNotes += int(sounding.size());
-        lastEnd = std::max(lastEnd, tick);
-        at = end;
-        ++out.trackCount;
+        return true;
     }
-    // Seconds up to the last end-of-track, walking the tempo map.
+
+    bool meta(TempoMap& tempoAt)
+    {
+        if (p >= end)
+            return false;
+        const int type = std::uint8_t(b[p++]);
+        std::uint32_t length = 0;
+        if (!varLength(length) || p + int(length) > end)
+            return false;
+        if (type == 0x51 && length == 3)
+            tempoAt[tick] = big(b, p, 3);
+        if (type == 0x2f)
+            ended = true;
+        p += int(length);
+        return true;
+    }
+
+    bool channelEvent(int status, MidiSummary& out, std::set<std::pair<int, int>>& sounding)
+    {
+        const int kind = status & 0xf0;
+        const int channel = status & 0x0f;
+        const int size = (kind == 0xc0 || kind == 0xd0) ? 1 : 2;
+        if (p + size > end)
+            return false;
+        const int key = std::uint8_t(b[p]);
+        const int velocity = size == 2 ? std::uint8_t(b[p + 1]) : 0;
+        p += size;
+        if (kind == 0x90 && velocity > 0) {
+            ++out.notesOn;
+            out.drumNotes += channel == 9;
+            sounding.insert({channel, key});
+        } else if (kind == 0x80 || kind == 0x90) {
+            ++out.notesOff;
+            sounding.erase({channel, key});
+        } else if (kind == 0xc0) {
+            ++out.programChanges;
+        }
+        return true;
+    }
+};
+
+// Seconds up to `lastEnd`, walking the tempo map.
+double secondsUpTo(const TempoMap& tempoAt, std::uint64_t lastEnd, int division)
+{
     double seconds = 0;
     std::uint64_t from = 0;
     double tempo = 500000.0;
     for (const auto& [tick, microseconds] : tempoAt) {
         if (tick >= lastEnd)
             break;
-        seconds += double(tick - from) * tempo / 1e6 / out.division;
+        seconds += double(tick - from) * tempo / 1e6 / division;
         from = tick;
         tempo = microseconds;
     }
-    seconds += double(lastEnd - from) * tempo / 1e6 / out.division;
-    out.seconds = seconds;
+    return seconds + double(lastEnd - from) * tempo / 1e6 / division;
+}
+
+} // namespace
+
+bool parseMidi(const QByteArray& b, MidiSummary& out)
+{
+    if (b.size() < 14 || b.left(4) != "MThd" || big(b, 4, 4) != 6)
+        return false;
+    out.format = int(big(b, 8, 2));
+    const int declaredTracks = int(big(b, 10, 2));
+    out.division = int(big(b, 12, 2));
+    if (out.division <= 0 || out.division >= 0x8000)
+        return false;
+    TempoMap tempoAt{{0, 500000.0}};
+    std::uint64_t lastEnd = 0;
+    int at = 14;
+    for (int t = 0; t < declaredTracks; ++t) {
+        if (at + 8 > b.size() || b.mid(at, 4) != "MTrk")
+            return false;
+        const int end = at + 8 + int(big(b, at + 4, 4));
+        if (end > b.size())
+            return false;
+        TrackReader track{b, at + 8, end};
+        if (!track.read(out, tempoAt))
+            return false;
+        lastEnd = std::max(lastEnd, track.tick);
+        at = end;
+        ++out.trackCount;
+    }
+    out.seconds = secondsUpTo(tempoAt, lastEnd, out.division);
     out.openingTempo = 60e6 / tempoAt.begin()->second;
     return at == b.size();
 }
