@@ -10,6 +10,33 @@
 
 namespace tolvar::levels {
 
+namespace {
+
+/// Reads a collection in the text format into `levels`; says why not and returns the exit code when it cannot.
+int ReadCollection(const std::string& path, std::vector<solver::TextLevel>& levels) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return Complain(ExitFileError, path + ": no such file");
+    std::ifstream in(path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in && !in.eof()) return Complain(ExitFileError, path + ": cannot be read");
+    levels = solver::SplitCollection(text);
+    if (levels.empty()) return Complain(ExitFileError, path + ": holds no level in the text format");
+    return ExitOk;
+}
+
+/// Writes the imported levels as one level set, never an empty one nor one larger than the game counts.
+int WriteSet(const std::string& target, const std::string& set, bool force) {
+    std::string error;
+    std::error_code ec;
+    if (set.empty()) return Complain(ExitFailed, "no level could be imported; " + target + " not written");
+    if (set.size() / CellCount > MaxLevels) return Complain(ExitFailed, "more levels than the game counts (32767)");
+    if (!force && std::filesystem::exists(target, ec)) return Complain(ExitFileError, target + ": exists (use --force to replace it)");
+    if (!WriteFileBytes(target, set, &error)) return Complain(ExitFileError, error);
+    return ExitOk;
+}
+
+}  // namespace
+
 int RunImport(const std::vector<std::string>& args) {
     std::string error;
     const auto parsed = Arguments::Parse(args, {"--dir", "--first", "--set"}, {"--force"}, &error);
@@ -26,13 +53,9 @@ int RunImport(const std::vector<std::string>& args) {
     const std::string dir = parsed->value("--dir", ".");
     const bool force = parsed->has("--force");
     const std::string& path = parsed->positional().front();
+    std::vector<solver::TextLevel> levels;
+    if (const int code = ReadCollection(path, levels); code != ExitOk) return code;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return Complain(ExitFileError, path + ": no such file");
-    std::ifstream in(path, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in && !in.eof()) return Complain(ExitFileError, path + ": cannot be read");
-    const auto levels = solver::SplitCollection(text);
-    if (levels.empty()) return Complain(ExitFileError, path + ": holds no level in the text format");
     if (!parsed->has("--set") && !std::filesystem::is_directory(dir, ec))
         return Complain(ExitFileError, dir + ": no such directory");
 
@@ -63,13 +86,8 @@ int RunImport(const std::vector<std::string>& args) {
         std::cout << name << note << "\n";
         ++next;
     }
-    if (parsed->has("--set")) {
-        const std::string target = parsed->value("--set");
-        if (set.empty()) return Complain(ExitFailed, "no level could be imported; " + target + " not written");
-        if (set.size() / CellCount > MaxLevels) return Complain(ExitFailed, "more levels than the game counts (32767)");
-        if (!force && std::filesystem::exists(target, ec)) return Complain(ExitFileError, target + ": exists (use --force to replace it)");
-        if (!WriteFileBytes(target, set, &error)) return Complain(ExitFileError, error);
-    }
+    if (parsed->has("--set"))
+        if (const int code = WriteSet(parsed->value("--set"), set, force); code != ExitOk) return code;
     std::cout << levels.size() - static_cast<std::size_t>(refused) << " imported, " << refused << " refused\n";
     return refused == 0 ? ExitOk : ExitFailed;
 }

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <iostream>
 #include <map>
+#include <optional>
 
 #include "Commands.h"
 #include "LevelSetFile.h"
@@ -14,6 +15,43 @@ int Complain(int code, const std::string& message) {
     std::cerr << "tolvar-levels: " << message << "\n";
     return code;
 }
+
+namespace {
+
+/// What is wrong with a level's record, as the set's checks see it; empty when nothing is.
+std::vector<std::string> LevelProblems(const std::string& record, std::size_t n, bool shipped,
+                                       std::map<std::string, std::size_t>& shapes, std::optional<solver::Level>& level) {
+    std::string error;
+    level = solver::Level::FromText(record, &error);
+    if (!level) return {error};
+    auto problems = solver::CheckLevel(*level);
+    if (shipped) {
+        for (auto& p : solver::CheckScreenFit(*level)) problems.push_back(p);
+        const auto [it, fresh] = shapes.emplace(solver::CanonicalShape(*level), n + 1);
+        if (!fresh) problems.push_back("the same as level " + std::to_string(it->second) + ", turned or mirrored");
+    }
+    return problems;
+}
+
+/// Solves a sound level and prints the outcome; true when the solution replays to a win.
+bool SolveAndReport(const solver::Level& level, const solver::SolveLimits& limits) {
+    const auto result = solver::Solve(level, limits);
+    char stats[160];
+    std::snprintf(stats, sizeof stats, " (%llu positions, %.2f s)", static_cast<unsigned long long>(result.nodes), result.seconds);
+    if (result.status != solver::SolveStatus::Solved) {
+        std::cout << ", FAILED: " << (result.status == solver::SolveStatus::Unsolvable ? "unsolvable: " : "not solved: ")
+                  << result.reason << stats << "\n";
+        return false;
+    }
+    if (!solver::Replay(level, result.moves).won) {
+        std::cout << ", FAILED: the solver's solution does not win when replayed\n";
+        return false;
+    }
+    std::cout << ", solved in " << result.pushes << " pushes, " << result.moves.size() << " moves" << stats << "\n";
+    return true;
+}
+
+}  // namespace
 
 int RunVerify(const std::vector<std::string>& args) {
     std::string error;
@@ -33,18 +71,8 @@ int RunVerify(const std::vector<std::string>& args) {
     std::map<std::string, std::size_t> shapes;
     for (std::size_t n = 0; n < file->records.size(); ++n) {
         std::cout << "level " << n + 1 << ": ";
-        auto level = solver::Level::FromText(file->records[n], &error);
-        std::vector<std::string> problems;
-        if (!level) {
-            problems.push_back(error);
-        } else {
-            problems = solver::CheckLevel(*level);
-            if (parsed->has("--shipped")) {
-                for (auto& p : solver::CheckScreenFit(*level)) problems.push_back(p);
-                const auto [it, fresh] = shapes.emplace(solver::CanonicalShape(*level), n + 1);
-                if (!fresh) problems.push_back("the same as level " + std::to_string(it->second) + ", turned or mirrored");
-            }
-        }
+        std::optional<solver::Level> level;
+        const auto problems = LevelProblems(file->records[n], n, parsed->has("--shipped"), shapes, level);
         if (!problems.empty()) {
             ++failed;
             std::cout << "FAILED: " << problems.front();
@@ -53,26 +81,10 @@ int RunVerify(const std::vector<std::string>& args) {
             continue;
         }
         std::cout << "ok, " << level->boxCount() << (level->boxCount() == 1 ? " box" : " boxes");
-        if (parsed->has("--no-solve")) {
+        if (parsed->has("--no-solve"))
             std::cout << "\n";
-            continue;
-        }
-        const auto result = solver::Solve(*level, limits);
-        char stats[160];
-        std::snprintf(stats, sizeof stats, " (%llu positions, %.2f s)", static_cast<unsigned long long>(result.nodes), result.seconds);
-        if (result.status == solver::SolveStatus::Solved) {
-            const auto replay = solver::Replay(*level, result.moves);
-            if (!replay.won) {
-                ++failed;
-                std::cout << ", FAILED: the solver's solution does not win when replayed\n";
-                continue;
-            }
-            std::cout << ", solved in " << result.pushes << " pushes, " << result.moves.size() << " moves" << stats << "\n";
-        } else {
+        else if (!SolveAndReport(*level, limits))
             ++failed;
-            std::cout << ", FAILED: " << (result.status == solver::SolveStatus::Unsolvable ? "unsolvable: " : "not solved: ")
-                      << result.reason << stats << "\n";
-        }
     }
     if (file->strayBytes != 0) {
         ++failed;
