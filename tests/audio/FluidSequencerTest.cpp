@@ -61,65 +61,66 @@ struct Step {
     int length = 15;
 };
 
+// A whole session of the game's commands, with what each answers.
+const Step kSession[] = {
+    {"OPEN TOLVAR3.MID TYPE SEQUENCER ALIAS SQ1", 0, MciError::None, nullptr},
+    {"OPEN TOLVAR2.MID TYPE SEQUENCER ALIAS SQ2", 0, MciError::None, nullptr},
+    // A missing file opens nothing; every later command for it fails quietly.
+    {"OPEN MISSING.MID TYPE SEQUENCER ALIAS SQ3", 0, MciError::FileNotFound, nullptr},
+    {"PLAY SQ3 FROM 0", 0, MciError::UnknownAlias, nullptr},
+    {"STATUS SQ3 MODE", 0, MciError::UnknownAlias, nullptr},
+    {"STOP SQ3", 0, MciError::UnknownAlias, nullptr},
+    {"CLOSE SQ3", 0, MciError::UnknownAlias, nullptr},
+    // Opened but never started: stopped, and stopping it again succeeds.
+    {"STATUS SQ1 MODE", 0, MciError::None, "stopped"},
+    {"STOP SQ1", 0, MciError::None, nullptr},
+    {"PLAY SQ1 FROM 0", 0, MciError::None, nullptr},
+    {"status sq1 mode", 0, MciError::None, "playing"},
+    {nullptr, 200, MciError::None, nullptr},
+    {"STATUS SQ1 MODE", 0, MciError::None, "playing"},
+    // The half-second piece ends by itself.
+    {nullptr, 600, MciError::None, nullptr},
+    {"STATUS SQ1 MODE", 0, MciError::None, "stopped"},
+    {"STOP SQ1", 0, MciError::None, nullptr},
+    // An ended piece starts again from its beginning.
+    {"PLAY SQ1 FROM 0", 0, MciError::None, nullptr},
+    {"STATUS SQ1 MODE", 0, MciError::None, "playing"},
+    // Starting the other piece silences this one.
+    {"PLAY SQ2 FROM 0", 0, MciError::None, nullptr},
+    {"STATUS SQ1 MODE", 0, MciError::None, "stopped"},
+    {"STATUS SQ2 MODE", 0, MciError::None, "playing"},
+    {nullptr, 600, MciError::None, nullptr},
+    {"STATUS SQ2 MODE", 0, MciError::None, "playing"},
+    {"STOP SQ2", 0, MciError::None, nullptr},
+    {"STATUS SQ2 MODE", 0, MciError::None, "stopped"},
+    // Requests this sequencer does not offer, and an answer too long for the buffer.
+    {"PLAY SQ2 FROM 500", 0, MciError::Unsupported, nullptr},
+    {"STATUS SQ2 LENGTH", 0, MciError::Unsupported, nullptr},
+    {"STATUS SQ2 MODE", 0, MciError::AnswerTooLong, nullptr, 6},
+    {"STATUS SQ2 MODE", 0, MciError::None, "stopped", 7},
+    // Opening: names in use, other device types, files that are no music.
+    {"OPEN TOLVAR2.MID ALIAS sq1", 0, MciError::AliasInUse, nullptr},
+    {"OPEN TOLVAR2.MID TYPE waveaudio ALIAS SQ9", 0, MciError::Unsupported, nullptr},
+    {"OPEN NOTMIDI.MID TYPE SEQUENCER ALIAS SQ9", 0, MciError::NotMidi, nullptr},
+    {"STATUS SQ9 MODE", 0, MciError::UnknownAlias, nullptr},
+    // Malformed lines.
+    {"", 0, MciError::UnknownCommand, nullptr},
+    {"REWIND SQ1", 0, MciError::UnknownCommand, nullptr},
+    {"PLAY SQ1 FROM", 0, MciError::BadSyntax, nullptr},
+    {"STATUS SQ1", 0, MciError::BadSyntax, nullptr},
+    // Closing forgets the alias, which can then be opened again.
+    {"CLOSE SQ1", 0, MciError::None, nullptr},
+    {"STATUS SQ1 MODE", 0, MciError::UnknownAlias, nullptr},
+    {"CLOSE SQ1", 0, MciError::UnknownAlias, nullptr},
+    {"OPEN TOLVAR3.MID TYPE SEQUENCER ALIAS SQ1", 0, MciError::None, nullptr},
+    {"CLOSE ALL", 0, MciError::None, nullptr},
+    {"STATUS SQ2 MODE", 0, MciError::UnknownAlias, nullptr},
+};
+
 TEST_F(SequencerTest, AnswersEveryCommandOfASession)
 {
-    const Step session[] = {
-        {"OPEN TOLVAR3.MID TYPE SEQUENCER ALIAS SQ1", 0, MciError::None, nullptr},
-        {"OPEN TOLVAR2.MID TYPE SEQUENCER ALIAS SQ2", 0, MciError::None, nullptr},
-        // A missing file opens nothing; every later command for it fails quietly.
-        {"OPEN MISSING.MID TYPE SEQUENCER ALIAS SQ3", 0, MciError::FileNotFound, nullptr},
-        {"PLAY SQ3 FROM 0", 0, MciError::UnknownAlias, nullptr},
-        {"STATUS SQ3 MODE", 0, MciError::UnknownAlias, nullptr},
-        {"STOP SQ3", 0, MciError::UnknownAlias, nullptr},
-        {"CLOSE SQ3", 0, MciError::UnknownAlias, nullptr},
-        // Opened but never started: stopped, and stopping it again succeeds.
-        {"STATUS SQ1 MODE", 0, MciError::None, "stopped"},
-        {"STOP SQ1", 0, MciError::None, nullptr},
-        {"PLAY SQ1 FROM 0", 0, MciError::None, nullptr},
-        {"status sq1 mode", 0, MciError::None, "playing"},
-        {nullptr, 200, MciError::None, nullptr},
-        {"STATUS SQ1 MODE", 0, MciError::None, "playing"},
-        // The half-second piece ends by itself.
-        {nullptr, 600, MciError::None, nullptr},
-        {"STATUS SQ1 MODE", 0, MciError::None, "stopped"},
-        {"STOP SQ1", 0, MciError::None, nullptr},
-        // An ended piece starts again from its beginning.
-        {"PLAY SQ1 FROM 0", 0, MciError::None, nullptr},
-        {"STATUS SQ1 MODE", 0, MciError::None, "playing"},
-        // Starting the other piece silences this one.
-        {"PLAY SQ2 FROM 0", 0, MciError::None, nullptr},
-        {"STATUS SQ1 MODE", 0, MciError::None, "stopped"},
-        {"STATUS SQ2 MODE", 0, MciError::None, "playing"},
-        {nullptr, 600, MciError::None, nullptr},
-        {"STATUS SQ2 MODE", 0, MciError::None, "playing"},
-        {"STOP SQ2", 0, MciError::None, nullptr},
-        {"STATUS SQ2 MODE", 0, MciError::None, "stopped"},
-        // Requests this sequencer does not offer, and an answer too long for the buffer.
-        {"PLAY SQ2 FROM 500", 0, MciError::Unsupported, nullptr},
-        {"STATUS SQ2 LENGTH", 0, MciError::Unsupported, nullptr},
-        {"STATUS SQ2 MODE", 0, MciError::AnswerTooLong, nullptr, 6},
-        {"STATUS SQ2 MODE", 0, MciError::None, "stopped", 7},
-        // Opening: names in use, other device types, files that are no music.
-        {"OPEN TOLVAR2.MID ALIAS sq1", 0, MciError::AliasInUse, nullptr},
-        {"OPEN TOLVAR2.MID TYPE waveaudio ALIAS SQ9", 0, MciError::Unsupported, nullptr},
-        {"OPEN NOTMIDI.MID TYPE SEQUENCER ALIAS SQ9", 0, MciError::NotMidi, nullptr},
-        {"STATUS SQ9 MODE", 0, MciError::UnknownAlias, nullptr},
-        // Malformed lines.
-        {"", 0, MciError::UnknownCommand, nullptr},
-        {"REWIND SQ1", 0, MciError::UnknownCommand, nullptr},
-        {"PLAY SQ1 FROM", 0, MciError::BadSyntax, nullptr},
-        {"STATUS SQ1", 0, MciError::BadSyntax, nullptr},
-        // Closing forgets the alias, which can then be opened again.
-        {"CLOSE SQ1", 0, MciError::None, nullptr},
-        {"STATUS SQ1 MODE", 0, MciError::UnknownAlias, nullptr},
-        {"CLOSE SQ1", 0, MciError::UnknownAlias, nullptr},
-        {"OPEN TOLVAR3.MID TYPE SEQUENCER ALIAS SQ1", 0, MciError::None, nullptr},
-        {"CLOSE ALL", 0, MciError::None, nullptr},
-        {"STATUS SQ2 MODE", 0, MciError::UnknownAlias, nullptr},
-    };
-
     FluidSequencer sequencer(ManualClock());
-    for (const Step& step : session) {
+    for (const Step& step : kSession) {
         if (!step.command) {
             sequencer.Render(step.renderMs * kFramesPerMs);
             continue;
