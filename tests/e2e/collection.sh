@@ -13,11 +13,7 @@ collection=$work/pack.xsb
 printf '; One\n#####\n#@$.#\n#####\n\n; On a goal\n#####\n#+$.#\n#####\n\n; Two\n######\n#@$ .#\n######\n' >"$collection"
 
 step "start"
-start_game
-about=$(wait_window '^ABOUT TOLVAR$' 20) || { fail "no about box"; cat "$work/game.log"; finish; }
-press "$about" alt+c
-main=$(wait_window '^TOLVAR$' 10) || { fail "no main window"; finish; }
-sleep 0.5
+start_to_main
 
 step "Assist > Open Level Collection..."
 press "$main" alt+a

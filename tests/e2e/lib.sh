@@ -87,6 +87,16 @@ start_game() {
     pids+=("$game")
 }
 
+# Starts the game and continues past its about box; the main window's id goes to $main.
+start_to_main() {
+    local about
+    start_game
+    about=$(wait_window '^ABOUT TOLVAR$' 20) || { fail "no about box"; cat "$work/game.log"; finish; }
+    press "$about" alt+c
+    main=$(wait_window '^TOLVAR$' 10) || { fail "no main window"; finish; }
+    sleep 0.5
+}
+
 wait_gone() {  # wait_gone ID SECONDS
     for _ in $(seq $(($2 * 10))); do
         xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
@@ -118,6 +128,17 @@ exit_with_ctrl_x() {
     else
         fail "Ctrl+X did not end the game"
     fi
+}
+
+# Sets $client_x and $client_y, the screen place of the board of main window $1.
+find_client() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    client_x=$X
+    client_y=$((Y + HEIGHT - 442))
+}
+
+counter() {  # the step counter's pixels as text; find_client first
+    import -window root -crop "52x23+$((client_x + 576))+$((client_y + 16))" +repage txt:- 2>/dev/null | tail -n +2 | md5sum
 }
 
 setting() { grep -s "^$1=" "$XDG_CONFIG_HOME/tolvar/tolvar.ini" | cut -d= -f2; }

@@ -34,18 +34,8 @@ level() {
 printf '99' >"$work/game/boxsol.2"
 
 step "start"
-start_game
-about=$(wait_window '^ABOUT TOLVAR$' 20) || { fail "no about box"; cat "$work/game.log"; exit 1; }
-press "$about" alt+c
-main=$(wait_window '^TOLVAR$' 10) || { fail "no main window"; exit 1; }
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$main")"
-client_x=$X
-client_y=$((Y + HEIGHT - 442))
-
-counter() {  # the step counter's pixels as text
-    import -window root -crop "52x23+$((client_x + 576))+$((client_y + 16))" +repage txt:- 2>/dev/null | tail -n +2 | md5sum
-}
+start_to_main
+find_client "$main"
 
 step "walk with the mouse, take the walk back and make it again"
 start=$(counter)
