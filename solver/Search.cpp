@@ -41,9 +41,9 @@ constexpr std::uint32_t OutOfOrderCost = 4 * 4;
 
 }  // namespace
 
-Search::Search(const Level& level, const Board& board, const SearchBudget& budget, double weight, bool pruneDeadlocks,
-               bool pruneCorrals, const PackingOrder* guide)
-    : level_(level), board_(board), guide_(guide), budget_(budget), region_(board_), childRegion_(board_) {
+Search::Search(const Level& level, const Board& board, double weight, bool pruneDeadlocks, bool pruneCorrals,
+               const PackingOrder* guide)
+    : level_(level), board_(board), guide_(guide), region_(board_), childRegion_(board_) {
     weight_ = static_cast<std::uint32_t>(std::lround(std::max(1.0, weight) * 4));
     for (int i = 0; i < CellCount; ++i) {
         const auto c = level.cells[static_cast<std::size_t>(i)];
@@ -170,7 +170,7 @@ int Search::childMan(int parentMan, const BoxSet& boxes, int from, int to) {
 }
 
 StopReason Search::overLimit() {
-    peakBytes_ = std::max(peakBytes_, nodes_.bytes() + open_.bytes());
+    peakBytes_ = std::max(peakBytes_, bytes());
     if (budget_.cancel && budget_.cancel->load(std::memory_order_relaxed)) return StopReason::Cancelled;
     if ((expanded_ & 63) == 0 && budget_.watch->seconds() > budget_.deadline) return StopReason::Time;
     if (peakBytes_ > budget_.memoryBytes) return StopReason::Memory;
@@ -179,7 +179,9 @@ StopReason Search::overLimit() {
     return StopReason::None;
 }
 
-StopReason Search::run(SolveResult& result) {
+// Stores the start position and queues it.
+void Search::begin() {
+    begun_ = true;
     SearchNode root;
     const PositionKey rootKey = Keys().boxes(startBoxes_) ^
                                 Keys().man[static_cast<std::size_t>(region_.flood(startBoxes_, level_.ManIndex()))];
@@ -189,9 +191,12 @@ StopReason Search::run(SolveResult& result) {
     const std::uint32_t rootId = nodes_.add(root);
     if (solvedBy(startBoxes_)) goalNode_ = rootId;
     if (rootBound != NoBound) open_.push(estimate(startBoxes_, rootBound), 0, rootId);
+}
 
+StopReason Search::run(SolveResult& result, const SearchBudget& budget) {
+    budget_ = budget;
+    if (!begun_) begin();
     StopReason stop = StopReason::None;
-    bool depthCapped = false;
     while (!open_.empty() && goalNode_ == NodeStore::None) {
         if ((stop = overLimit()) != StopReason::None) break;
         std::uint16_t queuedPushes = 0;
@@ -200,19 +205,21 @@ StopReason Search::run(SolveResult& result) {
         if (node.pushes != queuedPushes || node.expanded()) continue;  // reached again by fewer pushes since
         if (node.pushes == MaxPushes) {
             // Push counts are 16-bit; a deeper search could not be trusted to be complete.
-            depthCapped = true;
+            depthCapped_ = true;
             continue;
         }
         expand(id, node.pushes);
     }
-    result.nodes += nodes_.size();
-    result.expanded += expanded_;
-    result.peakBytes = std::max({result.peakBytes, peakBytes_, nodes_.bytes() + open_.bytes()});
+    result.nodes += nodes_.size() - reportedNodes_;
+    result.expanded += expanded_ - reportedExpanded_;
+    reportedNodes_ = nodes_.size();
+    reportedExpanded_ = expanded_;
+    result.peakBytes = std::max({result.peakBytes, peakBytes_, bytes()});
     if (goalNode_ != NodeStore::None) {
         finish(result, goalNode_);
         return StopReason::None;
     }
-    if (stop == StopReason::None && depthCapped) return StopReason::DepthCap;
+    if (stop == StopReason::None && depthCapped_) return StopReason::DepthCap;
     if (stop == StopReason::None) {
         result.status = SolveStatus::Unsolvable;
         result.reason = "no sequence of pushes fills every goal";
@@ -303,6 +310,7 @@ void Search::finish(SolveResult& result, std::uint32_t goalNode) {
         man = box;
     }
     result.status = SolveStatus::Solved;
+    result.reason.clear();  // an earlier search's reason to give up no longer holds
     result.pushes = static_cast<int>(path_.size());
     result.provenFewest = weight_ == 4 && !guide_;
 }

@@ -58,11 +58,18 @@ struct PositionKey {
 class Search {
 public:
     /// `guide`, when given, steers the search to fill goal clusters in order (never with weight 1).
-    Search(const Level& level, const Board& board, const SearchBudget& budget, double weight, bool pruneDeadlocks,
-           bool pruneCorrals, const PackingOrder* guide = nullptr);
+    Search(const Level& level, const Board& board, double weight, bool pruneDeadlocks, bool pruneCorrals,
+           const PackingOrder* guide = nullptr);
 
-    /// Searches; fills status, moves, pushes and the counts of `result`, and returns why it stopped early.
-    StopReason run(SolveResult& result);
+    /// Searches within `budget`; fills status, moves, pushes and the counts of `result`, and returns
+    /// why it stopped early. A search stopped by its time may run again with a later deadline: it
+    /// goes on from where it stopped, with all it found kept. Its positions count against
+    /// `budget.nodes` from its start.
+    StopReason run(SolveResult& result, const SearchBudget& budget);
+    /// The memory its tables hold now.
+    std::size_t bytes() const { return nodes_.bytes() + open_.bytes(); }
+    /// The positions it has stored.
+    std::uint64_t positions() const { return nodes_.size(); }
 
 private:
     struct Expansion {
@@ -81,6 +88,7 @@ private:
     bool tryPush(const Expansion& e, int box, int dir);
     int childMan(int parentMan, const BoxSet& boxes, int from, int to);
     bool cutsTheRegion(const BoxSet& boxes, int to) const;
+    void begin();
     StopReason overLimit();
     void finish(SolveResult& result, std::uint32_t goalNode);
 
@@ -110,6 +118,9 @@ private:
     };
     std::vector<CachedBound> boundCache_ = std::vector<CachedBound>(std::size_t{1} << 16);
     std::uint32_t goalNode_ = NodeStore::None;
+    bool begun_ = false;
+    bool depthCapped_ = false;               // a position at the deepest push count was left unexpanded
+    std::uint64_t reportedNodes_ = 0, reportedExpanded_ = 0;  // counted into a result already
     std::uint64_t expanded_ = 0;
     std::size_t peakBytes_ = 0;
 };

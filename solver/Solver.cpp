@@ -21,17 +21,26 @@ const char* ToString(SolveStatus status) {
 
 namespace {
 
-/// One search of a run: its weight, whether corrals prune it, and the share of
-/// the time by which it must have finished.
+/// One search of a run: its weight, whether corrals prune it and whether the
+/// goals' packing order guides it.
 struct Stage {
     double weight;
     bool corrals;
-    bool guided;  // by the goals' packing order
+    bool guided;
+};
+
+/// A stretch of a run: the search it gives time to, and the share of the time by
+/// which that search must stop. A search that comes back goes on where it stopped.
+struct Step {
+    std::size_t stage;
     double timeShare;
 };
 
-// The default: the fewest pushes while that is quick, then quicker and quicker searches.
-constexpr std::array<Stage, 3> DefaultStages{{{1.0, false, false, 0.3}, {3.0, true, true, 0.65}, {10.0, true, true, 1.0}}};
+// The default: the fewest pushes while that is quick, then quicker and quicker searches,
+// and what is left of the time back to the fewest pushes, which some levels prove just
+// after their first share while the quicker searches lose their way.
+constexpr std::array<Stage, 3> DefaultStages{{{1.0, false, false}, {3.0, true, true}, {10.0, true, true}}};
+constexpr std::array<Step, 4> DefaultSteps{{{0, 0.3}, {1, 0.55}, {2, 0.75}, {0, 1.0}}};
 
 const char* Why(StopReason stop) {
     switch (stop) {
@@ -61,24 +70,41 @@ SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOpti
     result.status = SolveStatus::GaveUp;
 
     std::vector<Stage> stages(DefaultStages.begin(), DefaultStages.end());
-    if (options.weight >= 1.0) stages = {{options.weight, options.pruneCorrals, options.weight > 1.0, 1.0}};
+    std::vector<Step> steps(DefaultSteps.begin(), DefaultSteps.end());
+    if (options.weight >= 1.0) {
+        stages = {{options.weight, options.pruneCorrals, options.weight > 1.0}};
+        steps = {{0, 1.0}};
+    }
     const auto board = std::make_unique<Board>(level);
     const PackingOrder order(*board);
-    for (std::size_t k = 0; k < stages.size(); ++k) {
+    std::vector<std::unique_ptr<Search>> searches(stages.size());
+    std::vector<char> over(stages.size(), 0);  // stopped for good
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        const std::size_t s = steps[k].stage;
+        if (over[s]) continue;
+        auto& search = searches[s];
+        if (!search)
+            search = std::make_unique<Search>(level, *board, stages[s].weight, options.pruneDeadlocks, stages[s].corrals,
+                                              stages[s].guided ? &order : nullptr);
+        const std::uint64_t positionsLeft = limits.nodes - std::min(limits.nodes, result.nodes);
+        if (limits.nodes != 0 && positionsLeft == 0) break;
         SearchBudget budget;
         budget.watch = &watch;
-        budget.deadline = limits.seconds * stages[k].timeShare;
+        budget.deadline = limits.seconds * steps[k].timeShare;
         budget.memoryBytes = limits.memoryBytes;
-        budget.nodes = limits.nodes == 0 ? 0 : limits.nodes - std::min(limits.nodes, result.nodes);
+        for (const auto& other : searches)  // the searches kept for later hold theirs
+            if (other && other != search) budget.memoryBytes -= std::min(budget.memoryBytes, other->bytes());
+        budget.nodes = limits.nodes == 0 ? 0 : search->positions() + positionsLeft;
         budget.cancel = limits.cancel;
-        if (limits.nodes != 0 && budget.nodes == 0) break;
-        auto search = std::make_unique<Search>(level, *board, budget, stages[k].weight, options.pruneDeadlocks,
-                                               stages[k].corrals, stages[k].guided ? &order : nullptr);
-        const StopReason stop = search->run(result);
+        const StopReason stop = search->run(result, budget);
         if (result.status != SolveStatus::GaveUp) return finish();
         result.reason = Why(stop);
         // Only running out of this search's share of time or memory passes on to the next.
         if (stop != StopReason::Time && stop != StopReason::Memory) break;
+        over[s] = stop == StopReason::Memory;
+        if (over[s] || std::none_of(steps.begin() + static_cast<std::ptrdiff_t>(k) + 1, steps.end(),
+                                    [&](const Step& later) { return later.stage == s; }))
+            search.reset();  // not run again: its memory goes back
     }
     return finish();
 }

@@ -6,7 +6,10 @@
 
 #include "ExhaustiveSearch.h"
 #include "TestLevels.h"
+#include "solver/Board.h"
 #include "solver/Matching.h"
+#include "solver/PackingOrder.h"
+#include "solver/Search.h"
 #include "solver/Replay.h"
 #include "solver/SearchTables.h"
 #include "solver/Solver.h"
@@ -143,6 +146,38 @@ TEST(SolverLimits, GivesUpWhenTheProcessorTimeIsSpent) {
     const auto result = Solve(level, limits, fewest);
     EXPECT_EQ(result.status, SolveStatus::GaveUp);
     EXPECT_EQ(result.reason, "time limit reached");
+}
+
+// A search stopped by its budget goes on where it stopped when run again: in
+// slices it stores the same positions and finds the same pushes as in one run.
+TEST(SearchResume, SlicesFindWhatOneRunFinds) {
+    const std::vector<std::vector<std::string>> levels = {
+        {"#############", "#       # . #", "#   # #$# $ #", "#  #  $     ##", "#   .  #$ # .#", "# #@   #  # $#",
+         "#    . #. #  #", "##############"},
+        {"    #######", "    #     #", "    #  #  #", "#####  ## #", "#  $  #   #", "#.#$    # #", "#.        #",
+         "#..$ $   ##", "# .$ #   #", "##    @###", " #######"},
+    };
+    for (const auto& rows : levels)
+        for (const double weight : {1.0, 3.0}) {
+            const Level level = LevelOf(rows);
+            const Board board(level);
+            const PackingOrder order(board);
+            const Stopwatch watch(false);
+            SearchBudget budget{&watch, 1e9, std::size_t{1} << 30, 0, nullptr};
+            auto make = [&] { return Search(level, board, weight, true, weight > 1, weight > 1 ? &order : nullptr); };
+            Search whole = make(), sliced = make();
+            SolveResult one, parts;
+            whole.run(one, budget);
+            int runs = 0;
+            for (budget.nodes = 15; parts.status == SolveStatus::GaveUp && runs < 10000; budget.nodes += 15, ++runs)
+                sliced.run(parts, budget);
+            EXPECT_GT(runs, 3);
+            EXPECT_EQ(parts.status, SolveStatus::Solved);
+            EXPECT_EQ(parts.moves, one.moves);
+            EXPECT_EQ(parts.nodes, one.nodes);
+            EXPECT_EQ(parts.provenFewest, weight == 1.0);
+            EXPECT_TRUE(MovesWin(level, parts.moves));
+        }
 }
 
 // Positions are told apart by their hashes alone: every one added is found again, no other is.
