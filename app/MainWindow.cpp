@@ -276,6 +276,12 @@ void MainWindow::changeEvent(QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The close box asks about a changed drawing as "E&xit" does; keeping it keeps the window.
+    if (!unloaded_ && !game_.Form_QueryUnload()) {
+        event->ignore();
+        SyncFromState();
+        return;
+    }
     event->accept();
     if (unloaded_)
         return;

@@ -70,6 +70,7 @@ int main(int argc, char* argv[])
     tolvar::DesktopShell shell;
     tolvar::IniSettings settings(tolvar::IniSettings::DefaultPath());
     tolvar::IniSettings assistSettings(tolvar::IniSettings::DefaultPath(), "Assist");
+    tolvar::IniSettings progressSettings(tolvar::IniSettings::DefaultPath(), tolvar::ProgressSection);
     tolvar::WindowService window;
     tolvar::InstanceLock instance(tolvar::InstanceLock::DefaultPath());
 
@@ -80,6 +81,7 @@ int main(int argc, char* argv[])
     services.help = &help;
     services.shell = &shell;
     services.settings = &settings;
+    services.progress = &progressSettings;
     services.window = &window;
     services.instance = &instance;
 

@@ -40,6 +40,8 @@ void Game::CheckFinish(bool skip)
     // A level of the set: on to the next one.
     LevelNo += 1;
     svc_.dialogs->ShowAboutBox(LevelNo <= NumLevels ? AboutRole::NextLevel : AboutRole::AllCompleted, AboutActions());
+    if (LevelNo > NumLevels)
+        RememberSetCompleted();
     const std::int32_t reached = ReadSetting(LevelKey, 1);
     if (LevelNo > reached) {
         if (LevelNo > NumLevels)

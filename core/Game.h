@@ -42,6 +42,8 @@ public:
     /// (another instance runs, or the level set is missing).
     bool Form_Load(const std::string& currentDirectory);
     void Form_Unload();
+    /// The window is about to close: false when the player keeps a changed drawing open.
+    bool Form_QueryUnload();
     void mnu_Exit_Click();
 
     // --- Pictures (view/Sheets.h); must be loaded before Form_Load draws ---
@@ -143,6 +145,9 @@ public:
     bool WriteSetting(const std::string& key, std::int32_t value);
     /// "SelfLevel" as the 16-bit count it is: a stored number beyond 32767 counts as 32767.
     std::int32_t SelfLevelCount();
+    /// The player has completed the whole set once: every level of it may be chosen since.
+    bool SetCompleted();
+    void RememberSetCompleted();
 
     // --- Appearance (view/Appearance.cpp) ---
     void mnu_Man_Click(int Index);
@@ -214,6 +219,17 @@ private:
     void OpenEditBarAfresh();
     /// Places EditObject at window cell (cx, cy); false (after the warning) off the board.
     bool PlaceEditObject(int cx, int cy);
+    /// Before a command throws the drawing away: a changed one is offered for saving first.
+    /// False when the player wants to save and the level cannot be (the editor stays open).
+    bool MayDiscardDrawing();
+    /// Editing or test-playing: the drawing is still there.
+    bool HoldsDrawing() const;
+    /// Checks and writes the drawing as "E&xit" does; false (after the messages) when it is not saved.
+    bool SaveDrawing();
+    /// The drawing as it is now counts as unchanged.
+    void KeepDrawingAsSaved() { drawingSaved_ = EditBoard; }
+    /// The number a new level gets: the first above "SelfLevel" whose level file does not exist.
+    std::int32_t NewSelfLevelNumber();
     void CloseEditBar();
     /// Record `number` (from 1) of the level set; bytes that cannot be read are "0".
     std::string SetRecord(std::int32_t number);
@@ -232,6 +248,7 @@ private:
         int cellX = 0, cellY = 0;  // the window cell last entered
         bool warned = false;       // "Invalid position!" was shown in this drag
     } drag_;
+    Grid drawingSaved_;  // the drawing as opened or last saved
 };
 
 }  // namespace tolvar

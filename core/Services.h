@@ -118,6 +118,8 @@ struct Services {
     SettingsPort* settings = nullptr;
     WindowPort* window = nullptr;
     InstancePort* instance = nullptr;
+    /// Section "Progress" of the settings file: what the game remembers beside "Box".
+    SettingsPort* progress = nullptr;
 };
 
 }  // namespace tolvar

@@ -47,6 +47,8 @@ void Game::Form_Unload()
     svc_.mci->SendString("CLOSE SQ2", reply, 0);
 }
 
-void Game::mnu_Exit_Click() { controls.exitRequested = true; }
+void Game::mnu_Exit_Click() { controls.exitRequested = controls.exitRequested || MayDiscardDrawing(); }
+
+bool Game::Form_QueryUnload() { return MayDiscardDrawing(); }
 
 }  // namespace tolvar

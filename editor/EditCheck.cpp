@@ -1,5 +1,6 @@
 // Checking, test-playing and saving the level drawn in the editor.
 #include <algorithm>
+#include <filesystem>
 
 #include "core/Game.h"
 #include "levels/AtomicFile.h"
@@ -59,23 +60,29 @@ void Game::btn_Edit_Click()
     svc_.window->Refresh();
 }
 
+bool Game::HoldsDrawing() const
+{
+    return GameMode == ModeEditNew || GameMode == ModeEditStored || GameMode == ModeTestPlay || GameMode == ModeTestOver;
+}
+
 void Game::btn_Exit_Click()
 {
-    const bool editing = GameMode == ModeEditNew || GameMode == ModeEditStored || GameMode == ModeTestPlay ||
-                         GameMode == ModeTestOver;
-    if (!editing)
+    if (!HoldsDrawing())
         return;
-    const std::int32_t saved = SelfLevelCount();
-    const std::string name = LevelFileName(LevelKind, LevelNumber());
     BoardReplaced();
     const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", MsgStyle::YesNoQuestion, AppTitle);
-    if (answer != MsgAnswer::Yes) {
-        EnterMode(ModeEditorLeft, static_cast<LevelKindValue>(LevelKind));
+    if (answer == MsgAnswer::Yes && !SaveDrawing())
         return;
-    }
-    if (!ValidateLevel())
-        return;
+    EnterMode(ModeEditorLeft, static_cast<LevelKindValue>(LevelKind));
+}
 
+bool Game::SaveDrawing()
+{
+    if (!ValidateLevel())
+        return false;
+    const std::int32_t saved = SelfLevelCount();
+    const std::int32_t number = LevelKind == KindNew ? NewSelfLevelNumber() : 0;
+    const std::string name = LevelFileName(LevelKind, LevelKind == KindNew ? NumberText(number) : LevelNumber());
     const std::string cells = GridText(EditBoard);
 
     // A failed save loses nothing: the editor stays open with the drawing, and the count of
@@ -84,20 +91,42 @@ void Game::btn_Exit_Click()
         svc_.dialogs->MsgBox("The level could not be saved as \"" + name +
                                  "\". Please check that the game directory can be written.",
                              MsgStyle::OkCritical, AppTitle);
+        return false;
     };
-    if (LevelKind == KindNew) {
-        if (saved >= MaxShort || !WriteSetting(SelfLevelKey, saved + 1)) {
-            failed();
-            return;
-        }
-    }
+    // A new level never takes the place of a file already there; the count rises to its number.
+    if (LevelKind == KindNew && (number > MaxShort || !WriteSetting(SelfLevelKey, number)))
+        return failed();
     if (!WriteFileAtomically(FullPath(name), cells)) {
         if (LevelKind == KindNew)
             WriteSetting(SelfLevelKey, saved);
-        failed();
-        return;
+        return failed();
     }
-    EnterMode(ModeEditorLeft, static_cast<LevelKindValue>(LevelKind));
+    KeepDrawingAsSaved();
+    return true;
+}
+
+bool Game::MayDiscardDrawing()
+{
+    if (!HoldsDrawing() || EditBoard == drawingSaved_)
+        return true;
+    const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", MsgStyle::YesNoQuestion, AppTitle);
+    if (answer == MsgAnswer::Yes) {
+        if (!SaveDrawing())
+            return false;
+        EnterMode(ModeEditorLeft, static_cast<LevelKindValue>(LevelKind));
+        return true;
+    }
+    KeepDrawingAsSaved();  // let go: the command that follows is not to ask again
+    return true;
+}
+
+std::int32_t Game::NewSelfLevelNumber()
+{
+    std::int32_t number = SelfLevelCount() + 1;
+    std::error_code error;
+    while (number <= MaxShort && std::filesystem::exists(FullPath(LevelFileName(KindSelf, NumberText(number))), error))
+        ++number;
+    return number;
 }
 
 }  // namespace tolvar

@@ -6,10 +6,11 @@ namespace tolvar {
 
 void Game::mnu_Edit_Click()
 {
+    if (!MayDiscardDrawing())
+        return;
     EnterMode(ModeEditNew, KindNew);
     StepCount = 0;
-    const std::int32_t saved = SelfLevelCount();
-    DrawNumber(Counter::Level, saved + 1, DigitStyle);
+    DrawNumber(Counter::Level, NewSelfLevelNumber(), DigitStyle);
     DrawNumber(Counter::Step, StepCount, DigitStyle);
     FillBackground();
     Board.fill(Outside);
@@ -19,6 +20,7 @@ void Game::mnu_Edit_Click()
     ManY = static_cast<std::int16_t>(BoardTop + NewLevelManY);
     Board(NewLevelManX, NewLevelManY) = ManStart;
     EditBoard(NewLevelManX, NewLevelManY) = ManStart;
+    KeepDrawingAsSaved();
 }
 
 void Game::OpenEditBarAfresh()

@@ -73,7 +73,7 @@ void Game::mnu_LoadSelf_Click()
             break;
     }
     const std::optional<std::string> cells = ReadTypedLevel(*this, KindSelf, answer, SelfNotFound);
-    if (!cells)
+    if (!cells || !MayDiscardDrawing())
         return;
 
     SelfLevelNumber = answer;
@@ -82,6 +82,7 @@ void Game::mnu_LoadSelf_Click()
     GoalCount = 0;
     FillBackground();
     ReadLevelFile(*cells, LevelFileForm::Edit);
+    KeepDrawingAsSaved();
     StepCount = 0;
     DrawNumber(Counter::Level, static_cast<std::int32_t>(RoundHalfEven(value)), DigitStyle);
     DrawNumber(Counter::Step, StepCount, DigitStyle);
@@ -128,7 +129,7 @@ void Game::mnu_OpenCollection_Click()
 void Game::LoadOtherLevel(const std::string& answer)
 {
     const std::optional<std::string> cells = ReadTypedLevel(*this, KindOther, answer, OtherNotFound);
-    if (!cells)
+    if (!cells || !MayDiscardDrawing())
         return;
 
     EnterMode(ModePlayOther, KindOther);

@@ -24,4 +24,8 @@ std::string SolutionFileName(int kind, const std::string& number);
 inline constexpr const char* LevelKey = "Level";          // the highest level of the set reached
 inline constexpr const char* SelfLevelKey = "SelfLevel";  // how many levels have been edited and saved
 
+/// Beside them, in section "Progress" of its own: the whole set has been completed once.
+inline constexpr const char* ProgressSection = "Progress";
+inline constexpr const char* SetCompletedKey = "SetCompleted";
+
 }  // namespace tolvar

@@ -67,14 +67,17 @@ std::string Game::SetRecord(std::int32_t number)
 
 void Game::mnu_NewGame_Click()
 {
+    if (!MayDiscardDrawing())
+        return;
     ShowLevel();
     svc_.window->Refresh();
 }
 
 void Game::mnu_Level_Click()
 {
-    // The highest level reached, and never beyond the end of the set.
-    const std::int32_t reached = std::clamp<std::int32_t>(ReadSetting(LevelKey, 1), 1, std::max<std::int32_t>(NumLevels, 1));
+    // The highest level reached, and never beyond the end of the set; every level once the set is completed.
+    const std::int32_t last = std::max<std::int32_t>(NumLevels, 1);
+    const std::int32_t reached = SetCompleted() ? last : std::clamp<std::int32_t>(ReadSetting(LevelKey, 1), 1, last);
     const std::string prompt = "Please select the level: (1-" + NumberText(reached) + ")";
     double value = 0;
     for (;;) {
@@ -85,6 +88,8 @@ void Game::mnu_Level_Click()
         if (value >= 1 && value <= reached)
             break;
     }
+    if (!MayDiscardDrawing())
+        return;
     LevelNo = static_cast<std::int32_t>(RoundHalfEven(value));
     NextScenery();
     mnu_NewGame_Click();

@@ -44,6 +44,9 @@ void Game::LoadSolution()
     if (solution.size() > LongestSolution)
         solution.resize(LongestSolution);
 
+    // Saving the drawing first may rewrite the level file read below.
+    if (!MayDiscardDrawing())
+        return;
     const std::optional<std::string> levelCells = ReplayLevel();
     if (!levelCells)
         return;

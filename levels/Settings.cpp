@@ -1,4 +1,5 @@
-// The two numbers the game keeps between runs, in section "Box" of the settings file.
+// The numbers the game keeps between runs: its own two in section "Box" of the settings file,
+// and beside them, in a section of its own, whether the whole set has been completed.
 #include <algorithm>
 #include <climits>
 
@@ -7,9 +8,10 @@
 
 namespace tolvar {
 
-std::int32_t Game::ReadSetting(const std::string& key, std::int32_t defaultValue)
+namespace {
+
+std::int32_t SettingNumber(const std::optional<std::string>& text, std::int32_t defaultValue)
 {
-    const std::optional<std::string> text = svc_.settings->Value(key);
     if (!text)
         return defaultValue;
     // Only the leading digits count; no digits, or a minus sign, reads as 0.
@@ -23,6 +25,21 @@ std::int32_t Game::ReadSetting(const std::string& key, std::int32_t defaultValue
             return INT32_MAX;  // a huge number stays huge instead of wrapping round
     }
     return static_cast<std::int32_t>(value);
+}
+
+}  // namespace
+
+std::int32_t Game::ReadSetting(const std::string& key, std::int32_t defaultValue)
+{
+    return SettingNumber(svc_.settings->Value(key), defaultValue);
+}
+
+bool Game::SetCompleted() { return svc_.progress && SettingNumber(svc_.progress->Value(SetCompletedKey), 0) > 0; }
+
+void Game::RememberSetCompleted()
+{
+    if (svc_.progress)
+        svc_.progress->SetValue(SetCompletedKey, "1");
 }
 
 std::int32_t Game::SelfLevelCount() { return std::min<std::int32_t>(ReadSetting(SelfLevelKey, 0), MaxShort); }

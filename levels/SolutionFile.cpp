@@ -15,8 +15,8 @@ std::string Game::LevelNumber()
     case KindOther:
         return TrimSpaces(OtherLevelNumber);
     default:
-        // A new level is known by the number saving will give it.
-        return NumberText(SelfLevelCount() + 1);
+        // A new level is known by the number saving will give it: the first free one.
+        return NumberText(NewSelfLevelNumber());
     }
 }
 

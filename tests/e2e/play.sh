@@ -8,7 +8,8 @@
 #   - a stored solution of level 2 is replayed with "&Trace" until "Tracing over!";
 #   - a menu closed with Escape hands the arrows back to the board;
 #   - a level is drawn in the editor with the mouse (a row of walls in one drag), tested,
-#     won and saved.
+#     won and saved;
+#   - Ctrl+X with a changed drawing asks to save it first; No ends the game, writing nothing.
 # Usage: play.sh TOLVAR_BINARY GAME_DIR SCREENSHOT_DIR
 set -u
 
@@ -132,5 +133,15 @@ saved=$(cat "$work/game/self.1" 2>/dev/null)
 [ "${#saved}" -eq 280 ] || fail "self.1 holds ${#saved} bytes"
 [ "${saved:100:20}" = "00000001111110000000" ] || fail "row 5 of self.1 (the drag) is '${saved:100:20}'"
 [ "${saved:120:20}" = "00000001264310000000" ] || fail "row 6 of self.1 is '${saved:120:20}'"
+
+step "Ctrl+X asks about a changed drawing"
+press "$main" ctrl+e
+bar=$(wait_window '^EDIT BAR$' 10) || { fail "no edit bar"; exit 1; }
+sleep 0.3
+click_board 3 3
+press "$main" ctrl+x
+answer_message alt+n "8-exit-question" || fail "no question to save on Ctrl+X"
+wait_exit "$game" 10 || fail "the game did not end after No"
+[ ! -e "$work/game/self.2" ] || fail "No wrote self.2"
 
 finish

@@ -167,12 +167,13 @@ struct FakeDesktop {
     FakeSettings settings;
     FakeSettings assistSettings;  // section "Assist", for the assist room
     FakeGuiThread gui;            // where the solver's answers come back
+    FakeSettings progress;        // section "Progress"
     FakeWindow window;
     FakeInstance instance;
 
     Services services()
     {
-        return Services{&dialogs, &sound, &mci, &help, &shell, &settings, &window, &instance};
+        return Services{&dialogs, &sound, &mci, &help, &shell, &settings, &window, &instance, &progress};
     }
 };
 

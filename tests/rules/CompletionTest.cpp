@@ -45,6 +45,26 @@ TEST(Completion, theLastLevelWrapsToTheFirstAndStoresOne)
     EXPECT_EQ(t->LevelNo, 1);
 }
 
+// Completing the set is remembered beside the progress: from then on the chooser offers
+// every level, while "Level" goes back to 1 as before.
+TEST(Completion, aCompletedSetOpensEveryLevelToTheChooser)
+{
+    TestGame t(Set(3));
+    t.desktop.dialogs.typed = {"", "3"};
+    t->MenuCommand(MenuId::mnu_Level);  // cancelled
+    t.desktop.settings.values["Level"] = "3";
+    t->LevelNo = 3;
+    t->ShowLevel();
+    t.Play("99");
+    EXPECT_EQ(t.desktop.settings.values["Level"], "1");
+    EXPECT_EQ(t.desktop.progress.values["SetCompleted"], "1");
+    t->MenuCommand(MenuId::mnu_Level);
+    ASSERT_EQ(t.desktop.dialogs.inputs.size(), 2u);
+    EXPECT_EQ(t.desktop.dialogs.inputs[0].prompt, "Please select the level: (1-1)");
+    EXPECT_EQ(t.desktop.dialogs.inputs[1].prompt, "Please select the level: (1-3)");
+    EXPECT_EQ(t->LevelNo, 3);
+}
+
 TEST(Completion, replayingALowerLevelLeavesTheProgressAlone)
 {
     TestGame t(Set(5));

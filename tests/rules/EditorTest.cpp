@@ -1,6 +1,8 @@
 // The level editor: drawing with the mouse, checking, test play and saving.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "fakes/TestGame.h"
 
 namespace tolvar {
@@ -244,6 +246,26 @@ TEST(Saving, aNewLevelBecomesTheNextSelfEditedLevel)
     EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_DisBanner));
 }
 
+// A new level never takes the place of a level file already there.
+TEST(Saving, aNewLevelTakesTheFirstNumberWithoutAFile)
+{
+    TestGame t({Small});
+    testing::WriteFile(t.dir.file("self.1"), Small);
+    testing::WriteFile(t.dir.file("self.2"), Small);
+    t->MenuCommand(MenuId::mnu_Edit);
+    EXPECT_EQ(t->pic_Level.pixel(39 + 6, 11), testing::DigitColour(3, 1));  // the number it will get
+    DrawSmallRoom(*t);
+    t->btn_Test_Click();
+    t.Play("9");
+    t->btn_Exit_Click();
+    EXPECT_EQ(t.desktop.settings.values["SelfLevel"], "3");
+    EXPECT_EQ(ReadFile(t.dir.file("self.1")), Small);
+    EXPECT_EQ(ReadFile(t.dir.file("self.2")), Small);
+    EXPECT_EQ(ReadFile(t.dir.file("self.3")).size(), 280u);
+    EXPECT_EQ(ReadFile(t.dir.file("selfsol.3")), "9");
+    EXPECT_FALSE(std::filesystem::exists(t.dir.file("selfsol.1")));
+}
+
 TEST(Saving, answeringNoWritesNothing)
 {
     TestGame t({Small});
@@ -270,7 +292,7 @@ TEST(Saving, aLevelThatCannotBeWrittenIsReportedAndNotCounted)
     TestGame t({Small});
     t.desktop.settings.values["SelfLevel"] = "2";
     t->MenuCommand(MenuId::mnu_Edit);
-    std::filesystem::create_directory(t.dir.file("self.3"));  // stands where the file should go
+    std::filesystem::create_directory(t.dir.file("self.3.tmp"));  // stands where the file is written first
     t->btn_Exit_Click();
     EXPECT_EQ(t.desktop.dialogs.messages.back().style, MsgStyle::OkCritical);
     EXPECT_EQ(t.desktop.settings.values["SelfLevel"], "2");
@@ -303,6 +325,74 @@ TEST(EditBar, showingALevelClosesTheBarAndDiscardsTheDrawing)
     EXPECT_FALSE(t->controls.frm_Edit_Open);
     EXPECT_EQ(t->GameMode, ModePlaySet);
     EXPECT_TRUE(t.desktop.dialogs.messages.empty());
+}
+
+// Every command that throws a changed drawing away asks first; answered No, it goes on as
+// it would have. An unchanged drawing goes without a question.
+struct DiscardCase {
+    const char* name;
+    bool stored;  // editing self.1 rather than a new level
+    std::function<void(TestGame&)> command;
+    std::function<bool(TestGame&)> went;  // the command did its work
+};
+
+TEST(UnsavedDrawing, everyDiscardingCommandAsksOnlyAboutAChangedDrawing)
+{
+    const auto menu = [](MenuId id) { return [id](TestGame& t) { t->MenuCommand(id); }; };
+    const auto mode = [](std::int16_t m) { return [m](TestGame& t) { return t->GameMode == m; }; };
+    bool closes = false;
+    const DiscardCase cases[] = {
+        {"New", false, menu(MenuId::mnu_NewGame), mode(ModePlaySet)},
+        {"Exit", false, menu(MenuId::mnu_Exit), [](TestGame& t) { return t->controls.exitRequested; }},
+        {"close box", false, [&closes](TestGame& t) { closes = t->Form_QueryUnload(); }, [&closes](TestGame&) { return closes; }},
+        {"Edit New Level", false, menu(MenuId::mnu_Edit), [](TestGame& t) { return t->EditBoard(7, 7) == Outside; }},
+        {"Replay Original Level", false, menu(MenuId::mnu_Level), mode(ModePlaySet)},
+        {"Load Self-Edit Level", false, menu(MenuId::mnu_LoadSelf), mode(ModeEditStored)},
+        {"Load Other Level", false, menu(MenuId::mnu_LoadOther), mode(ModePlayOther)},
+        {"Load Self-Edit Solution", true, menu(MenuId::mnu_LoadSelfSol), mode(ModeTracing)},
+    };
+    for (const DiscardCase& c : cases) {
+        for (bool changed : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (changed ? ", changed" : ", unchanged"));
+            TestGame t({Small});
+            testing::WriteFile(t.dir.file("self.1"), Small);
+            testing::WriteFile(t.dir.file("other.1"), Small);
+            testing::WriteFile(t.dir.file("selfsol.1"), "9");
+            t.desktop.settings.values["SelfLevel"] = "1";
+            t.desktop.dialogs.typed = {"1"};
+            t->MenuCommand(c.stored ? MenuId::mnu_LoadSelf : MenuId::mnu_Edit);
+            if (changed)
+                Place(*t, Wall, 7, 7);
+            t.desktop.dialogs.messages.clear();
+            t.desktop.dialogs.typed = {"1"};
+            t.desktop.dialogs.answers = {MsgAnswer::No};
+            c.command(t);
+            EXPECT_EQ(t.desktop.dialogs.messages.size(), changed ? 1u : 0u);
+            EXPECT_TRUE(c.went(t));
+            EXPECT_EQ(ReadFile(t.dir.file("self.1")), Small);
+            EXPECT_FALSE(std::filesystem::exists(t.dir.file("self.2")));
+        }
+    }
+}
+
+// Yes saves as "E&xit" does; when the check refuses, nothing is thrown away.
+TEST(UnsavedDrawing, yesSavesFirstAndARefusedCheckKeepsTheEditorOpen)
+{
+    TestGame t({Small});
+    t->MenuCommand(MenuId::mnu_Edit);
+    Place(*t, Box, 3, 3);  // a box without a goal
+    EXPECT_FALSE(t->Form_QueryUnload());
+    t->MenuCommand(MenuId::mnu_NewGame);
+    EXPECT_EQ(t->GameMode, ModeEditNew);
+    EXPECT_EQ(t->EditBoard(3, 3), Box);
+    EXPECT_TRUE(t->controls.frm_Edit_Open);
+    EXPECT_EQ(t.desktop.dialogs.messages.back().text, "Total objects are not equal to total goals!");
+
+    Place(*t, Goal, 4, 3);
+    t->MenuCommand(MenuId::mnu_NewGame);
+    EXPECT_EQ(t->GameMode, ModePlaySet);
+    EXPECT_EQ(ReadFile(t.dir.file("self.1"))[3 * 20 + 3], '4');
+    EXPECT_EQ(t.desktop.settings.values["SelfLevel"], "1");
 }
 
 }  // namespace
