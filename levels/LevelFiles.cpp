@@ -97,9 +97,7 @@ void Game::mnu_LoadOther_Click()
 
 bool Game::CanOpenLevelCollection() const
 {
-    const std::int16_t mode = GameMode;
-    const bool editor = mode == ModeEditNew || mode == ModeEditStored || mode == ModeTestPlay || mode == ModeTestOver;
-    return !editor && menus.Enabled(MenuId::mnu_LoadOther) && menus.Enabled(MenuId::mnu_Game);
+    return !HoldsDrawing() && menus.Enabled(MenuId::mnu_LoadOther) && menus.Enabled(MenuId::mnu_Game);
 }
 
 void Game::OpenLevelCollection(const std::string& path)
