@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -84,8 +85,12 @@ std::string QtDialogs::ChooseFileToOpen(const std::string& title, const std::str
     }
     const QString filter = QString::fromStdString(kind) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
                            QStringLiteral(");;All files (*)");
-    const QString path = QFileDialog::getOpenFileName(Owner(), QString::fromStdString(title), QDir::homePath(), filter);
-    return path.isEmpty() ? std::string() : QFile::encodeName(path).toStdString();
+    const QString start = openFolder_.isEmpty() ? QDir::homePath() : openFolder_;
+    const QString path = QFileDialog::getOpenFileName(Owner(), QString::fromStdString(title), start, filter);
+    if (path.isEmpty())
+        return {};
+    openFolder_ = QFileInfo(path).absolutePath();
+    return QFile::encodeName(path).toStdString();
 }
 
 void QtDialogs::ShowAboutBox(AboutRole role, const AboutBoxActions& actions)

@@ -1,5 +1,6 @@
 #pragma once
-// Message boxes, input boxes and the about box, modal, over the main window once it shows.
+// Message boxes, input boxes, file dialogs and the about box, modal, over the main window once it shows.
+#include <QString>
 #include <functional>
 
 #include "core/Services.h"
@@ -26,6 +27,7 @@ private:
 
     QWidget* window_ = nullptr;
     std::function<void()> afterCall_;
+    QString openFolder_;  // where the last file was chosen: the next file dialog opens there
 };
 
 }  // namespace tolvar

@@ -1,4 +1,5 @@
 // Message boxes, input boxes, the about box through the dialogs service, and help.
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -112,6 +113,43 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(got), result);
         QCOMPARE(offered, QStringLiteral("3"));
         QCOMPARE(prompt, QStringLiteral("Level number (1-3):"));
+    }
+
+    // The file dialog offers the files of the kind asked for, in either case, returns the
+    // chosen path or nothing, and opens the next time where the last file was chosen.
+    void fileDialogOffersTheKindAndRemembersTheFolder()
+    {
+        QTemporaryDir folder;
+        const QString chosen = folder.filePath(QStringLiteral("pack.xsb"));
+        QFile(chosen).open(QIODevice::WriteOnly);  // only a file that is there can be chosen
+        QtDialogs dialogs;
+        struct Seen {
+            QString title, filter, folder;
+        };
+        const auto choose = [&](bool accept) {
+            Seen seen;
+            WhenModalOpens([&](QWidget* modal) {
+                auto* box = qobject_cast<QFileDialog*>(modal);
+                QVERIFY(box);
+                seen = {box->windowTitle(), box->nameFilters().value(0), box->directory().absolutePath()};
+                box->setDirectory(folder.path());
+                // Typed, as a player types it: a chosen entry does not reach a name field with the focus.
+                if (auto* name = box->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                    name->setText(QStringLiteral("pack.xsb"));
+                QMetaObject::invokeMethod(box, accept ? "accept" : "reject");  // the file dialog's own accept checks the file
+                if (box->isVisible())
+                    box->reject();  // never left open, or the test would wait for ever
+            });
+            const std::string got = dialogs.ChooseFileToOpen("Open Level Collection", "Level collections", {".xsb", ".sok"});
+            return std::pair(QString::fromStdString(got), seen);
+        };
+        const auto [cancelled, first] = choose(false);
+        QCOMPARE(cancelled, QString());
+        QCOMPARE(first.title, QStringLiteral("Open Level Collection"));
+        QCOMPARE(first.filter, QStringLiteral("Level collections (*.xsb *.XSB *.sok *.SOK)"));
+        QCOMPARE(first.folder, QDir::homePath());
+        QCOMPARE(choose(true).first, chosen);
+        QCOMPARE(choose(false).second.folder, QDir(folder.path()).absolutePath());
     }
 
     // The about box is modal and returns when "&Continue" is pressed.
