@@ -14,7 +14,7 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 public:
     /// The narrowest the help may be made to fit beside the game.
-    static constexpr int Narrowest = 480;
+    static constexpr int Narrowest = 680;
 
     explicit HelpWindow(const QString& indexFile);
     QTextBrowser* Browser() const { return browser_; }

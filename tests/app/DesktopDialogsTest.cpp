@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -206,7 +207,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!window);
     }
 
-    // The help (720 x 560, never narrower than 480) goes beside the game where the screen has
+    // The help (720 x 560, never narrower than 680) goes beside the game where the screen has
     // room: right, else left, else narrowed to the wider side, else over the game.
     void helpGoesBesideTheGame_data()
     {
@@ -217,7 +218,8 @@ private Q_SLOTS:
         QTest::newRow("room on the right") << wide << QRect(100, 200, 650, 500) << QRect(750, 200, 720, 560);
         QTest::newRow("room on the left only") << wide << QRect(1000, 100, 650, 500) << QRect(280, 100, 720, 560);
         QTest::newRow("low on the screen") << wide << QRect(100, 700, 650, 500) << QRect(750, 520, 720, 560);
-        QTest::newRow("centred: narrowed") << wide << QRect(640, 300, 640, 461) << QRect(1280, 300, 640, 560);
+        QTest::newRow("centred: narrowed") << wide << QRect(600, 300, 640, 461) << QRect(1240, 300, 680, 560);
+        QTest::newRow("too little room: over it") << wide << QRect(640, 300, 640, 461) << QRect(599, 250, 720, 560);
         QTest::newRow("no room: over it") << QRect(0, 0, 1366, 768) << QRect(363, 150, 640, 461) << QRect(322, 100, 720, 560);
     }
     void helpGoesBesideTheGame()
@@ -226,6 +228,29 @@ private Q_SLOTS:
         QFETCH(QRect, anchor);
         QFETCH(QRect, expected);
         QCOMPARE(BesideGeometry(area, anchor, QSize(720, 560), HelpWindow::Narrowest), expected);
+    }
+
+    // At its narrowest the help still shows a picture of the whole window at 1:1, beside a
+    // page long enough for a vertical scroll bar, without scrolling sideways.
+    void helpAtItsNarrowestShowsTheScreenPictureWhole()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("help")));
+        QImage screen(640, 442, QImage::Format_RGB32);
+        screen.fill(Qt::darkGreen);
+        QVERIFY(screen.save(dir.filePath(QStringLiteral("help/screen.png"))));
+        QFile page(dir.filePath(QStringLiteral("help/index.html")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><p><img src=\"screen.png\"></p>" + QByteArray("<p>Push.</p>").repeated(80) + "</body></html>");
+        page.close();
+
+        HelpViewer help(dir.path());
+        help.ShowContents();
+        HelpWindow* window = help.Window();
+        window->resize(HelpWindow::Narrowest, 560);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_VERIFY(window->Browser()->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(window->Browser()->horizontalScrollBar()->maximum(), 0);
     }
 
     void helpWithoutItsFileSaysSo()

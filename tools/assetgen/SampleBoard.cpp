@@ -78,7 +78,7 @@ QImage gameScreen(int scenery, int character, int background)
 {
     QImage screen = drawBoard(sampleLevel(), DecorationWidth, ClientHeight, scenery, character, background);
     layDecoration(screen, decoration());
-    drawCounters(screen, 12, 347, 0);
+    drawCounters(screen, 12, 347, 1);  // the digit colours the game starts with
     return screen;
 }
 
