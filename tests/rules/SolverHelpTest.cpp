@@ -132,5 +132,30 @@ INSTANTIATE_TEST_SUITE_P(
                       DeadMarkCase{"notMarkedWhileUnchecked", false, "77", {}}),
     [](const ::testing::TestParamInfo<DeadMarkCase>& info) { return std::string(info.param.name); });
 
+// A mark is painted over its own cell only (a cross through the middle for a dead box, a frame
+// round the edge for the picked one), and taking it away leaves the cell as it was drawn.
+TEST(CellMarks, paintOverTheirCellAndGoWithoutATrace)
+{
+    TestGame t({Level({"1111111", "1242621", "1222231", "1111111"})});
+    const int x = t->BoardLeft + 2, y = t->BoardTop + 1;  // the box
+    const QRect cell(x * CellSize, y * CellSize, CellSize, CellSize);
+    const QRect next = cell.translated(CellSize, 0);
+    const QImage before = t->Client.copy(cell), nextBefore = t->Client.copy(next);
+    const struct {
+        MarkKind kind;
+        QPoint marked, untouched;
+        QRgb colour;
+    } cases[] = {{MarkKind::Dead, {16, 16}, {1, 1}, qRgb(230, 30, 30)}, {MarkKind::Selected, {1, 1}, {16, 16}, qRgb(255, 214, 0)}};
+    for (const auto& c : cases) {
+        t->SetMarks({{x, y, c.kind}});
+        const QImage marked = t->Client.copy(cell);
+        EXPECT_EQ(marked.pixel(c.marked), c.colour);
+        EXPECT_EQ(marked.pixel(c.untouched), before.pixel(c.untouched));
+        EXPECT_EQ(t->Client.copy(next), nextBefore);
+        t->SetMarks({});
+        EXPECT_EQ(t->Client.copy(cell), before);
+    }
+}
+
 }  // namespace
 }  // namespace tolvar

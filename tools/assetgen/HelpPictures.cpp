@@ -5,6 +5,7 @@
 #include "PixelArt.h"
 #include "SampleBoard.h"
 #include "SceneryTiles.h"
+#include "view/MarkPainting.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -104,6 +105,18 @@ QImage traceButton()
     return img;
 }
 
+// The top left corner of a Brick level with the man, a goal, a box that can still reach it, and
+// a box pushed into the corner, crossed out as the game marks a box past saving.
+QImage deadBox()
+{
+    const LevelRows corner{"111111", "142222", "122262", "123242", "122222"};
+    QImage img = drawBoard(corner, 6 * 32, 5 * 32, 0, 0, 1);
+    QPainter p(&img);
+    tolvar::PaintDeadMark(p, 1 * 32, 1 * 32);
+    p.end();
+    return img;
+}
+
 } // namespace
 
 std::vector<NamedPicture> helpPictures()
@@ -113,7 +126,8 @@ std::vector<NamedPicture> helpPictures()
             {"characters.png", characters()},
             {"screen.png", gameScreen(0, 0, 1)},
             {"editbar.png", editBar()},
-            {"trace.png", traceButton()}};
+            {"trace.png", traceButton()},
+            {"deadbox.png", deadBox()}};
 }
 
 } // namespace assetgen
