@@ -53,7 +53,7 @@ TEST(HelpPages, mentionTheKeysAndFilesAPlayerNeeds)
     for (const QString& page : help.entryList({"*.html"}, QDir::Files))
         all += QString::fromUtf8(loadBytes("game/help/" + page));
     for (const char* fact : {"Ctrl+Alt+Shift+F9", "Ctrl+U", "~/.config/tolvar/tolvar.ini", "[Box]", "SelfLevel",
-                             "tolvar.box", "boxsol.N", "selfsol.N", "othersol.N", "self.N", "other.N", "Trace",
+                             "[Progress]", "tolvar.box", "boxsol.N", "selfsol.N", "othersol.N", "self.N", "other.N", "Trace",
                              "~/.local/share/tolvar", "tolvar-levels import", "verify", "solve", "export"})
         EXPECT_TRUE(all.contains(QString::fromUtf8(fact))) << fact;
 }
