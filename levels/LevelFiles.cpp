@@ -72,8 +72,11 @@ void Game::mnu_LoadSelf_Click()
         if (value >= 1 && value <= saved)
             break;
     }
+    if (!ReadTypedLevel(*this, KindSelf, answer, SelfNotFound) || !MayDiscardDrawing())
+        return;
+    // Saving the drawing may have rewritten the very file chosen: it is read as it is now.
     const std::optional<std::string> cells = ReadTypedLevel(*this, KindSelf, answer, SelfNotFound);
-    if (!cells || !MayDiscardDrawing())
+    if (!cells)
         return;
 
     SelfLevelNumber = answer;

@@ -462,5 +462,22 @@ TEST(Editor, placingTheManOnHisOwnCellChangesNothing)
     EXPECT_TRUE(t->controls.tmr_Sprite_Enabled);
 }
 
+// Saved on the way to loading the very level being edited, the drawing comes back as saved.
+TEST(UnsavedDrawing, loadingTheLevelJustSavedShowsItAsSaved)
+{
+    TestGame t({Small});
+    testing::WriteFile(t.dir.file("self.1"), Level({"11111", "16431", "11111"}));
+    t.desktop.settings.values["SelfLevel"] = "1";
+    t.desktop.dialogs.typed = {"1", "1"};
+    t->MenuCommand(MenuId::mnu_LoadSelf);
+    Place(*t, Wall, 7, 7);
+    const Grid drawn = t->EditBoard;
+    t.desktop.dialogs.answers = {MsgAnswer::Yes};
+    t->MenuCommand(MenuId::mnu_LoadSelf);
+    EXPECT_EQ(t->GameMode, ModeEditStored);
+    EXPECT_TRUE(t->EditBoard == drawn);
+    EXPECT_EQ(ReadFile(t.dir.file("self.1")), GridText(drawn));
+}
+
 }  // namespace
 }  // namespace tolvar
