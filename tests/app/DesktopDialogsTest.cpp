@@ -3,6 +3,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -28,7 +29,15 @@ void WhenModalOpens(std::function<void(QWidget*)> answer)
         if (QWidget* modal = QApplication::activeModalWidget()) {
             timer->stop();
             timer->deleteLater();
+            QPointer<QWidget> open(modal);
             answer(modal);
+            // A check that failed part-way left the box open: close it, so the test fails instead of waiting for ever.
+            if (open && open->isVisible()) {
+                if (auto* dialog = qobject_cast<QDialog*>(open.data()))
+                    dialog->reject();
+                else
+                    open->close();
+            }
         }
     });
     timer->start();
