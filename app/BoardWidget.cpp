@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "app/KeyTranslation.h"
@@ -16,13 +17,14 @@ BoardWidget::BoardWidget(const QImage& client, QWidget* parent) : QWidget(parent
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BoardWidget::paintEvent(QPaintEvent*)
+void BoardWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     // The image covers the client area once the game has sized it; until then the area is black.
+    const QRect area = event->rect();
     if (client_.width() < width() || client_.height() < height())
-        painter.fillRect(rect(), Qt::black);
-    painter.drawImage(0, 0, client_);
+        painter.fillRect(area, Qt::black);
+    painter.drawImage(area.topLeft(), client_, area);
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event)

@@ -13,10 +13,10 @@ int WindowService::ClientHeight() const { return window_ ? window_->Board()->hei
 
 bool WindowService::IsMinimized() const { return window_ && window_->isMinimized(); }
 
-void WindowService::Refresh()
+void WindowService::Refresh(const QRegion& area)
 {
     if (window_)
-        window_->Board()->update();
+        window_->Board()->update(area);
 }
 
 void WindowService::RefreshCounter(Counter which)

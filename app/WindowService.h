@@ -15,7 +15,7 @@ public:
     int ClientWidth() const override;
     int ClientHeight() const override;
     bool IsMinimized() const override;
-    void Refresh() override;
+    void Refresh(const QRegion& area) override;
     void RefreshCounter(Counter which) override;
 
 private:

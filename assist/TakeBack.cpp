@@ -78,7 +78,7 @@ void Assist::Restore(const MoveRecord& move)
     }
     g.SaveTileUnderMan(g.Board(s.fromX, s.fromY));
     g.TurnMan(move.facing);
-    BitBlt(g.Client, (s.fromX + left) * CellSize, (s.fromY + top) * CellSize, CellSize, CellSize, g.pic_SpriteMove, 0,
+    g.DrawOnClient((s.fromX + left) * CellSize, (s.fromY + top) * CellSize, CellSize, CellSize, g.pic_SpriteMove, 0,
            0, Rop::SrcCopy);
     g.ManX = static_cast<std::int16_t>(s.fromX + left);
     g.ManY = static_cast<std::int16_t>(s.fromY + top);
@@ -88,7 +88,7 @@ void Assist::Restore(const MoveRecord& move)
         g.MoveHistory.pop_back();
     g.SetLastPush(std::nullopt);  // "&Undo" takes back only a push that is the last move
     g.DrawOverlay();
-    g.services().window->Refresh();
+    g.ShowChanges();
 }
 
 void Assist::MoveMade(const MoveRecord& move)

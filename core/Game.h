@@ -22,7 +22,9 @@
 #include "core/Screen.h"
 #include "core/Services.h"
 #include "rules/Keys.h"
+#include "view/ChangedArea.h"
 #include "view/Marks.h"
+#include "view/Raster.h"
 #include "view/Sheets.h"
 
 namespace tolvar {
@@ -57,8 +59,17 @@ public:
     void ResizeSurfaces(int clientWidth, int clientHeight);
 
     // --- Drawing (view/Drawing.cpp, view/Counters.cpp) ---
+    /// Every drawing into the client image goes through here: a block transfer (view/Raster.h)
+    /// whose rectangle is noted for the decoration and the next repaint.
+    void DrawOnClient(int dx, int dy, int w, int h, const QImage& src, int sx, int sy, Rop rop);
+    /// The whole client image changed: the decoration and the next repaint cover all of it.
+    void ClientChanged();
+    /// Repaints on screen what was drawn since the last repaint, if anything was.
+    void ShowChanges();
     void DrawCell(int code, int x, int y);
     void FillBackground();
+    /// Lays the decoration over what was drawn since it was last laid (laid twice, it
+    /// changes nothing), then the marks.
     void DrawOverlay();
     void DrawManFrame(int x, int y);
     void DrawGoalFrame(int frame, int x, int y);
@@ -243,6 +254,8 @@ private:
     Step lastStep_;  // what the last TryMove did
     std::ifstream levelSet_;  // file number 1: open from start-up to shutdown
     std::mt19937 rng_;
+    ChangedArea unlaid_;   // drawn since the decoration was last laid
+    ChangedArea unshown_;  // drawn since the last repaint
     struct Drag {
         bool active = false;
         int cellX = 0, cellY = 0;  // the window cell last entered

@@ -62,9 +62,9 @@ void Game::TryMove(int dir)
     if (!MoveDone)
         return;
     const int dx = step.toX - step.fromX, dy = step.toY - step.fromY;
-    BitBlt(Client, ManX * CellSize, ManY * CellSize, CellSize, CellSize, pic_SpriteSave, 0, 0, Rop::SrcCopy);
+    DrawOnClient(ManX * CellSize, ManY * CellSize, CellSize, CellSize, pic_SpriteSave, 0, 0, Rop::SrcCopy);
     SaveTileUnderMan(step.underMan());
-    BitBlt(Client, (ManX + dx) * CellSize, (ManY + dy) * CellSize, CellSize, CellSize, pic_SpriteMove, 0, 0,
+    DrawOnClient((ManX + dx) * CellSize, (ManY + dy) * CellSize, CellSize, CellSize, pic_SpriteMove, 0, 0,
            Rop::SrcCopy);
     if (step.pushed()) {
         DrawCell(step.boxNow(), step.boxX + BoardLeft, step.boxY + BoardTop);
@@ -75,7 +75,7 @@ void Game::TryMove(int dir)
     }
 
     DrawOverlay();
-    svc_.window->Refresh();
+    ShowChanges();
     ManX = static_cast<std::int16_t>(ManX + dx);
     ManY = static_cast<std::int16_t>(ManY + dy);
     if (++StepCount > MaxCount)

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QImage;
+class QRegion;
 
 namespace tolvar {
 
@@ -95,8 +96,8 @@ public:
     virtual int ClientWidth() const = 0;   // pixels
     virtual int ClientHeight() const = 0;  // pixels
     virtual bool IsMinimized() const = 0;
-    /// Repaint the client area from the persistent image.
-    virtual void Refresh() = 0;
+    /// Repaint `area` of the client area from the persistent image.
+    virtual void Refresh(const QRegion& area) = 0;
     /// Repaint one counter box from its image.
     virtual void RefreshCounter(Counter which) = 0;
 };

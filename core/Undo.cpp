@@ -13,7 +13,7 @@ void Game::mnu_Undo_Click()
     const int boxX = push.boxX + BoardLeft, boxY = push.boxY + BoardTop;      // where the box stands
 
     SaveTileUnderMan(Board(push.fromX, push.fromY));
-    BitBlt(Client, fromX * CellSize, fromY * CellSize, CellSize, CellSize, pic_SpriteMove, 0, 0, Rop::SrcCopy);
+    DrawOnClient(fromX * CellSize, fromY * CellSize, CellSize, CellSize, pic_SpriteMove, 0, 0, Rop::SrcCopy);
     DrawCell(Box, ManX, ManY);  // the goal animation turns it into a box on a goal where it belongs
     PlayEffect("BOXUNDO.WAV");
     DrawCell(push.boxWas, boxX, boxY);

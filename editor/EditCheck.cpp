@@ -57,7 +57,7 @@ void Game::btn_Edit_Click()
     BoardReplaced();
     Board = EditBoard;
     DrawLevelCells(true);
-    svc_.window->Refresh();
+    ShowChanges();
 }
 
 bool Game::HoldsDrawing() const

@@ -154,7 +154,7 @@ bool Game::PlaceEditObject(int cx, int cy)
         }
         controls.tmr_Sprite_Enabled = true;
     }
-    svc_.window->Refresh();
+    ShowChanges();
     return true;
 }
 

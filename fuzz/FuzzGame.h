@@ -40,7 +40,10 @@ public:
     void Clear()
     {
         for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-            if (sheets_.count(entry.path().filename().string()) == 0)
+            if (sheets_.count(entry.path().filename().string()) != 0)
+                continue;
+            std::error_code notAFile;  // files are unlinked at once; a folder a game made goes as a whole
+            if (!std::filesystem::remove(entry.path(), notAFile))
                 std::filesystem::remove_all(entry.path());
         }
     }
@@ -116,12 +119,6 @@ struct FuzzGame {
         }
     }
 
-    int Boxes() const
-    {
-        return static_cast<int>(std::count_if(game->Board.cells.begin(), game->Board.cells.end(),
-                                              [](std::int16_t c) { return c == Box || c == BoxOnGoal; }));
-    }
-
     /// The rules of a board in play: only the codes 0..5, the man on floor or a goal,
     /// as many boxes as when the level was put on the board.
     void CheckBoard()
@@ -134,20 +131,35 @@ struct FuzzGame {
             context_.reset();
             return;
         }
-        for (std::int16_t code : g.Board.cells)
-            Require(code >= Outside && code <= BoxOnGoal, "a board in play holds only the codes 0 to 5");
+        const Census census = Count(g.Board);
+        Require(census.codesValid, "a board in play holds only the codes 0 to 5");
         Require(g.StepCount >= 0 && g.StepCount <= 9999, "the step count stays within 0..9999");
         const std::int16_t under = g.CellAtWindow(g.ManX, g.ManY);
         Require(under == Floor || under == Goal, "the man stands on floor or a goal");
         if (!context_ || !(*context_ == now)) {
             context_ = now;
-            boxes_ = Boxes();
+            boxes_ = census.boxes;
             return;
         }
-        Require(Boxes() == boxes_, "pushing and undoing never make or lose a box");
+        Require(census.boxes == boxes_, "pushing and undoing never make or lose a box");
     }
 
 private:
+    struct Census {
+        bool codesValid = true;
+        int boxes = 0;
+    };
+    /// One pass over the board after every step. It reads only the game's own fixed array,
+    /// which cannot be overrun: left unchecked by the sanitizers, it costs a tenth as much.
+    __attribute__((no_sanitize("address", "undefined"))) static Census Count(const Grid& board)
+    {
+        int invalid = 0, boxes = 0;  // summed without branches, so that the loop is vectorised
+        for (std::int16_t code : board.cells) {
+            invalid += static_cast<int>(code < Outside) + static_cast<int>(code > BoxOnGoal);
+            boxes += static_cast<int>(code == Box) + static_cast<int>(code == BoxOnGoal);
+        }
+        return Census{invalid == 0, boxes};
+    }
     static void ShrinkWindow(fakes::FakeDesktop& d)
     {
         d.window.width = SmallWidth;

@@ -50,7 +50,7 @@ void Game::ShowLevel()
         // A broken level of a replaced level set: show it, but let nothing move an absent man.
         controls.tmr_Sprite_Enabled = false;
         GameMode = ModeEditorLeft;
-        svc_.window->Refresh();
+        ShowChanges();
         Warn("Level " + NumberText(LevelNo) + " of \"" + LevelSetName +
              "\" has no starting position for the man and cannot be played.");
     }
@@ -70,7 +70,7 @@ void Game::mnu_NewGame_Click()
     if (!MayDiscardDrawing())
         return;
     ShowLevel();
-    svc_.window->Refresh();
+    ShowChanges();
 }
 
 void Game::mnu_Level_Click()

@@ -28,7 +28,14 @@ std::string GridText(const Grid& grid)
 
 bool AllGoalsFilled(const Grid& grid)
 {
-    return grid.count(Goal) == 0 && grid.count(BoxOnGoal) > 0;
+    // Asked after every move: one pass that stops at the first empty goal.
+    bool filled = false;
+    for (std::int16_t code : grid.cells) {
+        if (code == Goal)
+            return false;
+        filled = filled || code == BoxOnGoal;
+    }
+    return filled;
 }
 
 }  // namespace tolvar

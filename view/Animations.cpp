@@ -15,7 +15,7 @@ void Game::tmr_Goal_Timer()
             if (Board(column, row) == BoxOnGoal)
                 DrawGoalFrame(GoalFrame, column + BoardLeft, row + BoardTop);
     DrawOverlay();
-    svc_.window->Refresh();
+    ShowChanges();
 }
 
 void Game::tmr_Sprite_Timer()

@@ -11,10 +11,35 @@ void Game::ResizeSurfaces(int clientWidth, int clientHeight)
         Client.fill(Qt::black);
     else
         Client = BlankImage(clientWidth, clientHeight);
+    ClientChanged();
     pic_SpriteSave = BlankImage(CellSize, CellSize);
     pic_SpriteMove = BlankImage(CellSize, CellSize);
     pic_Level = BlankImage(CounterWidth, CounterHeight);
     pic_Step = BlankImage(CounterWidth, CounterHeight);
+}
+
+void Game::DrawOnClient(int dx, int dy, int w, int h, const QImage& src, int sx, int sy, Rop rop)
+{
+    BitBlt(Client, dx, dy, w, h, src, sx, sy, rop);
+    const QRect drawn = QRect(dx, dy, w, h) & Client.rect();
+    unlaid_.Add(drawn);
+    unshown_.Add(drawn);
+}
+
+void Game::ClientChanged()
+{
+    unlaid_.Clear();
+    unlaid_.Add(Client.rect());
+    unshown_.Clear();
+    unshown_.Add(Client.rect());
+}
+
+void Game::ShowChanges()
+{
+    if (unshown_.Empty())
+        return;
+    svc_.window->Refresh(unshown_.Region());
+    unshown_.Clear();
 }
 
 void Game::DrawCell(int code, int x, int y)
@@ -23,13 +48,13 @@ void Game::DrawCell(int code, int x, int y)
     if (code == Outside) {
         // the background square of that window cell
         if (Background == 0)
-            BitBlt(Client, px, py, CellSize, CellSize, sheets.pic_Obj, 0, 0, Rop::Blackness);
+            DrawOnClient(px, py, CellSize, CellSize, sheets.pic_Obj, 0, 0, Rop::Blackness);
         else
-            BitBlt(Client, px, py, CellSize, CellSize, sheets.pic_Obj, 0, Background * CellSize, Rop::SrcCopy);
+            DrawOnClient(px, py, CellSize, CellSize, sheets.pic_Obj, 0, Background * CellSize, Rop::SrcCopy);
         return;
     }
     const int column = code == ManStart ? 6 + Character : code;
-    BitBlt(Client, px, py, CellSize, CellSize, sheets.pic_Obj, column * CellSize, Scenery * CellSize, Rop::SrcCopy);
+    DrawOnClient(px, py, CellSize, CellSize, sheets.pic_Obj, column * CellSize, Scenery * CellSize, Rop::SrcCopy);
 }
 
 void Game::FillBackground()
@@ -44,14 +69,17 @@ void Game::FillBackground()
 
 void Game::DrawOverlay()
 {
-    BitBlt(Client, 0, 0, OverlayWidth, OverlayHeight, sheets.pic_Back[1], 0, 0, Rop::SrcAnd);
-    BitBlt(Client, 0, 0, OverlayWidth, OverlayHeight, sheets.pic_Back[0], 0, 0, Rop::SrcPaint);
+    for (const QRect& r : unlaid_.Rects()) {
+        BitBlt(Client, r.x(), r.y(), r.width(), r.height(), sheets.pic_Back[1], r.x(), r.y(), Rop::SrcAnd);
+        BitBlt(Client, r.x(), r.y(), r.width(), r.height(), sheets.pic_Back[0], r.x(), r.y(), Rop::SrcPaint);
+    }
+    unlaid_.Clear();
     DrawMarks();
 }
 
 void Game::DrawManFrame(int x, int y)
 {
-    BitBlt(Client, x * CellSize, y * CellSize, CellSize, CellSize, sheets.pic_Sprite, ManFrame * CellSize,
+    DrawOnClient(x * CellSize, y * CellSize, CellSize, CellSize, sheets.pic_Sprite, ManFrame * CellSize,
            SpriteRowY(), Rop::SrcCopy);
 }
 
@@ -62,7 +90,7 @@ int Game::SpriteRowY() const
 
 void Game::DrawGoalFrame(int frame, int x, int y)
 {
-    BitBlt(Client, x * CellSize, y * CellSize, CellSize, CellSize, sheets.pic_Goal, (frame - 1) * CellSize,
+    DrawOnClient(x * CellSize, y * CellSize, CellSize, CellSize, sheets.pic_Goal, (frame - 1) * CellSize,
            Scenery * CellSize, Rop::SrcCopy);
 }
 

@@ -31,8 +31,10 @@ void Game::SetMarks(CellMarks marks)
             DrawManFrame(ManX, ManY);
     }
     Marks = std::move(marks);
+    for (const CellMark& mark : Marks)
+        unshown_.Add(QRect(mark.x * CellSize, mark.y * CellSize, CellSize, CellSize));
     DrawOverlay();
-    svc_.window->Refresh();
+    ShowChanges();
 }
 
 }  // namespace tolvar

@@ -37,9 +37,13 @@ void BitBlt(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int sx
     assert(dx >= 0 && dy >= 0 && dx + w <= dst.width() && dy + h <= dst.height());
     assert(rop == Rop::Blackness || (sx >= 0 && sy >= 0 && sx + w <= src.width() && sy + h <= src.height()));
 
+    // The rows are reached from the first one: asking the image for every row would check
+    // each time whether its pixels are shared.
+    const qsizetype dstStride = dst.bytesPerLine();
     if (rop == Rop::Blackness) {
+        uchar* const dstRow0 = dst.bits() + dy * dstStride;
         for (int y = 0; y < h; ++y) {
-            auto* d = reinterpret_cast<QRgb*>(dst.scanLine(dy + y)) + dx;
+            auto* d = reinterpret_cast<QRgb*>(dstRow0 + y * dstStride) + dx;
             std::fill(d, d + w, QRgb{0xFF000000});
         }
         return;
@@ -47,9 +51,12 @@ void BitBlt(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int sx
     const QImage source = (src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32)
                               ? src
                               : src.convertToFormat(QImage::Format_RGB32);
+    const uchar* const srcRow0 = source.constBits() + sy * source.bytesPerLine();
+    uchar* const dstRow0 = dst.bits() + dy * dstStride;  // after the source: a picture copied onto itself is copied first
+    const qsizetype srcStride = source.bytesPerLine();
     for (int y = 0; y < h; ++y) {
-        const QRgb* __restrict s = reinterpret_cast<const QRgb*>(source.constScanLine(sy + y)) + sx;
-        QRgb* __restrict d = reinterpret_cast<QRgb*>(dst.scanLine(dy + y)) + dx;
+        const QRgb* __restrict s = reinterpret_cast<const QRgb*>(srcRow0 + y * srcStride) + sx;
+        QRgb* __restrict d = reinterpret_cast<QRgb*>(dstRow0 + y * dstStride) + dx;
         switch (rop) {
         case Rop::SrcCopy:
             for (int x = 0; x < w; ++x)

@@ -1,6 +1,7 @@
 #pragma once
 // Recording fakes of the desktop services: a test scripts the player's answers and
 // afterwards reads what the game asked for.
+#include <QRegion>
 #include <deque>
 #include <functional>
 #include <map>
@@ -143,11 +144,16 @@ public:
     int width = 640, height = 442;
     bool minimized = false;
     int refreshes = 0;
+    QRegion refreshed;  // all the refreshes asked to repaint
     int counterRefreshes = 0;
     int ClientWidth() const override { return width; }
     int ClientHeight() const override { return height; }
     bool IsMinimized() const override { return minimized; }
-    void Refresh() override { ++refreshes; }
+    void Refresh(const QRegion& area) override
+    {
+        ++refreshes;
+        refreshed += area;
+    }
     void RefreshCounter(Counter) override { ++counterRefreshes; }
 };
 

@@ -2,6 +2,9 @@
 // operations combine pixels.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <functional>
+
 #include "fakes/TestGame.h"
 #include "view/Raster.h"
 
@@ -56,9 +59,75 @@ TEST(Drawing, theDecorationCoversOnlyWhereItsMaskIsBlack)
 {
     TestGame t({Small});
     t->Client.fill(qRgb(10, 200, 30));
+    t->ClientChanged();
     t->DrawOverlay();
     EXPECT_EQ(t->Client.pixel(1, 1), testing::DecorationColour());
     EXPECT_EQ(t->Client.pixel(100, 100), qRgb(10, 200, 30));
+}
+
+// The decoration is laid and the window repainted only where something was drawn: after
+// every step the picture must be the one a whole decoration and a whole repaint would give.
+TEST(Drawing, theChangedPartsAloneGiveTheWholePicture)
+{
+    TestGame t({Level({"1111111", "1643221", "1253221", "1111111"})});
+    // A decoration over every pixel, so that every cell drawn needs it.
+    t->sheets.pic_Back[1].fill(qRgb(0x0F, 0xF0, 0xFF));
+    t->sheets.pic_Back[0].fill(qRgb(0x30, 0x03, 0x00));
+    QImage screen(t->Client.size(), QImage::Format_RGB32);
+    screen.fill(qRgb(7, 7, 7));
+    const auto tick = [&] { t->tmr_Goal_Timer(); };
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        bool marked;  // the marks lie over the decoration
+    };
+    const Step steps[] = {
+        {"first tick", tick, false},
+        {"push onto a goal", [&] { t.Play("9"); }, false},
+        {"undo, tick", [&] { t->mnu_Undo_Click(); tick(); }, false},
+        {"man's frame, tick", [&] { t->tmr_Sprite_Timer(); tick(); }, false},
+        {"walk down, ticks", [&] { t.Play("0"); tick(); tick(); }, false},
+        {"a mark", [&] { t->SetMarks({CellMark{3, 2, MarkKind::Dead}}); }, true},
+        {"no mark, tick", [&] { t->SetMarks({}); tick(); }, false},
+    };
+    for (const Step& step : steps) {
+        t.desktop.window.refreshed = QRegion();
+        step.act();
+        QPainter painter(&screen);
+        painter.setClipRegion(t.desktop.window.refreshed);
+        painter.drawImage(0, 0, t->Client);
+        painter.end();
+        EXPECT_TRUE(screen == t->Client) << step.name << ": the repaints left part of the window out of date";
+        QImage whole = t->Client.copy();
+        BitBlt(whole, 0, 0, OverlayWidth, OverlayHeight, t->sheets.pic_Back[1], 0, 0, Rop::SrcAnd);
+        BitBlt(whole, 0, 0, OverlayWidth, OverlayHeight, t->sheets.pic_Back[0], 0, 0, Rop::SrcPaint);
+        EXPECT_TRUE(step.marked || whole == t->Client) << step.name << ": part of the picture lacks the decoration";
+    }
+}
+
+TEST(Drawing, theChangedAreaKeepsAFewRectanglesOrTheOneRoundThem)
+{
+    const QRect a(0, 0, 32, 32), b(64, 32, 32, 32);
+    struct Case {
+        const char* name;
+        std::vector<QRect> added;
+        std::vector<QRect> kept;
+    };
+    std::vector<QRect> many;
+    for (std::size_t i = 0; i <= ChangedArea::MaxRects; ++i)
+        many.emplace_back(static_cast<int>(i) * 32, 0, 32, 32);
+    const Case cases[] = {
+        {"empty rectangles are nothing", {QRect(), QRect(5, 5, 0, 9)}, {}},
+        {"two apart stay two", {a, b}, {a, b}},
+        {"one inside another counts once", {a, QRect(4, 4, 8, 8), a}, {a}},
+        {"too many become one", many, {QRect(0, 0, 32 * static_cast<int>(many.size()), 32)}},
+    };
+    for (const Case& c : cases) {
+        ChangedArea area;
+        for (const QRect& r : c.added)
+            area.Add(r);
+        EXPECT_EQ(area.Rects(), c.kept) << c.name;
+    }
 }
 
 TEST(Raster, theFourOperationsCombinePixelsLikeTheirNamesakes)
@@ -138,7 +207,8 @@ TEST(Animations, theManAlternatesWithinHisPair)
 TEST(Animations, theManTimerLaysTheDecorationWithoutARefresh)
 {
     TestGame t({Small});
-    t->Client.setPixel(1, 1, qRgb(0, 0, 0));
+    t->DrawOverlay();
+    t->DrawCell(Floor, 0, 0);  // drawn over the decoration's corner since it was laid
     const int refreshes = t.desktop.window.refreshes;
     t->tmr_Sprite_Timer();
     EXPECT_EQ(t->Client.pixel(1, 1), testing::DecorationColour());
