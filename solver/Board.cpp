@@ -1,6 +1,6 @@
 #include "solver/Board.h"
 
-#include <deque>
+#include <array>
 
 namespace tolvar::solver {
 
@@ -21,21 +21,24 @@ Board::Board(const Level& level) {
     }
     // Box distances by pulling backwards from each goal: a box reaches c from
     // b = c - d when the man can stand behind it at b - d.
+    // Each cell joins a goal's queue at most once, so a plain array holds it.
     dead_.fill(true);
+    dist_.reserve(goals_.size());
+    std::array<int, CellCount> queue;
     for (int g : goals_) {
         auto& dist = dist_.emplace_back();
         dist.fill(Unreachable);
-        std::deque<int> queue{g};
+        std::size_t head = 0, tail = 0;
+        queue[tail++] = g;
         dist[static_cast<std::size_t>(g)] = 0;
-        while (!queue.empty()) {
-            const int c = queue.front();
-            queue.pop_front();
+        while (head < tail) {
+            const int c = queue[head++];
             dead_[static_cast<std::size_t>(c)] = false;
             for (int d = 0; d < 4; ++d) {
                 const int b = step(c, Opposite(d));
                 if (b < 0 || step(b, Opposite(d)) < 0 || dist[static_cast<std::size_t>(b)] != Unreachable) continue;
                 dist[static_cast<std::size_t>(b)] = static_cast<std::uint16_t>(dist[static_cast<std::size_t>(c)] + 1);
-                queue.push_back(b);
+                queue[tail++] = b;
             }
         }
     }
