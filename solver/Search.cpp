@@ -42,8 +42,8 @@ constexpr std::uint32_t OutOfOrderCost = 4 * 4;
 }  // namespace
 
 Search::Search(const Level& level, const Board& board, double weight, bool pruneDeadlocks, bool pruneCorrals,
-               const PackingOrder* guide)
-    : level_(level), board_(board), guide_(guide), region_(board_), childRegion_(board_) {
+               const PackingOrder* guide, DeadlockPatterns* patterns)
+    : level_(level), board_(board), guide_(guide), patterns_(patterns), region_(board_), childRegion_(board_) {
     weight_ = static_cast<std::uint32_t>(std::lround(std::max(1.0, weight) * 4));
     for (int i = 0; i < CellCount; ++i) {
         const auto c = level.cells[static_cast<std::size_t>(i)];
@@ -285,7 +285,7 @@ bool Search::tryPush(const Expansion& e, int box, int dir) {
         return true;
     }
     const std::uint32_t bound = childBound(box, to, boxKey.hash);
-    if (bound == NoBound) return true;
+    if (bound == NoBound || (patterns_ && prune_ && patterns_->isDead(boxes, box, to))) return true;
     const std::uint32_t childId = nodes_.add(child);
     if (solvedBy(boxes)) {
         goalNode_ = childId;

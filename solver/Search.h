@@ -10,6 +10,7 @@
 
 #include "solver/Board.h"
 #include "solver/BoxSet.h"
+#include "solver/DeadlockPatterns.h"
 #include "solver/ManRegion.h"
 #include "solver/Matching.h"
 #include "solver/PackingOrder.h"
@@ -58,8 +59,9 @@ struct PositionKey {
 class Search {
 public:
     /// `guide`, when given, steers the search to fill goal clusters in order (never with weight 1).
+    /// `patterns`, when given, prunes with the deadlocks learned so far and learns more.
     Search(const Level& level, const Board& board, double weight, bool pruneDeadlocks, bool pruneCorrals,
-           const PackingOrder* guide = nullptr);
+           const PackingOrder* guide = nullptr, DeadlockPatterns* patterns = nullptr);
 
     /// Searches within `budget`; fills status, moves, pushes and the counts of `result`, and returns
     /// why it stopped early. A search stopped by its time may run again with a later deadline: it
@@ -95,6 +97,7 @@ private:
     const Level& level_;
     const Board& board_;
     const PackingOrder* guide_;
+    DeadlockPatterns* patterns_;
     SearchBudget budget_;
     ManRegion region_;       // the expanded position's man
     ManRegion childRegion_;  // a new position's man, to normalise it

@@ -21,12 +21,13 @@ const char* ToString(SolveStatus status) {
 
 namespace {
 
-/// One search of a run: its weight, whether corrals prune it and whether the
-/// goals' packing order guides it.
+/// One search of a run: its weight, whether corrals prune it, whether the goals'
+/// packing order guides it and whether learned deadlocks prune it.
 struct Stage {
     double weight;
     bool corrals;
     bool guided;
+    bool learns;
 };
 
 /// A stretch of a run: the search it gives time to, and the share of the time by
@@ -39,8 +40,11 @@ struct Step {
 // The default: the fewest pushes while that is quick, then quicker and quicker searches,
 // and what is left of the time back to the fewest pushes, which some levels prove just
 // after their first share while the quicker searches lose their way.
-constexpr std::array<Stage, 3> DefaultStages{{{1.0, false, false}, {3.0, true, true}, {10.0, true, true}}};
-constexpr std::array<Step, 4> DefaultSteps{{{0, 0.3}, {1, 0.55}, {2, 0.75}, {0, 1.0}}};
+// Learned deadlocks turn the quicker searches' hopeless hours into seconds; the search for the
+// fewest pushes, which looks at every position under its bound anyway, they slow by a quarter.
+constexpr std::array<Stage, 3> DefaultStages{
+    {{1.0, false, false, false}, {3.0, true, true, true}, {10.0, true, true, true}}};
+constexpr std::array<Step, 4> DefaultSteps{{{0, 0.3}, {1, 0.65}, {2, 0.8}, {0, 1.0}}};
 
 const char* Why(StopReason stop) {
     switch (stop) {
@@ -54,13 +58,31 @@ const char* Why(StopReason stop) {
     return "";
 }
 
+// What the search of a step may spend: time until the step's share, the memory the
+// searches kept for later leave it, and the positions the run has left.
+SearchBudget StepBudget(const SolveLimits& limits, const Stopwatch& watch, double timeShare,
+                        const std::vector<std::unique_ptr<Search>>& searches, const Search& search,
+                        std::uint64_t positionsLeft) {
+    SearchBudget budget;
+    budget.watch = &watch;
+    budget.deadline = limits.seconds * timeShare;
+    budget.memoryBytes = limits.memoryBytes;
+    for (const auto& other : searches)
+        if (other && other.get() != &search) budget.memoryBytes -= std::min(budget.memoryBytes, other->bytes());
+    budget.nodes = limits.nodes == 0 ? 0 : search.positions() + positionsLeft;
+    budget.cancel = limits.cancel;
+    return budget;
+}
+
 }  // namespace
 
 SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOptions& options) {
     const Stopwatch watch(limits.processorTime);
     SolveResult result;
+    std::unique_ptr<DeadlockPatterns> patterns;
     auto finish = [&]() {
         result.seconds = watch.seconds();
+        if (patterns) result.peakBytes += patterns->bytes();
         return result;
     };
     result.status = SolveStatus::Unsolvable;
@@ -72,11 +94,12 @@ SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOpti
     std::vector<Stage> stages(DefaultStages.begin(), DefaultStages.end());
     std::vector<Step> steps(DefaultSteps.begin(), DefaultSteps.end());
     if (options.weight >= 1.0) {
-        stages = {{options.weight, options.pruneCorrals, options.weight > 1.0}};
+        stages = {{options.weight, options.pruneCorrals, options.weight > 1.0, options.weight > 1.0}};
         steps = {{0, 1.0}};
     }
     const auto board = std::make_unique<Board>(level);
     const PackingOrder order(*board);
+    if (options.learnDeadlocks) patterns = std::make_unique<DeadlockPatterns>(*board);
     std::vector<std::unique_ptr<Search>> searches(stages.size());
     std::vector<char> over(stages.size(), 0);  // stopped for good
     for (std::size_t k = 0; k < steps.size(); ++k) {
@@ -85,17 +108,10 @@ SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOpti
         auto& search = searches[s];
         if (!search)
             search = std::make_unique<Search>(level, *board, stages[s].weight, options.pruneDeadlocks, stages[s].corrals,
-                                              stages[s].guided ? &order : nullptr);
+                                              stages[s].guided ? &order : nullptr, stages[s].learns ? patterns.get() : nullptr);
         const std::uint64_t positionsLeft = limits.nodes - std::min(limits.nodes, result.nodes);
         if (limits.nodes != 0 && positionsLeft == 0) break;
-        SearchBudget budget;
-        budget.watch = &watch;
-        budget.deadline = limits.seconds * steps[k].timeShare;
-        budget.memoryBytes = limits.memoryBytes;
-        for (const auto& other : searches)  // the searches kept for later hold theirs
-            if (other && other != search) budget.memoryBytes -= std::min(budget.memoryBytes, other->bytes());
-        budget.nodes = limits.nodes == 0 ? 0 : search->positions() + positionsLeft;
-        budget.cancel = limits.cancel;
+        const SearchBudget budget = StepBudget(limits, watch, steps[k].timeShare, searches, *search, positionsLeft);
         const StopReason stop = search->run(result, budget);
         if (result.status != SolveStatus::GaveUp) return finish();
         result.reason = Why(stop);

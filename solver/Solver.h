@@ -26,7 +26,8 @@ struct SolveLimits {
 
 struct SolveOptions {
     /// 0, the default: the fewest pushes while that search makes headway, then searches that
-    /// trade them for speed; the result says whether its pushes are proven the fewest.
+    /// trade them for speed, then the fewest pushes again, going on where it stopped, for the
+    /// time left; the result says whether its pushes are proven the fewest.
     /// 1 searches only for the fewest pushes (A*); larger values only trade that for speed.
     double weight = 0.0;
     /// Dead squares and frozen boxes prune the search. Off only to check that they are sound.
@@ -36,6 +37,10 @@ struct SolveOptions {
     /// forcing a box into a closed area early opens the whole area to the man, and the
     /// positions of equal estimate multiply (a level of ours went from 0.2 s to over a minute).
     bool pruneCorrals = false;
+    /// In the searches that trade pushes for speed: small groups of boxes found lost by a short
+    /// search of their own, the rest of the boxes taken away, prune the search and are
+    /// remembered (see DeadlockPatterns.h); needs pruneDeadlocks.
+    bool learnDeadlocks = true;
 };
 
 struct SolveResult {

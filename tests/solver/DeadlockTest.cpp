@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "ExhaustiveSearch.h"
 #include "TestLevels.h"
 #include "solver/Board.h"
 #include "solver/Corral.h"
+#include "solver/DeadlockPatterns.h"
 #include "solver/PackingOrder.h"
 #include "solver/Replay.h"
 #include "solver/Solver.h"
@@ -108,6 +112,42 @@ TEST(Corrals, NarrowThePushesOnlyWhereItIsSafe) {
 }
 
 // The quick question a hint asks after a move: which boxes are past saving.
+// A window of boxes found lost must really be lost: on many random rooms whose
+// boxes are neither on dead squares nor frozen, a position called dead after a
+// push of any of its boxes is one that no sequence of moves wins.
+TEST(DeadlockPatterns, CallOnlyLostPositionsDead) {
+    std::mt19937 random(1414);
+    int dead = 0;
+    for (int n = 0; n < 1500 && !HasFailure(); ++n) {
+        const int w = 6 + static_cast<int>(random() % 2), h = 5 + static_cast<int>(random() % 2);
+        std::vector<std::string> rows(static_cast<std::size_t>(h), std::string(static_cast<std::size_t>(w), '#'));
+        std::vector<std::pair<int, int>> free;
+        for (int y = 1; y < h - 1; ++y)
+            for (int x = 1; x < w - 1; ++x)
+                if (random() % 5 != 0) free.emplace_back(x, y);
+        std::shuffle(free.begin(), free.end(), random);
+        const std::size_t boxes = 2 + random() % 3;
+        if (free.size() < 2 * boxes + 1) continue;
+        for (std::size_t k = 0; k < free.size(); ++k)
+            rows[static_cast<std::size_t>(free[k].second)][static_cast<std::size_t>(free[k].first)] =
+                k == 0 ? '@' : k <= boxes ? '.' : k <= 2 * boxes ? '$' : ' ';
+        const Level level = LevelOf(rows);
+        const Board board(level);
+        const BoxSet set = BoxesOf(level);
+        bool hopeless = false, called = false;
+        set.forEach([&](int b) { hopeless = hopeless || board.isDead(b) || board.isFrozenDeadlock(set, b); });
+        if (hopeless) continue;
+        DeadlockPatterns patterns(board);
+        set.forEach([&](int b) { called = called || patterns.isDead(set, level.ManIndex(), b); });
+        if (!called) continue;
+        ++dead;
+        std::string shown;
+        for (const auto& r : rows) shown += r + "\n";
+        EXPECT_FALSE(testing::FewestPushes(level).has_value()) << shown;
+    }
+    EXPECT_GT(dead, 35);
+}
+
 TEST(StuckBoxes, NamesBoxesOffGoalsThatCanNeverReachOne) {
     struct Case {
         const char* name;
