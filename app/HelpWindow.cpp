@@ -16,7 +16,7 @@ HelpWindow::HelpWindow(const QString& indexFile)
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("TOLVAR Help"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(720, 560);
+    resize(Width, Height);
 
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(true);

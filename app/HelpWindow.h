@@ -13,8 +13,12 @@ namespace tolvar {
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    /// The narrowest the help may be made to fit beside the game.
-    static constexpr int Narrowest = 680;
+    /// The narrowest the help may be made to fit beside the game: on a common 1920-pixel
+    /// screen the side of the centred game has about 640 pixels, and beside it is worth more
+    /// than a short sideways scroll of the one full-size screen picture.
+    static constexpr int Narrowest = 480;
+    /// The size it opens at where it has room: the screen picture shows whole.
+    static constexpr int Width = 720, Height = 560;
 
     explicit HelpWindow(const QString& indexFile);
     QTextBrowser* Browser() const { return browser_; }
