@@ -216,7 +216,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!window);
     }
 
-    // The help (720 x 560, never narrower than 680) goes beside the game where the screen has
+    // The help (720 x 560, never narrower than 480) goes beside the game where the screen has
     // room: right, else left, else narrowed to the wider side, else over the game.
     void helpGoesBesideTheGame_data()
     {
