@@ -74,6 +74,23 @@ bool HasEnded(fluid_player_t* player)
     return length != 0 && fluid_player_get_current_tick(player) >= length;
 }
 
+/// One of FluidSynth's drivers, rendering through the sequencer until it is closed.
+class FluidDriver final : public SoundDriver {
+public:
+    explicit FluidDriver(fluid_audio_driver_t* driver) : driver_(driver) {}
+    ~FluidDriver() override { delete_fluid_audio_driver(driver_); }
+    FluidDriver(const FluidDriver&) = delete;
+    FluidDriver& operator=(const FluidDriver&) = delete;
+
+    static int Render(void* sequencer, int frames, int fxCount, float* fx[], int outCount, float* out[])
+    {
+        return static_cast<FluidSequencer*>(sequencer)->RenderToDriver(frames, fxCount, fx, outCount, out);
+    }
+
+private:
+    fluid_audio_driver_t* driver_;
+};
+
 }  // namespace
 
 FluidSequencer::FluidSequencer() : FluidSequencer(Options{}) {}
@@ -81,12 +98,14 @@ FluidSequencer::FluidSequencer() : FluidSequencer(Options{}) {}
 FluidSequencer::FluidSequencer(Options options) : options_(std::move(options))
 {
     SilenceFluidSynth();
-    if (options_.manualClock) {
+    const auto now = options_.now();
+    clock_ = WorkerClock{now, 0, now, now};
+    if (options_.manualClock || options_.manualWorker) {
         const bool made = MakeSynths();
         std::lock_guard lock(stateLock_);
         ready_ = true;
         failed_ = !made;
-        output_ = made ? Output::Manual : Output::NotChosen;
+        output_ = made && options_.manualClock ? Output::Manual : Output::NotChosen;
         return;
     }
     // The SoundFont takes tens of milliseconds to load: never on the caller's thread.
@@ -102,6 +121,8 @@ FluidSequencer::~FluidSequencer()
     stateChanged_.notify_all();
     if (worker_.joinable())
         worker_.join();  // closes the driver on its way out
+    if (options_.manualWorker)
+        CloseDriver();
     {
         std::lock_guard lock(renderLock_);
         LetGoLocked();
@@ -279,7 +300,7 @@ void FluidSequencer::RenderBlocks(fluid_synth_t* synth, float* left, float* righ
         fluid_synth_process(synth, count, 4, fx, 2, out);
     }
     FollowWantedLocked(synth);
-    lastRender_ = Clock::now().time_since_epoch().count();
+    MarkRendered();
 }
 
 // Starts, keeps or lets go of the player so that it plays what the game last asked
@@ -328,19 +349,18 @@ void FluidSequencer::LetGoLocked()
     playing_ = Playing{};
 }
 
-int FluidSequencer::RenderForDriver(void* self, int frames, int fxCount, float* fx[], int outCount, float* out[])
+int FluidSequencer::RenderToDriver(int frames, int fxCount, float* fx[], int outCount, float* out[])
 {
-    auto* sequencer = static_cast<FluidSequencer*>(self);
-    std::lock_guard lock(sequencer->renderLock_);
-    sequencer->FollowWantedLocked(sequencer->synth_);
+    std::lock_guard lock(renderLock_);
+    FollowWantedLocked(synth_);
     int result = FLUID_OK;
     if (fxCount == 0) {
         float* mixed[4] = {out[0], out[outCount > 1 ? 1 : 0], out[0], out[outCount > 1 ? 1 : 0]};
-        result = fluid_synth_process(sequencer->synth_, frames, 4, mixed, outCount, out);
+        result = fluid_synth_process(synth_, frames, 4, mixed, outCount, out);
     } else {
-        result = fluid_synth_process(sequencer->synth_, frames, fxCount, fx, outCount, out);
+        result = fluid_synth_process(synth_, frames, fxCount, fx, outCount, out);
     }
-    sequencer->lastRender_ = Clock::now().time_since_epoch().count();
+    MarkRendered();
     return result;
 }
 
@@ -366,19 +386,30 @@ void FluidSequencer::RunWorker()
     ready_ = true;
     failed_ = !made;
     stateChanged_.notify_all();
-    WorkerClock clock{Clock::now(), 0, Clock::now(), Clock::now()};
-    while (made && !quitting_)
-        TendOutput(lock, clock);
+    while (made && !quitting_) {
+        const std::chrono::milliseconds tick = TendOutput(lock);
+        stateChanged_.wait_for(lock, tick);
+    }
     lock.unlock();
     CloseDriver();
 }
 
+void FluidSequencer::TendOutput()
+{
+    if (!options_.manualWorker)
+        return;
+    std::unique_lock lock(stateLock_);
+    if (!failed_)
+        TendOutput(lock);
+}
+
 // One round of the worker: opens the output a wanted piece needs, renders the silent
 // clock, notices a driver that stopped asking for sound, and closes what nobody uses.
-void FluidSequencer::TendOutput(std::unique_lock<std::mutex>& lock, WorkerClock& clock)
+std::chrono::milliseconds FluidSequencer::TendOutput(std::unique_lock<std::mutex>& lock)
 {
     const bool wanted = wanted_ && wanted_->generation != endedGeneration_;
-    const auto now = Clock::now();
+    WorkerClock& clock = clock_;
+    const auto now = options_.now();
     if (wanted)
         clock.idleSince = now;
     if (wanted && output_ == Output::NotChosen) {
@@ -386,7 +417,8 @@ void FluidSequencer::TendOutput(std::unique_lock<std::mutex>& lock, WorkerClock&
         const bool device = StartDriver();
         lock.lock();
         output_ = device ? Output::Device : Output::SilentClock;
-        clock = WorkerClock{Clock::now(), 0, Clock::now(), Clock::now()};
+        const auto opened = options_.now();
+        clock = WorkerClock{opened, 0, opened, opened};
     } else if (output_ == Output::SilentClock && wanted && now - clock.lastTry > kRetryDevice) {
         // The piece starts again from its beginning where it can be heard.
         clock.lastTry = now;
@@ -414,26 +446,20 @@ void FluidSequencer::TendOutput(std::unique_lock<std::mutex>& lock, WorkerClock&
     }
     if (output_ == Output::SilentClock) {
         lock.unlock();
-        RenderSilence(clock);
+        RenderSilence();
         lock.lock();
     }
-    const auto tick = output_ == Output::SilentClock ? kClockTick : kWatchTick;
-    stateChanged_.wait_for(lock, tick);
+    return output_ == Output::SilentClock ? kClockTick : kWatchTick;
 }
 
 bool FluidSequencer::StartDriver()
 {
     for (const std::string& name : options_.drivers) {
-        if (fluid_settings_setstr(settings_, "audio.driver", name.c_str()) != FLUID_OK)
-            continue;
-        lastRender_ = Clock::now().time_since_epoch().count();
-        QuietAlsa quiet;
-        fluid_audio_driver_t* driver = new_fluid_audio_driver2(settings_, &FluidSequencer::RenderForDriver, this);
+        MarkRendered();
+        std::unique_ptr<SoundDriver> driver = options_.openDriver ? options_.openDriver(name, *this) : OpenFluidDriver(name);
         if (driver) {
-            if (name == "alsa")
-                quiet.KeepQuiet();
             std::lock_guard lock(stateLock_);
-            driver_ = driver;
+            driver_ = std::move(driver);
             driverName_ = name;
             return true;
         }
@@ -441,27 +467,40 @@ bool FluidSequencer::StartDriver()
     return false;
 }
 
+std::unique_ptr<SoundDriver> FluidSequencer::OpenFluidDriver(const std::string& name)
+{
+    if (fluid_settings_setstr(settings_, "audio.driver", name.c_str()) != FLUID_OK)
+        return nullptr;
+    QuietAlsa quiet;
+    fluid_audio_driver_t* driver = new_fluid_audio_driver2(settings_, &FluidDriver::Render, this);
+    if (!driver)
+        return nullptr;
+    if (name == "alsa")
+        quiet.KeepQuiet();
+    return std::make_unique<FluidDriver>(driver);
+}
+
 void FluidSequencer::CloseDriver()
 {
-    fluid_audio_driver_t* driver = nullptr;
+    std::unique_ptr<SoundDriver> driver;
     {
         std::lock_guard lock(stateLock_);
         std::swap(driver, driver_);
         driverName_.clear();
     }
-    if (driver)
-        delete_fluid_audio_driver(driver);
+    driver.reset();
     std::lock_guard lock(renderLock_);
     LetGoLocked();
 }
 
 // Stands in for a sound card: renders as many frames as real time has passed
 // and throws them away, so the players keep time and a piece ends by itself.
-void FluidSequencer::RenderSilence(WorkerClock& clock)
+void FluidSequencer::RenderSilence()
 {
+    WorkerClock& clock = clock_;
     std::vector<float> left(kBlockFrames);
     std::vector<float> right(kBlockFrames);
-    const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - clock.start);
+    const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(options_.now() - clock.start);
     const std::int64_t due = elapsed.count() * kSampleRate / 1'000'000;
     // After a long sleep of the machine, skip what was missed rather than race through it.
     std::int64_t frames = std::min<std::int64_t>(due - clock.rendered, kSampleRate);

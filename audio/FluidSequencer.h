@@ -14,6 +14,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -27,14 +28,23 @@
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;
-typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
 typedef struct _fluid_player_t fluid_player_t;
 
 namespace tolvar::audio {
 
+class FluidSequencer;
+
+/// An open sound driver: it asks the sequencer for sound from a thread of its own
+/// (FluidSequencer::RenderToDriver) until it is destroyed.
+class SoundDriver {
+public:
+    virtual ~SoundDriver() = default;
+};
+
 class FluidSequencer final : public MciPort {
 public:
     static constexpr int kSampleRate = 44100;
+    using Clock = std::chrono::steady_clock;
 
     struct Options {
         std::string soundFont = "/usr/share/sounds/sf2/default-GM.sf2";
@@ -47,6 +57,13 @@ public:
         std::chrono::milliseconds lostAfter{1500};
         /// How long the driver stays open without a piece before it is closed.
         std::chrono::milliseconds closeAfter{3000};
+        /// For tests: no worker thread; TendOutput() does one round of its work.
+        bool manualWorker = false;
+        /// The time the worker and the renderer go by.
+        std::function<Clock::time_point()> now = [] { return Clock::now(); };
+        /// Opens the named sound driver for the sequencer; null when there is none now.
+        /// Unset: FluidSynth's own drivers.
+        std::function<std::unique_ptr<SoundDriver>(const std::string& name, FluidSequencer&)> openDriver;
     };
 
     /// Where the synthesiser's sound goes.
@@ -77,8 +94,13 @@ public:
     /// Elsewhere returns nothing.
     std::vector<float> Render(int frames);
 
+    /// What an open sound driver calls for `frames` more frames, FluidSynth's way: with
+    /// no effect buffers (`fxCount` 0) reverb and chorus go into the mix.
+    int RenderToDriver(int frames, int fxCount, float* fx[], int outCount, float* out[]);
+    /// Manual worker only: one round of the worker's work, at the time the clock says.
+    void TendOutput();
+
 private:
-    using Clock = std::chrono::steady_clock;
 
     struct Piece {
         std::string fileName;
@@ -108,7 +130,6 @@ private:
     void RenderBlocks(fluid_synth_t* synth, float* left, float* right, int frames);
     void FollowWantedLocked(fluid_synth_t* synth);
     void LetGoLocked();
-    static int RenderForDriver(void* self, int frames, int fxCount, float* fx[], int outCount, float* out[]);
 
     // The worker's side.
     struct WorkerClock {
@@ -119,10 +140,13 @@ private:
     };
     bool MakeSynths();
     void RunWorker();
-    void TendOutput(std::unique_lock<std::mutex>& lock, WorkerClock& clock);
+    /// One round of the worker; returns how long it may sleep before the next.
+    std::chrono::milliseconds TendOutput(std::unique_lock<std::mutex>& lock);
     bool StartDriver();
+    std::unique_ptr<SoundDriver> OpenFluidDriver(const std::string& name);
     void CloseDriver();
-    void RenderSilence(WorkerClock& clock);
+    void RenderSilence();
+    void MarkRendered() { lastRender_ = options_.now().time_since_epoch().count(); }
 
     Options options_;
     std::map<std::string, Piece> pieces_;  // by AliasKey; the GUI thread's alone
@@ -130,7 +154,8 @@ private:
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;        // with the SoundFont, for a device
     fluid_synth_t* silentSynth_ = nullptr;  // without instruments, for the silent clock
-    fluid_audio_driver_t* driver_ = nullptr;
+    std::unique_ptr<SoundDriver> driver_;
+    WorkerClock clock_;  // the worker's alone
 
     // Shared between the command thread and the worker: held for a few instructions only.
     mutable std::mutex stateLock_;

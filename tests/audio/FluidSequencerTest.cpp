@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
 #include "AudioTestFiles.h"
@@ -185,6 +186,82 @@ TEST_F(SequencerTest, PlayingRendersAudibleMusicThatStopsWithTheCommand)
     ASSERT_EQ(Send(sequencer, "STOP SQ2", text), 0);
     sequencer.Render(3000 * kFramesPerMs);
     EXPECT_LT(Rms(sequencer.Render(200 * kFramesPerMs)), 1e-4);
+}
+
+/// A sound driver that asks for nothing by itself; it counts the drivers open.
+struct FakeDriver final : SoundDriver {
+    explicit FakeDriver(int& open) : open_(open) { ++open_; }
+    ~FakeDriver() override { --open_; }
+    int& open_;
+};
+
+/// What a sound driver does from its thread: asks for a period of sound.
+void AskForSound(FluidSequencer& sequencer)
+{
+    std::vector<float> left(512), right(512);
+    float* out[2] = {left.data(), right.data()};
+    sequencer.RenderToDriver(512, 0, nullptr, 2, out);
+}
+
+// The sound server goes away during a piece and comes back later, on a clock and drivers
+// the test moves itself: the piece counts as stopped once the driver has asked for nothing
+// for 1.5 s, the next piece plays silently, and a driver is tried again every 10 s.
+TEST_F(SequencerTest, LostOutputStopsThePieceAndADriverIsTriedAgainEveryTenSeconds)
+{
+    using namespace std::chrono_literals;
+    WriteFile("LONG.MID", ShortMidi(800));  // 100 seconds
+    struct Drivers {
+        FluidSequencer::Clock::time_point now{};
+        bool serverUp = true;
+        int tries = 0, open = 0;
+    } drivers;
+    FluidSequencer::Options options;
+    options.manualWorker = true;
+    options.soundFont = "no-such.sf2";  // silent, but the pieces keep their time
+    options.drivers = {"fake"};
+    options.now = [&] { return drivers.now; };
+    options.openDriver = [&](const std::string&, FluidSequencer&) -> std::unique_ptr<SoundDriver> {
+        ++drivers.tries;
+        return drivers.serverUp ? std::make_unique<FakeDriver>(drivers.open) : nullptr;
+    };
+    testing::internal::CaptureStderr();
+    FluidSequencer sequencer(options);
+    std::string text;
+    ASSERT_EQ(Send(sequencer, "OPEN LONG.MID TYPE SEQUENCER ALIAS SQ1", text), 0);
+    ASSERT_EQ(Send(sequencer, "OPEN LONG.MID TYPE SEQUENCER ALIAS SQ2", text), 0);
+    const auto driverAsks = [&] { AskForSound(sequencer); };
+    using Output = FluidSequencer::Output;
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        std::chrono::milliseconds later;  // then the worker does one round
+        const char* alias;
+        const char* mode;
+        Output output;
+        int tries, open;
+    };
+    const Step steps[] = {
+        {"a piece starts", [&] { Send(sequencer, "PLAY SQ1 FROM 0", text); }, 0ms, "SQ1", "playing", Output::Device, 1, 1},
+        {"the driver asks", driverAsks, 1400ms, "SQ1", "playing", Output::Device, 1, 1},
+        {"the server goes", [&] { drivers.serverUp = false; }, 200ms, "SQ1", "stopped", Output::NotChosen, 1, 0},
+        {"the next piece", [&] { Send(sequencer, "PLAY SQ2 FROM 0", text); }, 0ms, "SQ2", "playing", Output::SilentClock, 2, 0},
+        {"not yet again", [] {}, 9900ms, "SQ2", "playing", Output::SilentClock, 2, 0},
+        {"tried again", [] {}, 200ms, "SQ2", "playing", Output::SilentClock, 3, 0},
+        {"the server is back", [&] { drivers.serverUp = true; }, 5000ms, "SQ2", "playing", Output::SilentClock, 3, 0},
+        {"found again", [] {}, 5100ms, "SQ2", "playing", Output::Device, 4, 1},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        drivers.now += step.later;
+        sequencer.TendOutput();
+        std::string mode = kUntouched;
+        ASSERT_EQ(Send(sequencer, std::string("STATUS ") + step.alias + " MODE", mode), 0) << step.what;
+        EXPECT_EQ(mode, step.mode) << step.what;
+        EXPECT_EQ(sequencer.CurrentOutput(), step.output) << step.what;
+        EXPECT_EQ(drivers.tries, step.tries) << step.what;
+        EXPECT_EQ(drivers.open, step.open) << step.what;
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "nothing is printed, once or again and again";
 }
 
 TEST_F(SequencerTest, RenderGivesNothingUnlessTheClockIsManual)
