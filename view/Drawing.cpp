@@ -72,6 +72,7 @@ void Game::DrawOverlay()
     for (const QRect& r : unlaid_.Rects()) {
         BitBlt(Client, r.x(), r.y(), r.width(), r.height(), sheets.pic_Back[1], r.x(), r.y(), Rop::SrcAnd);
         BitBlt(Client, r.x(), r.y(), r.width(), r.height(), sheets.pic_Back[0], r.x(), r.y(), Rop::SrcPaint);
+        unshown_.Add(r);  // a repaint may have shown the drawing before the decoration was laid
     }
     unlaid_.Clear();
     DrawMarks();
