@@ -115,7 +115,11 @@ void Assist::BoardReplaced()
     made_.clear();
     redo_.clear();
     playback_.Clear();
-    Select(std::nullopt);
+    // The board is about to change: marks worked out from the old one would stay on the new
+    // one until its first move. The marks come again with the next move.
+    selected_.reset();
+    if (!game_.Marks.empty())
+        game_.SetMarks({});
 }
 
 }  // namespace tolvar

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "assist/Assist.h"
 #include "assist/SolverHelp.h"
@@ -102,13 +103,14 @@ struct DeadMarkCase {
     const char* name;
     bool marking;
     const char* moves;
+    std::optional<MenuId> then;  // a command after the pushes
     CellMarks marks;
 };
 
 class DeadMarks : public ::testing::TestWithParam<DeadMarkCase> {};
 
-// A push that leaves a box past saving (against a wall with no goal) marks it; taking the push back, or the item unchecked,
-// leaves the board unmarked.
+// A push that leaves a box past saving (against a wall with no goal) marks it; taking the push back, starting the
+// level again, or the item unchecked, leaves the board unmarked.
 TEST_P(DeadMarks, followThePushesMade)
 {
     const DeadMarkCase& c = GetParam();
@@ -119,17 +121,18 @@ TEST_P(DeadMarks, followThePushesMade)
     t.Play("7");  // no box is past saving yet
     EXPECT_EQ(t->Marks, CellMarks{});
     t.Play(c.moves);
-    if (std::string(c.name) == "goneAfterTakeBack")
-        assist.MenuCommand(MenuId::mnu_TakeBack);
+    if (c.then)
+        assist.MenuCommand(*c.then);
     EXPECT_EQ(t->Marks, c.marks);
     EXPECT_EQ(t.desktop.assistSettings.Value(MarkDeadBoxesKey).value_or("1"), c.marking ? "1" : "0");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Pushes, DeadMarks,
-    ::testing::Values(DeadMarkCase{"boxPushedIntoACorner", true, "77", {{1, 2, MarkKind::Dead}}},
-                      DeadMarkCase{"goneAfterTakeBack", true, "77", {}},
-                      DeadMarkCase{"notMarkedWhileUnchecked", false, "77", {}}),
+    ::testing::Values(DeadMarkCase{"boxPushedIntoACorner", true, "77", {}, {{1, 2, MarkKind::Dead}}},
+                      DeadMarkCase{"goneAfterTakeBack", true, "77", MenuId::mnu_TakeBack, {}},
+                      DeadMarkCase{"goneWhenTheLevelStartsAgain", true, "77", MenuId::mnu_NewGame, {}},
+                      DeadMarkCase{"notMarkedWhileUnchecked", false, "77", {}, {}}),
     [](const ::testing::TestParamInfo<DeadMarkCase>& info) { return std::string(info.param.name); });
 
 // A mark is painted over its own cell only (a cross through the middle for a dead box, a frame
