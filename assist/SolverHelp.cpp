@@ -17,9 +17,10 @@ bool SolverHelp::CanHint() const
 
 bool SolverHelp::CanShowSolution() const
 {
-    // A level drawn and never saved has no stored form: its replay would lose the drawing.
+    // A level drawn and never saved has no stored form, and a changed drawing under test is not
+    // the stored one: the replay would throw the drawing away and solve another level.
     const std::int16_t kind = game_.LevelKind;
-    return CanHint() && (kind == KindSet || kind == KindSelf || kind == KindOther);
+    return CanHint() && (kind == KindSet || kind == KindSelf || kind == KindOther) && !game_.DrawingChanged();
 }
 
 Position SolverHelp::Here() const

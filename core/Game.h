@@ -131,6 +131,8 @@ public:
     void OpenLevelCollection(const std::string& path);
     /// Load Other Level may be chosen, and no drawing of the editor or its test play would be lost.
     bool CanOpenLevelCollection() const;
+    /// The drawing held differs from the one opened or last saved.
+    bool DrawingChanged() const;
     /// "Open Level &Collection...": a file dialog on collection files, then OpenLevelCollection.
     void mnu_OpenCollection_Click();
     /// Reads the 280 cells of `bytes` (the opened level file) into Board and EditBoard.

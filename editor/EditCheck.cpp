@@ -105,9 +105,11 @@ bool Game::SaveDrawing()
     return true;
 }
 
+bool Game::DrawingChanged() const { return HoldsDrawing() && !(EditBoard == drawingSaved_); }
+
 bool Game::MayDiscardDrawing()
 {
-    if (!HoldsDrawing() || EditBoard == drawingSaved_)
+    if (!DrawingChanged())
         return true;
     const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", MsgStyle::YesNoQuestion, AppTitle);
     if (answer == MsgAnswer::Yes) {

@@ -93,6 +93,29 @@ TEST(SolverHelpTest, aShownSolutionReplaysToTheEndAndWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(h.t.dir.file("boxsol.1")));
 }
 
+// One's own stored level under test is solved and replayed from its file: only while the drawing
+// is the stored one, or the replay would throw the changed drawing away unasked.
+TEST(SolverHelpTest, aSolutionIsShownUnderTestOnlyForTheDrawingAsStored)
+{
+    for (bool changed : {false, true}) {
+        Helped h(TwoBoxes);
+        testing::WriteFile(h.t.dir.file("self.1"), TwoBoxes);
+        h.t.desktop.settings.values["SelfLevel"] = "1";
+        h.t.desktop.dialogs.typed = {"1"};
+        h.t->MenuCommand(MenuId::mnu_LoadSelf);
+        if (changed) {
+            h.t->ssr_Object_Click(Wall);
+            h.t->Form_MouseDown(1, 0, 7 * 32 + 16, 7 * 32 + 16);
+        }
+        h.t->btn_Test_Click();
+        ASSERT_EQ(h.t->GameMode, ModeTestPlay);
+        EXPECT_EQ(h.help.CanShowSolution(), !changed);
+        h.help.ShowSolution();
+        h.Answer();
+        EXPECT_EQ(h.t->GameMode, changed ? ModeTestPlay : ModeTracing) << "changed: " << changed;
+    }
+}
+
 }  // namespace
 }  // namespace tolvar
 
