@@ -4,11 +4,6 @@
 
 namespace tolvar {
 
-int Grid::count(std::int16_t code) const
-{
-    return static_cast<int>(std::count(cells.begin(), cells.end(), code));
-}
-
 Grid ReadGrid(std::string_view bytes)
 {
     Grid grid;

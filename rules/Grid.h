@@ -1,5 +1,6 @@
 #pragma once
 // The board: its size, the cell codes of the grids and of the level text, and the grid itself.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -41,7 +42,7 @@ struct Grid {
     std::int16_t at(int x, int y) const { return inside(x, y) ? (*this)(x, y) : std::int16_t{Outside}; }
     void fill(std::int16_t code) { cells.fill(code); }
     /// How many cells hold `code`.
-    int count(std::int16_t code) const;
+    int count(std::int16_t code) const { return static_cast<int>(std::count(cells.begin(), cells.end(), code)); }
     int goalCount() const { return count(Goal) + count(BoxOnGoal); }
     int boxCount() const { return count(Box) + count(BoxOnGoal); }
     bool operator==(const Grid&) const = default;

@@ -4,7 +4,7 @@
 
 namespace tolvar::solver {
 
-Board::Board(const Level& level) {
+Board::Board(const Level& level, Distances distances) {
     for (int i = 0; i < CellCount; ++i) floor_[static_cast<std::size_t>(i)] = level.cells[static_cast<std::size_t>(i)] >= Floor;
     for (int i = 0; i < CellCount; ++i) {
         const int x = i % BoardWidth, y = i / BoardWidth;
@@ -19,10 +19,32 @@ Board::Board(const Level& level) {
             goalMask_.set(i);
         }
     }
-    // Box distances by pulling backwards from each goal: a box reaches c from
-    // b = c - d when the man can stand behind it at b - d.
-    // Each cell joins a goal's queue at most once, so a plain array holds it.
+    markLiveSquares();
+    if (distances == Distances::Measure) measureDistances();
+}
+
+// Pulling backwards from the goals: a box reaches c from b = c - d when the man can
+// stand behind it at b - d. Each cell joins a queue at most once, so a plain array holds it.
+void Board::markLiveSquares() {
     dead_.fill(true);
+    std::array<int, CellCount> queue;
+    std::size_t head = 0, tail = 0;
+    for (int g : goals_) {
+        queue[tail++] = g;
+        dead_[static_cast<std::size_t>(g)] = false;
+    }
+    while (head < tail) {
+        const int c = queue[head++];
+        for (int d = 0; d < 4; ++d) {
+            const int b = step(c, Opposite(d));
+            if (b < 0 || step(b, Opposite(d)) < 0 || !dead_[static_cast<std::size_t>(b)]) continue;
+            dead_[static_cast<std::size_t>(b)] = false;
+            queue[tail++] = b;
+        }
+    }
+}
+
+void Board::measureDistances() {
     dist_.reserve(goals_.size());
     std::array<int, CellCount> queue;
     for (int g : goals_) {
@@ -33,7 +55,6 @@ Board::Board(const Level& level) {
         dist[static_cast<std::size_t>(g)] = 0;
         while (head < tail) {
             const int c = queue[head++];
-            dead_[static_cast<std::size_t>(c)] = false;
             for (int d = 0; d < 4; ++d) {
                 const int b = step(c, Opposite(d));
                 if (b < 0 || step(b, Opposite(d)) < 0 || dist[static_cast<std::size_t>(b)] != Unreachable) continue;

@@ -14,7 +14,9 @@ constexpr std::uint16_t Unreachable = 0xFFFF;
 
 class Board {
 public:
-    explicit Board(const Level& level);
+    /// Whether the board works out each goal's distances, which only a search needs.
+    enum class Distances { Measure, Skip };
+    explicit Board(const Level& level, Distances distances = Distances::Measure);
 
     bool isFloor(int i) const { return floor_[static_cast<std::size_t>(i)]; }
     bool isGoal(int i) const { return goalMask_.test(i); }
@@ -24,7 +26,8 @@ public:
     bool isDead(int i) const { return dead_[static_cast<std::size_t>(i)]; }
     const std::vector<int>& goals() const { return goals_; }
     const BoxSet& goalMask() const { return goalMask_; }
-    /// Pushes needed to bring a box from cell i to goal number g, other boxes ignored.
+    /// Pushes needed to bring a box from cell i to goal number g, other boxes ignored
+    /// (only on a board built with Distances::Measure).
     std::uint16_t distance(int g, int i) const { return dist_[static_cast<std::size_t>(g)][static_cast<std::size_t>(i)]; }
 
     /// True when the box at cell `box` can never move again (boxes around it included)
@@ -32,6 +35,8 @@ public:
     bool isFrozenDeadlock(const BoxSet& boxes, int box) const;
 
 private:
+    void markLiveSquares();
+    void measureDistances();
     bool frozen(BoxSet& blocked, const BoxSet& boxes, int cell, std::vector<int>& frozenCells) const;
     bool blockedOnAxis(BoxSet& blocked, const BoxSet& boxes, int cell, int dirA, int dirB, std::vector<int>& frozenCells) const;
 

@@ -47,7 +47,7 @@ std::vector<std::string> CheckLevel(const Level& level) {
     }
     if (!problems.empty() || boxes == 0) return problems;
     // A box off a goal that is frozen already or can reach no goal makes the level unwinnable.
-    const Board board(level);
+    const Board board(level, Board::Distances::Skip);
     BoxSet set;
     for (int i = 0; i < CellCount; ++i)
         if (level.cells[static_cast<std::size_t>(i)] == Box || level.cells[static_cast<std::size_t>(i)] == BoxOnGoal) set.set(i);
