@@ -102,6 +102,10 @@ private:
     bool showing_ = false;            // a queued move is being shown (a won level's window may be open)
     unsigned replacements_ = 0;       // boards replaced so far
     std::optional<Cell> selected_;    // the box picked by a click
+    // The boxes past saving on the board last looked at: a walk moves no box, so the next
+    // look usually finds the same board and keeps the answer.
+    std::optional<Grid> deadBoxesOf_;
+    std::vector<int> deadBoxes_;
     Playback playback_;
     SolverHelp help_;
 };

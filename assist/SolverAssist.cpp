@@ -30,9 +30,14 @@ void Assist::ShowMarks()
     const int left = game_.BoardLeft, top = game_.BoardTop;
     if (selected_)
         marks.push_back({selected_->x + left, selected_->y + top, MarkKind::Selected});
-    if (MarkingDeadBoxes() && Playing())
-        for (int i : DeadBoxes(game_.Board))
+    if (MarkingDeadBoxes() && Playing()) {
+        if (deadBoxesOf_ != game_.Board) {
+            deadBoxesOf_ = game_.Board;
+            deadBoxes_ = DeadBoxes(game_.Board);
+        }
+        for (int i : deadBoxes_)
             marks.push_back({i % BoardWidth + left, i / BoardWidth + top, MarkKind::Dead});
+    }
     if (marks != game_.Marks)
         game_.SetMarks(std::move(marks));
 }

@@ -126,7 +126,7 @@ SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOpti
 }
 
 std::vector<int> StuckBoxes(const Level& level) {
-    const Board board(level);
+    const Board board(level, Board::Distances::Skip);
     BoxSet boxes;
     for (int i = 0; i < CellCount; ++i)
         if (level.cells[static_cast<std::size_t>(i)] == Box || level.cells[static_cast<std::size_t>(i)] == BoxOnGoal)

@@ -47,6 +47,24 @@ void MoveAcrossTheBoard(benchmark::State& state)
 }
 BENCHMARK(MoveAcrossTheBoard)->Unit(benchmark::kMicrosecond);
 
+// The same walk with the Assist menu watching each move, as in the game: the fair measure
+// for taking back and redoing below.
+void MoveWithTheAssistWatching(benchmark::State& state)
+{
+    TestGame t({BusyLevel()});
+    tolvar::Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
+    bool right = true;
+    int steps = 0;
+    for (auto _ : state) {
+        t->HandleKey(right ? tolvar::VK_RIGHT : tolvar::VK_LEFT, 0);
+        if (++steps == 17) {
+            steps = 0;
+            right = !right;
+        }
+    }
+}
+BENCHMARK(MoveWithTheAssistWatching)->Unit(benchmark::kMicrosecond);
+
 // The check for boxes past saving that follows every push: sixteen boxes off their goals.
 void DeadBoxCheck(benchmark::State& state)
 {
