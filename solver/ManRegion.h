@@ -19,27 +19,22 @@ public:
     /// Floods from `start`; returns the smallest cell index reached (the normalised man).
     /// The cells reached also go into *reachSet when given.
     int flood(const BoxSet& boxes, int start, BoxSet* reachSet = nullptr) {
-        if (++stamp_ == 0) {
-            seen_.fill(0);
-            stamp_ = 1;
-        }
-        int top = 0, least = start;
-        stack_[static_cast<std::size_t>(top++)] = start;
-        seen_[static_cast<std::size_t>(start)] = stamp_;
-        while (top > 0) {
-            const int c = stack_[static_cast<std::size_t>(--top)];
-            least = std::min(least, c);
-            if (reachSet) reachSet->set(c);
-            for (int d = 0; d < 4; ++d) {
-                const int n = board_.step(c, d);
-                if (n < 0 || boxes.test(n) || seen_[static_cast<std::size_t>(n)] == stamp_) continue;
-                seen_[static_cast<std::size_t>(n)] = stamp_;
-                stack_[static_cast<std::size_t>(top++)] = n;
-            }
-        }
-        return least;
+        nextStamp();
+        return spread(boxes, start, reachSet);
     }
     bool reached(int cell) const { return seen_[static_cast<std::size_t>(cell)] == stamp_; }
+
+    /// How many separate areas the free floor (floor without boxes) falls into.
+    int areas(const BoxSet& boxes) {
+        nextStamp();
+        int count = 0;
+        for (int start = 0; start < CellCount; ++start)
+            if (board_.isFloor(start) && !boxes.test(start) && !reached(start)) {
+                ++count;
+                spread(boxes, start, nullptr);
+            }
+        return count;
+    }
 
     /// The man's shortest walk from `from` to `to` around the boxes, as move characters.
     std::string path(const BoxSet& boxes, int from, int to) const {
@@ -67,6 +62,31 @@ public:
     }
 
 private:
+    void nextStamp() {
+        if (++stamp_ == 0) {
+            seen_.fill(0);
+            stamp_ = 1;
+        }
+    }
+    // Marks every free cell joined to `start` with the current stamp; returns the least.
+    int spread(const BoxSet& boxes, int start, BoxSet* reachSet) {
+        int top = 0, least = start;
+        stack_[static_cast<std::size_t>(top++)] = start;
+        seen_[static_cast<std::size_t>(start)] = stamp_;
+        while (top > 0) {
+            const int c = stack_[static_cast<std::size_t>(--top)];
+            least = std::min(least, c);
+            if (reachSet) reachSet->set(c);
+            for (int d = 0; d < 4; ++d) {
+                const int n = board_.step(c, d);
+                if (n < 0 || boxes.test(n) || seen_[static_cast<std::size_t>(n)] == stamp_) continue;
+                seen_[static_cast<std::size_t>(n)] = stamp_;
+                stack_[static_cast<std::size_t>(top++)] = n;
+            }
+        }
+        return least;
+    }
+
     const Board& board_;
     std::array<std::uint32_t, CellCount> seen_{};
     std::array<int, CellCount> stack_{};

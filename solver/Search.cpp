@@ -41,17 +41,17 @@ constexpr std::uint32_t OutOfOrderCost = 4 * 4;
 
 }  // namespace
 
-Search::Search(const Level& level, const Board& board, double weight, bool pruneDeadlocks, bool pruneCorrals,
-               const PackingOrder* guide, DeadlockPatterns* patterns)
-    : level_(level), board_(board), guide_(guide), patterns_(patterns), region_(board_), childRegion_(board_) {
-    weight_ = static_cast<std::uint32_t>(std::lround(std::max(1.0, weight) * 4));
+Search::Search(const Level& level, const Board& board, const SearchStyle& style)
+    : level_(level), board_(board), guide_(style.guide), patterns_(style.patterns), region_(board_), childRegion_(board_),
+      areaRegion_(board_), areaCost_(style.guide ? style.areaCost : 0) {
+    weight_ = static_cast<std::uint32_t>(std::lround(std::max(1.0, style.weight) * 4));
     for (int i = 0; i < CellCount; ++i) {
         const auto c = level.cells[static_cast<std::size_t>(i)];
         if (c == Box || c == BoxOnGoal) startBoxes_.set(i);
     }
     // With spare boxes a box may rest anywhere, so only the bound prunes then.
-    prune_ = pruneDeadlocks && startBoxes_.count() == static_cast<int>(board_.goals().size());
-    corrals_ = prune_ && pruneCorrals;
+    prune_ = style.pruneDeadlocks && startBoxes_.count() == static_cast<int>(board_.goals().size());
+    corrals_ = prune_ && style.pruneCorrals;
 }
 
 std::uint32_t Search::lowerBound(const BoxSet& boxes) {
@@ -94,8 +94,10 @@ std::uint32_t Search::childBound(int from, int to, std::uint64_t boxHash) {
 }
 
 // The estimate a position is queued by, pushes made not counted, in quarter pushes.
-std::uint32_t Search::estimate(const BoxSet& boxes, std::uint32_t bound) const {
-    return bound * weight_ + (guide_ ? static_cast<std::uint32_t>(guide_->outOfOrder(boxes)) * OutOfOrderCost : 0);
+std::uint32_t Search::estimate(const BoxSet& boxes, std::uint32_t bound) {
+    if (!guide_) return bound * weight_;
+    const std::uint32_t apart = areaCost_ ? static_cast<std::uint32_t>(areaRegion_.areas(boxes) - 1) * areaCost_ : 0;
+    return bound * weight_ + static_cast<std::uint32_t>(guide_->outOfOrder(boxes)) * OutOfOrderCost + apart;
 }
 
 bool Search::solvedBy(const BoxSet& boxes) const {

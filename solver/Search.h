@@ -56,12 +56,23 @@ struct PositionKey {
     PositionKey operator^(const PositionKey& o) const { return {hash ^ o.hash, check ^ o.check}; }
 };
 
+/// How one search looks for a solution.
+struct SearchStyle {
+    double weight = 1.0;  // 1: the fewest pushes; above: a quicker and longer solution
+    bool pruneDeadlocks = true;
+    bool pruneCorrals = false;
+    /// When given, steers the search to fill goal clusters in order (never with weight 1).
+    const PackingOrder* guide = nullptr;
+    /// With a guide: each area the free floor is split into beyond the first costs this
+    /// many quarter pushes, so boxes standing in each other's way are moved apart first.
+    std::uint32_t areaCost = 0;
+    /// When given, prunes with the deadlocks learned so far and learns more.
+    DeadlockPatterns* patterns = nullptr;
+};
+
 class Search {
 public:
-    /// `guide`, when given, steers the search to fill goal clusters in order (never with weight 1).
-    /// `patterns`, when given, prunes with the deadlocks learned so far and learns more.
-    Search(const Level& level, const Board& board, double weight, bool pruneDeadlocks, bool pruneCorrals,
-           const PackingOrder* guide = nullptr, DeadlockPatterns* patterns = nullptr);
+    Search(const Level& level, const Board& board, const SearchStyle& style);
 
     /// Searches within `budget`; fills status, moves, pushes and the counts of `result`, and returns
     /// why it stopped early. A search stopped by its time may run again with a later deadline: it
@@ -84,7 +95,7 @@ private:
     std::uint32_t lowerBound(const BoxSet& boxes);
     std::uint32_t childBound(int from, int to, std::uint64_t boxHash);
     bool solvedBy(const BoxSet& boxes) const;
-    std::uint32_t estimate(const BoxSet& boxes, std::uint32_t bound) const;
+    std::uint32_t estimate(const BoxSet& boxes, std::uint32_t bound);
     int restore(std::uint32_t id, BoxSet& boxes);
     void expand(std::uint32_t id, std::uint16_t pushes);
     bool tryPush(const Expansion& e, int box, int dir);
@@ -101,6 +112,8 @@ private:
     SearchBudget budget_;
     ManRegion region_;       // the expanded position's man
     ManRegion childRegion_;  // a new position's man, to normalise it
+    ManRegion areaRegion_;   // counts the areas of a new position's free floor
+    std::uint32_t areaCost_ = 0;
     std::uint32_t weight_ = 4;
     BoxSet startBoxes_;
     bool prune_ = true;

@@ -164,7 +164,11 @@ TEST(SearchResume, SlicesFindWhatOneRunFinds) {
             const PackingOrder order(board);
             const Stopwatch watch(false);
             SearchBudget budget{&watch, 1e9, std::size_t{1} << 30, 0, nullptr};
-            auto make = [&] { return Search(level, board, weight, true, weight > 1, weight > 1 ? &order : nullptr); };
+            SearchStyle style;
+            style.weight = weight;
+            style.pruneCorrals = weight > 1;
+            style.guide = weight > 1 ? &order : nullptr;
+            auto make = [&] { return Search(level, board, style); };
             Search whole = make(), sliced = make();
             SolveResult one, parts;
             whole.run(one, budget);
@@ -304,6 +308,29 @@ TEST(SolverCrossCheck, AgreesWithExhaustiveSearchOnRoomsWithCorrals) {
     const auto counts = CrossCheck(7, 200, 7, 6, 3);
     EXPECT_GT(counts.solvable, 30);
     EXPECT_GT(counts.unsolvable, 80);
+}
+
+// The guided searches pay for every area the boxes cut the free floor into.
+TEST(ManRegion, CountsTheAreasTheBoxesCutTheFloorInto) {
+    const struct {
+        std::vector<std::string> rows;
+        int areas;
+    } cases[] = {
+        {{"#####", "#@$.#", "#####"}, 2},                          // a box across a corridor
+        {{"######", "#@  .#", "# $$ #", "#    #", "######"}, 1},    // boxes beside open floor
+        {{"#######", "#@#.#.#", "#$#$# #", "#  #  #", "#######"}, 4},  // two boxes closing two pockets
+        {{"####", "#@*#", "####"}, 1},                             // no free floor beyond the man's
+        {{"#######", "#@$ $.#", "#######"}, 3},
+    };
+    for (const auto& c : cases) {
+        const Level level = LevelOf(c.rows);
+        const Board board(level);
+        BoxSet boxes;
+        for (int i = 0; i < CellCount; ++i)
+            if (level.cells[static_cast<std::size_t>(i)] == Box || level.cells[static_cast<std::size_t>(i)] == BoxOnGoal) boxes.set(i);
+        ManRegion region(board);
+        EXPECT_EQ(region.areas(boxes), c.areas) << c.rows[1];
+    }
 }
 
 TEST(Matching, FindsTheCheapestAssignment) {
