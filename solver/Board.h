@@ -22,6 +22,8 @@ public:
     bool isGoal(int i) const { return goalMask_.test(i); }
     /// The neighbour of i in direction d when it is floor, else -1 (walls, the outside and the grid's edge block).
     int step(int i, int d) const { return next_[static_cast<std::size_t>(i * 4 + d)]; }
+    /// Walls (or the grid's edge) on both sides of cell i across direction d: a one-wide tunnel along d.
+    bool isTunnel(int i, int d) const { return step(i, (d + 1) & 3) < 0 && step(i, (d + 3) & 3) < 0; }
     /// A box here can never reach any goal, whatever the other boxes do.
     bool isDead(int i) const { return dead_[static_cast<std::size_t>(i)]; }
     const std::vector<int>& goals() const { return goals_; }

@@ -52,6 +52,7 @@ Search::Search(const Level& level, const Board& board, const SearchStyle& style)
     // With spare boxes a box may rest anywhere, so only the bound prunes then.
     prune_ = style.pruneDeadlocks && startBoxes_.count() == static_cast<int>(board_.goals().size());
     corrals_ = prune_ && style.pruneCorrals;
+    tunnels_ = prune_;
 }
 
 std::uint32_t Search::lowerBound(const BoxSet& boxes) {
@@ -106,6 +107,13 @@ bool Search::solvedBy(const BoxSet& boxes) const {
     return true;
 }
 
+// The cell the box of the pushes that led to `node` ended on.
+int Search::landing(const SearchNode& node) const {
+    int to = node.from();
+    for (int k = 0; k < node.length(); ++k) to = board_.step(to, node.dir());
+    return to;
+}
+
 // Replays the pushes that lead to node `id` from the start; returns the man's cell.
 int Search::restore(std::uint32_t id, BoxSet& boxes) {
     path_.clear();
@@ -114,9 +122,10 @@ int Search::restore(std::uint32_t id, BoxSet& boxes) {
     int man = level_.ManIndex();
     for (auto it = path_.rbegin(); it != path_.rend(); ++it) {
         const SearchNode& node = nodes_[*it];
+        const int to = landing(node);
         boxes.reset(node.from());
-        boxes.set(board_.step(node.from(), node.dir()));
-        man = node.from();
+        boxes.set(to);
+        man = board_.step(to, Opposite(node.dir()));
     }
     return man;
 }
@@ -254,25 +263,46 @@ void Search::expand(std::uint32_t id, std::uint16_t pushes) {
     });
 }
 
-// Adds the position after pushing the box at `box` one step in `dir`, if that
-// push is possible and not hopeless; false once a push has won.
+// How much further the box that was just pushed to `to` in `dir` goes on at once, moving
+// `to` along: while it stands in a one-wide tunnel off a goal, the man behind it in the
+// tunnel too, and the next cell of the tunnel is free. The box has to go on that way
+// before anything else can use those cells (pushed back, it would only undo pushes; a box
+// coming the other way would lock both), so going on at once loses no solution and no push.
+int Search::pushOn(const BoxSet& boxes, int& to, int dir, std::uint16_t pushes) const {
+    int more = 0;
+    for (int behind = board_.step(to, Opposite(dir)); more + 1 < SearchNode::MaxLength && pushes + more + 1 < MaxPushes;) {
+        const int next = board_.step(to, dir);
+        if (next < 0 || boxes.test(next) || board_.isGoal(to) || board_.isDead(next) || !board_.isTunnel(behind, dir) ||
+            !board_.isTunnel(to, dir) || !board_.isTunnel(next, dir))
+            break;
+        behind = to;
+        to = next;
+        ++more;
+    }
+    return more;
+}
+
+// Adds the position after pushing the box at `box` one step in `dir` (on through a
+// tunnel), if that push is possible and not hopeless; false once a push has won.
 bool Search::tryPush(const Expansion& e, int box, int dir) {
     const int from = board_.step(box, Opposite(dir));
     if (from < 0 || !region_.reached(from)) return true;
-    const int to = board_.step(box, dir);
+    int to = board_.step(box, dir);
     if (to < 0 || e.boxes.test(to) || (prune_ && board_.isDead(to))) return true;
+    const int length = 1 + (tunnels_ ? pushOn(e.boxes, to, dir, e.pushes) : 0);
+    const int stand = board_.step(to, Opposite(dir));
     BoxSet boxes = e.boxes;
     boxes.reset(box);
     boxes.set(to);
     if (prune_ && board_.isFrozenDeadlock(boxes, to)) return true;
-    const int man = childMan(e.man, boxes, box, to);
+    const int man = length == 1 ? childMan(e.man, boxes, box, to) : childRegion_.flood(boxes, stand);
     const PositionKey boxKey = e.boxKey ^ Keys().box[static_cast<std::size_t>(box)] ^ Keys().box[static_cast<std::size_t>(to)];
     const PositionKey key = boxKey ^ Keys().man[static_cast<std::size_t>(man)];
     SearchNode child;
     child.setHash(key.hash, key.check);
     child.parent = e.id;
-    child.pushes = static_cast<std::uint16_t>(e.pushes + 1);
-    child.setPush(box, dir);
+    child.pushes = static_cast<std::uint16_t>(e.pushes + length);
+    child.setPush(box, dir, length);
     const std::uint32_t known = nodes_.find(child);
     if (known != NodeStore::None) {
         // A shorter way to a position still waiting is taken over. An expanded one is
@@ -282,12 +312,12 @@ bool Search::tryPush(const Expansion& e, int box, int dir) {
         if (old.pushes <= child.pushes || old.expanded()) return true;
         old.parent = child.parent;
         old.pushes = child.pushes;
-        old.setPush(box, dir);
+        old.setPush(box, dir, length);
         open_.push(child.pushes * 4 + estimate(boxes, childBound(box, to, boxKey.hash)), child.pushes, known);
         return true;
     }
     const std::uint32_t bound = childBound(box, to, boxKey.hash);
-    if (bound == NoBound || (patterns_ && prune_ && patterns_->isDead(boxes, box, to))) return true;
+    if (bound == NoBound || (patterns_ && prune_ && patterns_->isDead(boxes, stand, to))) return true;
     const std::uint32_t childId = nodes_.add(child);
     if (solvedBy(boxes)) {
         goalNode_ = childId;
@@ -303,17 +333,20 @@ void Search::finish(SolveResult& result, std::uint32_t goalNode) {
     boxes = startBoxes_;
     int man = level_.ManIndex();
     result.moves.clear();
+    result.pushes = 0;
     for (auto it = path_.rbegin(); it != path_.rend(); ++it) {
-        const int box = nodes_[*it].from(), dir = nodes_[*it].dir();
-        result.moves += region_.path(boxes, man, board_.step(box, Opposite(dir)));
-        result.moves.push_back(Directions[static_cast<std::size_t>(dir)].digit);
-        boxes.reset(box);
-        boxes.set(board_.step(box, dir));
-        man = box;
+        const SearchNode& node = nodes_[*it];
+        const int dir = node.dir();
+        result.moves += region_.path(boxes, man, board_.step(node.from(), Opposite(dir)));
+        result.moves.append(static_cast<std::size_t>(node.length()), Directions[static_cast<std::size_t>(dir)].digit);
+        result.pushes += node.length();
+        const int to = landing(node);
+        boxes.reset(node.from());
+        boxes.set(to);
+        man = board_.step(to, Opposite(dir));
     }
     result.status = SolveStatus::Solved;
     result.reason.clear();  // an earlier search's reason to give up no longer holds
-    result.pushes = static_cast<int>(path_.size());
     result.provenFewest = weight_ == 4 && !guide_;
 }
 

@@ -96,10 +96,12 @@ private:
     std::uint32_t childBound(int from, int to, std::uint64_t boxHash);
     bool solvedBy(const BoxSet& boxes) const;
     std::uint32_t estimate(const BoxSet& boxes, std::uint32_t bound);
+    int landing(const SearchNode& node) const;
     int restore(std::uint32_t id, BoxSet& boxes);
     void expand(std::uint32_t id, std::uint16_t pushes);
     bool tryPush(const Expansion& e, int box, int dir);
     int childMan(int parentMan, const BoxSet& boxes, int from, int to);
+    int pushOn(const BoxSet& boxes, int& to, int dir, std::uint16_t pushes) const;
     bool cutsTheRegion(const BoxSet& boxes, int to) const;
     void begin();
     StopReason overLimit();
@@ -118,6 +120,7 @@ private:
     BoxSet startBoxes_;
     bool prune_ = true;
     bool corrals_ = true;
+    bool tunnels_ = true;  // a box pushed into a tunnel goes on through it
     NodeStore nodes_;
     OpenQueue open_;
     Matching matching_;

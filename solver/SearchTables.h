@@ -20,7 +20,7 @@ struct SearchNode {
     std::uint32_t check = 0;                   // a second hash of the same
     std::uint32_t parent = 0;
     std::uint16_t pushes = 0;  // pushes from the start
-    std::uint16_t move = 0;    // the push that led here: the cell the box left, its direction, and flags
+    std::uint16_t move = 0;    // the pushes that led here: the cell the box left, its direction, how far, and a flag
 
     static constexpr std::uint16_t Expanded = 1u << 11;  // its pushes have been tried; never tried again
     std::uint64_t hash() const { return (std::uint64_t{hashHigh} << 32) | hashLow; }
@@ -31,8 +31,13 @@ struct SearchNode {
     }
     int from() const { return move & 0x1FF; }
     int dir() const { return (move >> 9) & 3; }
+    /// How many pushes the box went on the same way, 1 to MaxLength.
+    int length() const { return 1 + (move >> 12); }
     bool expanded() const { return move & Expanded; }
-    void setPush(int fromCell, int d) { move = static_cast<std::uint16_t>(fromCell | (d << 9) | (move & Expanded)); }
+    static constexpr int MaxLength = 16;
+    void setPush(int fromCell, int d, int length = 1) {
+        move = static_cast<std::uint16_t>(fromCell | (d << 9) | ((length - 1) << 12) | (move & Expanded));
+    }
 };
 
 /// Nodes in fixed chunks, so growing never copies them or doubles the memory for a moment.

@@ -35,6 +35,8 @@ const std::vector<KnownLevel> KnownLevels = {
     {"AlreadyWon", {"#####", "#@* #", "#####"}, 0},
     {"PushDownBetweenPillars", {"#######", "#  @  #", "# #$# #", "#  .  #", "#######"}, 1},
     {"TwoBoxesStraightDown", {"######", "#@   #", "# $$ #", "# .. #", "######"}, 2},
+    {"OnThroughATunnel", {"###########", "#@ $     .#", "###########"}, 6},
+    {"TunnelWithAGoalInside", {"#########", "#@$ .   #", "#########"}, 2},
 };
 
 void PrintTo(const KnownLevel& level, std::ostream* out) { *out << level.name; }
@@ -236,19 +238,35 @@ struct CrossCheckCounts {
     int solvable = 0, unsolvable = 0;
 };
 
-CrossCheckCounts CrossCheck(unsigned seed, int boards, int width, int height, int maxBoxes) {
+// Walls at one cell in five; with `tunnel`, a one-wide tunnel of three or four cells across the room.
+std::vector<std::string> RandomRoom(std::mt19937& random, int w, int h, bool tunnel) {
+    std::vector<std::string> rows(static_cast<std::size_t>(h), std::string(static_cast<std::size_t>(w), '#'));
+    for (int y = 1; y < h - 1; ++y)
+        for (int x = 1; x < w - 1; ++x)
+            if (random() % 5 != 0) rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = ' ';
+    if (!tunnel) return rows;
+    const int length = 3 + static_cast<int>(random() % 2);
+    if (w < length + 2 || h < 5) return rows;
+    const int y = 2 + static_cast<int>(random() % static_cast<unsigned>(h - 4));
+    const int x0 = 1 + static_cast<int>(random() % static_cast<unsigned>(w - 1 - length));
+    for (int x = x0; x < x0 + length; ++x) {
+        rows[static_cast<std::size_t>(y - 1)][static_cast<std::size_t>(x)] = '#';
+        rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = ' ';
+        rows[static_cast<std::size_t>(y + 1)][static_cast<std::size_t>(x)] = '#';
+    }
+    return rows;
+}
+
+CrossCheckCounts CrossCheck(unsigned seed, int boards, int width, int height, int maxBoxes, bool tunnel = false) {
     std::mt19937 random(seed);
     CrossCheckCounts counts;
     for (int board = 0; board < boards; ++board) {
         const int w = width + static_cast<int>(random() % 3), h = height + static_cast<int>(random() % 2);
-        std::vector<std::string> rows(static_cast<std::size_t>(h), std::string(static_cast<std::size_t>(w), '#'));
+        auto rows = RandomRoom(random, w, h, tunnel);
         std::vector<std::pair<int, int>> free;
         for (int y = 1; y < h - 1; ++y)
             for (int x = 1; x < w - 1; ++x)
-                if (random() % 5 != 0) {
-                    rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = ' ';
-                    free.emplace_back(x, y);
-                }
+                if (rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == ' ') free.emplace_back(x, y);
         std::shuffle(free.begin(), free.end(), random);
         const int boxes = 1 + static_cast<int>(random() % static_cast<unsigned>(maxBoxes));
         const int goals = board % 10 == 0 ? boxes - 1 : boxes;  // now and then a spare box
@@ -308,6 +326,13 @@ TEST(SolverCrossCheck, AgreesWithExhaustiveSearchOnRoomsWithCorrals) {
     const auto counts = CrossCheck(7, 200, 7, 6, 3);
     EXPECT_GT(counts.solvable, 30);
     EXPECT_GT(counts.unsolvable, 80);
+}
+
+// Boxes pushed into a one-wide tunnel are pushed on through it.
+TEST(SolverCrossCheck, AgreesWithExhaustiveSearchInTunnels) {
+    const auto counts = CrossCheck(3, 1500, 6, 5, 3, true);
+    EXPECT_GT(counts.solvable, 150);
+    EXPECT_GT(counts.unsolvable, 500);
 }
 
 // The guided searches pay for every area the boxes cut the free floor into.
