@@ -24,14 +24,14 @@ public:
     }
     bool reached(int cell) const { return seen_[static_cast<std::size_t>(cell)] == stamp_; }
 
-    /// How many separate areas the free floor (floor without boxes) falls into.
-    int areas(const BoxSet& boxes) {
+    /// How many separate areas of at least `smallest` cells the free floor (floor without boxes) falls into.
+    int areas(const BoxSet& boxes, int smallest = 1) {
         nextStamp();
         int count = 0;
         for (int start = 0; start < CellCount; ++start)
             if (board_.isFloor(start) && !boxes.test(start) && !reached(start)) {
-                ++count;
                 spread(boxes, start, nullptr);
+                count += spreadSize_ >= smallest;
             }
         return count;
     }
@@ -68,14 +68,17 @@ private:
             stamp_ = 1;
         }
     }
-    // Marks every free cell joined to `start` with the current stamp; returns the least.
+    // Marks every free cell joined to `start` with the current stamp; returns the least
+    // and leaves their number in spreadSize_.
     int spread(const BoxSet& boxes, int start, BoxSet* reachSet) {
         int top = 0, least = start;
+        spreadSize_ = 0;
         stack_[static_cast<std::size_t>(top++)] = start;
         seen_[static_cast<std::size_t>(start)] = stamp_;
         while (top > 0) {
             const int c = stack_[static_cast<std::size_t>(--top)];
             least = std::min(least, c);
+            ++spreadSize_;
             if (reachSet) reachSet->set(c);
             for (int d = 0; d < 4; ++d) {
                 const int n = board_.step(c, d);
@@ -91,6 +94,7 @@ private:
     std::array<std::uint32_t, CellCount> seen_{};
     std::array<int, CellCount> stack_{};
     std::uint32_t stamp_ = 0;
+    int spreadSize_ = 0;
 };
 
 }  // namespace tolvar::solver

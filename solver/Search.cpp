@@ -43,7 +43,7 @@ constexpr std::uint32_t OutOfOrderCost = 4 * 4;
 
 Search::Search(const Level& level, const Board& board, const SearchStyle& style)
     : level_(level), board_(board), guide_(style.guide), patterns_(style.patterns), region_(board_), childRegion_(board_),
-      areaRegion_(board_), areaCost_(style.guide ? style.areaCost : 0) {
+      areaRegion_(board_), areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea) {
     weight_ = static_cast<std::uint32_t>(std::lround(std::max(1.0, style.weight) * 4));
     for (int i = 0; i < CellCount; ++i) {
         const auto c = level.cells[static_cast<std::size_t>(i)];
@@ -97,7 +97,8 @@ std::uint32_t Search::childBound(int from, int to, std::uint64_t boxHash) {
 // The estimate a position is queued by, pushes made not counted, in quarter pushes.
 std::uint32_t Search::estimate(const BoxSet& boxes, std::uint32_t bound) {
     if (!guide_) return bound * weight_;
-    const std::uint32_t apart = areaCost_ ? static_cast<std::uint32_t>(areaRegion_.areas(boxes) - 1) * areaCost_ : 0;
+    const int areas = areaCost_ ? std::max(1, areaRegion_.areas(boxes, smallestArea_)) : 1;
+    const std::uint32_t apart = static_cast<std::uint32_t>(areas - 1) * areaCost_;
     return bound * weight_ + static_cast<std::uint32_t>(guide_->outOfOrder(boxes)) * OutOfOrderCost + apart;
 }
 

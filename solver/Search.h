@@ -66,6 +66,8 @@ struct SearchStyle {
     /// With a guide: each area the free floor is split into beyond the first costs this
     /// many quarter pushes, so boxes standing in each other's way are moved apart first.
     std::uint32_t areaCost = 0;
+    /// Areas of fewer cells cost nothing (the first area is free whatever its size).
+    int smallestArea = 1;
     /// When given, prunes with the deadlocks learned so far and learns more.
     DeadlockPatterns* patterns = nullptr;
 };
@@ -116,6 +118,7 @@ private:
     ManRegion childRegion_;  // a new position's man, to normalise it
     ManRegion areaRegion_;   // counts the areas of a new position's free floor
     std::uint32_t areaCost_ = 0;
+    int smallestArea_ = 1;
     std::uint32_t weight_ = 4;
     BoxSet startBoxes_;
     bool prune_ = true;

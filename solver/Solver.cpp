@@ -23,13 +23,15 @@ namespace {
 
 /// One search of a run: its weight, whether corrals prune it, whether the goals'
 /// packing order guides it, whether learned deadlocks prune it, and what each area
-/// the boxes cut the free floor into costs it (quarter pushes; guided searches only).
+/// the boxes cut the free floor into costs it (quarter pushes; guided searches only),
+/// counting only areas of at least `smallestArea` cells.
 struct Stage {
     double weight;
     bool corrals;
     bool guided;
     bool learns;
     std::uint32_t areaCost;
+    int smallestArea;
 };
 
 /// A stretch of a run: the search it gives time to, and the share of the time by
@@ -46,13 +48,15 @@ struct Step {
 // fewest pushes, which looks at every position under its bound anyway, they slow by a quarter.
 // Most quicker searches pay for boxes that cut the free floor apart: a cluster of boxes far
 // from the goals is then opened up before boxes are packed (many levels go from over 10 s to
-// a tenth of one), but a few levels are solved only by the search that does not; it runs last.
+// a tenth of one). Which pockets to count matters on some levels: one search lets pockets of
+// a single cell be. A few levels are solved only by the search that pays for none; it runs last.
 constexpr std::uint32_t AreaCost = 6 * 4;
-constexpr std::array<Stage, 4> DefaultStages{{{1.0, false, false, false, 0},
-                                              {10.0, true, true, true, AreaCost},
-                                              {3.0, true, true, true, AreaCost},
-                                              {10.0, true, true, true, 0}}};
-constexpr std::array<Step, 5> DefaultSteps{{{0, 0.3}, {1, 0.35}, {2, 0.65}, {3, 0.8}, {0, 1.0}}};
+constexpr std::array<Stage, 5> DefaultStages{{{1.0, false, false, false, 0, 1},
+                                              {10.0, true, true, true, AreaCost, 1},
+                                              {3.0, true, true, true, AreaCost, 1},
+                                              {3.0, true, true, true, AreaCost, 2},
+                                              {10.0, true, true, true, 0, 1}}};
+constexpr std::array<Step, 6> DefaultSteps{{{0, 0.3}, {1, 0.35}, {2, 0.42}, {3, 0.7}, {4, 0.82}, {0, 1.0}}};
 
 const char* Why(StopReason stop) {
     switch (stop) {
@@ -89,6 +93,7 @@ SearchStyle StyleOf(const Stage& stage, const SolveOptions& options, const Packi
     style.pruneCorrals = stage.corrals;
     style.guide = stage.guided ? &order : nullptr;
     style.areaCost = stage.areaCost;
+    style.smallestArea = stage.smallestArea;
     style.patterns = stage.learns ? patterns : nullptr;
     return style;
 }
@@ -113,7 +118,7 @@ SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOpti
     std::vector<Stage> stages(DefaultStages.begin(), DefaultStages.end());
     std::vector<Step> steps(DefaultSteps.begin(), DefaultSteps.end());
     if (options.weight >= 1.0) {
-        stages = {{options.weight, options.pruneCorrals, options.weight > 1.0, options.weight > 1.0, 0}};
+        stages = {{options.weight, options.pruneCorrals, options.weight > 1.0, options.weight > 1.0, 0, 1}};
         steps = {{0, 1.0}};
     }
     const auto board = std::make_unique<Board>(level);

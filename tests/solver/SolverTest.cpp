@@ -339,13 +339,13 @@ TEST(SolverCrossCheck, AgreesWithExhaustiveSearchInTunnels) {
 TEST(ManRegion, CountsTheAreasTheBoxesCutTheFloorInto) {
     const struct {
         std::vector<std::string> rows;
-        int areas;
+        int areas, areasOfTwoCells;
     } cases[] = {
-        {{"#####", "#@$.#", "#####"}, 2},                          // a box across a corridor
-        {{"######", "#@  .#", "# $$ #", "#    #", "######"}, 1},    // boxes beside open floor
-        {{"#######", "#@#.#.#", "#$#$# #", "#  #  #", "#######"}, 4},  // two boxes closing two pockets
-        {{"####", "#@*#", "####"}, 1},                             // no free floor beyond the man's
-        {{"#######", "#@$ $.#", "#######"}, 3},
+        {{"#####", "#@$.#", "#####"}, 2, 0},                           // a box across a corridor
+        {{"######", "#@  .#", "# $$ #", "#    #", "######"}, 1, 1},     // boxes beside open floor
+        {{"#######", "#@#.#.#", "#$#$# #", "#  #  #", "#######"}, 4, 2},  // two boxes closing two pockets
+        {{"####", "#@*#", "####"}, 1, 0},                              // no free floor beyond the man's
+        {{"########", "#@ $ $.#", "########"}, 3, 1},
     };
     for (const auto& c : cases) {
         const Level level = LevelOf(c.rows);
@@ -355,6 +355,7 @@ TEST(ManRegion, CountsTheAreasTheBoxesCutTheFloorInto) {
             if (level.cells[static_cast<std::size_t>(i)] == Box || level.cells[static_cast<std::size_t>(i)] == BoxOnGoal) boxes.set(i);
         ManRegion region(board);
         EXPECT_EQ(region.areas(boxes), c.areas) << c.rows[1];
+        EXPECT_EQ(region.areas(boxes, 2), c.areasOfTwoCells) << c.rows[1];
     }
 }
 
