@@ -32,9 +32,9 @@ std::string BusyLevel()
     return text;
 }
 
-void MoveAcrossTheBoard(benchmark::State& state)
+// One move per iteration, to and fro along the board's middle row.
+void WalkToAndFro(TestGame& t, benchmark::State& state)
 {
-    TestGame t({BusyLevel()});
     bool right = true;
     int steps = 0;
     for (auto _ : state) {
@@ -45,6 +45,12 @@ void MoveAcrossTheBoard(benchmark::State& state)
         }
     }
 }
+
+void MoveAcrossTheBoard(benchmark::State& state)
+{
+    TestGame t({BusyLevel()});
+    WalkToAndFro(t, state);
+}
 BENCHMARK(MoveAcrossTheBoard)->Unit(benchmark::kMicrosecond);
 
 // The same walk with the Assist menu watching each move, as in the game: the fair measure
@@ -53,15 +59,7 @@ void MoveWithTheAssistWatching(benchmark::State& state)
 {
     TestGame t({BusyLevel()});
     tolvar::Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
-    bool right = true;
-    int steps = 0;
-    for (auto _ : state) {
-        t->HandleKey(right ? tolvar::VK_RIGHT : tolvar::VK_LEFT, 0);
-        if (++steps == 17) {
-            steps = 0;
-            right = !right;
-        }
-    }
+    WalkToAndFro(t, state);
 }
 BENCHMARK(MoveWithTheAssistWatching)->Unit(benchmark::kMicrosecond);
 
