@@ -9,7 +9,9 @@ if [ "${1:-}" != "--inside-x" ]; then
             exit 77
         fi
     done
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" --inside-x "$@"
+    # -noreset: otherwise the server starts afresh whenever its last client leaves, and a
+    # game started in that moment cannot connect (a game ended by the test is such a moment).
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp -noreset" bash "$0" --inside-x "$@"
 fi
 shift
 binary=$1
