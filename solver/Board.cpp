@@ -23,8 +23,8 @@ Board::Board(const Level& level, Distances distances) {
     if (distances == Distances::Measure) measureDistances();
 }
 
-// Pulling backwards from the goals: a box reaches c from b = c - d when the man can
-// stand behind it at b - d. Each cell joins a queue at most once, so a plain array holds it.
+// Pulling backwards from the goals (see forEachPull). Each cell joins a queue at most
+// once, so a plain array holds it.
 void Board::markLiveSquares() {
     dead_.fill(true);
     std::array<int, CellCount> queue;
@@ -33,15 +33,12 @@ void Board::markLiveSquares() {
         queue[tail++] = g;
         dead_[static_cast<std::size_t>(g)] = false;
     }
-    while (head < tail) {
-        const int c = queue[head++];
-        for (int d = 0; d < 4; ++d) {
-            const int b = step(c, Opposite(d));
-            if (b < 0 || step(b, Opposite(d)) < 0 || !dead_[static_cast<std::size_t>(b)]) continue;
+    while (head < tail)
+        forEachPull(queue[head++], [&](int, int b) {
+            if (!dead_[static_cast<std::size_t>(b)]) return;
             dead_[static_cast<std::size_t>(b)] = false;
             queue[tail++] = b;
-        }
-    }
+        });
 }
 
 void Board::measureDistances() {
@@ -53,15 +50,12 @@ void Board::measureDistances() {
         std::size_t head = 0, tail = 0;
         queue[tail++] = g;
         dist[static_cast<std::size_t>(g)] = 0;
-        while (head < tail) {
-            const int c = queue[head++];
-            for (int d = 0; d < 4; ++d) {
-                const int b = step(c, Opposite(d));
-                if (b < 0 || step(b, Opposite(d)) < 0 || dist[static_cast<std::size_t>(b)] != Unreachable) continue;
+        while (head < tail)
+            forEachPull(queue[head++], [&](int c, int b) {
+                if (dist[static_cast<std::size_t>(b)] != Unreachable) return;
                 dist[static_cast<std::size_t>(b)] = static_cast<std::uint16_t>(dist[static_cast<std::size_t>(c)] + 1);
                 queue[tail++] = b;
-            }
-        }
+            });
     }
 }
 

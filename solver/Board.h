@@ -39,6 +39,15 @@ public:
 private:
     void markLiveSquares();
     void measureDistances();
+    /// Calls visit(c, b) for every cell b from which one push brings a box to c: the man
+    /// stands behind the box at b, on the far side from c.
+    template <class Visit>
+    void forEachPull(int c, Visit visit) const {
+        for (int d = 0; d < 4; ++d) {
+            const int b = step(c, Opposite(d));
+            if (b >= 0 && step(b, Opposite(d)) >= 0) visit(c, b);
+        }
+    }
     bool frozen(BoxSet& blocked, const BoxSet& boxes, int cell, std::vector<int>& frozenCells) const;
     bool blockedOnAxis(BoxSet& blocked, const BoxSet& boxes, int cell, int dirA, int dirB, std::vector<int>& frozenCells) const;
 
