@@ -4,7 +4,7 @@
 
 namespace tolvar::solver {
 
-Board::Board(const Level& level, Distances distances) {
+Board::Board(const Level& level, Distances distances, Sense sense) : pulls_(sense == Sense::Pulls) {
     for (int i = 0; i < CellCount; ++i) floor_[static_cast<std::size_t>(i)] = level.cells[static_cast<std::size_t>(i)] >= Floor;
     for (int i = 0; i < CellCount; ++i) {
         const int x = i % BoardWidth, y = i / BoardWidth;
@@ -14,7 +14,7 @@ Board::Board(const Level& level, Distances distances) {
             next_[static_cast<std::size_t>(i * 4 + d)] = (Grid::inside(nx, ny) && floor_[static_cast<std::size_t>(n)]) ? n : -1;
         }
         const auto c = level.cells[static_cast<std::size_t>(i)];
-        if (c == Goal || c == BoxOnGoal) {
+        if (pulls_ ? (c == Box || c == BoxOnGoal) : (c == Goal || c == BoxOnGoal)) {
             goals_.push_back(i);
             goalMask_.set(i);
         }
@@ -23,7 +23,7 @@ Board::Board(const Level& level, Distances distances) {
     if (distances == Distances::Measure) measureDistances();
 }
 
-// Pulling backwards from the goals (see forEachPull). Each cell joins a queue at most
+// Moving backwards from the goals (see forEachMoveTo). Each cell joins a queue at most
 // once, so a plain array holds it.
 void Board::markLiveSquares() {
     dead_.fill(true);
@@ -34,7 +34,7 @@ void Board::markLiveSquares() {
         dead_[static_cast<std::size_t>(g)] = false;
     }
     while (head < tail)
-        forEachPull(queue[head++], [&](int, int b) {
+        forEachMoveTo(queue[head++], [&](int, int b) {
             if (!dead_[static_cast<std::size_t>(b)]) return;
             dead_[static_cast<std::size_t>(b)] = false;
             queue[tail++] = b;
@@ -51,7 +51,7 @@ void Board::measureDistances() {
         queue[tail++] = g;
         dist[static_cast<std::size_t>(g)] = 0;
         while (head < tail)
-            forEachPull(queue[head++], [&](int c, int b) {
+            forEachMoveTo(queue[head++], [&](int c, int b) {
                 if (dist[static_cast<std::size_t>(b)] != Unreachable) return;
                 dist[static_cast<std::size_t>(b)] = static_cast<std::uint16_t>(dist[static_cast<std::size_t>(c)] + 1);
                 queue[tail++] = b;

@@ -16,7 +16,10 @@ class Board {
 public:
     /// Whether the board works out each goal's distances, which only a search needs.
     enum class Distances { Measure, Skip };
-    explicit Board(const Level& level, Distances distances = Distances::Measure);
+    /// Which way the board is read: boxes pushed to the goals, or (for a search run from the
+    /// end) boxes pulled back to where they start, which then stand in for the goals.
+    enum class Sense { Pushes, Pulls };
+    explicit Board(const Level& level, Distances distances = Distances::Measure, Sense sense = Sense::Pushes);
 
     bool isFloor(int i) const { return floor_[static_cast<std::size_t>(i)]; }
     bool isGoal(int i) const { return goalMask_.test(i); }
@@ -39,18 +42,20 @@ public:
 private:
     void markLiveSquares();
     void measureDistances();
-    /// Calls visit(c, b) for every cell b from which one push brings a box to c: the man
-    /// stands behind the box at b, on the far side from c.
+    /// Calls visit(c, b) for every cell b from which one move brings a box to c: a push, the
+    /// man behind the box at b on the far side from c; or, read as pulls, a pull, the man
+    /// at c pulling the box from b and stepping on beyond c.
     template <class Visit>
-    void forEachPull(int c, Visit visit) const {
+    void forEachMoveTo(int c, Visit visit) const {
         for (int d = 0; d < 4; ++d) {
             const int b = step(c, Opposite(d));
-            if (b >= 0 && step(b, Opposite(d)) >= 0) visit(c, b);
+            if (b >= 0 && step(pulls_ ? c : b, pulls_ ? d : Opposite(d)) >= 0) visit(c, b);
         }
     }
     bool frozen(BoxSet& blocked, const BoxSet& boxes, int cell, std::vector<int>& frozenCells) const;
     bool blockedOnAxis(BoxSet& blocked, const BoxSet& boxes, int cell, int dirA, int dirB, std::vector<int>& frozenCells) const;
 
+    bool pulls_ = false;
     std::array<bool, CellCount> floor_{};
     std::array<bool, CellCount> dead_{};
     std::array<int, CellCount * 4> next_{};

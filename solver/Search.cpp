@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <random>
 
 #include "solver/Corral.h"
 
@@ -11,31 +10,6 @@ namespace tolvar::solver {
 
 namespace {
 
-/// Random keys per cell for boxes and for the man, fixed so runs repeat.
-struct Zobrist {
-    std::array<PositionKey, CellCount> box{}, man{};
-    Zobrist() {
-        std::mt19937_64 random(0x746f6c766172ULL);
-        for (auto* table : {&box, &man})
-            for (auto& k : *table) {
-                k.hash = random();
-                k.check = static_cast<std::uint32_t>(random());
-            }
-    }
-    PositionKey boxes(const BoxSet& set) const {
-        PositionKey key;
-        set.forEach([&](int c) { key = key ^ box[static_cast<std::size_t>(c)]; });
-        return key;
-    }
-};
-
-const Zobrist& Keys() {
-    static const Zobrist keys;
-    return keys;
-}
-
-constexpr std::uint32_t NoBound = 0xFFFFFFFFu;
-constexpr std::uint16_t MaxPushes = 0xFFFE;
 // What a goal filled out of its cluster's order adds to the estimate of a guided search.
 constexpr std::uint32_t OutOfOrderCost = 4 * 4;
 
@@ -43,7 +17,7 @@ constexpr std::uint32_t OutOfOrderCost = 4 * 4;
 
 Search::Search(const Level& level, const Board& board, const SearchStyle& style)
     : level_(level), board_(board), guide_(style.guide), patterns_(style.patterns), region_(board_), childRegion_(board_),
-      areaRegion_(board_), areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea) {
+      areaRegion_(board_), areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea), bound_(board_) {
     weight_ = static_cast<std::uint32_t>(std::lround(std::max(1.0, style.weight) * 4));
     for (int i = 0; i < CellCount; ++i) {
         const auto c = level.cells[static_cast<std::size_t>(i)];
@@ -53,45 +27,6 @@ Search::Search(const Level& level, const Board& board, const SearchStyle& style)
     prune_ = style.pruneDeadlocks && startBoxes_.count() == static_cast<int>(board_.goals().size());
     corrals_ = prune_ && style.pruneCorrals;
     tunnels_ = prune_;
-}
-
-std::uint32_t Search::lowerBound(const BoxSet& boxes) {
-    const auto& goals = board_.goals();
-    boxCells_.clear();
-    boxes.forEach([&](int c) { boxCells_.push_back(c); });
-    const int rows = static_cast<int>(goals.size()), cols = static_cast<int>(boxCells_.size());
-    cost_.resize(static_cast<std::size_t>(rows * cols));
-    for (int g = 0; g < rows; ++g)
-        for (int b = 0; b < cols; ++b) {
-            const auto d = board_.distance(g, boxCells_[static_cast<std::size_t>(b)]);
-            cost_[static_cast<std::size_t>(g * cols + b)] = d == Unreachable ? Matching::Infinite : d;
-        }
-    const auto total = matching_.MinCost(cost_, rows, cols);
-    return total >= Matching::Infinite ? NoBound : static_cast<std::uint32_t>(total);
-}
-
-// The bound of a child of the expanded position, whose box at `from` went to `to`:
-// its matching starts from the expanded position's, so only one goal is placed
-// again. Positions that differ only in the man's region share it, so it is remembered.
-std::uint32_t Search::childBound(int from, int to, std::uint64_t boxHash) {
-    CachedBound& slot = boundCache_[boxHash & (boundCache_.size() - 1)];
-    if (slot.boxHash == boxHash && boxHash != 0) return slot.bound;
-    if (!parentMatched_) {
-        lowerBound(parentBoxes_);
-        for (std::size_t k = 0; k < boxCells_.size(); ++k) column_[static_cast<std::size_t>(boxCells_[k])] = static_cast<int>(k);
-        parentMatched_ = true;
-    }
-    const int rows = static_cast<int>(board_.goals().size()), cols = static_cast<int>(boxCells_.size());
-    const int col = column_[static_cast<std::size_t>(from)];
-    for (int g = 0; g < rows; ++g) {
-        const auto d = board_.distance(g, to);
-        savedColumn_[static_cast<std::size_t>(g)] = cost_[static_cast<std::size_t>(g * cols + col)];
-        cost_[static_cast<std::size_t>(g * cols + col)] = d == Unreachable ? Matching::Infinite : d;
-    }
-    const auto total = matching_.MinCostWithColumn(cost_, rows, cols, col);
-    for (int g = 0; g < rows; ++g) cost_[static_cast<std::size_t>(g * cols + col)] = savedColumn_[static_cast<std::size_t>(g)];
-    slot = {boxHash, total >= Matching::Infinite ? NoBound : static_cast<std::uint32_t>(total)};
-    return slot.bound;
 }
 
 // The estimate a position is queued by, pushes made not counted, in quarter pushes.
@@ -181,74 +116,26 @@ int Search::childMan(int parentMan, const BoxSet& boxes, int from, int to) {
     return std::min(parentMan, from);
 }
 
-StopReason Search::overLimit() {
-    peakBytes_ = std::max(peakBytes_, bytes());
-    if (budget_.cancel && budget_.cancel->load(std::memory_order_relaxed)) return StopReason::Cancelled;
-    if ((expanded_ & 63) == 0 && budget_.watch->seconds() > budget_.deadline) return StopReason::Time;
-    if (peakBytes_ > budget_.memoryBytes) return StopReason::Memory;
-    if ((budget_.nodes != 0 && nodes_.size() >= budget_.nodes) || nodes_.size() >= NodeStore::None - 1)
-        return StopReason::Nodes;
-    return StopReason::None;
-}
-
 // Stores the start position and queues it.
 void Search::begin() {
-    begun_ = true;
     SearchNode root;
     const PositionKey rootKey = Keys().boxes(startBoxes_) ^
                                 Keys().man[static_cast<std::size_t>(region_.flood(startBoxes_, level_.ManIndex()))];
     root.setHash(rootKey.hash, rootKey.check);
     root.parent = NodeStore::None;
-    const std::uint32_t rootBound = lowerBound(startBoxes_);
+    const std::uint32_t rootBound = bound_.of(startBoxes_);
     const std::uint32_t rootId = nodes_.add(root);
     if (solvedBy(startBoxes_)) goalNode_ = rootId;
-    if (rootBound != NoBound) open_.push(estimate(startBoxes_, rootBound), 0, rootId);
-}
-
-StopReason Search::run(SolveResult& result, const SearchBudget& budget) {
-    budget_ = budget;
-    if (!begun_) begin();
-    StopReason stop = StopReason::None;
-    while (!open_.empty() && goalNode_ == NodeStore::None) {
-        if ((stop = overLimit()) != StopReason::None) break;
-        std::uint16_t queuedPushes = 0;
-        const std::uint32_t id = open_.pop(queuedPushes);
-        const SearchNode& node = nodes_[id];
-        if (node.pushes != queuedPushes || node.expanded()) continue;  // reached again by fewer pushes since
-        if (node.pushes == MaxPushes) {
-            // Push counts are 16-bit; a deeper search could not be trusted to be complete.
-            depthCapped_ = true;
-            continue;
-        }
-        expand(id, node.pushes);
-    }
-    result.nodes += nodes_.size() - reportedNodes_;
-    result.expanded += expanded_ - reportedExpanded_;
-    reportedNodes_ = nodes_.size();
-    reportedExpanded_ = expanded_;
-    result.peakBytes = std::max({result.peakBytes, peakBytes_, bytes()});
-    if (goalNode_ != NodeStore::None) {
-        finish(result, goalNode_);
-        return StopReason::None;
-    }
-    if (stop == StopReason::None && depthCapped_) return StopReason::DepthCap;
-    if (stop == StopReason::None) {
-        result.status = SolveStatus::Unsolvable;
-        result.reason = "no sequence of pushes fills every goal";
-    }
-    return stop;
+    if (rootBound != Bound::None) open_.push(estimate(startBoxes_, rootBound), 0, rootId);
 }
 
 void Search::expand(std::uint32_t id, std::uint16_t pushes) {
-    ++expanded_;
-    nodes_[id].move |= SearchNode::Expanded;
     Expansion e{id, pushes, {}, 0, {}};
     const int stand = restore(id, e.boxes);
     BoxSet reach;
     e.man = region_.flood(e.boxes, stand, prune_ ? &reach : nullptr);
     e.boxKey = Keys().boxes(e.boxes);
-    parentBoxes_ = e.boxes;
-    parentMatched_ = false;
+    bound_.setParent(e.boxes);
     BoxSet movable = e.boxes;
     if (prune_) {
         // A closed area with work left that no push can open is lost in every search;
@@ -304,21 +191,9 @@ bool Search::tryPush(const Expansion& e, int box, int dir) {
     child.parent = e.id;
     child.pushes = static_cast<std::uint16_t>(e.pushes + length);
     child.setPush(box, dir, length);
-    const std::uint32_t known = nodes_.find(child);
-    if (known != NodeStore::None) {
-        // A shorter way to a position still waiting is taken over. An expanded one is
-        // left alone: with the plain bound that never happens, and with a weighted
-        // one expanding it again costs more than the pushes it might save.
-        SearchNode& old = nodes_[known];
-        if (old.pushes <= child.pushes || old.expanded()) return true;
-        old.parent = child.parent;
-        old.pushes = child.pushes;
-        old.setPush(box, dir, length);
-        open_.push(child.pushes * 4 + estimate(boxes, childBound(box, to, boxKey.hash)), child.pushes, known);
-        return true;
-    }
-    const std::uint32_t bound = childBound(box, to, boxKey.hash);
-    if (bound == NoBound || (patterns_ && prune_ && patterns_->isDead(boxes, stand, to))) return true;
+    if (storedBefore(child, [&] { return estimate(boxes, bound_.child(box, to, boxKey.hash)); })) return true;
+    const std::uint32_t bound = bound_.child(box, to, boxKey.hash);
+    if (bound == Bound::None || (patterns_ && prune_ && patterns_->isDead(boxes, stand, to))) return true;
     const std::uint32_t childId = nodes_.add(child);
     if (solvedBy(boxes)) {
         goalNode_ = childId;
@@ -328,9 +203,9 @@ bool Search::tryPush(const Expansion& e, int box, int dir) {
     return true;
 }
 
-void Search::finish(SolveResult& result, std::uint32_t goalNode) {
+void Search::finish(SolveResult& result) {
     BoxSet boxes = startBoxes_;
-    restore(goalNode, boxes);  // fills path_, goal first
+    restore(goalNode_, boxes);  // fills path_, goal first
     boxes = startBoxes_;
     int man = level_.ManIndex();
     result.moves.clear();
@@ -346,8 +221,6 @@ void Search::finish(SolveResult& result, std::uint32_t goalNode) {
         boxes.set(to);
         man = board_.step(to, Opposite(dir));
     }
-    result.status = SolveStatus::Solved;
-    result.reason.clear();  // an earlier search's reason to give up no longer holds
     result.provenFewest = weight_ == 4 && !guide_;
 }
 

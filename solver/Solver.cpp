@@ -6,6 +6,7 @@
 
 #include "solver/Board.h"
 #include "solver/PackingOrder.h"
+#include "solver/PullSearch.h"
 #include "solver/Search.h"
 
 namespace tolvar::solver {
@@ -32,6 +33,7 @@ struct Stage {
     bool learns;
     std::uint32_t areaCost;
     int smallestArea;
+    bool pulls = false;  // a search from the end, pulling boxes back to the start (weight only)
 };
 
 /// A stretch of a run: the search it gives time to, and the share of the time by
@@ -50,13 +52,17 @@ struct Step {
 // from the goals is then opened up before boxes are packed (many levels go from over 10 s to
 // a tenth of one). Which pockets to count matters on some levels: one search lets pockets of
 // a single cell be. A few levels are solved only by the search that pays for none; it runs last.
+// The first quicker search runs from the end, pulling the boxes back out of the goals: where
+// a room of goals must be filled in the right order it finds one in a tenth of a second (the
+// order of pulling them out), where the searches forward lose their way for minutes.
 constexpr std::uint32_t AreaCost = 6 * 4;
-constexpr std::array<Stage, 5> DefaultStages{{{1.0, false, false, false, 0, 1},
+constexpr std::array<Stage, 6> DefaultStages{{{1.0, false, false, false, 0, 1},
+                                              {3.0, false, false, false, 0, 1, true},
                                               {10.0, true, true, true, AreaCost, 1},
                                               {3.0, true, true, true, AreaCost, 1},
                                               {3.0, true, true, true, AreaCost, 2},
                                               {10.0, true, true, true, 0, 1}}};
-constexpr std::array<Step, 6> DefaultSteps{{{0, 0.3}, {1, 0.35}, {2, 0.42}, {3, 0.7}, {4, 0.82}, {0, 1.0}}};
+constexpr std::array<Step, 7> DefaultSteps{{{0, 0.3}, {1, 0.4}, {2, 0.45}, {3, 0.52}, {4, 0.75}, {5, 0.85}, {0, 1.0}}};
 
 const char* Why(StopReason stop) {
     switch (stop) {
@@ -73,7 +79,7 @@ const char* Why(StopReason stop) {
 // What the search of a step may spend: time until the step's share, the memory the
 // searches kept for later leave it, and the positions the run has left.
 SearchBudget StepBudget(const SolveLimits& limits, const Stopwatch& watch, double timeShare,
-                        const std::vector<std::unique_ptr<Search>>& searches, const Search& search,
+                        const std::vector<std::unique_ptr<BestFirst>>& searches, const BestFirst& search,
                         std::uint64_t positionsLeft) {
     SearchBudget budget;
     budget.watch = &watch;
@@ -96,6 +102,11 @@ SearchStyle StyleOf(const Stage& stage, const SolveOptions& options, const Packi
     style.smallestArea = stage.smallestArea;
     style.patterns = stage.learns ? patterns : nullptr;
     return style;
+}
+
+std::unique_ptr<BestFirst> MakeSearch(const Level& level, const Board& board, const Stage& stage, const SearchStyle& style) {
+    if (stage.pulls) return std::make_unique<PullSearch>(level, board, stage.weight);
+    return std::make_unique<Search>(level, board, style);
 }
 
 }  // namespace
@@ -121,16 +132,18 @@ SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOpti
         stages = {{options.weight, options.pruneCorrals, options.weight > 1.0, options.weight > 1.0, 0, 1}};
         steps = {{0, 1.0}};
     }
+
     const auto board = std::make_unique<Board>(level);
     const PackingOrder order(*board);
     if (options.learnDeadlocks) patterns = std::make_unique<DeadlockPatterns>(*board);
-    std::vector<std::unique_ptr<Search>> searches(stages.size());
-    std::vector<char> over(stages.size(), 0);  // stopped for good
+    std::vector<std::unique_ptr<BestFirst>> searches(stages.size());
+    std::vector<char> over(stages.size(), 0);  // stopped for good, or (from the end, with spare boxes) never run
+    for (std::size_t s = 0; s < stages.size(); ++s) over[s] = stages[s].pulls && level.boxCount() != level.goalCount();
     for (std::size_t k = 0; k < steps.size(); ++k) {
         const std::size_t s = steps[k].stage;
         if (over[s]) continue;
         auto& search = searches[s];
-        if (!search) search = std::make_unique<Search>(level, *board, StyleOf(stages[s], options, order, patterns.get()));
+        if (!search) search = MakeSearch(level, *board, stages[s], StyleOf(stages[s], options, order, patterns.get()));
         const std::uint64_t positionsLeft = limits.nodes - std::min(limits.nodes, result.nodes);
         if (limits.nodes != 0 && positionsLeft == 0) break;
         const SearchBudget budget = StepBudget(limits, watch, steps[k].timeShare, searches, *search, positionsLeft);

@@ -26,8 +26,9 @@ struct SolveLimits {
 
 struct SolveOptions {
     /// 0, the default: the fewest pushes while that search makes headway, then searches that
-    /// trade them for speed, then the fewest pushes again, going on where it stopped, for the
-    /// time left; the result says whether its pushes are proven the fewest.
+    /// trade them for speed (the first of them from the end, pulling the boxes back out of
+    /// the goals), then the fewest pushes again, going on where it stopped, for the time left;
+    /// the result says whether its pushes are proven the fewest.
     /// 1 searches only for the fewest pushes (A*); larger values only trade that for speed.
     double weight = 0.0;
     /// Dead squares and frozen boxes prune the search. Off only to check that they are sound.

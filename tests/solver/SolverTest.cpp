@@ -9,6 +9,7 @@
 #include "solver/Board.h"
 #include "solver/Matching.h"
 #include "solver/PackingOrder.h"
+#include "solver/PullSearch.h"
 #include "solver/Search.h"
 #include "solver/Replay.h"
 #include "solver/SearchTables.h"
@@ -257,6 +258,20 @@ std::vector<std::string> RandomRoom(std::mt19937& random, int w, int h, bool tun
     return rows;
 }
 
+// The search from the end (which needs a box for every goal and no more) solves what the
+// plain search solves, by moves that win, and calls unsolvable what it calls unsolvable.
+void ExpectPullsAgree(const Level& level, const SolveResult& plain, const std::string& shown) {
+    const Board board(level);
+    PullSearch pulls(level, board, 3.0);
+    const Stopwatch watch(false);
+    SolveResult back;
+    pulls.run(back, SearchBudget{&watch, 1e9, std::size_t{1} << 30, 0, nullptr});
+    EXPECT_EQ(back.status, plain.status) << shown;
+    if (back.status != SolveStatus::Solved) return;
+    EXPECT_TRUE(MovesWin(level, back.moves)) << shown;
+    EXPECT_GE(back.pushes, plain.pushes) << shown;
+}
+
 CrossCheckCounts CrossCheck(unsigned seed, int boards, int width, int height, int maxBoxes, bool tunnel = false) {
     std::mt19937 random(seed);
     CrossCheckCounts counts;
@@ -297,6 +312,7 @@ CrossCheckCounts CrossCheck(unsigned seed, int boards, int width, int height, in
         EXPECT_EQ(weighted.status, result.status);
         std::string shown;
         for (const auto& r : rows) shown += r + "\n";
+        if (goals == boxes) ExpectPullsAgree(level, result, shown);
         if (expected) {
             ++counts.solvable;
             EXPECT_EQ(result.status, SolveStatus::Solved) << shown;

@@ -1,0 +1,47 @@
+#pragma once
+// The search's lower bound: the fewest pushes that bring every box to a goal of its
+// own, the boxes not in each other's way, as a minimum-cost matching of boxes to goals.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "solver/Board.h"
+#include "solver/BoxSet.h"
+#include "solver/Matching.h"
+
+namespace tolvar::solver {
+
+class Bound {
+public:
+    static constexpr std::uint32_t None = 0xFFFFFFFFu;  // some box can reach no goal left to it
+    explicit Bound(const Board& board) : board_(board) {}
+
+    /// The bound of any position.
+    std::uint32_t of(const BoxSet& boxes);
+    /// Makes `boxes` the position whose children child() measures.
+    void setParent(const BoxSet& boxes) {
+        parentBoxes_ = boxes;
+        parentMatched_ = false;
+    }
+    /// The bound of the parent with its box at `from` moved to `to`, `boxHash` the hash of
+    /// the child's boxes: its matching starts from the parent's, so only one goal is placed
+    /// again. Positions that differ only in the man's region share it, so it is remembered.
+    std::uint32_t child(int from, int to, std::uint64_t boxHash);
+
+private:
+    const Board& board_;
+    Matching matching_;
+    std::vector<std::int32_t> cost_;
+    std::vector<int> boxCells_;           // the columns of cost_
+    BoxSet parentBoxes_;
+    bool parentMatched_ = false;          // cost_ and matching_ hold the parent's matching
+    std::array<int, CellCount> column_{};  // of each of the parent's boxes
+    std::vector<std::int32_t> savedColumn_ = std::vector<std::int32_t>(CellCount);
+    struct Cached {
+        std::uint64_t boxHash = 0;
+        std::uint32_t bound = 0;
+    };
+    std::vector<Cached> cache_ = std::vector<Cached>(std::size_t{1} << 16);
+};
+
+}  // namespace tolvar::solver
