@@ -1,7 +1,10 @@
 #pragma once
 // What every search of the solver shares: its clock and limits, the keys positions
 // are known by, and the best-first loop over the positions it has stored.
+#include <algorithm>
+#include <array>
 #include <atomic>
+#include <cmath>
 #include <chrono>
 #include <cstdint>
 #include <ctime>
@@ -60,6 +63,12 @@ struct Zobrist {
     }
 };
 const Zobrist& Keys();
+
+/// A search's weight as a whole number of quarter pushes, the unit its estimates are kept in
+/// (4: the fewest pushes).
+inline std::uint32_t QuarterWeight(double weight) {
+    return static_cast<std::uint32_t>(std::lround(std::max(1.0, weight) * 4));
+}
 
 /// Push counts are 16-bit; no position is stored deeper than this.
 constexpr std::uint16_t MaxPushes = 0xFFFE;

@@ -1,13 +1,10 @@
 #include "solver/PullSearch.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace tolvar::solver {
 
 PullSearch::PullSearch(const Level& level, const Board& board, double weight)
     : level_(level), board_(board), back_(level, Board::Distances::Measure, Board::Sense::Pulls), bound_(back_),
-      weight_(static_cast<std::uint32_t>(std::lround(std::max(1.0, weight) * 4))), startBoxes_(back_.goalMask()),
+      weight_(QuarterWeight(weight)), startBoxes_(back_.goalMask()),
       region_(board), childRegion_(board) {
     startMan_ = region_.flood(startBoxes_, level.ManIndex());
 }

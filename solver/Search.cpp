@@ -1,8 +1,6 @@
 #include "solver/Search.h"
 
 #include <algorithm>
-#include <array>
-#include <cmath>
 
 #include "solver/Corral.h"
 
@@ -18,7 +16,7 @@ constexpr std::uint32_t OutOfOrderCost = 4 * 4;
 Search::Search(const Level& level, const Board& board, const SearchStyle& style)
     : level_(level), board_(board), guide_(style.guide), patterns_(style.patterns), region_(board_), childRegion_(board_),
       areaRegion_(board_), areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea), bound_(board_) {
-    weight_ = static_cast<std::uint32_t>(std::lround(std::max(1.0, style.weight) * 4));
+    weight_ = QuarterWeight(style.weight);
     for (int i = 0; i < CellCount; ++i) {
         const auto c = level.cells[static_cast<std::size_t>(i)];
         if (c == Box || c == BoxOnGoal) startBoxes_.set(i);
