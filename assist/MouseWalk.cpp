@@ -26,7 +26,7 @@ void Assist::MouseDown(int button, int x, int y)
         return;
     }
     const Cell cell{x / CellSize - game_.BoardLeft, y / CellSize - game_.BoardTop};
-    if (button != 1 || !Grid::inside(cell.x, cell.y))
+    if (button != 1 || !game_.Board.inside(cell.x, cell.y))
         return;
     if (HoldsBox(game_.Board(cell.x, cell.y)))
         Select(selected_ == cell ? std::nullopt : std::optional<Cell>(cell));  // a second click lets go

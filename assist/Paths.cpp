@@ -30,7 +30,7 @@ struct Walks {
 
 bool Walkable(const Grid& board, Cell c, Cell box, Cell vacated)
 {
-    if (!Grid::inside(c.x, c.y) || c == box)
+    if (!board.inside(c.x, c.y) || c == box)
         return false;
     return c == vacated ? true : IsFree(board(c.x, c.y));
 }
@@ -85,7 +85,7 @@ Cell ManOf(int n, Cell man)
 
 std::optional<Moves> WalkPath(const Grid& board, Cell man, Cell target)
 {
-    if (!Grid::inside(target.x, target.y) || !Grid::inside(man.x, man.y))
+    if (!board.inside(target.x, target.y) || !board.inside(man.x, man.y))
         return std::nullopt;
     Walks w;
     Walk(board, man, {-1, -1}, {-1, -1}, w);
@@ -98,7 +98,7 @@ std::optional<Moves> WalkPath(const Grid& board, Cell man, Cell target)
 
 std::optional<Moves> BoxPath(const Grid& board, Cell man, Cell box, Cell target)
 {
-    if (!Grid::inside(target.x, target.y) || !Grid::inside(box.x, box.y) || !HoldsBox(board(box.x, box.y)))
+    if (!board.inside(target.x, target.y) || !board.inside(box.x, box.y) || !HoldsBox(board(box.x, box.y)))
         return std::nullopt;
     if (!(target == box) && !IsFree(board(target.x, target.y)))
         return std::nullopt;
@@ -124,7 +124,7 @@ std::optional<Moves> BoxPath(const Grid& board, Cell man, Cell box, Cell target)
         Walk(board, ManOf(n, man), at, box, w);
         for (int dir = 0; dir < 4; ++dir) {
             const Cell behind = Next(at, Opposite(dir)), ahead = Next(at, dir);
-            if (!Grid::inside(behind.x, behind.y) || w.distance[static_cast<std::size_t>(Index(behind))] == Unreached)
+            if (!board.inside(behind.x, behind.y) || w.distance[static_cast<std::size_t>(Index(behind))] == Unreached)
                 continue;
             if (!Walkable(board, ahead, {-1, -1}, box))
                 continue;

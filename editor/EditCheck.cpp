@@ -39,7 +39,7 @@ void Game::btn_Test_Click()
     controls.btn_Test_Enabled = false;
     BoardReplaced();
     const int mx = ManX - BoardLeft, my = ManY - BoardTop;
-    if (Grid::inside(mx, my))
+    if (Board.inside(mx, my))
         Board(mx, my) = Floor;  // during play the man lives in ManX, ManY only
     controls.focus = FocusRequest::MainWindow;
     SaveTileUnderMan(Floor);

@@ -121,7 +121,7 @@ void Game::Form_MouseMove(int Button, int /*Shift*/, int X, int Y)
     drag_.cellX = cx;
     drag_.cellY = cy;
     // One "Invalid position!" per drag is enough: the rest of the way off the board is skipped.
-    if (drag_.warned && !Grid::inside(cx - BoardLeft, cy - BoardTop))
+    if (drag_.warned && !Board.inside(cx - BoardLeft, cy - BoardTop))
         return;
     if (!PlaceEditObject(cx, cy))
         drag_.warned = true;
@@ -133,7 +133,7 @@ bool Game::PlaceEditObject(int cx, int cy)
 {
     const int sel = EditObject;
     const int c = cx - BoardLeft, r = cy - BoardTop;
-    if (!Grid::inside(c, r)) {
+    if (!Board.inside(c, r)) {
         Warn("Invalid position!");
         return false;
     }
@@ -147,7 +147,7 @@ bool Game::PlaceEditObject(int cx, int cy)
         const int oldX = ManX - BoardLeft, oldY = ManY - BoardTop;
         ManX = static_cast<std::int16_t>(cx);
         ManY = static_cast<std::int16_t>(cy);
-        if (Grid::inside(oldX, oldY) && Board(oldX, oldY) == ManStart && (oldX != c || oldY != r)) {
+        if (Board.inside(oldX, oldY) && Board(oldX, oldY) == ManStart && (oldX != c || oldY != r)) {
             Board(oldX, oldY) = Floor;
             EditBoard(oldX, oldY) = Floor;
             DrawCell(Floor, oldX + BoardLeft, oldY + BoardTop);

@@ -44,7 +44,7 @@ void Game::ReadLevelFile(const std::string& bytes, LevelFileForm form)
     DrawLevelCells(false);
     GoalCount = static_cast<std::int16_t>(GoalCount + Board.goalCount());
     const int mx = ManX - BoardLeft, my = ManY - BoardTop;
-    if (!Grid::inside(mx, my))
+    if (!Board.inside(mx, my))
         return;
     if (form == LevelFileForm::Edit) {
         Board(mx, my) = ManStart;

@@ -15,7 +15,7 @@ Grid ReadGrid(std::string_view bytes)
 
 std::string GridText(const Grid& grid)
 {
-    std::string text(CellCount, '0');
+    std::string text(grid.cells.size(), '0');
     for (std::size_t i = 0; i < text.size(); ++i)
         text[i] = static_cast<char>('0' + std::clamp<int>(grid.cells[i], Outside, ManStart));
     return text;

@@ -11,7 +11,7 @@ Board::Board(const Level& level, Distances distances, Sense sense) : pulls_(sens
         for (int d = 0; d < 4; ++d) {
             const int nx = x + Directions[d].dx, ny = y + Directions[d].dy;
             const int n = nx + BoardWidth * ny;
-            next_[static_cast<std::size_t>(i * 4 + d)] = (Grid::inside(nx, ny) && floor_[static_cast<std::size_t>(n)]) ? n : -1;
+            next_[static_cast<std::size_t>(i * 4 + d)] = (OnGameBoard(nx, ny) && floor_[static_cast<std::size_t>(n)]) ? n : -1;
         }
         const auto c = level.cells[static_cast<std::size_t>(i)];
         if (pulls_ ? (c == Box || c == BoxOnGoal) : (c == Goal || c == BoxOnGoal)) {

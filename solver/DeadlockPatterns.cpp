@@ -42,7 +42,7 @@ DeadlockPatterns::DeadlockPatterns(const Board& board)
         for (int y = cy - Reach; y <= cy + Reach && board.isFloor(c); ++y)
             for (int x = cx - Reach; x <= cx + Reach; ++x) {
                 const int n = x + BoardWidth * y;
-                if (!Grid::inside(x, y) || !board.isFloor(n)) continue;
+                if (!OnGameBoard(x, y) || !board.isFloor(n)) continue;
                 window_[static_cast<std::size_t>(c)].set(n);
                 if (n != c && std::abs(x - cx) <= 1 && std::abs(y - cy) <= 1) ring_[static_cast<std::size_t>(c)].set(n);
             }

@@ -74,7 +74,7 @@ bool Search::cutsTheRegion(const BoxSet& boxes, int to) const {
     int start = -1;
     for (int k = 0; k < 8; ++k) {
         const int nx = x + RingDx[k], ny = y + RingDy[k];
-        free[k] = Grid::inside(nx, ny) && board_.isFloor(nx + BoardWidth * ny) && !boxes.test(nx + BoardWidth * ny);
+        free[k] = OnGameBoard(nx, ny) && board_.isFloor(nx + BoardWidth * ny) && !boxes.test(nx + BoardWidth * ny);
         if (!free[k]) start = k;
     }
     if (start < 0) return false;
