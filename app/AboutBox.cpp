@@ -5,7 +5,7 @@
 
 #include "app/PictureBox.h"
 #include "app/ScreenPlacement.h"
-#include "core/Screen.h"
+#include "view/Screen.h"
 #include "view/Raster.h"
 #include "view/Sheets.h"
 

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "app/KeyTranslation.h"
-#include "core/Screen.h"
+#include "view/Screen.h"
 
 namespace tolvar {
 

@@ -6,7 +6,7 @@
 
 #include "app/ScreenPlacement.h"
 #include "core/GameState.h"
-#include "core/Screen.h"
+#include "view/Screen.h"
 
 namespace tolvar {
 

@@ -3,7 +3,7 @@
 #include "app/BoardWidget.h"
 #include "app/CounterBox.h"
 #include "app/MainWindow.h"
-#include "core/Screen.h"
+#include "view/Screen.h"
 
 namespace tolvar {
 

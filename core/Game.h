@@ -2,8 +2,7 @@
 // The game: its shared state, its pictures, and every procedure that acts on them.
 // The procedures are grouped by subsystem in files of their own:
 //   core/      Board.cpp, MoveEngine.cpp, Completion.cpp, Undo.cpp, Mode.cpp, MenuDispatch.cpp, HelpMenu.cpp,
-//              Startup.cpp
-//   levels/    LevelSet.cpp, LevelFiles.cpp, Replay.cpp, SolutionFile.cpp, Settings.cpp
+//              Startup.cpp, LevelSet.cpp, LevelFiles.cpp, Replay.cpp, SolutionFile.cpp, Settings.cpp
 //   view/      Drawing.cpp, Animations.cpp, Appearance.cpp, Counters.cpp
 //   editor/    EditMode.cpp, EditCheck.cpp
 //   audio/     MusicControl.cpp
@@ -17,9 +16,9 @@
 #include <string>
 
 #include "core/GameState.h"
-#include "core/Limits.h"
+#include "rules/Limits.h"
 #include "core/MoveObserver.h"
-#include "core/Screen.h"
+#include "view/Screen.h"
 #include "core/Services.h"
 #include "rules/Keys.h"
 #include "view/ChangedArea.h"
@@ -113,14 +112,14 @@ public:
     /// The one who hears of every move; nobody when null.
     void SetMoveObserver(MoveObserver* observer) { observer_ = observer; }
 
-    // --- Level set (levels/LevelSet.cpp) ---
+    // --- Level set (core/LevelSet.cpp) ---
     /// Opens "tolvar.box" and counts its levels; false (after the message) when it is missing.
     bool OpenLevelSet();
     void ShowLevel();
     void mnu_NewGame_Click();
     void mnu_Level_Click();
 
-    // --- Level files (levels/LevelFiles.cpp) ---
+    // --- Level files (core/LevelFiles.cpp) ---
     void mnu_LoadSelf_Click();
     void mnu_LoadOther_Click();
     /// Plays the level file "other." + `answer` as Load Other Level does with a typed answer.
@@ -138,7 +137,7 @@ public:
     /// Reads the 280 cells of `bytes` (the opened level file) into Board and EditBoard.
     void ReadLevelFile(const std::string& bytes, LevelFileForm form);
 
-    // --- Replay (levels/Replay.cpp) ---
+    // --- Replay (core/Replay.cpp) ---
     void mnu_LoadOriginalSol_Click();
     void mnu_LoadSelfSol_Click();
     void mnu_LoadOtherSol_Click();
@@ -151,7 +150,7 @@ public:
     /// self-edited or other level (a level of the set is shown again from the set).
     void StartReplay(const std::string& solution, const std::string& levelCells);
 
-    // --- Solution files and settings (levels/SolutionFile.cpp, levels/Settings.cpp) ---
+    // --- Solution files and settings (core/SolutionFile.cpp, core/Settings.cpp) ---
     /// Writes MoveHistory to the current level's solution file; false when it could not.
     bool SaveSolution();
     std::int32_t ReadSetting(const std::string& key, std::int32_t defaultValue);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Limits.h"
+#include "rules/Limits.h"
 
 namespace tolvar {
 

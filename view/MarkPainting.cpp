@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <utility>
 
-#include "core/Screen.h"
+#include "view/Screen.h"
 
 namespace tolvar {
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the picture sheets hold: how many sceneries, characters and pictures, and the sheet
 // sizes that follow. The game checks the sheets against them; the asset generator paints by them.
-#include "core/Screen.h"
+#include "view/Screen.h"
 
 namespace tolvar {
 
