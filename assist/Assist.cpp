@@ -23,11 +23,7 @@ Assist::Assist(Game& game, SettingsPort& settings, GuiThreadPort& gui)
 
 Assist::~Assist() { game_.SetMoveObserver(nullptr); }
 
-bool Assist::Playing() const
-{
-    const std::int16_t mode = game_.GameMode;
-    return mode == ModePlaySet || mode == ModePlayOther || mode == ModeTestPlay;
-}
+bool Assist::Playing() const { return KeysMoveTheMan(game_.GameMode); }
 
 void Assist::Interrupt()
 {

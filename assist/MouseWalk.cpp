@@ -45,7 +45,7 @@ void Assist::WalkTo(Cell target)
 {
     const std::optional<Moves> walk = WalkPath(game_.Board(), game_.session().man(), target);
     if (!walk)
-        game_.PlayEffect("BOXUNDO.WAV");  // he cannot get there without pushing
+        game_.PlayEffect(EffectUndo);  // he cannot get there without pushing
     else
         playback_.Start(*walk);
 }
@@ -54,7 +54,7 @@ void Assist::PushTo(Cell target)
 {
     const std::optional<Moves> way = BoxPath(game_.Board(), game_.session().man(), *selected_, target);
     if (!way) {
-        game_.PlayEffect("BOXUNDO.WAV");  // the box cannot be brought there: it stays picked
+        game_.PlayEffect(EffectUndo);  // the box cannot be brought there: it stays picked
         return;
     }
     Select(std::nullopt);

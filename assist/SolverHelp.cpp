@@ -16,11 +16,7 @@ void SolverHelp::Search(const solver::Level& level, std::function<void(const sol
     });
 }
 
-bool SolverHelp::CanHint() const
-{
-    const std::int16_t mode = game_.GameMode;
-    return mode == ModePlaySet || mode == ModePlayOther || mode == ModeTestPlay;
-}
+bool SolverHelp::CanHint() const { return KeysMoveTheMan(game_.GameMode); }
 
 bool SolverHelp::CanShowSolution() const
 {

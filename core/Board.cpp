@@ -48,7 +48,7 @@ void Game::ShowStepCount(std::int32_t count)
 
 void Game::Warn(const std::string& text)
 {
-    PlayEffect("BOXUNDO.WAV");
+    PlayEffect(EffectUndo);
     svc_.dialogs->MsgBox(text, MsgStyle::OkExclamation, AppTitle);
 }
 

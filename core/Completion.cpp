@@ -8,7 +8,7 @@ void Game::CheckFinish(bool skip)
     const bool ends = LevelWon() || (GameMode == ModePlaySet && skip);
     if (!ends)
         return;
-    PlayEffect("BOXWIN.WAV");
+    PlayEffect(EffectWin);
 
     if (GameMode == ModeTracing) {
         // A replay writes nothing and keeps the keyboard locked until another level is loaded.

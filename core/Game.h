@@ -15,6 +15,7 @@
 #include <random>
 #include <string>
 
+#include "core/Effects.h"
 #include "core/GameState.h"
 #include "rules/Limits.h"
 #include "core/MoveObserver.h"
@@ -237,7 +238,7 @@ public:
     /// shortcut do nothing). Indexed groups pass their index.
     void MenuCommand(MenuId id);
 
-    /// Shows a warning message: "BOXUNDO.WAV" first when sound is on.
+    /// Shows a warning message: the undo effect first when sound is on.
     void Warn(const std::string& text);
 
     /// The desktop services, for the rooms beside the game that draw through it.

@@ -24,6 +24,15 @@ enum GameModeValue : std::int16_t {
     ModeOtherWon = 8,      // an other level was won
 };
 
+/// The arrow keys move the man: live play of a level of the set or an other level, and test play.
+constexpr bool KeysMoveTheMan(std::int16_t mode)
+{
+    return mode == ModePlaySet || mode == ModePlayOther || mode == ModeTestPlay;
+}
+
+/// The mode of the editor for a level of `kind`: a new level is drawn, a stored one edited.
+constexpr GameModeValue EditModeOf(std::int16_t kind) { return kind == KindNew ? ModeEditNew : ModeEditStored; }
+
 /// Who should hold the keyboard focus after the current handler.
 enum class FocusRequest { None, MainWindow, TraceButton };
 

@@ -4,13 +4,6 @@
 
 namespace tolvar {
 
-namespace {
-bool KeysMoveTheMan(std::int16_t mode)
-{
-    return mode == ModePlaySet || mode == ModePlayOther || mode == ModeTestPlay;
-}
-}  // namespace
-
 void Game::Form_KeyDown(int KeyCode, int Shift)
 {
     if (KeysMoveTheMan(GameMode))
@@ -61,7 +54,7 @@ void Game::ShowStep(const Step& step)
                      0, Rop::SrcCopy);
         if (step.pushed()) {
             DrawCell(step.boxNow(), step.boxX + left, step.boxY + top);
-            PlayEffect(step.ontoGoal() ? "BOXGOAL.WAV" : "BOXMOVE.WAV");
+            PlayEffect(step.ontoGoal() ? EffectOnGoal : EffectPush);
         }
         DrawOverlay();
         ShowChanges();
@@ -86,7 +79,7 @@ bool Game::TakeBackMove()
     DrawCell(Board()(s.toX, s.toY), s.toX + left, s.toY + top);
     if (s.pushed()) {
         DrawCell(s.boxWas, s.boxX + left, s.boxY + top);
-        PlayEffect("BOXUNDO.WAV");
+        PlayEffect(EffectUndo);
     }
     SaveTileUnderMan(Board()(s.fromX, s.fromY));
     TurnMan(Directions[static_cast<std::size_t>(move->facingBefore)].frame);

@@ -17,7 +17,7 @@ void Game::mnu_Undo_Click()
     SaveTileUnderMan(Board()(push.fromX, push.fromY));
     DrawOnClient(fromX * CellSize, fromY * CellSize, CellSize, CellSize, pic_SpriteMove, 0, 0, Rop::SrcCopy);
     DrawCell(Box, manX, manY);  // the goal animation turns it into a box on a goal where it belongs
-    PlayEffect("BOXUNDO.WAV");
+    PlayEffect(EffectUndo);
     DrawCell(push.boxWas, boxX, boxY);
     session_.UndoPush();
     DrawNumber(Counter::Step, StepCount(), DigitStyle);

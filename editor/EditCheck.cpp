@@ -11,8 +11,7 @@ namespace tolvar {
 bool Game::ValidateLevel()
 {
     bool result = true;
-    // The man's animation runs exactly while a man stands on the board.
-    if (!controls.tmr_Sprite_Enabled) {
+    if (EditBoard.count(ManStart) == 0) {  // the drawing has no start for the man
         Warn("Please set the initial position of the man!");
         result = false;
     }
@@ -49,7 +48,7 @@ void Game::btn_Edit_Click()
 {
     if (!controls.btn_Edit_Enabled || (GameMode != ModeTestPlay && GameMode != ModeTestOver))
         return;
-    GameMode = LevelKind;
+    GameMode = EditModeOf(LevelKind);
     controls.btn_Edit_Enabled = false;
     controls.btn_Test_Enabled = true;
     BoardReplaced();
