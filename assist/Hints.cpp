@@ -3,7 +3,7 @@
 #include <array>
 #include <deque>
 
-#include "rules/Step.h"
+#include "rules/MoveString.h"
 
 namespace tolvar {
 
@@ -46,30 +46,21 @@ std::optional<std::string> WalkToFloor(const Position& here)
 /// Plays `moves` from `at` by the game's rules; false when one is blocked or is no move.
 bool Play(Position& at, const std::string& moves)
 {
-    for (char c : moves) {
-        const int d = DirectionOfDigit(c);
-        const Step step = d < 0 ? Step{} : TakeStep(at.board, at.manX, at.manY, d);
-        if (!step.moved())
-            return false;
-        at.manX = step.toX;
-        at.manY = step.toY;
-    }
-    return true;
+    Cell man{at.manX, at.manY};
+    const PlayedMoves played = PlayMoveString(at.board, man, moves);
+    at.manX = man.x;
+    at.manY = man.y;
+    return !played.blocked;
 }
 
-/// The first moves of `moves`, up to and including the first push (all of them when none pushes).
+/// The first moves of `moves`, up to and including the first push (all of them when none
+/// pushes), or up to and including the first that is blocked.
 std::string UpToFirstPush(const Position& from, const std::string& moves)
 {
-    Position at = from;
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        const int d = DirectionOfDigit(moves[i]);
-        const Step step = d < 0 ? Step{} : TakeStep(at.board, at.manX, at.manY, d);
-        if (!step.moved() || step.pushed())
-            return moves.substr(0, i + 1);
-        at.manX = step.toX;
-        at.manY = step.toY;
-    }
-    return moves;
+    Grid board = from.board;
+    Cell man{from.manX, from.manY};
+    const PlayedMoves played = PlayMoveString(board, man, moves, true);
+    return moves.substr(0, played.made + (played.blocked ? 1 : 0));
 }
 
 }  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+// Playing a string of move characters (a solution, a hint) by the rule of a move.
+#include <cstddef>
+#include <string_view>
+
+#include "rules/Grid.h"
+
+namespace tolvar {
+
+struct PlayedMoves {
+    std::size_t made = 0;  // moves made, from the first character on
+    int pushes = 0;        // of which pushes
+    bool blocked = false;  // stopped at a character that is no move, or at a blocked step
+};
+
+/// Plays `moves` on `board` from the man on `man`, who ends where the last move left him. Stops
+/// at the first character that is no move or whose step is blocked, or (when `untilPush`)
+/// right after the first push.
+PlayedMoves PlayMoveString(Grid& board, Cell& man, std::string_view moves, bool untilPush = false);
+
+}  // namespace tolvar
