@@ -13,8 +13,6 @@ namespace {
 
 constexpr int Unreached = -1;
 
-int Index(Cell c) { return c.x + BoardWidth * c.y; }
-Cell CellOf(int i) { return {i % BoardWidth, i / BoardWidth}; }
 Cell Next(Cell c, int dir)
 {
     const Direction& d = Directions[static_cast<std::size_t>(dir)];
@@ -23,9 +21,22 @@ Cell Next(Cell c, int dir)
 
 /// Distances of the man's walk from `from` to every cell, with a box on `box` and none on
 /// `vacated` (where the moving box stood at first); the direction of the last step into each.
+/// Cells are numbered row by row on a board `width` cells wide.
 struct Walks {
-    std::array<int, CellCount> distance;
-    std::array<std::int8_t, CellCount> lastDir;
+    explicit Walks(const Grid& board)
+        : width(board.width), distance(static_cast<std::size_t>(board.size())),
+          lastDir(static_cast<std::size_t>(board.size())), queue(static_cast<std::size_t>(board.size()))
+    {
+    }
+    int Index(Cell c) const { return c.x + width * c.y; }
+    Cell CellOf(int i) const { return {i % width, i / width}; }
+    int& Distance(Cell c) { return distance[static_cast<std::size_t>(Index(c))]; }
+    int Distance(Cell c) const { return distance[static_cast<std::size_t>(Index(c))]; }
+
+    int width;
+    std::vector<int> distance;
+    std::vector<std::int8_t> lastDir;
+    std::vector<int> queue;
 };
 
 bool Walkable(const Grid& board, Cell c, Cell box, Cell vacated)
@@ -37,20 +48,19 @@ bool Walkable(const Grid& board, Cell c, Cell box, Cell vacated)
 
 void Walk(const Grid& board, Cell from, Cell box, Cell vacated, Walks& w)
 {
-    w.distance.fill(Unreached);
-    std::array<int, CellCount> queue;
+    std::fill(w.distance.begin(), w.distance.end(), Unreached);
     int head = 0, tail = 0;
-    w.distance[static_cast<std::size_t>(Index(from))] = 0;
-    queue[static_cast<std::size_t>(tail++)] = Index(from);
+    w.Distance(from) = 0;
+    w.queue[static_cast<std::size_t>(tail++)] = w.Index(from);
     while (head < tail) {
-        const Cell c = CellOf(queue[static_cast<std::size_t>(head++)]);
+        const Cell c = w.CellOf(w.queue[static_cast<std::size_t>(head++)]);
         for (int dir = 0; dir < 4; ++dir) {
             const Cell n = Next(c, dir);
-            if (!Walkable(board, n, box, vacated) || w.distance[static_cast<std::size_t>(Index(n))] != Unreached)
+            if (!Walkable(board, n, box, vacated) || w.Distance(n) != Unreached)
                 continue;
-            w.distance[static_cast<std::size_t>(Index(n))] = w.distance[static_cast<std::size_t>(Index(c))] + 1;
-            w.lastDir[static_cast<std::size_t>(Index(n))] = static_cast<std::int8_t>(dir);
-            queue[static_cast<std::size_t>(tail++)] = Index(n);
+            w.Distance(n) = w.Distance(c) + 1;
+            w.lastDir[static_cast<std::size_t>(w.Index(n))] = static_cast<std::int8_t>(dir);
+            w.queue[static_cast<std::size_t>(tail++)] = w.Index(n);
         }
     }
 }
@@ -60,7 +70,7 @@ void AppendWalk(const Walks& w, Cell from, Cell to, Moves& out)
 {
     Moves back;
     for (Cell c = to; !(c == from);) {
-        const int dir = w.lastDir[static_cast<std::size_t>(Index(c))];
+        const int dir = w.lastDir[static_cast<std::size_t>(w.Index(c))];
         back.push_back(dir);
         c = Next(c, Opposite(dir));
     }
@@ -73,13 +83,6 @@ struct Node {
     int parent = -1;         // the node before the last push; -1 for the start
 };
 constexpr std::int64_t Weight = std::int64_t{1} << 32;  // a push outweighs any number of moves
-constexpr int StartNode = CellCount * 4;
-
-/// The man's cell in node n: behind the box, or the man's start for the start node.
-Cell ManOf(int n, Cell man)
-{
-    return n == StartNode ? man : Next(CellOf(n / 4), Opposite(n % 4));
-}
 
 }  // namespace
 
@@ -87,9 +90,9 @@ std::optional<Moves> WalkPath(const Grid& board, Cell man, Cell target)
 {
     if (!board.inside(target.x, target.y) || !board.inside(man.x, man.y))
         return std::nullopt;
-    Walks w;
+    Walks w(board);
     Walk(board, man, {-1, -1}, {-1, -1}, w);
-    if (w.distance[static_cast<std::size_t>(Index(target))] == Unreached)
+    if (w.Distance(target) == Unreached)
         return std::nullopt;
     Moves moves;
     AppendWalk(w, man, target, moves);
@@ -104,19 +107,22 @@ std::optional<Moves> BoxPath(const Grid& board, Cell man, Cell box, Cell target)
         return std::nullopt;
     // Dijkstra over (box cell, direction of the last push); every expansion walks the man
     // round the box to each side he can push it from.
-    std::vector<Node> nodes(StartNode + 1);
+    Walks w(board);
+    const int StartNode = board.size() * 4;
+    // The man's cell in node n: behind the box, or the man's start for the start node.
+    const auto ManOf = [&](int n, Cell start) { return n == StartNode ? start : Next(w.CellOf(n / 4), Opposite(n % 4)); };
+    std::vector<Node> nodes(static_cast<std::size_t>(StartNode) + 1);
     using Entry = std::pair<std::int64_t, int>;
     std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
     nodes[StartNode].cost = 0;
     open.push({0, StartNode});
-    Walks w;
     int found = target == box ? StartNode : -1;
     while (!open.empty() && found < 0) {
         const auto [cost, n] = open.top();
         open.pop();
         if (cost != nodes[static_cast<std::size_t>(n)].cost)
             continue;
-        const Cell at = n == StartNode ? box : CellOf(n / 4);
+        const Cell at = n == StartNode ? box : w.CellOf(n / 4);
         if (at == target) {
             found = n;
             break;
@@ -124,16 +130,15 @@ std::optional<Moves> BoxPath(const Grid& board, Cell man, Cell box, Cell target)
         Walk(board, ManOf(n, man), at, box, w);
         for (int dir = 0; dir < 4; ++dir) {
             const Cell behind = Next(at, Opposite(dir)), ahead = Next(at, dir);
-            if (!board.inside(behind.x, behind.y) || w.distance[static_cast<std::size_t>(Index(behind))] == Unreached)
+            // The man must reach the cell behind the box, and the cell ahead must take it.
+            if (!board.inside(behind) || w.Distance(behind) == Unreached || !Walkable(board, ahead, {-1, -1}, box))
                 continue;
-            if (!Walkable(board, ahead, {-1, -1}, box))
-                continue;
-            const std::int64_t next = cost + Weight + w.distance[static_cast<std::size_t>(Index(behind))] + 1;
-            Node& to = nodes[static_cast<std::size_t>(Index(ahead) * 4 + dir)];
+            const std::int64_t next = cost + Weight + w.Distance(behind) + 1;
+            Node& to = nodes[static_cast<std::size_t>(w.Index(ahead) * 4 + dir)];
             if (to.cost >= 0 && to.cost <= next)
                 continue;
             to = {next, n};
-            open.push({next, Index(ahead) * 4 + dir});
+            open.push({next, w.Index(ahead) * 4 + dir});
         }
     }
     if (found < 0)
@@ -145,7 +150,7 @@ std::optional<Moves> BoxPath(const Grid& board, Cell man, Cell box, Cell target)
     Moves moves;
     int from = StartNode;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        const Cell at = from == StartNode ? box : CellOf(from / 4);
+        const Cell at = from == StartNode ? box : w.CellOf(from / 4);
         const int dir = *it % 4;
         Walk(board, ManOf(from, man), at, box, w);
         AppendWalk(w, ManOf(from, man), Next(at, Opposite(dir)), moves);
