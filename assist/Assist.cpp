@@ -15,9 +15,9 @@ Assist::Assist(Game& game, SettingsPort& settings, GuiThreadPort& gui)
     game_.SetMoveObserver(this);
     gate_.AddRunning([this] { Interrupt(); });
     const std::optional<std::string> stored = settings_.Value(MouseWalkingKey);
-    game_.menus.Check(MenuId::mnu_MouseWalking, !stored || stored->empty() || stored->front() != '0');
+    game_.CheckMenuItem(MenuId::mnu_MouseWalking, !stored || stored->empty() || stored->front() != '0');
     const std::optional<std::string> marking = settings_.Value(MarkDeadBoxesKey);
-    game_.menus.Check(MenuId::mnu_MarkDeadBoxes, !marking || marking->empty() || marking->front() != '0');
+    game_.CheckMenuItem(MenuId::mnu_MarkDeadBoxes, !marking || marking->empty() || marking->front() != '0');
     UpdateMenus();
 }
 
@@ -91,12 +91,12 @@ void Assist::OpenCollection(const std::string& path)
 
 void Assist::UpdateMenus()
 {
-    game_.menus.Enable(MenuId::mnu_TakeBack, CanTakeBack());
-    game_.menus.Enable(MenuId::mnu_Redo, CanRedo());
-    game_.menus.Enable(MenuId::mnu_Hint, help_.CanHint());
-    game_.menus.Enable(MenuId::mnu_ShowSolution, help_.CanShowSolution());
-    game_.menus.Enable(MenuId::mnu_MarkDeadBoxes, Playing());
-    game_.menus.Enable(MenuId::mnu_OpenCollection, game_.CanOpenLevelCollection());
+    game_.EnableMenuItem(MenuId::mnu_TakeBack, CanTakeBack());
+    game_.EnableMenuItem(MenuId::mnu_Redo, CanRedo());
+    game_.EnableMenuItem(MenuId::mnu_Hint, help_.CanHint());
+    game_.EnableMenuItem(MenuId::mnu_ShowSolution, help_.CanShowSolution());
+    game_.EnableMenuItem(MenuId::mnu_MarkDeadBoxes, Playing());
+    game_.EnableMenuItem(MenuId::mnu_OpenCollection, game_.CanOpenLevelCollection());
 }
 
 void Assist::tmr_Walk_Timer()

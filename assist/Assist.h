@@ -81,7 +81,6 @@ private:
     void Interrupt();
     /// The key handler moves the man in this mode (live play and test play).
     bool Playing() const;
-    void TakeBackTraceStep();
     /// A menu command, past the gate.
     void RunMenuCommand(MenuId id);
     /// A mouse press, past the gate.

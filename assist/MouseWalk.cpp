@@ -9,7 +9,7 @@ bool Assist::MouseWalking() const { return game_.menus.Checked(MenuId::mnu_Mouse
 
 void Assist::SetMouseWalking(bool on)
 {
-    game_.menus.Check(MenuId::mnu_MouseWalking, on);
+    game_.CheckMenuItem(MenuId::mnu_MouseWalking, on);
     settings_.SetValue(MouseWalkingKey, on ? "1" : "0");
     if (!on)
         Select(std::nullopt);

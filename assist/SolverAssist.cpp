@@ -19,7 +19,7 @@ bool Assist::MarkingDeadBoxes() const { return game_.menus.Checked(MenuId::mnu_M
 
 void Assist::SetMarkingDeadBoxes(bool on)
 {
-    game_.menus.Check(MenuId::mnu_MarkDeadBoxes, on);
+    game_.CheckMenuItem(MenuId::mnu_MarkDeadBoxes, on);
     settings_.SetValue(MarkDeadBoxesKey, on ? "1" : "0");
     ShowMarks();
 }

@@ -24,23 +24,11 @@ void Assist::TakeBack()
     if (!CanTakeBack())
         return;
     if (game_.GameMode == ModeTracing) {
-        TakeBackTraceStep();
+        game_.TraceBack();
         return;
     }
     game_.TakeBackMove();
     ShowMarks();
-}
-
-void Assist::TakeBackTraceStep()
-{
-    // A step that was blocked or skipped made no move, but used up its position all the same.
-    const MoveRecord* last = game_.session().LastMove();
-    if (last && last->tracePosition == game_.TraceIndex)
-        game_.TakeBackMove();
-    game_.TraceIndex -= 1;
-    // Stepping back from the winning move makes the replay run again.
-    game_.controls.btn_Trace_Visible = true;
-    game_.controls.focus = FocusRequest::TraceButton;
 }
 
 void Assist::Redo()

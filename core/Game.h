@@ -166,6 +166,8 @@ public:
     void mnu_LoadOtherSol_Click();
     void LoadSolution();
     void btn_Trace_Click();
+    /// Steps a replay back by one press of "&Trace": the move that press made is taken back.
+    void TraceBack();
     /// The level text a replay of the current level plays on: the record of the set, or the
     /// level file read again; nothing (after the warning) when that file cannot be read.
     std::optional<std::string> ReplayLevel();
@@ -237,6 +239,9 @@ public:
     /// Runs the handler of a menu item, if the item is enabled (a disabled item and its
     /// shortcut do nothing). Indexed groups pass their index.
     void MenuCommand(MenuId id);
+    /// The rooms beside the game set the state of their own menu items through these.
+    void EnableMenuItem(MenuId id, bool on) { menus.Enable(id, on); }
+    void CheckMenuItem(MenuId id, bool on) { menus.Check(id, on); }
 
     /// Shows a warning message: the undo effect first when sound is on.
     void Warn(const std::string& text);

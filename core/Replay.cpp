@@ -87,6 +87,20 @@ void Game::StartReplay(const std::string& solution, const std::string& levelCell
     TraceIndex = 0;
 }
 
+void Game::TraceBack()
+{
+    if (GameMode != ModeTracing || TraceIndex <= 0)
+        return;
+    // A step that was blocked or skipped made no move, but used up its position all the same.
+    const MoveRecord* last = session_.LastMove();
+    if (last && last->tracePosition == TraceIndex)
+        TakeBackMove();
+    TraceIndex -= 1;
+    // Stepping back from the winning move makes the replay run again.
+    controls.btn_Trace_Visible = true;
+    controls.focus = FocusRequest::TraceButton;
+}
+
 void Game::btn_Trace_Click()
 {
     if (GameMode != ModeTracing || TraceIndex >= MaxShort)
