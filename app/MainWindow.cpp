@@ -171,8 +171,8 @@ void MainWindow::FollowTimers()
 
 void MainWindow::FollowFocus()
 {
-    FocusRequest& request = game_.controls.focus;
-    switch (request) {
+    // A request is honoured once.
+    switch (game_.TakeFocusRequest()) {
     case FocusRequest::None:
         return;
     case FocusRequest::MainWindow:
@@ -184,7 +184,6 @@ void MainWindow::FollowFocus()
             trace_->setFocus(Qt::OtherFocusReason);
         break;
     }
-    request = FocusRequest::None;  // done: a request is honoured once
 }
 
 void MainWindow::ReturnKeyboardFromMenuBar()

@@ -14,6 +14,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "core/Effects.h"
 #include "core/GameState.h"
@@ -245,6 +246,9 @@ public:
 
     /// Shows a warning message: the undo effect first when sound is on.
     void Warn(const std::string& text);
+
+    /// Who should get the keyboard now, if anybody; asked once, the request is done.
+    FocusRequest TakeFocusRequest() { return std::exchange(controls.focus, FocusRequest::None); }
 
     /// The desktop services, for the rooms beside the game that draw through it.
     const Services& services() const { return svc_; }
