@@ -3,6 +3,7 @@
 
 #include "audio/FluidSequencer.h"
 #include "audio/QtSoundPlayer.h"
+#include "core/Effects.h"
 
 namespace tolvar {
 
@@ -10,7 +11,7 @@ AudioBackend MakeAudioBackend(const std::string&)
 {
     auto sound = std::make_unique<audio::QtSoundPlayer>();
     // Loaded ahead so the first push sounds as quickly as every later one.
-    for (const char* effect : {"BOXMOVE.WAV", "BOXGOAL.WAV", "BOXWIN.WAV", "BOXUNDO.WAV"})
+    for (const char* effect : AllEffects)
         sound->Preload(effect);
     return {std::move(sound), std::make_unique<audio::FluidSequencer>()};
 }

@@ -93,28 +93,23 @@ MainWindow::MainWindow(Game& game, Assist& assist) : game_(game), assist_(assist
     connect(&walkTimer_, &QTimer::timeout, this, [this] { Run([this] { assist_.tmr_Walk_Timer(); }); });
 
     ConnectInput();
-    connect(trace_, &QPushButton::clicked, this, [this] { Run([this] { game_.btn_Trace_Click(); }); });
+    connect(trace_, &QPushButton::clicked, this, [this] { Command(assist_.gate().Here(), [this] { game_.btn_Trace_Click(); }); });
 
     // The window is exactly as big as the menu bar and the board: it cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     board_->setFocus();
 }
 
-// Keys and mouse go to the game; a key or a click first finishes a mouse walk that is still
-// being shown.
+// Keys and clicks go to the game through the gate: a mouse walk still being shown is finished
+// first, and a key or click meant for a level that walk won goes nowhere.
 void MainWindow::ConnectInput()
 {
-    connect(board_, &BoardWidget::keyPressed, this, [this](int key, int shift) {
-        Run([=, this] { if (assist_.KeyPressed(key)) game_.Form_KeyDown(key, shift); });
-    });
-    connect(level_, &CounterBox::keyPressed, this, [this](int key, int shift) {
-        Run([=, this] { if (assist_.KeyPressed(key)) game_.pic_Level_KeyDown(key, shift); });
-    });
-    connect(step_, &CounterBox::keyPressed, this, [this](int key, int shift) {
-        Run([=, this] { if (assist_.KeyPressed(key)) game_.pic_Step_KeyDown(key, shift); });
-    });
+    const auto key = [this](int code, int shift) { Run([=, this] { assist_.KeyDown(code, shift); }); };
+    connect(board_, &BoardWidget::keyPressed, this, key);
+    connect(level_, &CounterBox::keyPressed, this, key);
+    connect(step_, &CounterBox::keyPressed, this, key);
     connect(board_, &BoardWidget::mousePressed, this, [this](int button, int shift, int x, int y) {
-        Run([=, this] { assist_.MouseDown(button, x, y); game_.Form_MouseDown(button, shift, x, y); });
+        Run([=, this] { assist_.MouseDown(button, shift, x, y); });
     });
     connect(board_, &BoardWidget::mouseMoved, this,
             [this](int buttons, int shift, int x, int y) { Run([=, this] { game_.Form_MouseMove(buttons, shift, x, y); }); });
@@ -132,6 +127,11 @@ void MainWindow::Run(Call call)
         return;
     call();
     SyncFromState();
+}
+
+void MainWindow::Command(Gate::Aim aim, const std::function<void()>& command)
+{
+    Run([&] { assist_.gate().Run(aim, command); });
 }
 
 void MainWindow::RunPosted(const std::function<void()>& task) { Run(task); }
@@ -216,10 +216,11 @@ void MainWindow::OpenEditBar()
 {
     auto* bar = new EditBar(game_.controls.frm_Edit_Generation, this);
     editBar_ = bar;
-    connect(bar, &EditBar::objectClicked, this, [this](int index) { Run([=, this] { game_.ssr_Object_Click(index); }); });
-    connect(bar, &EditBar::editClicked, this, [this] { Run([this] { game_.btn_Edit_Click(); }); });
-    connect(bar, &EditBar::testClicked, this, [this] { Run([this] { game_.btn_Test_Click(); }); });
-    connect(bar, &EditBar::exitClicked, this, [this] { Run([this] { game_.btn_Exit_Click(); }); });
+    connect(bar, &EditBar::objectClicked, this,
+            [this](int index) { Command(Gate::Anywhere(), [=, this] { game_.ssr_Object_Click(index); }); });
+    connect(bar, &EditBar::editClicked, this, [this] { Command(Gate::Anywhere(), [this] { game_.btn_Edit_Click(); }); });
+    connect(bar, &EditBar::testClicked, this, [this] { Command(Gate::Anywhere(), [this] { game_.btn_Test_Click(); }); });
+    connect(bar, &EditBar::exitClicked, this, [this] { Command(Gate::Anywhere(), [this] { game_.btn_Exit_Click(); }); });
     connect(bar, &EditBar::closedByPlayer, this, [this, bar] {
         if (editBar_ != bar)
             return;

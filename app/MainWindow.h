@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "session/Gate.h"
+
 class QPushButton;
 
 namespace tolvar {
@@ -55,6 +57,8 @@ protected:
 private:
     template <typename Call>
     void Run(Call call);
+    /// A command of the window's own controls, through the gate every command passes.
+    void Command(Gate::Aim aim, const std::function<void()>& command);
     void FollowEditBar();
     void OpenEditBar();
     void CloseEditBarForGame();

@@ -4,10 +4,16 @@
 
 namespace tolvar {
 
+namespace {
+constexpr int VK_ESCAPE = 27;
+}  // namespace
+
 Assist::Assist(Game& game, SettingsPort& settings, GuiThreadPort& gui)
-    : game_(game), settings_(settings), help_(game, gui, [this](const std::string& moves) { PlayHint(moves); })
+    : game_(game), settings_(settings), gate_(game.session()),
+      help_(game, gui, gate_, [this](const std::string& moves) { PlayHint(moves); })
 {
     game_.SetMoveObserver(this);
+    gate_.AddRunning([this] { Interrupt(); });
     const std::optional<std::string> stored = settings_.Value(MouseWalkingKey);
     game_.menus.Check(MenuId::mnu_MouseWalking, !stored || stored->empty() || stored->front() != '0');
     const std::optional<std::string> marking = settings_.Value(MarkDeadBoxesKey);
@@ -17,11 +23,7 @@ Assist::Assist(Game& game, SettingsPort& settings, GuiThreadPort& gui)
 
 Assist::~Assist() { game_.SetMoveObserver(nullptr); }
 
-bool Assist::Playing() const
-{
-    const std::int16_t mode = game_.GameMode;
-    return mode == ModePlaySet || mode == ModePlayOther || mode == ModeTestPlay;
-}
+bool Assist::Playing() const { return KeysMoveTheMan(game_.GameMode); }
 
 void Assist::Interrupt()
 {
@@ -29,9 +31,28 @@ void Assist::Interrupt()
     FinishPlayback();
 }
 
+Gate::Aim Assist::AimOf(MenuId id) const
+{
+    switch (id) {
+    case MenuId::mnu_Undo:
+    case MenuId::mnu_TakeBack:
+    case MenuId::mnu_Redo:
+    case MenuId::mnu_Hint:
+    case MenuId::mnu_ShowSolution:
+        return gate_.Here();  // made for the position on the board
+    default:
+        return Gate::Anywhere();  // a setting, the help, or another level chosen
+    }
+}
+
 void Assist::MenuCommand(MenuId id)
 {
-    Interrupt();
+    gate_.Run(AimOf(id), [this, id] { RunMenuCommand(id); });
+    UpdateMenus();
+}
+
+void Assist::RunMenuCommand(MenuId id)
+{
     switch (id) {
     case MenuId::mnu_Hint: help_.Hint(); break;
     case MenuId::mnu_ShowSolution: help_.ShowSolution(); break;
@@ -41,23 +62,30 @@ void Assist::MenuCommand(MenuId id)
     case MenuId::mnu_MouseWalking: SetMouseWalking(!MouseWalking()); break;
     default: game_.MenuCommand(id); break;
     }
+}
+
+void Assist::KeyDown(int keyCode, int shift)
+{
+    gate_.Run(gate_.Here(), [=, this] {
+        if (keyCode == VK_ESCAPE)
+            Select(std::nullopt);
+        game_.Form_KeyDown(keyCode, shift);
+    });
     UpdateMenus();
 }
 
-bool Assist::KeyPressed(int keyCode)
+void Assist::MouseDown(int button, int shift, int x, int y)
 {
-    constexpr int VK_ESCAPE = 27;
-    const unsigned before = replacements_;
-    Interrupt();
-    if (keyCode == VK_ESCAPE)
-        Select(std::nullopt);
-    return replacements_ == before;
+    gate_.Run(gate_.Here(), [=, this] {
+        Click(button, x, y);
+        game_.Form_MouseDown(button, shift, x, y);
+    });
+    UpdateMenus();
 }
 
 void Assist::OpenCollection(const std::string& path)
 {
-    Interrupt();
-    game_.OpenLevelCollection(path);
+    gate_.Run(Gate::Anywhere(), [&] { game_.OpenLevelCollection(path); });
     UpdateMenus();
 }
 
@@ -90,7 +118,7 @@ bool Assist::ShowNextMove()
     if (!dir)
         return false;
     showing_ = true;
-    game_.HandleKey(Directions[static_cast<std::size_t>(*dir)].key, 0);
+    game_.MoveMan(*dir);
     showing_ = false;
     return true;
 }

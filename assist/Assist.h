@@ -1,7 +1,7 @@
 #pragma once
-// The assist room: taking back any move and redoing it, and walking and pushing with the
-// mouse. It keeps a longer memory of the moves than "&Undo", hears of every move from the
-// key handler, makes its own moves through that handler and draws through the view.
+// The assist room: taking back any move and redoing it, walking and pushing with the mouse,
+// help from the solver, and the gate every command passes. The moves and their history are the
+// play session's; the assist room makes its moves through the game as any move is made.
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +12,7 @@
 #include "core/MenuState.h"
 #include "core/MoveObserver.h"
 #include "core/Services.h"
+#include "session/Gate.h"
 
 namespace tolvar {
 
@@ -31,18 +32,21 @@ public:
     Assist& operator=(const Assist&) = delete;
 
     // --- What the app hands on (assist/Assist.cpp) ---
-    /// Runs a menu command: the Assist menu's own here, every other by the game. A walk in
-    /// progress is finished first.
+    /// Every command enters through the gate: what runs is finished or stopped first, and a
+    /// command meant for a level that has since been replaced is dropped.
+    Gate& gate() { return gate_; }
+    /// What a menu command is meant for: the level on the board, or any level.
+    Gate::Aim AimOf(MenuId id) const;
+    /// Runs a menu command through the gate: the Assist menu's own here, every other by the game.
     void MenuCommand(MenuId id);
-    /// A key is about to reach the game: a walk in progress is finished first; Esc drops the selection.
-    /// False when finishing the walk ended the level, so the key must not act on the next one.
-    bool KeyPressed(int keyCode);
-    /// A mouse press on the main window (button 1 left, 2 right), in client pixels.
-    void MouseDown(int button, int x, int y);
+    /// A key through the gate: Esc drops the selection; the game has every other key.
+    void KeyDown(int keyCode, int shift);
+    /// A mouse press on the main window (button 1 left, 2 right), in client pixels, through the gate.
+    void MouseDown(int button, int shift, int x, int y);
     /// Shows the next queued move; the walk timer calls it.
     void tmr_Walk_Timer();
     /// A collection file dropped onto the window: opened as "Open Level &Collection..." opens
-    /// the file chosen in its dialog, after a search or a walk in progress has ended.
+    /// the file chosen in its dialog, through the gate.
     void OpenCollection(const std::string& path);
     /// Writes the enabled and checked states of the Assist menu into the game's menu state.
     void UpdateMenus();
@@ -68,7 +72,7 @@ public:
     void SetMarkingDeadBoxes(bool on);
 
     // MoveObserver
-    void MoveMade(const MoveRecord& move) override;
+    void MoveMade() override;
     void PushUndone() override;
     void BoardReplaced() override;
 
@@ -77,9 +81,11 @@ private:
     void Interrupt();
     /// The key handler moves the man in this mode (live play and test play).
     bool Playing() const;
-    /// Puts the board, the man, the counters and the history back to before `move`.
-    void Restore(const MoveRecord& move);
     void TakeBackTraceStep();
+    /// A menu command, past the gate.
+    void RunMenuCommand(MenuId id);
+    /// A mouse press, past the gate.
+    void Click(int button, int x, int y);
     void Select(std::optional<Cell> box);
     /// Lays the marks: the picked box, and the boxes past saving when they are marked.
     void ShowMarks();
@@ -90,17 +96,10 @@ private:
     /// Shows one queued move; false when nothing is left or play has ended.
     bool ShowNextMove();
 
-    struct Made {
-        MoveRecord move;
-        int traceIndex = 0;  // the replay position the move was made at
-    };
     Game& game_;
     SettingsPort& settings_;
-    std::vector<Made> made_;          // the moves that stand, the last at the end
-    std::vector<MoveRecord> redo_;    // moves taken back, the next to redo at the end
-    bool redoing_ = false;
+    Gate gate_;
     bool showing_ = false;            // a queued move is being shown (a won level's window may be open)
-    unsigned replacements_ = 0;       // boards replaced so far
     std::optional<Cell> selected_;    // the box picked by a click
     // The boxes past saving on the board last looked at: a walk moves no box, so the next
     // look usually finds the same board and keeps the answer.

@@ -15,10 +15,8 @@ void Assist::SetMouseWalking(bool on)
         Select(std::nullopt);
 }
 
-void Assist::MouseDown(int button, int x, int y)
+void Assist::Click(int button, int x, int y)
 {
-    help_.Cancel();
-    FinishPlayback();
     if (!Playing() || !MouseWalking() || x < 0 || y < 0)
         return;
     if (button == 2) {
@@ -26,15 +24,15 @@ void Assist::MouseDown(int button, int x, int y)
         return;
     }
     const Cell cell{x / CellSize - game_.BoardLeft, y / CellSize - game_.BoardTop};
-    if (button != 1 || !game_.Board.inside(cell.x, cell.y))
+    const Grid& board = game_.Board();
+    if (button != 1 || !board.inside(cell))
         return;
-    if (HoldsBox(game_.Board(cell.x, cell.y)))
+    if (HoldsBox(board(cell.x, cell.y)))
         Select(selected_ == cell ? std::nullopt : std::optional<Cell>(cell));  // a second click lets go
     else if (selected_)
         PushTo(cell);
-    else if (IsFree(game_.Board(cell.x, cell.y)))
+    else if (IsFree(board(cell.x, cell.y)))
         WalkTo(cell);
-    UpdateMenus();
 }
 
 void Assist::Select(std::optional<Cell> box)
@@ -45,20 +43,18 @@ void Assist::Select(std::optional<Cell> box)
 
 void Assist::WalkTo(Cell target)
 {
-    const Cell man{game_.ManX - game_.BoardLeft, game_.ManY - game_.BoardTop};
-    const std::optional<Moves> walk = WalkPath(game_.Board, man, target);
+    const std::optional<Moves> walk = WalkPath(game_.Board(), game_.session().man(), target);
     if (!walk)
-        game_.PlayEffect("BOXUNDO.WAV");  // he cannot get there without pushing
+        game_.PlayEffect(EffectUndo);  // he cannot get there without pushing
     else
         playback_.Start(*walk);
 }
 
 void Assist::PushTo(Cell target)
 {
-    const Cell man{game_.ManX - game_.BoardLeft, game_.ManY - game_.BoardTop};
-    const std::optional<Moves> way = BoxPath(game_.Board, man, *selected_, target);
+    const std::optional<Moves> way = BoxPath(game_.Board(), game_.session().man(), *selected_, target);
     if (!way) {
-        game_.PlayEffect("BOXUNDO.WAV");  // the box cannot be brought there: it stays picked
+        game_.PlayEffect(EffectUndo);  // the box cannot be brought there: it stays picked
         return;
     }
     Select(std::nullopt);

@@ -8,12 +8,6 @@
 
 namespace tolvar {
 
-/// A board cell, in grid coordinates.
-struct Cell {
-    int x = 0, y = 0;
-    bool operator==(const Cell&) const = default;
-};
-
 /// Directions (indexes of `Directions`) one step after another.
 using Moves = std::vector<int>;
 

@@ -31,9 +31,9 @@ void Assist::ShowMarks()
     if (selected_)
         marks.push_back({selected_->x + left, selected_->y + top, MarkKind::Selected});
     if (MarkingDeadBoxes() && Playing()) {
-        if (deadBoxesOf_ != game_.Board) {
-            deadBoxesOf_ = game_.Board;
-            deadBoxes_ = DeadBoxes(game_.Board);
+        if (deadBoxesOf_ != game_.Board()) {
+            deadBoxesOf_ = game_.Board();
+            deadBoxes_ = DeadBoxes(game_.Board());
         }
         for (int i : deadBoxes_)
             marks.push_back({i % BoardWidth + left, i / BoardWidth + top, MarkKind::Dead});

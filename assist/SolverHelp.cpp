@@ -4,16 +4,19 @@
 
 namespace tolvar {
 
-SolverHelp::SolverHelp(Game& game, GuiThreadPort& gui, std::function<void(const std::string&)> play)
-    : game_(game), play_(std::move(play)), worker_(gui)
+SolverHelp::SolverHelp(Game& game, GuiThreadPort& gui, Gate& gate, std::function<void(const std::string&)> play)
+    : game_(game), gate_(gate), play_(std::move(play)), worker_(gui)
 {
 }
 
-bool SolverHelp::CanHint() const
+void SolverHelp::Search(const solver::Level& level, std::function<void(const solver::SolveResult&)> found)
 {
-    const std::int16_t mode = game_.GameMode;
-    return mode == ModePlaySet || mode == ModePlayOther || mode == ModeTestPlay;
+    worker_.Start(level, HelpSeconds, [this, aim = gate_.Here(), found](const solver::SolveResult& result) {
+        gate_.Answer(aim, [&] { found(result); });
+    });
 }
+
+bool SolverHelp::CanHint() const { return KeysMoveTheMan(game_.GameMode); }
 
 bool SolverHelp::CanShowSolution() const
 {
@@ -25,7 +28,7 @@ bool SolverHelp::CanShowSolution() const
 
 Position SolverHelp::Here() const
 {
-    return {game_.Board, game_.ManX - game_.BoardLeft, game_.ManY - game_.BoardTop};
+    return {game_.Board(), game_.session().man().x, game_.session().man().y};
 }
 
 void SolverHelp::Hint()
@@ -38,9 +41,7 @@ void SolverHelp::Hint()
         return;
     }
     const Question question = AskFor(here);
-    worker_.Start(question.level, HelpSeconds, [this, here, question](const solver::SolveResult& result) {
-        HintFound(here, question, result);
-    });
+    Search(question.level, [this, here, question](const solver::SolveResult& result) { HintFound(here, question, result); });
 }
 
 void SolverHelp::HintFound(const Position& here, const Question& question, const solver::SolveResult& result)
@@ -64,9 +65,7 @@ void SolverHelp::ShowSolution()
         return;
     solver::Level level;
     static_cast<Grid&>(level) = ReadGrid(*cells);
-    worker_.Start(level, HelpSeconds, [this, levelCells = *cells](const solver::SolveResult& result) {
-        SolutionFound(levelCells, result);
-    });
+    Search(level, [this, levelCells = *cells](const solver::SolveResult& result) { SolutionFound(levelCells, result); });
 }
 
 void SolverHelp::SolutionFound(const std::string& levelCells, const solver::SolveResult& result)

@@ -8,6 +8,7 @@
 
 #include "assist/Hints.h"
 #include "assist/SolverWorker.h"
+#include "session/Gate.h"
 
 namespace tolvar {
 
@@ -25,7 +26,8 @@ inline constexpr double HelpSeconds = 10.0;
 class SolverHelp {
 public:
     /// Moves of a hint are handed to `play`, which makes them one at a time as ordinary moves.
-    SolverHelp(Game& game, GuiThreadPort& gui, std::function<void(const std::string&)> play);
+    /// The answers pass `gate`, which drops one asked for a level that has been replaced since.
+    SolverHelp(Game& game, GuiThreadPort& gui, Gate& gate, std::function<void(const std::string&)> play);
 
     /// The key handler moves the man: hints can be asked.
     bool CanHint() const;
@@ -42,7 +44,11 @@ private:
     void HintFound(const Position& here, const Question& question, const solver::SolveResult& result);
     void SolutionFound(const std::string& levelCells, const solver::SolveResult& result);
 
+    /// Starts a search of `level` whose answer goes to `found` through the gate.
+    void Search(const solver::Level& level, std::function<void(const solver::SolveResult&)> found);
+
     Game& game_;
+    Gate& gate_;
     std::function<void(const std::string&)> play_;
     HintBook book_;
     SolverWorker worker_;

@@ -10,9 +10,10 @@ void Game::tmr_Goal_Timer()
     GoalFrame = static_cast<std::int16_t>(GoalFrame + 1);
     if (GoalFrame == 5)
         GoalFrame = 1;
-    for (int row = 0; row < BoardHeight; ++row)
-        for (int column = 0; column < BoardWidth; ++column)
-            if (Board(column, row) == BoxOnGoal)
+    const Grid& board = Board();
+    for (int row = 0; row < board.height; ++row)
+        for (int column = 0; column < board.width; ++column)
+            if (board(column, row) == BoxOnGoal)
                 DrawGoalFrame(GoalFrame, column + BoardLeft, row + BoardTop);
     DrawOverlay();
     ShowChanges();
@@ -22,7 +23,7 @@ void Game::tmr_Sprite_Timer()
 {
     // 0 <-> 1, 2 <-> 3, 4 <-> 5, 6 <-> 7: the other picture of the pair.
     ManFrame = static_cast<std::int16_t>(ManFrame ^ 1);
-    DrawManFrame(ManX, ManY);
+    DrawManFrame(ManX(), ManY());
     DrawOverlay();
 }
 

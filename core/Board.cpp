@@ -1,4 +1,4 @@
-// The board model: the win, the drawing of a whole level, and the game's construction.
+// The board model: the win, the drawing of a whole level, the start of play, and the game's construction.
 #include "core/Game.h"
 
 namespace tolvar {
@@ -13,35 +13,44 @@ Game::Game(const Services& services)
 
 std::int16_t Game::CellAtWindow(int windowX, int windowY) const
 {
-    return Board.at(windowX - BoardLeft, windowY - BoardTop);
+    return Board().at(windowX - BoardLeft, windowY - BoardTop);
 }
 
 bool Game::LevelWon() const
 {
-    return AllGoalsFilled(Board);
+    return session_.Won();
 }
 
-bool Game::DrawLevelCells(bool outsideToo)
+std::optional<Cell> Game::DrawLevelCells(const Grid& level, bool outsideToo)
 {
-    bool manFound = false;
-    for (int row = 0; row < BoardHeight; ++row) {
-        for (int column = 0; column < BoardWidth; ++column) {
-            const std::int16_t code = Board(column, row);
+    std::optional<Cell> man;
+    for (int row = 0; row < level.height; ++row) {
+        for (int column = 0; column < level.width; ++column) {
+            const std::int16_t code = level(column, row);
             if (outsideToo || code != Outside)
                 DrawCell(code, column + BoardLeft, row + BoardTop);
-            if (code == ManStart) {
-                ManX = static_cast<std::int16_t>(column + BoardLeft);
-                ManY = static_cast<std::int16_t>(row + BoardTop);
-                manFound = true;
-            }
+            if (code == ManStart)
+                man = Cell{column, row};
         }
     }
-    return manFound;
+    return man;
+}
+
+void Game::StartPlay(Grid board, std::optional<Cell> man)
+{
+    session_.Start(std::move(board), man.value_or(session_.man()));
+    FollowUndo();
+}
+
+void Game::ShowStepCount(std::int32_t count)
+{
+    session_.SetMoveCount(count);
+    DrawNumber(Counter::Step, count, DigitStyle);
 }
 
 void Game::Warn(const std::string& text)
 {
-    PlayEffect("BOXUNDO.WAV");
+    PlayEffect(EffectUndo);
     svc_.dialogs->MsgBox(text, MsgStyle::OkExclamation, AppTitle);
 }
 

@@ -8,7 +8,7 @@ void Game::CheckFinish(bool skip)
     const bool ends = LevelWon() || (GameMode == ModePlaySet && skip);
     if (!ends)
         return;
-    PlayEffect("BOXWIN.WAV");
+    PlayEffect(EffectWin);
 
     if (GameMode == ModeTracing) {
         // A replay writes nothing and keeps the keyboard locked until another level is loaded.
@@ -27,13 +27,13 @@ void Game::CheckFinish(bool skip)
     if (GameMode == ModeTestPlay) {
         svc_.dialogs->MsgBox("Test over!", MsgStyle::OkExclamation, AppTitle);
         GameMode = ModeTestOver;
-        SetLastPush(std::nullopt);
+        ForbidUndo();
         return;
     }
     if (GameMode == ModePlayOther) {
         svc_.dialogs->MsgBox("Congratulations!", MsgStyle::OkExclamation, AppTitle);
         GameMode = ModeOtherWon;
-        SetLastPush(std::nullopt);
+        ForbidUndo();
         return;
     }
 

@@ -49,8 +49,8 @@ void Game::SetMarks(CellMarks marks)
         if (std::find(marks.begin(), marks.end(), old) != marks.end())
             continue;
         DrawCell(CellAtWindow(old.x, old.y), old.x, old.y);
-        if (old.x == ManX && old.y == ManY)
-            DrawManFrame(ManX, ManY);
+        if (old.x == ManX() && old.y == ManY())
+            DrawManFrame(ManX(), ManY());
     }
     view.SetMarks(std::move(marks));
     DrawOverlay();

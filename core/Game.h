@@ -15,11 +15,13 @@
 #include <random>
 #include <string>
 
+#include "core/Effects.h"
 #include "core/GameState.h"
 #include "rules/Limits.h"
 #include "core/MoveObserver.h"
 #include "core/Services.h"
 #include "rules/Keys.h"
+#include "session/PlaySession.h"
 #include "view/BoardView.h"
 
 namespace tolvar {
@@ -79,29 +81,50 @@ public:
     void SetMarks(CellMarks marks);
 
     // --- Board model (core/Board.cpp) ---
+    /// The level in play: the board, the man, the counts and the moves made.
+    const PlaySession& session() const { return session_; }
+    /// The board in play (codes 0..5 in play; the man's start coded 6 while drawing), the man.
+    const Grid& Board() const { return session_.board(); }
+    /// The man's window cell.
+    int ManX() const { return session_.man().x + BoardLeft; }
+    int ManY() const { return session_.man().y + BoardTop; }
+    std::int32_t StepCount() const { return session_.moves(); }
+    /// The moves made, as a solution file holds them; during a replay, the solution replayed
+    /// followed by the moves the replay made.
+    std::string MoveHistory() const { return Replayed + session_.History(); }
     /// Board at a window cell (column - BoardLeft, row - BoardTop); Outside beyond the grid.
     std::int16_t CellAtWindow(int windowX, int windowY) const;
     /// Every goal holds a box, and there is a goal.
     bool LevelWon() const;
-    /// Draws the cells of Board row by row (the outside ones only when `outsideToo`) and puts the
-    /// man on the last start cell; false when there is none.
-    bool DrawLevelCells(bool outsideToo);
+    /// Draws the cells of `level` row by row (the outside ones only when `outsideToo`); the
+    /// board cell of the last start of the man, if there is one.
+    std::optional<Cell> DrawLevelCells(const Grid& level, bool outsideToo);
+    /// Plays `board` with the man on `man` (kept where he was when there is none): the moves and
+    /// the counts start again.
+    void StartPlay(Grid board, std::optional<Cell> man);
+    /// Counts the moves from `count` on and shows the count.
+    void ShowStepCount(std::int32_t count);
 
     // --- Keys and moves (core/MoveEngine.cpp) ---
     void Form_KeyDown(int KeyCode, int Shift);
     void pic_Level_KeyDown(int KeyCode, int Shift);
     void pic_Step_KeyDown(int KeyCode, int Shift);
     void HandleKey(int KeyCode, int Shift);
-    /// Moves the man one cell in direction `dir` (an index of `Directions`), drawing the change.
-    void TryMove(int dir);
+    /// Every way of moving comes here: the man moves one cell in direction `dir` (an index of
+    /// `Directions`) as a typed move does: it is drawn, sounded, counted and may win the level.
+    void MoveMan(int dir);
+    /// Makes the last move taken back again, as MoveMan makes a move.
+    void RedoMove();
+    /// Takes back the last move (a push sounds as "&Undo"); false when there is none.
+    bool TakeBackMove();
     /// Sets the man's facing column and copies his picture for it into pic_SpriteMove.
     void TurnMan(std::int16_t frame);
 
     // --- Completion and undo (core/Completion.cpp, core/Undo.cpp) ---
     void CheckFinish(bool skip);
     void mnu_Undo_Click();
-    /// Records the push that can be taken back (none after anything else) and enables "&Undo" to match.
-    void SetLastPush(const std::optional<Step>& push);
+    /// The last push may no longer be undone: "&Undo" is greyed.
+    void ForbidUndo();
     /// Every replacement of the board ends both "&Undo" and the longer memory of the moves.
     void BoardReplaced();
     /// The one who hears of every move; nobody when null.
@@ -210,7 +233,7 @@ public:
     /// shortcut do nothing). Indexed groups pass their index.
     void MenuCommand(MenuId id);
 
-    /// Shows a warning message: "BOXUNDO.WAV" first when sound is on.
+    /// Shows a warning message: the undo effect first when sound is on.
     void Warn(const std::string& text);
 
     /// The desktop services, for the rooms beside the game that draw through it.
@@ -245,9 +268,14 @@ private:
     std::string CurrentSolutionFile();
     std::string FullPath(const std::string& name) const { return AppPath + "/" + name; }
 
+    /// Draws, sounds and counts what the session's last step did, then looks for the end.
+    void ShowStep(const Step& step);
+    /// "&Undo" is enabled exactly while the session can undo the last push.
+    void FollowUndo();
+
     Services svc_;
+    PlaySession session_;
     MoveObserver* observer_ = nullptr;
-    Step lastStep_;  // what the last TryMove did
     std::ifstream levelSet_;  // file number 1: open from start-up to shutdown
     std::mt19937 rng_;
     struct Drag {

@@ -7,7 +7,6 @@
 #include "core/MenuState.h"
 #include "levels/LevelNames.h"
 #include "rules/Grid.h"
-#include "rules/Step.h"
 
 namespace tolvar {
 
@@ -23,6 +22,15 @@ enum GameModeValue : std::int16_t {
     ModeEditorLeft = 7,    // the editor was left; the board only shows the last picture
     ModeOtherWon = 8,      // an other level was won
 };
+
+/// The arrow keys move the man: live play of a level of the set or an other level, and test play.
+constexpr bool KeysMoveTheMan(std::int16_t mode)
+{
+    return mode == ModePlaySet || mode == ModePlayOther || mode == ModeTestPlay;
+}
+
+/// The mode of the editor for a level of `kind`: a new level is drawn, a stored one edited.
+constexpr GameModeValue EditModeOf(std::int16_t kind) { return kind == KindNew ? ModeEditNew : ModeEditStored; }
 
 /// Who should hold the keyboard focus after the current handler.
 enum class FocusRequest { None, MainWindow, TraceButton };
@@ -44,15 +52,11 @@ struct Controls {
 };
 
 struct GameState {
-    // Board model
-    Grid Board;       // live board, codes 0..5; the man is not stored
+    // Board model: the board in play, the man, the counts and the moves are the play session's
     Grid EditBoard;   // the level as loaded or drawn, the man's start coded 6
-    std::int16_t ManX = 0, ManY = 0;            // window cells
     std::int16_t BoardLeft = 0, BoardTop = 0;   // the board's offset in window cells
     std::int16_t GoalCount = 0;
     std::int16_t BoxCount = 0;
-    std::int32_t StepCount = 0;
-    std::string MoveHistory;
 
     // Mode and level origin
     std::int16_t GameMode = ModePlaySet;
@@ -67,11 +71,11 @@ struct GameState {
 
     // Move bookkeeping and animation
     std::int16_t ManFrame = 0;
-    std::optional<Step> LastPush;  // the last move when it was a push: the one "&Undo" takes back
     bool MoveDone = false;
     std::int16_t GoalFrame = 0;
 
     // Replay and editor
+    std::string Replayed;  // the solution a replay plays, while it plays
     std::int16_t TraceIndex = 0;
     std::int16_t EditObject = 1;
 

@@ -39,19 +39,18 @@ std::optional<std::string> ReadTypedLevel(Game& game, LevelKindValue kind, const
 
 void Game::ReadLevelFile(const std::string& bytes, LevelFileForm form)
 {
-    Board = ReadGrid(bytes);
-    EditBoard = Board;
-    DrawLevelCells(false);
-    GoalCount = static_cast<std::int16_t>(GoalCount + Board.goalCount());
-    const int mx = ManX - BoardLeft, my = ManY - BoardTop;
-    if (!Board.inside(mx, my))
-        return;
-    if (form == LevelFileForm::Edit) {
-        Board(mx, my) = ManStart;
-        EditBoard(mx, my) = ManStart;
-    } else {
-        Board(mx, my) = Floor;
+    Grid level = ReadGrid(bytes);
+    EditBoard = level;
+    const std::optional<Cell> man = DrawLevelCells(level, false);
+    GoalCount = static_cast<std::int16_t>(GoalCount + level.goalCount());
+    const Cell at = man.value_or(session_.man());
+    if (level.inside(at) && form == LevelFileForm::Edit) {
+        level(at.x, at.y) = ManStart;
+        EditBoard(at.x, at.y) = ManStart;
+    } else if (level.inside(at)) {
+        level(at.x, at.y) = Floor;  // during play the man is the session's, not a cell's
     }
+    StartPlay(std::move(level), man);
 }
 
 void Game::mnu_LoadSelf_Click()
@@ -86,9 +85,8 @@ void Game::mnu_LoadSelf_Click()
     FillBackground();
     ReadLevelFile(*cells, LevelFileForm::Edit);
     KeepDrawingAsSaved();
-    StepCount = 0;
     DrawNumber(Counter::Level, static_cast<std::int32_t>(RoundHalfEven(value)), DigitStyle);
-    DrawNumber(Counter::Step, StepCount, DigitStyle);
+    ShowStepCount(0);
 }
 
 void Game::mnu_LoadOther_Click()
@@ -135,16 +133,14 @@ void Game::LoadOtherLevel(const std::string& answer)
 
     EnterMode(ModePlayOther, KindOther);
     OtherLevelNumber = answer;
-    MoveHistory.clear();
     SaveTileUnderMan(Floor);
 
     GoalCount = 0;
     FillBackground();
     ReadLevelFile(*cells, LevelFileForm::Play);
-    StepCount = 0;
     const long long shown = RoundHalfEven(LeadingNumber(answer));
     DrawNumber(Counter::Level, static_cast<std::int32_t>(std::clamp<long long>(shown, 0, MaxCount)), DigitStyle);
-    DrawNumber(Counter::Step, StepCount, DigitStyle);
+    ShowStepCount(0);
 }
 
 }  // namespace tolvar

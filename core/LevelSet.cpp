@@ -29,8 +29,6 @@ void Game::ShowLevel()
 {
     EnterMode(ModePlaySet, KindSet);
     GoalCount = 0;
-    StepCount = 0;
-    MoveHistory.clear();
     const QPoint origin = view.BoardOrigin(svc_.window->ClientWidth(), svc_.window->ClientHeight());
     BoardLeft = static_cast<std::int16_t>(origin.x());
     BoardTop = static_cast<std::int16_t>(origin.y());
@@ -40,14 +38,15 @@ void Game::ShowLevel()
     // Never address records outside the set, whatever the stored progress says.
     if (LevelNo < 1 || LevelNo > NumLevels)
         LevelNo = 1;
-    Board = ReadGrid(SetRecord(LevelNo));
-    const bool manFound = DrawLevelCells(false);
-    std::replace(Board.cells.begin(), Board.cells.end(), std::int16_t{ManStart}, std::int16_t{Floor});
-    GoalCount = static_cast<std::int16_t>(Board.goalCount());
+    Grid level = ReadGrid(SetRecord(LevelNo));
+    const std::optional<Cell> man = DrawLevelCells(level, false);
+    std::replace(level.cells.begin(), level.cells.end(), std::int16_t{ManStart}, std::int16_t{Floor});
+    GoalCount = static_cast<std::int16_t>(level.goalCount());
+    StartPlay(std::move(level), man);
     DrawNumber(Counter::Level, LevelNo, DigitStyle);
-    DrawNumber(Counter::Step, StepCount, DigitStyle);
+    DrawNumber(Counter::Step, StepCount(), DigitStyle);
 
-    if (!manFound) {
+    if (!man) {
         // A broken level of a replaced level set: show it, but let nothing move an absent man.
         controls.tmr_Sprite_Enabled = false;
         GameMode = ModeEditorLeft;

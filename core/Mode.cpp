@@ -10,6 +10,8 @@ void Game::EnterMode(GameModeValue mode, LevelKindValue kind)
         CloseEditBar();
     GameMode = mode;
     LevelKind = kind;
+    if (mode != ModeTracing)
+        Replayed.clear();
     BoardReplaced();
     menus.Enable(MenuId::mnu_DisBanner, editing);
     menus.Check(MenuId::mnu_DisBanner, editing);

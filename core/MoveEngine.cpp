@@ -1,15 +1,8 @@
-// Keys to moves: the key events, HandleKey and TryMove.
+// Keys to moves, and every move the session makes drawn, sounded and counted.
 #include "core/Game.h"
 #include "view/Raster.h"
 
 namespace tolvar {
-
-namespace {
-bool KeysMoveTheMan(std::int16_t mode)
-{
-    return mode == ModePlaySet || mode == ModePlayOther || mode == ModeTestPlay;
-}
-}  // namespace
 
 void Game::Form_KeyDown(int KeyCode, int Shift)
 {
@@ -22,29 +15,18 @@ void Game::pic_Step_KeyDown(int KeyCode, int Shift) { Form_KeyDown(KeyCode, Shif
 
 void Game::HandleKey(int KeyCode, int Shift)
 {
-    bool skip = false;
     const int dir = DirectionOfKey(KeyCode);
-    const MoveRecord before{Step{}, static_cast<std::int16_t>(ManFrame & ~1), StepCount};
     if (dir >= 0) {
-        // The man turns even when the move is blocked.
-        TurnMan(Directions[static_cast<std::size_t>(dir)].frame);
-        TryMove(dir);
-    } else if (KeyCode == VK_F9) {
-        const bool chord = (Shift & CtrlKey) && (Shift & AltKey);
-        if (chord && GameMode == ModePlaySet)
-            skip = true;
-        MoveDone = false;
-    } else {
-        MoveDone = false;
+        MoveMan(dir);
         return;
     }
-    if (MoveDone) {
-        MoveHistory += Directions[static_cast<std::size_t>(dir)].digit;
-        if (observer_)
-            observer_->MoveMade({lastStep_, before.facing, before.stepsBefore});
-    }
+    MoveDone = false;
+    if (KeyCode != VK_F9)
+        return;
+    const bool chord = (Shift & CtrlKey) && (Shift & AltKey);
+    const bool skip = chord && GameMode == ModePlaySet;
     if (GameMode == ModeTracing)
-        SetLastPush(std::nullopt);  // a traced step is not undoable
+        ForbidUndo();
     CheckFinish(skip);
 }
 
@@ -54,46 +36,76 @@ void Game::TurnMan(std::int16_t frame)
     BitBlt(pic_SpriteMove, 0, 0, CellSize, CellSize, sheets.pic_Sprite, ManFrame * CellSize, SpriteRowY(), Rop::SrcCopy);
 }
 
-void Game::TryMove(int dir)
-{
-    const Step step = TakeStep(Board, ManX - BoardLeft, ManY - BoardTop, dir);
-    lastStep_ = step;
-    MoveDone = step.moved();
-    if (!MoveDone)
-        return;
-    const int dx = step.toX - step.fromX, dy = step.toY - step.fromY;
-    DrawOnClient(ManX * CellSize, ManY * CellSize, CellSize, CellSize, pic_SpriteSave, 0, 0, Rop::SrcCopy);
-    SaveTileUnderMan(step.underMan());
-    DrawOnClient((ManX + dx) * CellSize, (ManY + dy) * CellSize, CellSize, CellSize, pic_SpriteMove, 0, 0,
-           Rop::SrcCopy);
-    if (step.pushed()) {
-        DrawCell(step.boxNow(), step.boxX + BoardLeft, step.boxY + BoardTop);
-        PlayEffect(step.ontoGoal() ? "BOXGOAL.WAV" : "BOXMOVE.WAV");
-        SetLastPush(step);
-    } else {
-        SetLastPush(std::nullopt);  // undo only ever takes back a push that was the last move
-    }
+void Game::MoveMan(int dir) { ShowStep(session_.Move(dir, TraceIndex)); }
 
+void Game::RedoMove() { ShowStep(session_.Redo()); }
+
+void Game::ShowStep(const Step& step)
+{
+    // The man turns even when the move is blocked.
+    TurnMan(Directions[static_cast<std::size_t>(session_.facing())].frame);
+    MoveDone = step.moved();
+    if (MoveDone) {
+        const int left = BoardLeft, top = BoardTop;
+        DrawOnClient((step.fromX + left) * CellSize, (step.fromY + top) * CellSize, CellSize, CellSize, pic_SpriteSave,
+                     0, 0, Rop::SrcCopy);
+        SaveTileUnderMan(step.underMan());
+        DrawOnClient((step.toX + left) * CellSize, (step.toY + top) * CellSize, CellSize, CellSize, pic_SpriteMove, 0,
+                     0, Rop::SrcCopy);
+        if (step.pushed()) {
+            DrawCell(step.boxNow(), step.boxX + left, step.boxY + top);
+            PlayEffect(step.ontoGoal() ? EffectOnGoal : EffectPush);
+        }
+        DrawOverlay();
+        ShowChanges();
+        DrawNumber(Counter::Step, StepCount(), DigitStyle);
+    }
+    if (GameMode == ModeTracing)
+        session_.ForbidUndoPush();  // a traced step is not undoable
+    FollowUndo();
+    if (MoveDone && observer_)
+        observer_->MoveMade();
+    CheckFinish(false);
+}
+
+bool Game::TakeBackMove()
+{
+    const std::optional<MoveRecord> move = session_.TakeBack();
+    if (!move)
+        return false;
+    const Step& s = move->step;
+    const int left = BoardLeft, top = BoardTop;
+    // The man's cell gets back what it held: floor or goal after a walk, the box after a push.
+    DrawCell(Board()(s.toX, s.toY), s.toX + left, s.toY + top);
+    if (s.pushed()) {
+        DrawCell(s.boxWas, s.boxX + left, s.boxY + top);
+        PlayEffect(EffectUndo);
+    }
+    SaveTileUnderMan(Board()(s.fromX, s.fromY));
+    TurnMan(Directions[static_cast<std::size_t>(move->facingBefore)].frame);
+    DrawOnClient((s.fromX + left) * CellSize, (s.fromY + top) * CellSize, CellSize, CellSize, pic_SpriteMove, 0, 0,
+                 Rop::SrcCopy);
+    DrawNumber(Counter::Step, StepCount(), DigitStyle);
+    FollowUndo();  // "&Undo" takes back only a push that is the last move
     DrawOverlay();
     ShowChanges();
-    ManX = static_cast<std::int16_t>(ManX + dx);
-    ManY = static_cast<std::int16_t>(ManY + dy);
-    if (++StepCount > MaxCount)
-        StepCount = MaxCount;
-    DrawNumber(Counter::Step, StepCount, DigitStyle);
+    return true;
 }
 
 void Game::BoardReplaced()
 {
-    SetLastPush(std::nullopt);
+    session_.Forget();
+    FollowUndo();
     if (observer_)
         observer_->BoardReplaced();
 }
 
-void Game::SetLastPush(const std::optional<Step>& push)
+void Game::ForbidUndo()
 {
-    LastPush = push;
-    menus.Enable(MenuId::mnu_Undo, push.has_value());
+    session_.ForbidUndoPush();
+    FollowUndo();
 }
+
+void Game::FollowUndo() { menus.Enable(MenuId::mnu_Undo, session_.CanUndoPush()); }
 
 }  // namespace tolvar

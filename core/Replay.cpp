@@ -76,13 +76,12 @@ void Game::StartReplay(const std::string& solution, const std::string& levelCell
             return;  // the level could not be shown for play (it has no man): nothing to replay on
     }
     EnterMode(ModeTracing, static_cast<LevelKindValue>(LevelKind));
-    MoveHistory = solution;
+    Replayed = solution;
     if (LevelKind == KindSelf || LevelKind == KindOther) {
         GoalCount = 0;
         FillBackground();
         ReadLevelFile(levelCells, LevelFileForm::Play);
-        StepCount = 0;
-        DrawNumber(Counter::Step, StepCount, DigitStyle);
+        ShowStepCount(0);
     }
     controls.focus = FocusRequest::TraceButton;
     TraceIndex = 0;
@@ -94,11 +93,15 @@ void Game::btn_Trace_Click()
         return;  // no replay, or nothing lies beyond the longest replayable solution
     TraceIndex += 1;
     const std::size_t position = static_cast<std::size_t>(TraceIndex) - 1;
-    const char c = position < MoveHistory.size() ? MoveHistory[position] : ' ';
+    // Past the solution, the moves this replay made are replayed in turn.
+    const std::size_t length = Replayed.size() + session_.Standing();
+    const char c = position >= length               ? ' '
+                   : position < Replayed.size() ? Replayed[position]
+                                                : session_.History()[position - Replayed.size()];
     const int dir = DirectionOfDigit(c);
     if (dir < 0)
         return;  // anything else uses up its position and moves nothing
-    HandleKey(Directions[static_cast<std::size_t>(dir)].key, 0);
+    MoveMan(dir);
 }
 
 }  // namespace tolvar

@@ -24,8 +24,8 @@ std::string Game::CurrentSolutionFile() { return SolutionFileName(LevelKind, Lev
 
 bool Game::SaveSolution()
 {
-    // The file holds exactly MoveHistory, whatever it held before.
-    return WriteFileAtomically(FullPath(CurrentSolutionFile()), MoveHistory);
+    // The file holds exactly the moves made, whatever it held before.
+    return WriteFileAtomically(FullPath(CurrentSolutionFile()), MoveHistory());
 }
 
 }  // namespace tolvar

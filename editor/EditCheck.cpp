@@ -11,13 +11,12 @@ namespace tolvar {
 bool Game::ValidateLevel()
 {
     bool result = true;
-    // The man's animation runs exactly while a man stands on the board.
-    if (!controls.tmr_Sprite_Enabled) {
+    if (EditBoard.count(ManStart) == 0) {  // the drawing has no start for the man
         Warn("Please set the initial position of the man!");
         result = false;
     }
-    GoalCount = static_cast<std::int16_t>(Board.goalCount());
-    BoxCount = static_cast<std::int16_t>(Board.boxCount());
+    GoalCount = static_cast<std::int16_t>(Board().goalCount());
+    BoxCount = static_cast<std::int16_t>(Board().boxCount());
     if (GoalCount != BoxCount) {
         Warn("Total objects are not equal to total goals!");
         result = false;
@@ -32,15 +31,15 @@ void Game::btn_Test_Click()
     if (!ValidateLevel())
         return;
     GameMode = ModeTestPlay;
-    StepCount = 0;
-    MoveHistory.clear();
-    DrawNumber(Counter::Step, StepCount, DigitStyle);
     controls.btn_Edit_Enabled = true;
     controls.btn_Test_Enabled = false;
     BoardReplaced();
-    const int mx = ManX - BoardLeft, my = ManY - BoardTop;
-    if (Board.inside(mx, my))
-        Board(mx, my) = Floor;  // during play the man lives in ManX, ManY only
+    Grid board = Board();
+    const Cell man = session_.man();
+    if (board.inside(man))
+        board(man.x, man.y) = Floor;  // during play the man is the session's, not a cell's
+    StartPlay(std::move(board), man);
+    ShowStepCount(0);
     controls.focus = FocusRequest::MainWindow;
     SaveTileUnderMan(Floor);
 }
@@ -49,14 +48,12 @@ void Game::btn_Edit_Click()
 {
     if (!controls.btn_Edit_Enabled || (GameMode != ModeTestPlay && GameMode != ModeTestOver))
         return;
-    GameMode = LevelKind;
-    StepCount = 0;
-    DrawNumber(Counter::Step, StepCount, DigitStyle);
+    GameMode = EditModeOf(LevelKind);
     controls.btn_Edit_Enabled = false;
     controls.btn_Test_Enabled = true;
     BoardReplaced();
-    Board = EditBoard;
-    DrawLevelCells(true);
+    StartPlay(EditBoard, DrawLevelCells(EditBoard, true));
+    ShowStepCount(0);
     ShowChanges();
 }
 

@@ -8,17 +8,13 @@ void Game::mnu_Edit_Click()
     if (!MayDiscardDrawing())
         return;
     EnterMode(ModeEditNew, KindNew);
-    StepCount = 0;
     DrawNumber(Counter::Level, NewSelfLevelNumber(), DigitStyle);
-    DrawNumber(Counter::Step, StepCount, DigitStyle);
     FillBackground();
-    Board.fill(Outside);
     EditBoard.fill(Outside);
     // The man starts in the middle; the next tick of the man's animation draws him.
-    ManX = static_cast<std::int16_t>(BoardLeft + NewLevelManX);
-    ManY = static_cast<std::int16_t>(BoardTop + NewLevelManY);
-    Board(NewLevelManX, NewLevelManY) = ManStart;
     EditBoard(NewLevelManX, NewLevelManY) = ManStart;
+    StartPlay(EditBoard, Cell{NewLevelManX, NewLevelManY});
+    ShowStepCount(0);
     KeepDrawingAsSaved();
 }
 
@@ -91,7 +87,7 @@ void Game::Form_MouseMove(int Button, int /*Shift*/, int X, int Y)
     drag_.cellX = cx;
     drag_.cellY = cy;
     // One "Invalid position!" per drag is enough: the rest of the way off the board is skipped.
-    if (drag_.warned && !Board.inside(cx - BoardLeft, cy - BoardTop))
+    if (drag_.warned && !Board().inside(cx - BoardLeft, cy - BoardTop))
         return;
     if (!PlaceEditObject(cx, cy))
         drag_.warned = true;
@@ -103,24 +99,23 @@ bool Game::PlaceEditObject(int cx, int cy)
 {
     const int sel = EditObject;
     const int c = cx - BoardLeft, r = cy - BoardTop;
-    if (!Board.inside(c, r)) {
+    if (!Board().inside(c, r)) {
         Warn("Invalid position!");
         return false;
     }
     // Overwriting the man: stop his animation, or its next tick would paint him over the new object.
-    if (Board(c, r) == ManStart)
+    if (Board()(c, r) == ManStart)
         controls.tmr_Sprite_Enabled = false;
     DrawCell(sel, cx, cy);
-    Board(c, r) = static_cast<std::int16_t>(sel);
+    session_.SetCell({c, r}, static_cast<std::int16_t>(sel));
     EditBoard(c, r) = static_cast<std::int16_t>(sel);
     if (sel == ManStart) {
-        const int oldX = ManX - BoardLeft, oldY = ManY - BoardTop;
-        ManX = static_cast<std::int16_t>(cx);
-        ManY = static_cast<std::int16_t>(cy);
-        if (Board.inside(oldX, oldY) && Board(oldX, oldY) == ManStart && (oldX != c || oldY != r)) {
-            Board(oldX, oldY) = Floor;
-            EditBoard(oldX, oldY) = Floor;
-            DrawCell(Floor, oldX + BoardLeft, oldY + BoardTop);
+        const Cell old = session_.man();
+        session_.SetMan({c, r});
+        if (Board().inside(old) && Board()(old.x, old.y) == ManStart && !(old == Cell{c, r})) {
+            session_.SetCell(old, Floor);
+            EditBoard(old.x, old.y) = Floor;
+            DrawCell(Floor, old.x + BoardLeft, old.y + BoardTop);
         }
         controls.tmr_Sprite_Enabled = true;
     }

@@ -133,8 +133,8 @@ struct FuzzGame {
         }
         const Census census = Count(g.Board);
         Require(census.codesValid, "a board in play holds only the codes 0 to 5");
-        Require(g.StepCount >= 0 && g.StepCount <= 9999, "the step count stays within 0..9999");
-        const std::int16_t under = g.CellAtWindow(g.ManX, g.ManY);
+        Require(g.StepCount() >= 0 && g.StepCount() <= 9999, "the step count stays within 0..9999");
+        const std::int16_t under = g.CellAtWindow(g.ManX(), g.ManY());
         Require(under == Floor || under == Goal, "the man stands on floor or a goal");
         if (!context_ || !(*context_ == now)) {
             context_ = now;

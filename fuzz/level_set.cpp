@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         Require(g->GameMode == ModePlaySet, "a level with a man can be played");
-        Require(g->ManX - g->BoardLeft == static_cast<int>(man) % BoardWidth &&
-                    g->ManY - g->BoardTop == static_cast<int>(man) / BoardWidth,
+        Require(g->ManX() - g->BoardLeft == static_cast<int>(man) % BoardWidth &&
+                    g->ManY() - g->BoardTop == static_cast<int>(man) / BoardWidth,
                 "the man starts at the level's last 6");
         Require(g->GoalCount == std::count(record.begin(), record.end(), '3') + std::count(record.begin(), record.end(), '5'),
                 "every 3 and 5 counts as a goal");

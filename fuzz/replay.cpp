@@ -16,19 +16,19 @@ void Trace(fuzzing::FuzzGame& g, int presses)
 {
     if (g->GameMode != ModeTracing)
         return;
-    Require(g->controls.btn_Trace_Visible && g->TraceIndex == 0 && g->StepCount == 0,
+    Require(g->controls.btn_Trace_Visible && g->TraceIndex == 0 && g->StepCount() == 0,
             "a replay starts at the level's start with the button shown");
     for (int press = 1; press <= presses && g->controls.btn_Trace_Visible; ++press) {
         g->btn_Trace_Click();
         g.CheckBoard();
-        Require(g->StepCount <= press, "a press makes at most one step");
+        Require(g->StepCount() <= press, "a press makes at most one step");
         Require(!g->menus.Enabled(MenuId::mnu_Undo), "a replayed push cannot be undone");
     }
     // The keys stay locked while a replay is on.
-    const Grid before = g->Board;
-    const std::int32_t steps = g->StepCount;
+    const Grid before = g->Board();
+    const std::int32_t steps = g->StepCount();
     g.Press("7890");
-    Require(g->Board == before && g->StepCount == steps, "the arrow keys do nothing during a replay");
+    Require(g->Board() == before && g->StepCount() == steps, "the arrow keys do nothing during a replay");
 }
 
 }  // namespace

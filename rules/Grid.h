@@ -36,6 +36,12 @@ constexpr bool IsGoal(std::int16_t code) { return code == Goal || code == BoxOnG
 /// Floor or goal with nothing on it: the man may step there and a box may be pushed there.
 constexpr bool IsFree(std::int16_t code) { return code == Floor || code == Goal; }
 
+/// A cell of a grid, (column, row).
+struct Cell {
+    int x = 0, y = 0;
+    bool operator==(const Cell&) const = default;
+};
+
 /// A grid of cell codes, indexed (column, row); element (x, y) sits at x + width * y. A grid
 /// is the game's 20 x 14 unless it is made another size (up to 64 x 64).
 struct Grid {
@@ -58,6 +64,8 @@ struct Grid {
     std::int16_t operator()(int x, int y) const { return cells[static_cast<std::size_t>(x + width * y)]; }
     /// The code at (x, y), or Outside for a cell beyond the grid's edge.
     std::int16_t at(int x, int y) const { return inside(x, y) ? (*this)(x, y) : std::int16_t{Outside}; }
+    std::int16_t at(Cell c) const { return at(c.x, c.y); }
+    bool inside(Cell c) const { return inside(c.x, c.y); }
     void fill(std::int16_t code) { std::fill(cells.begin(), cells.end(), code); }
     /// How many cells hold `code`.
     int count(std::int16_t code) const { return static_cast<int>(std::count(cells.begin(), cells.end(), code)); }

@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
-  fonts-dejavu-core fonts-urw-base35 desktop-file-utils
+  fonts-dejavu-core fonts-urw-base35 desktop-file-utils appstream
   dpkg-dev debhelper lintian man-db
 )
 

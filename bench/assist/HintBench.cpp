@@ -55,7 +55,8 @@ double LongestBusyMs(const std::string& text)
     testing::TestGame t({text});
     QtGuiThread gui;
     bool answered = false;
-    SolverHelp help(*t, gui, [&](const std::string& moves) { t.Play(moves); answered = true; });
+    Gate gate(t->session());
+    SolverHelp help(*t, gui, gate, [&](const std::string& moves) { t.Play(moves); answered = true; });
     QTimer beat, goal;
     QElapsedTimer clock;
     qint64 last = 0, longest = 0;

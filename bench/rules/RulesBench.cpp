@@ -144,7 +144,7 @@ void MouseWalkLongestStretch(benchmark::State& state)
     for (auto _ : state) {
         for (const int x : {17, 1}) {
             const int y = x == 17 ? 12 : 1;
-            timed([&] { assist.MouseDown(1, x * 32 + 16, y * 32 + 16); });
+            timed([&] { assist.MouseDown(1, 0, x * 32 + 16, y * 32 + 16); });
             moves += assist.playback().Left();
             while (assist.playback().Active())
                 timed([&] { assist.tmr_Walk_Timer(); });

@@ -97,11 +97,11 @@ private Q_SLOTS:
         QWidget* target = f.window.findChild<QWidget*>(widget);
         QVERIFY(target);
         target->setFocus();
-        const int x = f.game->ManX;
+        const int x = f.game->ManX();
         QTest::keyClick(target, Qt::Key_Right);
-        QCOMPARE(f.game->StepCount, 1);
-        QCOMPARE(int(f.game->ManX), x + 1);
-        QCOMPARE(f.game->MoveHistory, std::string("9"));
+        QCOMPARE(f.game->StepCount(), 1);
+        QCOMPARE(int(f.game->ManX()), x + 1);
+        QCOMPARE(f.game->MoveHistory(), std::string("9"));
     }
 
     // A held arrow moves once per repeated press.
@@ -112,7 +112,7 @@ private Q_SLOTS:
             QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), i > 0);
             QApplication::sendEvent(f.window.Board(), &repeat);
         }
-        QCOMPARE(f.game->StepCount, 3);
+        QCOMPARE(f.game->StepCount(), 3);
     }
 
     // The level-skip chord needs Ctrl and Alt; Shift may be held too.
@@ -143,14 +143,14 @@ private Q_SLOTS:
         f.window.Board()->setFocus();
         QTest::keyClick(f.window.Board(), Qt::Key_Right);
         QTest::keyClick(f.window.Board(), Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(f.game->StepCount, 0);  // "&New" put the level back to its start
+        QCOMPARE(f.game->StepCount(), 0);  // "&New" put the level back to its start
 
         QTest::keyClick(f.window.Board(), Qt::Key_Right);
         f.game->menus.Disable(MenuId::mnu_NewGame);
         f.window.SyncFromState();
         QVERIFY(!f.Item(MenuId::mnu_NewGame)->isEnabled());
         QTest::keyClick(f.window.Board(), Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(f.game->StepCount, 1);
+        QCOMPARE(f.game->StepCount(), 1);
     }
 
     // Undo becomes available with a push and the menu shows it at once; its shortcut takes the push back.
@@ -162,10 +162,10 @@ private Q_SLOTS:
         QVERIFY(!f.Item(MenuId::mnu_Undo)->isEnabled());
         QTest::keyClick(f.window.Board(), Qt::Key_Down);
         QTest::keyClick(f.window.Board(), Qt::Key_Right);  // pushes the box at (2, 2)
-        QCOMPARE(f.game->Board(3, 2), std::int16_t(Box));
+        QCOMPARE(f.game->Board()(3, 2), std::int16_t(Box));
         QVERIFY(f.Item(MenuId::mnu_Undo)->isEnabled());
         QTest::keyClick(f.window.Board(), Qt::Key_U, Qt::ControlModifier);
-        QCOMPARE(f.game->Board(2, 2), std::int16_t(Box));
+        QCOMPARE(f.game->Board()(2, 2), std::int16_t(Box));
         QVERIFY(!f.Item(MenuId::mnu_Undo)->isEnabled());
     }
 
@@ -183,12 +183,12 @@ private Q_SLOTS:
         // An arrow leaves the focus on the button, and Space replays the first move.
         QTest::keyClick(f.window.TraceButton(), Qt::Key_Right);
         QVERIFY(f.window.TraceButton()->hasFocus());
-        QCOMPARE(f.game->StepCount, 0);
+        QCOMPARE(f.game->StepCount(), 0);
         QTest::keyClick(f.window.TraceButton(), Qt::Key_Space);
-        QCOMPARE(f.game->StepCount, 1);
+        QCOMPARE(f.game->StepCount(), 1);
         for (std::size_t i = 1; i < RoomySolution.size(); ++i)
             QTest::mouseClick(f.window.TraceButton(), Qt::LeftButton);
-        QCOMPARE(f.game->StepCount, int(RoomySolution.size()));
+        QCOMPARE(f.game->StepCount(), int(RoomySolution.size()));
         QVERIFY(!f.window.TraceButton()->isVisible());
         QCOMPARE(f.game.desktop.dialogs.texts().back(), std::string("Tracing over!"));
     }
@@ -247,11 +247,11 @@ private Q_SLOTS:
         Fixture f;
         f.Item(MenuId::mnu_Edit)->trigger();
         QTest::mouseClick(f.window.Board(), Qt::LeftButton, {}, QPoint(3 * 32 + 5, 2 * 32 + 30));
-        QCOMPARE(f.game->Board(3, 2), std::int16_t(Wall));
+        QCOMPARE(f.game->Board()(3, 2), std::int16_t(Wall));
         QTest::mouseClick(f.window.EditBarWindow()->PaletteButton(4), Qt::LeftButton);
         QCOMPARE(f.game->EditObject, std::int16_t(4));
         QTest::mouseClick(f.window.Board(), Qt::RightButton, {}, QPoint(5 * 32, 4 * 32));
-        QCOMPARE(f.game->Board(5, 4), std::int16_t(Box));
+        QCOMPARE(f.game->Board()(5, 4), std::int16_t(Box));
         QCOMPARE(f.game->EditBoard(5, 4), std::int16_t(Box));
     }
 

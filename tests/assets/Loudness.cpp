@@ -86,27 +86,39 @@ double integratedLoudness(const Channels& channels, int sampleRate)
     return toLufs(gatedMean(toLufs(absolute) - 10));
 }
 
-Channels renderMidi(const QString& midiFile, const QString& soundFont, int sampleRate)
+std::vector<Channels> renderMidiStems(const QString& midiFile, const QString& soundFont, int sampleRate, int stems)
 {
-    Channels out(2);
+    std::vector<Channels> out(stems, Channels(2));
     fluid_settings_t* settings = new_fluid_settings();
     fluid_settings_setnum(settings, "synth.sample-rate", sampleRate);
     fluid_settings_setstr(settings, "player.timing-source", "sample");
     fluid_settings_setint(settings, "synth.lock-memory", 0);
+    // MIDI channel c plays into stem c % stems: its dry sound and its own reverb and chorus.
+    fluid_settings_setint(settings, "synth.audio-channels", stems);
+    fluid_settings_setint(settings, "synth.audio-groups", stems);
+    fluid_settings_setint(settings, "synth.effects-groups", stems);
     fluid_synth_t* synth = new_fluid_synth(settings);
     fluid_player_t* player = synth ? new_fluid_player(synth) : nullptr;
     if (player && fluid_synth_sfload(synth, soundFont.toLocal8Bit().constData(), 1) != FLUID_FAILED
         && fluid_player_add(player, midiFile.toLocal8Bit().constData()) == FLUID_OK
         && fluid_player_play(player) == FLUID_OK) {
         constexpr int Frames = 1024;
-        std::vector<float> left(Frames);
-        std::vector<float> right(Frames);
+        std::vector<float> buffer(size_t(Frames) * stems * 6); // dry, reverb and chorus, left and right
+        std::vector<float*> dry(2 * stems);
+        std::vector<float*> fx(4 * stems);
+        for (int i = 0; i < 2 * stems; ++i)
+            dry[i] = &buffer[size_t(i) * Frames];
+        for (int i = 0; i < 4 * stems; ++i)
+            fx[i] = &buffer[size_t(2 * stems + i) * Frames];
         const size_t limit = size_t(sampleRate) * 600;
-        while (fluid_player_get_status(player) == FLUID_PLAYER_PLAYING && out[0].size() < limit) {
-            if (fluid_synth_write_float(synth, Frames, left.data(), 0, 1, right.data(), 0, 1) != FLUID_OK)
+        while (fluid_player_get_status(player) == FLUID_PLAYER_PLAYING && out[0][0].size() < limit) {
+            std::fill(buffer.begin(), buffer.end(), 0.0f);
+            if (fluid_synth_process(synth, Frames, 4 * stems, fx.data(), 2 * stems, dry.data()) != FLUID_OK)
                 break;
-            out[0].insert(out[0].end(), left.begin(), left.end());
-            out[1].insert(out[1].end(), right.begin(), right.end());
+            for (int s = 0; s < stems; ++s)
+                for (int side = 0; side < 2; ++side)
+                    for (int i = 0; i < Frames; ++i)
+                        out[s][side].push_back(dry[2 * s + side][i] + fx[4 * s + side][i] + fx[4 * s + 2 + side][i]);
         }
     }
     if (player)
@@ -115,6 +127,11 @@ Channels renderMidi(const QString& midiFile, const QString& soundFont, int sampl
         delete_fluid_synth(synth);
     delete_fluid_settings(settings);
     return out;
+}
+
+Channels renderMidi(const QString& midiFile, const QString& soundFont, int sampleRate)
+{
+    return renderMidiStems(midiFile, soundFont, sampleRate, 1).front();
 }
 
 } // namespace assettest

@@ -21,4 +21,8 @@ double integratedLoudness(const Channels& channels, int sampleRate);
 /// the SoundFont cannot be loaded.
 Channels renderMidi(const QString& midiFile, const QString& soundFont, int sampleRate);
 
+/// Renders it as renderMidi does, MIDI channel c into stem c % `stems`, each
+/// with its own share of reverb and chorus, so the stems add up to the mix.
+std::vector<Channels> renderMidiStems(const QString& midiFile, const QString& soundFont, int sampleRate, int stems);
+
 } // namespace assettest

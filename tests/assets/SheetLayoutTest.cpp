@@ -250,6 +250,33 @@ TEST(BoxPictures, boxAndBoxOnGoalDifferInLightnessAndHueOnOneFootprint)
     }
 }
 
+// The mean gray (0.299 R + 0.587 G + 0.114 B) of a whole cell.
+double meanGray(const QImage& cell)
+{
+    const std::vector<double> c = meanColour(cell);
+    return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2];
+}
+
+// A box still to be pushed stands out from the floor and from a goal by its
+// brightness, not only by its outline, and stays apart from a box on a goal,
+// in every scenery (a player without colour vision sees the same board).
+TEST(BoxPictures, aBoxStandsApartInGrayFromTheFloorTheGoalAndABoxOnAGoal)
+{
+    const QImage obj = loadImage("game/obj.png");
+    struct Gap {
+        int column;
+        double least;
+        const char* what;
+    };
+    constexpr Gap Gaps[] = {{2, 25, "floor"}, {3, 25, "goal"}, {5, 20, "box on a goal"}};
+    for (int s = 0; s < Sceneries; ++s) {
+        const double box = meanGray(cellOf(obj, 4, s));
+        for (const Gap& gap : Gaps)
+            EXPECT_GE(std::abs(box - meanGray(cellOf(obj, gap.column, s))), gap.least)
+                << "box vs " << gap.what << ", scenery " << s;
+    }
+}
+
 // Seven segments: an 8 lights every segment any other digit lights, and a 1
 // lights the fewest.
 TEST(NumberSheet, digitsAreMadeOfTheSameSegments)

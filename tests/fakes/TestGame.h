@@ -87,7 +87,7 @@ inline std::string Row1(const Game& g)
 {
     std::string row;
     for (int x = 0; x < 10; ++x)
-        row += static_cast<char>('0' + g.Board(x, 1));
+        row += static_cast<char>('0' + g.Board()(x, 1));
     return row;
 }
 

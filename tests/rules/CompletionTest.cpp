@@ -29,7 +29,7 @@ TEST(Completion, winningWritesTheSolutionShowsTheWonWindowAndAdvances)
     EXPECT_EQ(t.desktop.settings.values["Level"], "2");
     EXPECT_EQ(t->LevelNo, 2);
     EXPECT_EQ(t->view.appearance.Scenery, 1);  // "&Orderly" moves on
-    EXPECT_EQ(t->StepCount, 0);
+    EXPECT_EQ(t->StepCount(), 0);
     EXPECT_EQ(t.desktop.sound.played.back(), "BOXWIN.WAV");
 }
 
@@ -100,8 +100,8 @@ TEST(Completion, theSkipChordAdvancesOnlyInThePlayOfTheSet)
         t->GameMode = static_cast<std::int16_t>(c.mode);
         t->Form_KeyDown(VK_F9, CtrlKey | AltKey | ShiftKey);
         EXPECT_EQ(t->LevelNo, c.advances ? 2 : 1) << "mode " << c.mode;
-        EXPECT_EQ(t->StepCount, 0);
-        EXPECT_EQ(t->MoveHistory, "");
+        EXPECT_EQ(t->StepCount(), 0);
+        EXPECT_EQ(t->MoveHistory(), "");
         EXPECT_FALSE(std::filesystem::exists(t.dir.file("boxsol.1")));
         if (c.advances) {
             EXPECT_EQ(t.desktop.settings.values["Level"], "2");

@@ -229,7 +229,7 @@ TEST(Animations, theManAlternatesWithinHisPair)
         t->ManFrame = static_cast<std::int16_t>(start);
         t->tmr_Sprite_Timer();
         EXPECT_EQ(t->ManFrame, start ^ 1);
-        EXPECT_EQ(t.CellPixel(t->ManX, t->ManY), SheetColour(SpriteId, start ^ 1, 0));
+        EXPECT_EQ(t.CellPixel(t->ManX(), t->ManY()), SheetColour(SpriteId, start ^ 1, 0));
     }
 }
 

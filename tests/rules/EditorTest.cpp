@@ -52,9 +52,9 @@ TEST(Editor, enteringGivesAnEmptyBoardWithTheManInTheMiddle)
     t->MenuCommand(MenuId::mnu_Edit);
     EXPECT_EQ(t->GameMode, ModeEditNew);
     EXPECT_EQ(t->LevelKind, KindNew);
-    EXPECT_EQ(t->Board(9, 6), ManStart);
+    EXPECT_EQ(t->Board()(9, 6), ManStart);
     EXPECT_EQ(t->EditBoard(9, 6), ManStart);
-    EXPECT_EQ(t->Board(1, 1), Outside);
+    EXPECT_EQ(t->Board()(1, 1), Outside);
     EXPECT_EQ(t->EditObject, Wall);
     EXPECT_TRUE(t->controls.frm_Edit_Open);
     EXPECT_FALSE(t->controls.btn_Edit_Enabled);
@@ -84,10 +84,10 @@ TEST(Editor, placingTheManElsewhereLeavesFloorWhereHeStood)
     TestGame t({Small});
     t->MenuCommand(MenuId::mnu_Edit);
     Place(*t, ManStart, 3, 3);
-    EXPECT_EQ(t->Board(9, 6), Floor);
+    EXPECT_EQ(t->Board()(9, 6), Floor);
     EXPECT_EQ(t->EditBoard(9, 6), Floor);
     EXPECT_EQ(t.CellPixel(9, 6), testing::SheetColour(testing::ObjId, Floor, 0));
-    EXPECT_EQ(t->ManX, 3);
+    EXPECT_EQ(t->ManX(), 3);
     EXPECT_TRUE(t->controls.tmr_Sprite_Enabled);
 }
 
@@ -98,7 +98,7 @@ TEST(Editor, overwritingTheManRemovesHimForGood)
     Place(*t, Wall, 9, 6);
     EXPECT_FALSE(t->controls.tmr_Sprite_Enabled);
     Place(*t, ManStart, 3, 3);
-    EXPECT_EQ(t->Board(9, 6), Wall);  // no floor appears at the old cell
+    EXPECT_EQ(t->Board()(9, 6), Wall);  // no floor appears at the old cell
 }
 
 TEST(Editor, theManOnAGoalReplacesTheGoal)
@@ -114,11 +114,11 @@ TEST(Editor, aClickOutsideTheBoardIsRefusedAndChangesNothing)
 {
     TestGame t({Small});
     EditOnABigWindow(t);
-    const Grid before = t->Board;
+    const Grid before = t->Board();
     t->Form_MouseDown(2, 0, 10, 10);
     EXPECT_EQ(t.desktop.dialogs.messages.back().text, "Invalid position!");
     EXPECT_EQ(t.desktop.sound.played.back(), "BOXUNDO.WAV");
-    EXPECT_EQ(t->Board, before);
+    EXPECT_EQ(t->Board(), before);
 }
 
 // A drag with a button held places the object in every cell the pointer enters, as clicks would.
@@ -155,9 +155,9 @@ TEST(Editor, aDragOffTheBoardWarnsOnce)
 TEST(Editor, clicksOutsideTheEditingModesDoNothing)
 {
     TestGame t({Small});
-    const Grid before = t->Board;
+    const Grid before = t->Board();
     t->Form_MouseDown(1, 0, 16, 16);
-    EXPECT_EQ(t->Board, before);
+    EXPECT_EQ(t->Board(), before);
     EXPECT_TRUE(t.desktop.dialogs.messages.empty());
 }
 
@@ -205,7 +205,7 @@ TEST(TestPlay, winningRecordsTheSolutionUnderTheNumberSavingWillGive)
     EXPECT_EQ(t->GameMode, ModeTestOver);
     EXPECT_EQ(ReadFile(t.dir.file("selfsol.5")), "9");
     t.Play("7");  // keys are locked after the test
-    EXPECT_EQ(t->StepCount, 1);
+    EXPECT_EQ(t->StepCount(), 1);
 }
 
 TEST(TestPlay, editBringsBackTheDrawingAsItWas)
@@ -217,10 +217,10 @@ TEST(TestPlay, editBringsBackTheDrawingAsItWas)
     t.Play("9");
     t->btn_Edit_Click();
     EXPECT_EQ(t->GameMode, ModeEditNew);
-    EXPECT_EQ(t->Board, t->EditBoard);
-    EXPECT_EQ(t->Board(9, 6), ManStart);
-    EXPECT_EQ(t->ManX, 9);
-    EXPECT_EQ(t->StepCount, 0);
+    EXPECT_EQ(t->Board(), t->EditBoard);
+    EXPECT_EQ(t->Board()(9, 6), ManStart);
+    EXPECT_EQ(t->ManX(), 9);
+    EXPECT_EQ(t->StepCount(), 0);
     EXPECT_TRUE(t->controls.btn_Test_Enabled);
     EXPECT_FALSE(t->controls.btn_Edit_Enabled);
 }
@@ -309,7 +309,7 @@ TEST(EditBar, displayEditBarOpensAndClosesTheBar)
     EXPECT_FALSE(t->controls.frm_Edit_Open);
     EXPECT_FALSE(t->menus.Checked(MenuId::mnu_DisBanner));
     Place(*t, Wall, 2, 2);  // clicks still edit without the bar
-    EXPECT_EQ(t->Board(2, 2), Wall);
+    EXPECT_EQ(t->Board()(2, 2), Wall);
     t->MenuCommand(MenuId::mnu_DisBanner);
     EXPECT_TRUE(t->controls.frm_Edit_Open);
     EXPECT_GT(t->controls.frm_Edit_Generation, generation);
@@ -442,9 +442,9 @@ TEST(Editor, editNewLevelWhileEditingOrTestingEmptiesTheBoard)
             t->btn_Test_Click();
         t->MenuCommand(MenuId::mnu_Edit);
         EXPECT_EQ(t->GameMode, ModeEditNew) << testing;
-        EXPECT_EQ(t->Board(7, 5), Outside) << testing;
-        EXPECT_EQ(t->Board(10, 6), Outside) << testing;
-        EXPECT_EQ(t->Board(9, 6), ManStart) << testing;
+        EXPECT_EQ(t->Board()(7, 5), Outside) << testing;
+        EXPECT_EQ(t->Board()(10, 6), Outside) << testing;
+        EXPECT_EQ(t->Board()(9, 6), ManStart) << testing;
     }
 }
 
@@ -452,13 +452,13 @@ TEST(Editor, placingTheManOnHisOwnCellChangesNothing)
 {
     TestGame t({Small});
     t->MenuCommand(MenuId::mnu_Edit);
-    const Grid before = t->Board;
+    const Grid before = t->Board();
     const Grid edited = t->EditBoard;
     Place(*t, ManStart, 9, 6);
-    EXPECT_EQ(t->Board, before);
+    EXPECT_EQ(t->Board(), before);
     EXPECT_EQ(t->EditBoard, edited);
-    EXPECT_EQ(t->ManX, 9);
-    EXPECT_EQ(t->ManY, 6);
+    EXPECT_EQ(t->ManX(), 9);
+    EXPECT_EQ(t->ManY(), 6);
     EXPECT_TRUE(t->controls.tmr_Sprite_Enabled);
 }
 

@@ -31,7 +31,7 @@ TEST(OtherLevels, loadByTheTypedTextAndPlayToCongratulations)
     EXPECT_EQ(t.desktop.dialogs.inputs[0].defaultAnswer, "1");
     EXPECT_EQ(t->GameMode, ModePlayOther);
     EXPECT_EQ(t->OtherLevelNumber, " 07 ");
-    EXPECT_EQ(t->Board(2, 2), Floor);
+    EXPECT_EQ(t->Board()(2, 2), Floor);
     EXPECT_EQ(t->EditBoard(2, 2), ManStart);
     EXPECT_TRUE(t->menus.Enabled(MenuId::mnu_LoadOtherSol));
     EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_SelectMan));
@@ -67,7 +67,7 @@ TEST(OtherLevels, missingOrUnsafeNamesAreLevelsThatDoNotExist)
         t->MenuCommand(MenuId::mnu_LoadOther);
         EXPECT_EQ(t.desktop.dialogs.messages.back().text, OtherNotFound) << answer;
         EXPECT_EQ(t->GameMode, ModePlaySet) << answer;
-        EXPECT_EQ(t->StepCount, 1) << answer;  // nothing has changed
+        EXPECT_EQ(t->StepCount(), 1) << answer;  // nothing has changed
     }
 }
 
@@ -99,7 +99,7 @@ TEST(OtherLevels, aShortFileWithAManReadsTheMissingCellsAsOutside)
     t.desktop.dialogs.typed.push_back("2");
     t->MenuCommand(MenuId::mnu_LoadOther);
     EXPECT_EQ(t->GameMode, ModePlayOther);
-    EXPECT_EQ(t->Board(3, 3), Outside);
+    EXPECT_EQ(t->Board()(3, 3), Outside);
 }
 
 TEST(SelfLevels, withNoneSavedOnlyTheMessageAppears)
@@ -122,12 +122,12 @@ TEST(SelfLevels, theNumberIsCheckedAgainstTheSavedCount)
     EXPECT_EQ(t.desktop.dialogs.inputs[0].prompt, "Please select the level: (1-3)");
     EXPECT_EQ(t.desktop.dialogs.inputs[0].defaultAnswer, "3");
     EXPECT_EQ(t->GameMode, ModeEditStored);
-    EXPECT_EQ(t->Board(2, 2), ManStart);  // the editor keeps the man in the board
+    EXPECT_EQ(t->Board()(2, 2), ManStart);  // the editor keeps the man in the board
     EXPECT_TRUE(t->controls.frm_Edit_Open);
     EXPECT_FALSE(t->controls.btn_Edit_Enabled);
     EXPECT_TRUE(t->controls.btn_Test_Enabled);
     EXPECT_TRUE(t->menus.Enabled(MenuId::mnu_LoadSelfSol));
-    EXPECT_EQ(t->StepCount, 0);
+    EXPECT_EQ(t->StepCount(), 0);
 }
 
 TEST(SelfLevels, aNumberWithLeadingZerosNamesAFileTheEditorNeverWrites)
@@ -148,8 +148,8 @@ TEST(Replay, aMissingSolutionLeavesTheGameInProgressUntouched)
     t->MenuCommand(MenuId::mnu_LoadOriginalSol);
     EXPECT_EQ(t.desktop.dialogs.texts().back(), NoSolution);
     EXPECT_EQ(t.desktop.sound.played.back(), "BOXUNDO.WAV");
-    EXPECT_EQ(t->StepCount, 1);
-    EXPECT_EQ(t->MoveHistory, "9");
+    EXPECT_EQ(t->StepCount(), 1);
+    EXPECT_EQ(t->MoveHistory(), "9");
     EXPECT_EQ(t->GameMode, ModePlaySet);
 }
 
@@ -162,14 +162,14 @@ TEST(Replay, traceStepsThroughTheSolutionToTracingOver)
     EXPECT_EQ(t->GameMode, ModeTracing);
     EXPECT_TRUE(t->controls.btn_Trace_Visible);
     EXPECT_EQ(t->controls.focus, FocusRequest::TraceButton);
-    EXPECT_EQ(t->StepCount, 0);
-    EXPECT_EQ(t->MoveHistory, "x9 9");
+    EXPECT_EQ(t->StepCount(), 0);
+    EXPECT_EQ(t->MoveHistory(), "x9 9");
     t.Play("9");  // arrows do nothing during a replay
-    EXPECT_EQ(t->StepCount, 0);
+    EXPECT_EQ(t->StepCount(), 0);
     std::vector<int> steps;
     for (int i = 0; i < 4; ++i) {
         t->btn_Trace_Click();
-        steps.push_back(t->StepCount);
+        steps.push_back(t->StepCount());
         EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_Undo));
     }
     EXPECT_EQ(steps, (std::vector<int>{0, 1, 1, 2}));  // junk and spaces use up their press
@@ -187,8 +187,8 @@ TEST(Replay, anUnfinishedSolutionGoesOnWithTheMovesOfThisReplay)
     for (int i = 0; i < 4; ++i)
         t->btn_Trace_Click();
     // "9", "7", then the moves this replay made: "9", "7".
-    EXPECT_EQ(t->StepCount, 4);
-    EXPECT_EQ(t->MoveHistory, "979797");
+    EXPECT_EQ(t->StepCount(), 4);
+    EXPECT_EQ(t->MoveHistory(), "979797");
 }
 
 TEST(Replay, aSolutionTooLongToReplayIsRefused)
@@ -212,7 +212,7 @@ TEST(Replay, theLevelFileOfAnOtherLevelThatHasGoneIsReported)
     t->MenuCommand(MenuId::mnu_LoadOtherSol);
     EXPECT_NE(t.desktop.dialogs.texts().back().find("other.3"), std::string::npos);
     EXPECT_EQ(t->GameMode, ModePlayOther);
-    EXPECT_EQ(t->StepCount, 1);
+    EXPECT_EQ(t->StepCount(), 1);
 }
 
 TEST(Replay, duringAReplayOfTheSetTheAppearanceCommandsRestartTheLevel)
@@ -285,7 +285,7 @@ TEST(Replay, noReplayStartsOnALevelOfTheSetWithoutAMan)
     EXPECT_NE(t->GameMode, ModeTracing);
     EXPECT_FALSE(t->controls.btn_Trace_Visible);
     t->btn_Trace_Click();
-    EXPECT_EQ(t->StepCount, 0);
+    EXPECT_EQ(t->StepCount(), 0);
 }
 
 }  // namespace

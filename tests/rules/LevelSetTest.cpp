@@ -55,12 +55,12 @@ TEST(LevelSet, theMansStartIsFloorAndGoalsAreCounted)
     TestGame t({Small, level});
     t->LevelNo = 2;
     t->ShowLevel();
-    EXPECT_EQ(t->Board(5, 2), Floor);
-    EXPECT_EQ(t->ManX, 5);
-    EXPECT_EQ(t->ManY, 2);
+    EXPECT_EQ(t->Board()(5, 2), Floor);
+    EXPECT_EQ(t->ManX(), 5);
+    EXPECT_EQ(t->ManY(), 2);
     EXPECT_EQ(t->GoalCount, 2);
-    EXPECT_EQ(t->Board(10, 2), Outside);
-    EXPECT_EQ(t->Board(11, 2), Outside);
+    EXPECT_EQ(t->Board()(10, 2), Outside);
+    EXPECT_EQ(t->Board()(11, 2), Outside);
     EXPECT_EQ(t->CellAtWindow(7, 2), BoxOnGoal);
     EXPECT_EQ(t->CellAtWindow(25, 2), Outside);
 }
@@ -78,7 +78,7 @@ TEST(LevelSet, boardOffsetsFollowTheClientSize)
         t->ShowLevel();
         EXPECT_EQ(t->BoardLeft, c.left) << c.w << "x" << c.h;
         EXPECT_EQ(t->BoardTop, c.top) << c.w << "x" << c.h;
-        EXPECT_EQ(t->ManX, 1 + c.left);
+        EXPECT_EQ(t->ManX(), 1 + c.left);
     }
 }
 
@@ -87,10 +87,10 @@ TEST(LevelSet, newPutsTheLevelBackAsStored)
     TestGame t({Level({"111111", "164231", "111111"})});
     t.Play("9");
     t->MenuCommand(MenuId::mnu_NewGame);
-    EXPECT_EQ(t->Board(2, 1), Box);
-    EXPECT_EQ(t->StepCount, 0);
-    EXPECT_EQ(t->MoveHistory, "");
-    EXPECT_EQ(t->ManX, 1);
+    EXPECT_EQ(t->Board()(2, 1), Box);
+    EXPECT_EQ(t->StepCount(), 0);
+    EXPECT_EQ(t->MoveHistory(), "");
+    EXPECT_EQ(t->ManX(), 1);
 }
 
 struct ChoiceCase {
@@ -140,8 +140,8 @@ TEST(LevelSet, aCancelledChoiceLeavesTheGameInProgress)
     TestGame t({Level({"111111", "164231", "111111"})});
     t.Play("9");
     t->MenuCommand(MenuId::mnu_Level);
-    EXPECT_EQ(t->StepCount, 1);
-    EXPECT_EQ(t->Board(3, 1), Box);
+    EXPECT_EQ(t->StepCount(), 1);
+    EXPECT_EQ(t->Board()(3, 1), Box);
 }
 
 TEST(LevelSet, theChoiceNeverReachesBeyondTheSetWhateverTheStoredProgress)
@@ -178,7 +178,7 @@ TEST(LevelSet, aLevelWithoutAManIsShownButNothingMoves)
     t->ShowLevel();
     EXPECT_FALSE(t.desktop.dialogs.messages.empty());
     t.Play("9");
-    EXPECT_EQ(t->StepCount, 0);
+    EXPECT_EQ(t->StepCount(), 0);
 }
 
 

@@ -1,6 +1,8 @@
 // Walking and pushing with the mouse: where the man and the boxes end up, and what is heard.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "assist/Assist.h"
 #include "fakes/TestGame.h"
 
@@ -43,13 +45,13 @@ TEST_P(MouseWalk, movesTheManAsClicked)
     Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
     t.desktop.sound.played.clear();
     for (const Click& k : c.clicks) {
-        assist.MouseDown(k.button, k.x * 32 + 5, k.y * 32 + 5);
+        assist.MouseDown(k.button, 0, k.x * 32 + 5, k.y * 32 + 5);
         assist.FinishPlayback();
     }
-    EXPECT_EQ((Cell{t->ManX, t->ManY}), c.man);
-    EXPECT_TRUE(HoldsBox(t->Board(c.box.x, c.box.y)));
-    EXPECT_EQ(t->StepCount, c.steps);
-    EXPECT_EQ(t->MoveHistory.size(), static_cast<std::size_t>(c.steps));
+    EXPECT_EQ((Cell{t->ManX(), t->ManY()}), c.man);
+    EXPECT_TRUE(HoldsBox(t->Board()(c.box.x, c.box.y)));
+    EXPECT_EQ(t->StepCount(), c.steps);
+    EXPECT_EQ(t->MoveHistory().size(), static_cast<std::size_t>(c.steps));
     EXPECT_EQ(t.desktop.sound.played, c.sounds);
     EXPECT_EQ(assist.Selected().has_value(), c.selected);
 }
@@ -78,9 +80,9 @@ TEST(MouseWalkSetting, offByTheMenuStopsTheMouseAndIsStored)
     assist.MenuCommand(MenuId::mnu_MouseWalking);
     EXPECT_EQ(t.desktop.assistSettings.values["MouseWalking"], "0");
     EXPECT_TRUE(t.desktop.settings.values.count("MouseWalking") == 0);
-    assist.MouseDown(1, 5 * 32, 3 * 32);
+    assist.MouseDown(1, 0, 5 * 32, 3 * 32);
     assist.FinishPlayback();
-    EXPECT_EQ(t->StepCount, 0);
+    EXPECT_EQ(t->StepCount(), 0);
     Assist again(*t, t.desktop.assistSettings, t.desktop.gui);
     EXPECT_FALSE(t->menus.Checked(MenuId::mnu_MouseWalking));
 }
@@ -90,19 +92,26 @@ TEST(MouseWalkPlayback, aKeyFinishesTheWalkFirst)
 {
     TestGame t({Room});
     Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
-    assist.MouseDown(1, 5 * 32, 3 * 32);
+    assist.MouseDown(1, 0, 5 * 32, 3 * 32);
     assist.tmr_Walk_Timer();
-    EXPECT_EQ(t->StepCount, 1);
+    EXPECT_EQ(t->StepCount(), 1);
     EXPECT_TRUE(assist.playback().TimerEnabled());
-    assist.KeyPressed(VK_UP);
-    t->Form_KeyDown(VK_UP, 0);
-    EXPECT_EQ((Cell{t->ManX, t->ManY}), (Cell{5, 2}));
+    assist.KeyDown(VK_UP, 0);
+    EXPECT_EQ((Cell{t->ManX(), t->ManY()}), (Cell{5, 2}));
     EXPECT_FALSE(assist.playback().TimerEnabled());
 }
 
 // A box pushed across the last goal wins there: while the won level's window is open the walk
-// timer still ticks, and shows nothing more.
-TEST(MouseWalkPlayback, aWinOnTheWayEndsTheWalk)
+// timer still ticks, and shows nothing more. Whatever finished the walk was meant for the level
+// it won, and does nothing on the next one.
+struct AfterWinningWalk {
+    const char* name;
+    std::function<void(Assist&)> act;
+};
+
+class WinningWalk : public ::testing::TestWithParam<AfterWinningWalk> {};
+
+TEST_P(WinningWalk, endsTheWalkAndWhatFinishedItGoesNowhere)
 {
     const std::string across = Level({"1111111", "1624321", "1111111"});
     TestGame t({across, across});
@@ -110,15 +119,26 @@ TEST(MouseWalkPlayback, aWinOnTheWayEndsTheWalk)
     int stepsSeen = -1;
     t.desktop.dialogs.onAboutBox = [&](AboutRole) {
         assist.tmr_Walk_Timer();
-        stepsSeen = t->StepCount;
+        stepsSeen = t->StepCount();
     };
-    assist.MouseDown(1, 3 * 32, 32);
-    assist.MouseDown(1, 5 * 32, 32);
-    EXPECT_FALSE(assist.KeyPressed(VK_RIGHT));  // the key that finished the walk is spent
+    assist.MouseDown(1, 0, 3 * 32, 32);
+    assist.MouseDown(1, 0, 5 * 32, 32);
+    GetParam().act(assist);
+    assist.FinishPlayback();
     EXPECT_EQ(stepsSeen, 2);
     EXPECT_EQ(t->LevelNo, 2);
     EXPECT_EQ(testing::ReadFile(t.dir.file("boxsol.1")), "99");
+    EXPECT_EQ(t->StepCount(), 0);
+    EXPECT_EQ(t->ManX(), 1);
+    EXPECT_FALSE(assist.Searching());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Assist, WinningWalk,
+    ::testing::Values(AfterWinningWalk{"aKey", [](Assist& a) { a.KeyDown(VK_RIGHT, 0); }},
+                      AfterWinningWalk{"aClickOnTheFloor", [](Assist& a) { a.MouseDown(1, 0, 2 * 32, 32); }},
+                      AfterWinningWalk{"aHint", [](Assist& a) { a.MenuCommand(MenuId::mnu_Hint); }}),
+    [](const ::testing::TestParamInfo<AfterWinningWalk>& info) { return std::string(info.param.name); });
 
 // The picked box wears a frame over everything; letting go draws the box again.
 TEST(MouseWalkPlayback, thePickedBoxIsMarked)
@@ -126,11 +146,11 @@ TEST(MouseWalkPlayback, thePickedBoxIsMarked)
     TestGame t({Room});
     Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
     const QRgb edge = t->view.Client().pixel(3 * 32 + 1, 2 * 32 + 16);
-    assist.MouseDown(1, 3 * 32, 2 * 32);
+    assist.MouseDown(1, 0, 3 * 32, 2 * 32);
     EXPECT_NE(t->view.Client().pixel(3 * 32 + 1, 2 * 32 + 16), edge);
     t->tmr_Goal_Timer();
     EXPECT_NE(t->view.Client().pixel(3 * 32 + 1, 2 * 32 + 16), edge);
-    assist.KeyPressed(27);  // Esc
+    assist.KeyDown(27, 0);  // Esc
     EXPECT_EQ(t->view.Client().pixel(3 * 32 + 1, 2 * 32 + 16), edge);
 }
 

@@ -33,11 +33,11 @@ TEST_P(Moves, changeTheBoardAsTheRulesSay)
     t.desktop.sound.played.clear();
     t.Play(c.moves);
     EXPECT_EQ(Row1(*t), c.rowAfter);
-    EXPECT_EQ(t->ManX, c.manXAfter);
+    EXPECT_EQ(t->ManX(), c.manXAfter);
     EXPECT_EQ(t.desktop.sound.played, c.sounds);
     EXPECT_EQ(t->menus.Enabled(MenuId::mnu_Undo), c.undoEnabled);
-    EXPECT_EQ(t->StepCount, c.steps);
-    EXPECT_EQ(t->MoveHistory, c.history);
+    EXPECT_EQ(t->StepCount(), c.steps);
+    EXPECT_EQ(t->MoveHistory(), c.history);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -79,7 +79,7 @@ TEST(MoveEngine, theCellUnderTheManIsRestoredWhenHeLeavesAGoal)
     t.Play("99");
     // He stood on the goal at column 2; its picture is back once he walks on.
     EXPECT_EQ(t.CellPixel(2, 1), testing::SheetColour(testing::ObjId, Goal, 0));
-    EXPECT_EQ(t->ManX, 3);
+    EXPECT_EQ(t->ManX(), 3);
 }
 
 TEST(MoveEngine, pushingFromAGoalLeavesTheGoalTileUnderTheMan)
@@ -92,10 +92,10 @@ TEST(MoveEngine, pushingFromAGoalLeavesTheGoalTileUnderTheMan)
 TEST(MoveEngine, stepCountStopsAt9999ButHistoryKeepsGrowing)
 {
     TestGame t({Level({"1111111111", "1622222221", "1311111111", "1111111111"})});
-    t->StepCount = 9999;
+    t->ShowStepCount(9999);
     t.Play("97");
-    EXPECT_EQ(t->StepCount, 9999);
-    EXPECT_EQ(t->MoveHistory, "97");
+    EXPECT_EQ(t->StepCount(), 9999);
+    EXPECT_EQ(t->MoveHistory(), "97");
 }
 
 TEST(MoveEngine, theManTurnsEvenWhenTheMoveIsBlocked)
@@ -115,7 +115,7 @@ TEST(MoveEngine, keysMoveTheManOnlyInPlayModes)
         t->pic_Level_KeyDown(VK_RIGHT, 0);
         t->pic_Step_KeyDown(VK_RIGHT, 0);
         const bool moves = mode == 0 || mode == 2 || mode == 4;
-        EXPECT_EQ(t->StepCount, moves ? 3 : 0) << "mode " << mode;
+        EXPECT_EQ(t->StepCount(), moves ? 3 : 0) << "mode " << mode;
     }
 }
 
@@ -123,9 +123,9 @@ TEST(MoveEngine, aStepBeyondTheGridBlocksInALevelThatIsNotClosed)
 {
     TestGame t({Level({"62222"})});
     t.Play("78");
-    EXPECT_EQ(t->ManX, 0);
-    EXPECT_EQ(t->ManY, 0);
-    EXPECT_EQ(t->StepCount, 0);
+    EXPECT_EQ(t->ManX(), 0);
+    EXPECT_EQ(t->ManY(), 0);
+    EXPECT_EQ(t->StepCount(), 0);
 }
 
 TEST(MoveEngine, otherKeysChangeNothingAndSkipTheCompletionCheck)
@@ -160,9 +160,9 @@ TEST(MoveEngine, upAndDownMoveThroughTheBoardAndWriteTheirCharacters)
     for (const VerticalCase& c : cases) {
         TestGame t({Level(c.rows)});
         t.Play(c.moves);
-        EXPECT_EQ(t->Board(1, c.boxY), Box) << c.name;
-        EXPECT_EQ(t->ManY, c.manY) << c.name;
-        EXPECT_EQ(t->MoveHistory, c.history) << c.name;
+        EXPECT_EQ(t->Board()(1, c.boxY), Box) << c.name;
+        EXPECT_EQ(t->ManY(), c.manY) << c.name;
+        EXPECT_EQ(t->MoveHistory(), c.history) << c.name;
     }
 }
 

@@ -21,7 +21,8 @@ const std::string TwoBoxes = Level({"1111111", "1622221", "1242421", "1232321", 
 struct Helped {
     TestGame t;
     fakes::FakeGuiThread gui;
-    SolverHelp help{*t, gui, [this](const std::string& moves) { t.Play(moves); }};
+    Gate gate{t->session()};
+    SolverHelp help{*t, gui, gate, [this](const std::string& moves) { t.Play(moves); }};
     explicit Helped(const std::string& level) : t({level, level}) {}
     void Answer()
     {
@@ -58,14 +59,14 @@ TEST_P(HintThatMovesNothing, leavesThePositionAsItWas)
 {
     const NoMoveCase& c = GetParam();
     Helped h(c.level);
-    const Grid before = h.t->Board;
+    const Grid before = h.t->Board();
     h.help.Hint();
     if (c.cancel)
         h.help.Cancel();
     h.Answer();
     h.gui.RunPosted();
-    EXPECT_EQ(h.t->Board, before);
-    EXPECT_EQ(h.t->StepCount, 0);
+    EXPECT_EQ(h.t->Board(), before);
+    EXPECT_EQ(h.t->StepCount(), 0);
     EXPECT_EQ(h.t.desktop.dialogs.texts(), c.messages);
 }
 
@@ -85,7 +86,7 @@ TEST(SolverHelpTest, aShownSolutionReplaysToTheEndAndWritesNothing)
     h.help.ShowSolution();
     h.Answer();
     ASSERT_EQ(h.t->GameMode, ModeTracing);
-    EXPECT_EQ(h.t->StepCount, 0);
+    EXPECT_EQ(h.t->StepCount(), 0);
     for (int presses = 0; h.t->controls.btn_Trace_Visible && presses < 100; ++presses)
         h.t->btn_Trace_Click();
     EXPECT_EQ(h.t.desktop.dialogs.texts(), std::vector<std::string>{"Tracing over!"});

@@ -132,7 +132,7 @@ TEST(Appearance, choosingAnOptionChecksItAndRestartsTheLevel)
     EXPECT_EQ(t->view.appearance.Background, 1);
     EXPECT_TRUE(t->menus.Checked(mnu_Back(1)));
     EXPECT_FALSE(t->menus.Checked(mnu_Back(0)));
-    EXPECT_EQ(t->StepCount, 0);
+    EXPECT_EQ(t->StepCount(), 0);
     EXPECT_EQ(t.CellPixel(0, 5), testing::SheetColour(testing::ObjId, 0, 1));
     t->MenuCommand(mnu_Man(1));
     EXPECT_EQ(t->view.appearance.Character, 1);

@@ -63,9 +63,9 @@ TEST_P(TakeBack, leavesTheLevelAsBeforeTheMovesThatNoLongerStand)
     p.Run(c.script);
     Game& g = *p.t;
     EXPECT_EQ(Row1(g), c.row);
-    EXPECT_EQ(g.ManX, c.manX);
-    EXPECT_EQ(g.StepCount, c.steps);
-    EXPECT_EQ(g.MoveHistory, c.history);
+    EXPECT_EQ(g.ManX(), c.manX);
+    EXPECT_EQ(g.StepCount(), c.steps);
+    EXPECT_EQ(g.MoveHistory(), c.history);
     EXPECT_EQ(g.ManFrame, c.facing);
     EXPECT_EQ(p.assist.CanTakeBack(), c.canTakeBack);
     EXPECT_EQ(p.assist.CanRedo(), c.canRedo);
@@ -75,8 +75,8 @@ TEST_P(TakeBack, leavesTheLevelAsBeforeTheMovesThatNoLongerStand)
     // (his start picture, or one of his sprites: a blocked turn shows at the next animation frame).
     for (int x = 0; x < 10; ++x) {
         const QRgb seen = p.t.CellPixel(x, 1);
-        if (x != g.ManX || g.ManY != 1)
-            EXPECT_EQ(seen, SheetColour(testing::ObjId, g.Board(x, 1), 0)) << "cell " << x;
+        if (x != g.ManX() || g.ManY() != 1)
+            EXPECT_EQ(seen, SheetColour(testing::ObjId, g.Board()(x, 1), 0)) << "cell " << x;
         else
             EXPECT_TRUE(seen == SheetColour(testing::ObjId, ManStart, 0) || seen == SheetColour(testing::SpriteId, 0, 0) ||
                         seen == SheetColour(testing::SpriteId, 4, 0) || seen == SheetColour(testing::SpriteId, 6, 0))
@@ -128,16 +128,16 @@ TEST(TakeBackAndRedo, stepTheReplayBackAndForth)
     p.Run("B");
     EXPECT_EQ(g.TraceIndex, 2);
     EXPECT_EQ(Row1(g), "1224232521");
-    EXPECT_EQ(g.ManX, 2);
-    EXPECT_EQ(g.MoveHistory, "9899");
+    EXPECT_EQ(g.ManX(), 2);
+    EXPECT_EQ(g.MoveHistory(), "9899");
     p.Run("BB");
     EXPECT_EQ(g.TraceIndex, 0);
-    EXPECT_EQ(g.ManX, 1);
+    EXPECT_EQ(g.ManX(), 1);
     EXPECT_FALSE(p.assist.CanTakeBack());
     p.Run("RRR");
     EXPECT_EQ(g.TraceIndex, 3);
     EXPECT_EQ(Row1(g), "1222432521");
-    EXPECT_EQ(g.StepCount, 2);
+    EXPECT_EQ(g.StepCount(), 2);
     EXPECT_FALSE(g.menus.Enabled(MenuId::mnu_Undo));
 }
 

@@ -33,9 +33,9 @@ TEST_P(Undo, takesBackExactlyTheLastPush)
     for (int i = 0; i < c.undos; ++i)
         t->MenuCommand(MenuId::mnu_Undo);
     EXPECT_EQ(Row1(*t), c.rowAfter);
-    EXPECT_EQ(t->ManX, c.manXAfter);
-    EXPECT_EQ(t->StepCount, c.steps);
-    EXPECT_EQ(t->MoveHistory, c.history);
+    EXPECT_EQ(t->ManX(), c.manXAfter);
+    EXPECT_EQ(t->StepCount(), c.steps);
+    EXPECT_EQ(t->MoveHistory(), c.history);
     EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_Undo));
 }
 
@@ -63,10 +63,10 @@ TEST(UndoTest, theManKeepsTheFacingOfABlockedAttempt)
 TEST(UndoTest, lowersAStepCountHeldAtItsLimit)
 {
     TestGame t({Level({"1111111111", "1642222221", "1311111111", "1111111111"})});
-    t->StepCount = 9999;
+    t->ShowStepCount(9999);
     t.Play("9");
     t->MenuCommand(MenuId::mnu_Undo);
-    EXPECT_EQ(t->StepCount, 9998);
+    EXPECT_EQ(t->StepCount(), 9998);
 }
 
 TEST(UndoTest, aBoxPutBackOnAGoalTurnsIntoABoxOnAGoalAtTheNextGoalFrame)
@@ -101,9 +101,9 @@ TEST(UndoTest, everyReplacementOfTheBoardEndsTheUndo)
         t.desktop.dialogs.typed = {"1"};
         t->MenuCommand(command);
         EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_Undo)) << name;
-        const Grid before = t->Board;
+        const Grid before = t->Board();
         t->mnu_Undo_Click();
-        EXPECT_EQ(t->Board, before) << name;
+        EXPECT_EQ(t->Board(), before) << name;
     }
 }
 
@@ -137,9 +137,9 @@ TEST(UndoTest, theWinningPushCannotBeUndone)
         t.Play("9");
         ASSERT_EQ(t.desktop.dialogs.messages.back().text, c.message);
         EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_Undo)) << c.message;
-        const Grid before = t->Board;
+        const Grid before = t->Board();
         t->mnu_Undo_Click();
-        EXPECT_EQ(t->Board, before) << c.message;
+        EXPECT_EQ(t->Board(), before) << c.message;
     }
 }
 

@@ -68,8 +68,9 @@ void drawButton(QPainter& p, const QRect& r, const QString& caption, bool enable
     p.drawText(r, Qt::AlignCenter | Qt::TextShowMnemonic, caption);
 }
 
-// The edit bar as it opens over a Brick level on the Blue background: the
-// seven palette pictures with the wall chosen, then Edit, Test and Exit.
+// The edit bar as it opens over a Brick level on the Night background the game
+// starts with (its first picture plain black): the seven palette pictures with
+// the wall chosen, then Edit, Test and Exit.
 QImage editBar()
 {
     constexpr int Border = 4;
@@ -81,7 +82,7 @@ QImage editBar()
     p.drawText(QRect(0, 0, img.width(), Title), Qt::AlignCenter, "EDIT BAR");
     p.drawText(QRect(img.width() - Title, 0, Title, Title), Qt::AlignCenter, QString::fromUtf8("\u00d7"));
     p.fillRect(Border, Title, 401, 38, QColor(239, 239, 239));
-    const QImage pictures[7] = {backgroundTile(1), wallTile(0), floorTile(0), goalTile(0), boxTile(0),
+    const QImage pictures[7] = {newCell(Qt::black), wallTile(0), floorTile(0), goalTile(0), boxTile(0),
                                 boxOnGoalTile(0, 2), characterOnFloor(floorTile(0), 0, Facing::Down, 0)};
     for (int i = 0; i < 10; ++i) {
         const QRect r(Border + i * 40, Title, 41, 38);

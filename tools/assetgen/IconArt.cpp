@@ -13,25 +13,28 @@ namespace assetgen {
 
 namespace {
 
-// At 16 pixels a drawing blurs into mud, so the smallest icon is pixel art.
+// At 16 pixels a drawing blurs into mud, so the smallest icon is pixel art: the
+// same plate with its gold rim as the larger icons, the crate in its middle and the
+// twinkle on the crate's upper right corner.
 QImage tinyIcon()
 {
-    // The sparkle stands clear of the crate and of the icon's edges.
     return fromRows(
         {
-            "................", "............y...", "............Y...", "..........yYWYy.",
-            "............Y...", ".oooooooooo.y...", ".ohhhhhhhho.....", ".ohwwwwwwso.....",
-            ".ohwdddlwso.....", ".ohwddllwso.....", ".ohwdlldwso.....", ".ohwllddwso.....",
-            ".ohwwwwwwso.....", ".ohssssssso.....", ".oooooooooo.....", "................",
+            "................", "..gggggggggggg..", ".gBBBBBBBBBBBBg.", ".gBBBBBBBBBYBBg.",
+            ".gbbooooooYWYbg.", ".gbbohhhhhhYbbg.", ".gbbohdddlsobbg.", ".gbbohddldsobbg.",
+            ".gbbohdlddsobbg.", ".gbbohldddsobbg.", ".gbbohsssssobbg.", ".gbboooooooobbg.",
+            ".gbbbbbbbbbbbbg.", ".gnnnnnnnnnnnng.", "..gggggggggggg..", "................",
         },
-        {{'o', QColor(60, 30, 8)},
+        {{'g', QColor(232, 186, 84)},
+         {'B', QColor(40, 60, 128)},
+         {'b', QColor(28, 40, 96)},
+         {'n', QColor(16, 22, 60)},
+         {'o', QColor(60, 30, 8)},
          {'h', QColor(255, 226, 160)},
-         {'w', QColor(236, 164, 66)},
+         {'d', QColor(196, 122, 44)},
          {'s', QColor(170, 100, 36)},
-         {'d', QColor(150, 88, 30)},
          {'l', QColor(250, 200, 110)},
-         {'y', QColor(255, 244, 190)},
-         {'Y', QColor(255, 250, 214)},
+         {'Y', QColor(255, 244, 190)},
          {'W', QColor(255, 255, 255)}});
 }
 
@@ -107,14 +110,17 @@ QImage iconImage(int size)
     const bool small = size <= 48;
     const double line = small ? 256.0 / size * 1.2 : 8;
 
-    // The tile: deep blue with a gold rim.
-    const QRectF tile(6, 6, 244, 244);
+    // The tile: deep blue with a gold rim, whose outer edge keeps at least a pixel and a
+    // half clear of the icon's edge at every size.
+    const double rim = small ? line : 10;
+    const double inset = std::max(11.0, 1.5 * 256.0 / size + rim / 2);
+    const QRectF tile(inset, inset, 256 - 2 * inset, 256 - 2 * inset);
     QLinearGradient sky(0, 0, 0, 256);
     sky.setColorAt(0, QColor(40, 60, 128));
     sky.setColorAt(1, QColor(14, 18, 52));
-    p.setPen(QPen(QColor(232, 186, 84), small ? line : 10));
+    p.setPen(QPen(QColor(232, 186, 84), rim));
     p.setBrush(sky);
-    p.drawRoundedRect(tile.adjusted(5, 5, -5, -5), 44, 44);
+    p.drawRoundedRect(tile, 44, 44);
 
     // The goal glowing under the crate.
     QRadialGradient glow(QPointF(128, 136), 118);

@@ -26,7 +26,10 @@ void layDecoration(QImage& target, const Decoration& deco);
 /// Draws the level and step counters, four digits each, in a digit style 0..2.
 void drawCounters(QImage& target, int level, int steps, int style);
 
-/// The sample level as the player sees it: board, decoration and counters.
+/// Level `number` (from 1) of the shipped level set, as the game lays it on the board.
+LevelRows shippedLevel(int number);
+
+/// A level of the shipped set as the player sees it when it opens: board, decoration and counters.
 QImage gameScreen(int scenery, int character, int background);
 
 } // namespace assetgen

@@ -20,13 +20,13 @@ int wrap(int v)
 }
 
 const std::array<SceneryLook, SceneryCount> Looks{{
-    {"Brick", QColor(255, 226, 60), QColor(150, 94, 50), QColor(96, 58, 30), QColor(255, 240, 140)},
-    {"Stone", QColor(84, 228, 255), QColor(136, 90, 50), QColor(88, 88, 96), QColor(170, 240, 255)},
+    {"Brick", QColor(255, 226, 60), QColor(96, 58, 30), QColor(96, 58, 30), QColor(255, 240, 140)},
+    {"Stone", QColor(84, 228, 255), QColor(90, 56, 30), QColor(88, 88, 96), QColor(170, 240, 255)},
     {"Wood", QColor(120, 250, 110), QColor(150, 46, 38), QColor(200, 200, 190), QColor(170, 255, 150)},
     {"Ice", QColor(255, 86, 176), QColor(118, 72, 36), QColor(96, 58, 30), QColor(255, 200, 232)},
     {"Sand", QColor(40, 120, 255), QColor(94, 60, 34), QColor(68, 42, 24), QColor(160, 200, 255)},
-    {"Metal", QColor(255, 152, 36), QColor(80, 96, 54), QColor(40, 46, 36), QColor(255, 210, 140)},
-    {"Jungle", QColor(214, 120, 255), QColor(108, 78, 40), QColor(72, 98, 38), QColor(244, 212, 255)},
+    {"Metal", QColor(255, 152, 36), QColor(46, 56, 32), QColor(40, 46, 36), QColor(255, 210, 140)},
+    {"Jungle", QColor(214, 120, 255), QColor(64, 44, 22), QColor(72, 98, 38), QColor(244, 212, 255)},
 }};
 
 // Shades every region of a map like a raised block: the upper-left rim catches
@@ -176,7 +176,10 @@ QImage iceWall()
     QImage img = shadeRegions(
         r,
         [](int id, int x, int y) {
-            const double t = ((x % 16) + (y % 16)) / 30.0;
+            // The light runs across each block from its own upper left corner, also in the
+            // rows laid half a block over.
+            const int along = (x + (y / 16 % 2) * 8) % 16;
+            const double t = (along + (y % 16)) / 30.0;
             QColor c = mix(QColor(232, 250, 255), QColor(120, 190, 232), t);
             c = scaled(c, 1.0 + (noise01(id, 1, 41) - 0.5) * 0.1);
             // Frozen bubbles.
@@ -188,7 +191,7 @@ QImage iceWall()
     // Glints across two of the blocks.
     for (int i = 0; i < 5; ++i) {
         put(img, 4 + i, 9 - i, QColor(255, 255, 255));
-        put(img, 20 + i, 25 - i, QColor(255, 255, 255));
+        put(img, 12 + i, 25 - i, QColor(255, 255, 255));
     }
     return img;
 }
@@ -259,16 +262,25 @@ QImage jungleWall()
     const QColor stone(138, 142, 126);
     QImage img = shadeRegions(
         r,
-        [&](int id, int x, int y) {
-            QColor c = grain(vary(stone, id, 71, 0.1), x, y, 72, 0.07);
-            const double moss = smoothNoise(x, y, 6, 32, 73) + (noise01(x, y, 74) - 0.5) * 0.25;
-            if (moss > 0.66)
-                c = mix(c, QColor(70, 140, 44), 0.85);
-            else if (moss > 0.58)
-                c = mix(c, QColor(92, 130, 60), 0.5);
-            return c;
-        },
+        [&](int id, int x, int y) { return grain(vary(stone, id, 71, 0.1), x, y, 72, 0.07); },
         [](int x, int y) { return grain(QColor(36, 46, 30), x, y, 75, 0.1); }, 2, 1.3, 0.68);
+    // Moss grows out of the joints onto the rim of every stone alike, in small tufts, so no
+    // one patch repeats from wall to wall.
+    for (int y = 0; y < N; ++y)
+        for (int x = 0; x < N; ++x) {
+            if (r[y][x] < 0)
+                continue;
+            int nearJoint = 3;
+            for (int k = 2; k >= 1; --k)
+                for (const QPoint d : {QPoint(k, 0), QPoint(-k, 0), QPoint(0, k), QPoint(0, -k)})
+                    if (r[wrap(y + d.y())][wrap(x + d.x())] < 0)
+                        nearJoint = k;
+            const double tuft = smoothNoise(x + 0.5, y + 0.5, 4, N, 73) + (noise01(x, y, 74) - 0.5) * 0.3;
+            if (nearJoint == 1 && tuft > 0.45)
+                put(img, x, y, mix(QColor::fromRgba(img.pixel(x, y)), QColor(70, 140, 44), 0.8));
+            else if (nearJoint == 2 && tuft > 0.62)
+                put(img, x, y, mix(QColor::fromRgba(img.pixel(x, y)), QColor(92, 130, 60), 0.55));
+        }
     // A hanging vine with a few leaves.
     const QColor vine(40, 110, 30);
     const QColor leaf(90, 180, 60);
@@ -294,7 +306,7 @@ QImage brickFloor()
     for (int y = 0; y < N; ++y)
         for (int x = 0; x < N; ++x)
             r[y][x] = (x % 16 == 15 || y % 16 == 15) ? -1 : (y / 16) * 2 + x / 16;
-    const QColor tile(112, 56, 40);
+    const QColor tile(136, 70, 50);
     return shadeRegions(
         r, [&](int id, int x, int y) { return grain(vary(tile, id, 81, 0.05), x, y, 82, 0.05); },
         [](int, int) { return QColor(66, 36, 28); }, 1, 1.15, 0.85);
@@ -310,7 +322,7 @@ QImage stoneFloor()
             else
                 r[y][x] = (y == 31 || (x + 8) % 16 == 15) ? -1 : 1 + ((x + 8) % N) / 16;
         }
-    const QColor slab(88, 82, 76);
+    const QColor slab(100, 94, 87);
     return shadeRegions(
         r,
         [&](int id, int x, int y) {
@@ -384,7 +396,7 @@ QImage metalFloor()
     QImage img = newCell();
     for (int y = 0; y < N; ++y)
         for (int x = 0; x < N; ++x) {
-            QColor c = grain(QColor(50, 58, 74), x, y, 131, 0.04);
+            QColor c = grain(QColor(66, 76, 98), x, y, 131, 0.04);
             // Raised diamond tread, one pair of bars per 8 x 8 square, turned alternately.
             const int u = x % 8;
             const int v = y % 8;
@@ -407,9 +419,12 @@ QImage jungleFloor()
     QImage img = newCell();
     for (int y = 0; y < N; ++y)
         for (int x = 0; x < N; ++x) {
-            QColor c = mix(QColor(56, 42, 27), QColor(80, 62, 38), mottle(x, y, 141));
-            const double moss = mottle(x + 11, y + 7, 142);
-            c = mix(c, QColor(48, 74, 32), std::clamp((moss - 0.56) * 3.0, 0.0, 0.5));
+            // Fine clouding only: a broad smear or patch would repeat on every cell and draw
+            // the grid of the board.
+            const double cloud = 0.35 * mottle(x, y, 141) + 0.65 * smoothNoise(x + 0.5, y + 1.5, 2, N, 145);
+            QColor c = mix(QColor(80, 62, 41), QColor(104, 82, 53), cloud);
+            const double moss = smoothNoise(x + 0.5, y + 0.5, 2, N, 142);
+            c = mix(c, QColor(64, 86, 42), std::clamp((moss - 0.6) * 2.0, 0.0, 0.4));
             put(img, x, y, grain(c, x, y, 143, 0.06));
         }
     const QColor leaves[4] = {QColor(86, 124, 50), QColor(118, 106, 48), QColor(70, 100, 40), QColor(104, 74, 40)};
@@ -501,10 +516,11 @@ QColor crateColour(const CrateColours& k, bool emblem, int x, int y)
             c = scaled(k.wood, 0.5);
         return grain(c, x, y, 151, 0.04);
     }
-    // The inner boards, a darker shade with joints between them.
-    c = scaled(k.wood, 0.8);
+    // The inner boards, a darker shade with joints between them, sunk deeper in a box still
+    // to be pushed so that it reads darker than the floor it stands on.
+    c = scaled(k.wood, emblem ? 0.8 : 0.64);
     if ((y - y0 - 4) % 5 == 4)
-        c = scaled(k.wood, 0.55);
+        c = scaled(k.wood, emblem ? 0.55 : 0.46);
     if (y == y0 + 4 || x == x0 + 4)
         c = scaled(k.wood, 0.58);
     c = grain(c, x, y, 152, 0.05);

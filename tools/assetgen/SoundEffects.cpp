@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace assetgen {
 namespace {
@@ -44,43 +45,51 @@ QByteArray boxGoal()
     return wavFile(s);
 }
 
-// A brass note: the pitch scoops up into place, a short bright bite opens it,
-// and the upper harmonics fade before the lower ones, so it sounds round and
-// warm once held rather than buzzing like a reed organ.
-void brass(Signal& s, double at, double length, double hz, double level)
+// A trumpet-like brass note: the pitch scoops up into place and the 3rd to 6th
+// harmonics stay strong, so it rings bright and brassy; shape(t) is its loudness.
+void brass(Signal& s, double at, double length, double hz, const std::function<double(double)>& shape)
 {
     const auto pitch = [hz](double t) {
-        const double vibrato = t > 0.35 ? 0.003 * std::sin(2 * 3.14159 * 5.2 * t) : 0.0;
-        return hz * (1 - 0.022 * std::exp(-t * 38) + vibrato);
+        const double vibrato = t > 0.3 ? 0.004 * std::sin(2 * 3.14159 * 5.5 * t) : 0.0;
+        return hz * (1 - 0.02 * std::exp(-t * 40) + vibrato);
     };
-    const auto release = [length](double t) { return std::clamp((length - t) / 0.08, 0.0, 1.0); };
-    s.addTone(at, length, pitch,
-              [level, release](double t) { return level * std::min(1.0, t / 0.03) * (0.8 + 0.2 * std::exp(-t * 3)) * release(t); },
-              {{1, 1.0, 0}, {2, 0.62, 0.4}, {3, 0.38, 0.9}, {4, 0.2, 1.6}, {5, 0.1, 2.4}, {6, 0.05, 3.2}});
-    s.addTone(at, std::min(length, 0.2), pitch, [level](double t) { return level * 0.35 * attackDecay(t, 0.006, 22); },
-              {{2, 0.8, 0}, {3, 0.7, 0}, {4, 0.6, 0}, {5, 0.45, 0}, {6, 0.3, 0}, {8, 0.15, 0}});
+    const auto release = [length](double t) { return std::clamp((length - t) / 0.05, 0.0, 1.0); };
+    s.addTone(at, length, pitch, [shape, release](double t) { return shape(t) * std::min(1.0, t / 0.02) * release(t); },
+              {{1, 1.0, 0}, {2, 0.8, 0.2}, {3, 0.7, 0.4}, {4, 0.6, 0.6}, {5, 0.48, 0.9}, {6, 0.36, 1.2}, {7, 0.2, 1.6},
+               {8, 0.12, 2}});
+}
+
+// A drum stroke: a low thump and a burst of snare rattle.
+void drum(Signal& s, double at, double weight)
+{
+    s.addTone(at, 0.25, [](double t) { return 110 * (1.0 + 0.5 * std::exp(-t * 30)); },
+              [weight](double t) { return weight * attackDecay(t, 0.002, 16); }, {{1, 1, 0}, {1.6, 0.3, 20}});
+    s.addNoise(at, 0.14, 2600, 0.8, [weight](double t) { return 0.5 * weight * attackDecay(t, 0.001, 30); }, 21);
 }
 
 QByteArray boxWin()
 {
-    // A short fanfare: four quick notes up the chord, then the chord held over a
-    // soft drum roll, with a shimmer of bells above it.
-    Signal s(2.3);
-    const int run[4] = {67, 72, 76, 79};
-    for (int i = 0; i < 4; ++i)
-        brass(s, i * 0.12, 0.16, noteHz(run[i]), 0.9);
-    const double held = 0.5;
-    for (const int note : {72, 76, 79, 84})
-        brass(s, held, 1.75, noteHz(note), note == 84 ? 0.8 : 0.65);
-    s.addTone(held, 1.8, [](double) { return noteHz(48); },
-              [](double t) { return 0.8 * attackDecay(t, 0.01, 1.6) * std::min(1.0, (1.8 - t) / 0.4); },
-              {{1, 1, 0}, {1.5, 0.25, 4}, {2, 0.2, 3}});
-    const int sparkle[6] = {96, 100, 103, 108, 103, 108};
-    for (int i = 0; i < 6; ++i) {
-        const double hz = noteHz(sparkle[i]);
-        s.addTone(held + 0.06 + i * 0.09, 0.8, [hz](double) { return hz; },
-                  [](double t) { return 0.22 * attackDecay(t, 0.002, 5); }, {{1, 1, 0}, {2.76, 0.2, 8}});
+    // A fanfare: a call of three quick notes and a longer one, twice, each stroke on a
+    // drum, then the chord, which swells for a fifth of a second and dies away.
+    Signal s(1.75);
+    struct Call {
+        double at, length;
+        int note;
+    };
+    constexpr Call Figure[] = {{0.0, 0.08, 67}, {0.1, 0.08, 67}, {0.2, 0.08, 67}, {0.3, 0.2, 72},
+                               {0.52, 0.08, 72}, {0.62, 0.14, 76}};
+    for (const Call& c : Figure) {
+        brass(s, c.at, c.length, noteHz(c.note), [](double t) { return 1.3 * (0.75 + 0.25 * std::exp(-t * 20)); });
+        drum(s, c.at, 0.25);
     }
+    constexpr double Chord = 0.8;
+    constexpr double Length = 0.95;
+    const auto swell = [](double t) { return t < 0.2 ? 0.45 + 0.55 * t / 0.2 : std::exp(-(t - 0.2) * 3.2); };
+    for (const int note : {60, 67, 72, 76, 79})
+        brass(s, Chord, Length, noteHz(note), [swell, note](double t) { return (note == 79 ? 0.75 : 0.55) * swell(t); });
+    drum(s, Chord, 0.5);
+    s.addTone(Chord, Length, [](double) { return noteHz(36); }, [](double t) { return 0.7 * attackDecay(t, 0.01, 3.5); },
+              {{1, 1, 0}, {2, 0.4, 2}, {3, 0.15, 4}});
     return wavFile(s);
 }
 
