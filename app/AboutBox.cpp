@@ -54,8 +54,8 @@ AboutBox::AboutBox(AboutRole role, const std::string& gameDir, AboutBoxActions a
         });
     }
 
-    icon_ = new PictureBox(QStringLiteral("pic_Icon"), {40, 28, CellSize, CellSize}, this);
-    icon_->SetPicture(BlankImage(CellSize, CellSize));
+    icon_ = new PictureBox(QStringLiteral("pic_Icon"), {40, 28, SheetCellSize, SheetCellSize}, this);
+    icon_->SetPicture(BlankImage(SheetCellSize, SheetCellSize));
     iconTimer_ = new QTimer(this);
     iconTimer_->setObjectName(QStringLiteral("tmr_Icon"));
     iconTimer_->setInterval(IconInterval);

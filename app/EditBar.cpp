@@ -33,7 +33,7 @@ EditBar::EditBar(unsigned generation, QWidget* parent) : QWidget(parent, Qt::Too
     setFixedSize(ClientWidth, ClientHeight);
     for (int i = 0; i < PaletteSize; ++i) {
         QPushButton* button = MakeButton(this, i, QString(), QStringLiteral("ssr_Object(%1)").arg(i));
-        button->setIconSize(QSize(CellSize, CellSize));
+        button->setIconSize(QSize(SheetCellSize, SheetCellSize));
         button->setCheckable(true);
         // The chosen object's button framed in the highlight colour round its picture.
         button->setStyleSheet(QStringLiteral("QPushButton:checked { background: palette(highlight); border: 1px solid palette(dark); }"));
@@ -49,10 +49,10 @@ EditBar::EditBar(unsigned generation, QWidget* parent) : QWidget(parent, Qt::Too
     MoveToTopCentre(this);
 }
 
-void EditBar::Show(const Controls& controls, int chosen)
+void EditBar::Show(const Controls& controls, const std::array<QImage, PaletteSize>& pictures, int chosen)
 {
     for (int i = 0; i < PaletteSize; ++i) {
-        const QImage& picture = controls.ssr_Object[i];
+        const QImage& picture = pictures[static_cast<std::size_t>(i)];
         QPushButton* button = palette_[static_cast<std::size_t>(i)];
         button->setIcon(picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(picture)));
         button->setChecked(i == chosen);  // a click toggles the button itself: the game's choice wins

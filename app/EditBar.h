@@ -1,6 +1,7 @@
 #pragma once
 // frm_Edit, the editor's tool window: the seven palette buttons and "&Edit",
 // "&Test", "E&xit". It shows what the game's controls say and reports clicks.
+#include <QImage>
 #include <QWidget>
 #include <array>
 
@@ -23,8 +24,9 @@ public:
 
     /// The generation of the game's edit bar this window was built for.
     unsigned Generation() const { return generation_; }
-    /// Pictures and enabled buttons as in `controls`; the palette button `chosen` shows pressed.
-    void Show(const Controls& controls, int chosen);
+    /// The palette's pictures and the buttons enabled as in `controls`; the palette button
+    /// `chosen` shows pressed.
+    void Show(const Controls& controls, const std::array<QImage, PaletteSize>& pictures, int chosen);
     /// Closes the window because the game closed the edit bar: no report back.
     void CloseForGame();
 

@@ -52,13 +52,13 @@ MainWindow::MainWindow(Game& game, Assist& assist) : game_(game), assist_(assist
     setObjectName(QStringLiteral("frm_Main"));
     setWindowTitle(QString::fromLatin1(AppTitle));
 
-    board_ = new BoardWidget(game_.Client, this);
+    board_ = new BoardWidget(game_.view.Client(), this);
     board_->setFixedSize(ClientWidthDesigned, ClientHeightDesigned);
     setCentralWidget(board_);
 
-    level_ = new CounterBox(game_.pic_Level, QStringLiteral("pic_Level"), board_);
+    level_ = new CounterBox(game_.view.CounterImage(Counter::Level), QStringLiteral("pic_Level"), board_);
     level_->move(8, 16);
-    step_ = new CounterBox(game_.pic_Step, QStringLiteral("pic_Step"), board_);
+    step_ = new CounterBox(game_.view.CounterImage(Counter::Step), QStringLiteral("pic_Step"), board_);
     step_->move(576, 16);
 
     trace_ = new QPushButton(QStringLiteral("&Trace"), board_);
@@ -208,7 +208,7 @@ void MainWindow::FollowEditBar()
         CloseEditBarForGame();
     if (!editBar_)
         OpenEditBar();
-    editBar_->Show(c, game_.EditObject);
+    editBar_->Show(c, game_.view.Palette(), game_.EditObject);
 }
 
 void MainWindow::OpenEditBar()
@@ -227,7 +227,7 @@ void MainWindow::OpenEditBar()
         bar->deleteLater();
         Run([this] { game_.frm_Edit_Form_Unload(); });
     });
-    bar->Show(game_.controls, game_.EditObject);
+    bar->Show(game_.controls, game_.view.Palette(), game_.EditObject);
     bar->show();
 }
 

@@ -3,7 +3,9 @@
 
 namespace tolvar {
 
-Game::Game(const Services& services) : svc_(services), rng_(1)
+Game::Game(const Services& services)
+    : sheets(view.sheets()), pic_SpriteSave(view.SpriteSave()), pic_SpriteMove(view.SpriteMove()),
+      DigitStyle(view.appearance.DigitStyle), Marks(view.Marks()), svc_(services), rng_(1)
 {
     // The window's client size: the designed one until there is a window.
     ResizeSurfaces(svc_.window->ClientWidth(), svc_.window->ClientHeight());

@@ -2,13 +2,13 @@
 // The game: its shared state, its pictures, and every procedure that acts on them.
 // The procedures are grouped by subsystem in files of their own:
 //   core/      Board.cpp, MoveEngine.cpp, Completion.cpp, Undo.cpp, Mode.cpp, MenuDispatch.cpp, HelpMenu.cpp,
-//              Startup.cpp, LevelSet.cpp, LevelFiles.cpp, Replay.cpp, SolutionFile.cpp, Settings.cpp
-//   view/      Drawing.cpp, Animations.cpp, Appearance.cpp, Counters.cpp
+//              Startup.cpp, LevelSet.cpp, LevelFiles.cpp, Replay.cpp, SolutionFile.cpp, Settings.cpp,
+//              Drawing.cpp, Appearance.cpp, Animations.cpp (handing the state to the view)
 //   editor/    EditMode.cpp, EditCheck.cpp
 //   audio/     MusicControl.cpp
-// The board and the rule of a move are the rules core's (rules/Grid.h, rules/Step.h).
+// The board and the rule of a move are the rules core's (rules/Grid.h, rules/Step.h); the
+// board's picture is the view's (view/BoardView.h).
 // Nothing here knows a widget: the desktop is reached through `Services`.
-#include <QImage>
 #include <cstdint>
 #include <fstream>
 #include <optional>
@@ -20,14 +20,10 @@
 #include "core/GameState.h"
 #include "rules/Limits.h"
 #include "core/MoveObserver.h"
-#include "view/Screen.h"
 #include "core/Services.h"
 #include "rules/Keys.h"
 #include "session/PlaySession.h"
-#include "view/ChangedArea.h"
-#include "view/Marks.h"
-#include "view/Raster.h"
-#include "view/Sheets.h"
+#include "view/BoardView.h"
 
 namespace tolvar {
 
@@ -50,19 +46,20 @@ public:
     bool Form_QueryUnload();
     void mnu_Exit_Click();
 
-    // --- Pictures (view/Sheets.h); must be loaded before Form_Load draws ---
-    Sheets sheets;
-    QImage Client;          // persistent image of the main window's client area
-    QImage pic_SpriteSave;  // 32 x 32: the cell under the man
-    QImage pic_SpriteMove;  // 32 x 32: the man's current picture
-    QImage pic_Level;       // 52 x 23 level counter
-    QImage pic_Step;        // 52 x 23 step counter
+    // --- The board's picture (view/BoardView.h): the client image, the sheets, the appearance, the marks ---
+    BoardView view;
+    /// The view's pictures and digit style under the names the move procedures still use
+    /// (core/MoveEngine.cpp, core/Undo.cpp, assist/): each is the view's own, not a copy.
+    Sheets& sheets;
+    QImage& pic_SpriteSave;  // one cell: what lies under the man
+    QImage& pic_SpriteMove;  // one cell: the man's current picture
+    std::int16_t& DigitStyle;
+    const CellMarks& Marks;
+
+    // --- Drawing (core/Drawing.cpp): the game's state handed to the view ---
     /// Sizes the client image and the buffers to the window's client size.
     void ResizeSurfaces(int clientWidth, int clientHeight);
-
-    // --- Drawing (view/Drawing.cpp, view/Counters.cpp) ---
-    /// Every drawing into the client image goes through here: a block transfer (view/Raster.h)
-    /// whose rectangle is noted for the decoration and the next repaint.
+    /// Every drawing into the client image goes through here (BoardView::Draw).
     void DrawOnClient(int dx, int dy, int w, int h, const QImage& src, int sx, int sy, Rop rop);
     /// The whole client image changed: the decoration and the next repaint cover all of it.
     void ClientChanged();
@@ -70,21 +67,19 @@ public:
     void ShowChanges();
     void DrawCell(int code, int x, int y);
     void FillBackground();
-    /// Lays the decoration over what was drawn since it was last laid (laid twice, it
-    /// changes nothing), then the marks.
+    /// Lays the decoration over what was drawn since it was last laid, then the marks.
     void DrawOverlay();
+    /// The man in his current frame at window cell (x, y).
     void DrawManFrame(int x, int y);
     void DrawGoalFrame(int frame, int x, int y);
+    /// Draws a counter and has the window show it.
     void DrawNumber(Counter target, std::int32_t value, int style);
-    /// The top of the current character's and scenery's row in pic_Sprite.
+    /// The top of the current character's and scenery's row in pic_Sprite, in pixels.
     int SpriteRowY() const;
     /// Copies tile `code` of the current scenery's pic_Obj row into pic_SpriteSave.
     void SaveTileUnderMan(int code);
-    /// The marks over board cells (view/Marks.cpp); DrawOverlay lays them last.
-    CellMarks Marks;
     /// Replaces the marks: the cells of marks that go are drawn again without them.
     void SetMarks(CellMarks marks);
-    void DrawMarks();
 
     // --- Board model (core/Board.cpp) ---
     /// The level in play: the board, the man, the counts and the moves made.
@@ -187,7 +182,7 @@ public:
     bool SetCompleted();
     void RememberSetCompleted();
 
-    // --- Appearance (view/Appearance.cpp) ---
+    // --- Appearance (core/Appearance.cpp) ---
     void mnu_Man_Click(int Index);
     void mnu_Back_Click(int Index);
     void mnu_Scenery_Click(int Index);
@@ -196,7 +191,7 @@ public:
     /// The next-scenery rule, applied before another level of the set is drawn.
     void NextScenery();
 
-    // --- Animations (view/Animations.cpp) ---
+    // --- Animations (core/Animations.cpp) ---
     void tmr_Goal_Timer();
     void tmr_Sprite_Timer();
 
@@ -292,8 +287,6 @@ private:
     MoveObserver* observer_ = nullptr;
     std::ifstream levelSet_;  // file number 1: open from start-up to shutdown
     std::mt19937 rng_;
-    ChangedArea unlaid_;   // drawn since the decoration was last laid
-    ChangedArea unshown_;  // drawn since the last repaint
     struct Drag {
         bool active = false;
         int cellX = 0, cellY = 0;  // the window cell last entered

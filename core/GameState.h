@@ -1,6 +1,5 @@
 #pragma once
 // Everything the game's procedures share, under the names the rest of the code uses.
-#include <QImage>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -43,7 +42,6 @@ struct Controls {
     unsigned frm_Edit_Generation = 0;  // raised every time the edit bar is opened afresh
     bool btn_Edit_Enabled = false;
     bool btn_Test_Enabled = true;
-    QImage ssr_Object[CellCodeCount];              // the palette pictures, composed when the edit bar opens
     bool tmr_Goal_Enabled = true;
     int tmr_Goal_Interval = 100;
     bool tmr_Sprite_Enabled = false;
@@ -68,11 +66,7 @@ struct GameState {
     std::string SelfLevelNumber;   // as typed; its file name is checked when it is loaded
     std::string OtherLevelNumber;  // as typed; its file name is checked when it is loaded
 
-    // Appearance
-    std::int16_t Scenery = 0;
-    std::int16_t Character = 0;
-    std::int16_t Background = 0;
-    std::int16_t DigitStyle = 1;
+    // The game directory
     std::string AppPath;
 
     // Move bookkeeping and animation

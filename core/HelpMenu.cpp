@@ -1,7 +1,6 @@
 // Help, the maker's web pages and mail boxes, and the about box's turning man.
 #include "core/Game.h"
 #include "core/Addresses.h"
-#include "view/Raster.h"
 
 namespace tolvar {
 
@@ -34,10 +33,7 @@ void Game::AboutBox_tmr_Icon_Timer(QImage& pic_Icon)
     IconFrame = static_cast<std::int16_t>(IconFrame + 1);
     if (IconFrame == 8)
         IconFrame = 0;
-    if (pic_Icon.size() != QSize(CellSize, CellSize) || pic_Icon.format() != QImage::Format_RGB32)
-        pic_Icon = BlankImage(CellSize, CellSize);
-    BitBlt(pic_Icon, 0, 0, CellSize, CellSize, sheets.pic_Sprite, IconFrame * CellSize,
-           SpriteRowY(), Rop::SrcCopy);
+    pic_Icon = view.Picture(view.ManTile(IconFrame));
 }
 
 }  // namespace tolvar

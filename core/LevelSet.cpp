@@ -29,8 +29,9 @@ void Game::ShowLevel()
 {
     EnterMode(ModePlaySet, KindSet);
     GoalCount = 0;
-    BoardLeft = static_cast<std::int16_t>(((svc_.window->ClientWidth() - CentringWidth) / 2) / CellSize);
-    BoardTop = static_cast<std::int16_t>(((svc_.window->ClientHeight() - CentringHeight) / 2) / CellSize);
+    const QPoint origin = view.BoardOrigin(svc_.window->ClientWidth(), svc_.window->ClientHeight());
+    BoardLeft = static_cast<std::int16_t>(origin.x());
+    BoardTop = static_cast<std::int16_t>(origin.y());
     SaveTileUnderMan(Floor);
     FillBackground();
 

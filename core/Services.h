@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "view/Counter.h"
+
 class QImage;
 class QRegion;
 
@@ -86,8 +88,6 @@ public:
     /// Stores the text at once; false when it could not be written.
     virtual bool SetValue(const std::string& key, const std::string& value) = 0;
 };
-
-enum class Counter { Level, Step };
 
 /// The main window as the rules see it.
 class WindowPort {

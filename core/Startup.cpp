@@ -15,7 +15,7 @@ bool Game::Form_Load(const std::string& currentDirectory)
     if (!OpenLevelSet())
         return false;
     std::string error;
-    if (!LoadSheets(AppPath, sheets, error)) {
+    if (!view.LoadPictures(AppPath, error)) {
         svc_.dialogs->MsgBox(error + " The game cannot start without its pictures.", MsgStyle::OkCritical, AppTitle);
         return false;
     }
@@ -24,7 +24,7 @@ bool Game::Form_Load(const std::string& currentDirectory)
     svc_.mci->SendString("OPEN TOLVAR3.MID TYPE SEQUENCER ALIAS SQ1", reply, 0);
     svc_.mci->SendString("OPEN TOLVAR2.MID TYPE SEQUENCER ALIAS SQ2", reply, 0);
     svc_.dialogs->ShowAboutBox(AboutRole::About, AboutActions());
-    Scenery = 0;
+    view.appearance.Scenery = 0;
     LevelNo = ReadSetting(LevelKey, 1);
     if (LevelNo > NumLevels) {
         LevelNo = 1;
@@ -32,7 +32,7 @@ bool Game::Form_Load(const std::string& currentDirectory)
     } else if (LevelNo < 1) {
         LevelNo = 1;  // a stored progress of 0 or garbage starts at the first level
     }
-    DigitStyle = 1;
+    view.appearance.DigitStyle = 1;
     ManFrame = 0;
     ShowLevel();
     return true;

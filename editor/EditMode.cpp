@@ -1,6 +1,5 @@
 // The level editor: entering it, the edit bar and its palette, placing objects.
 #include "core/Game.h"
-#include "view/Raster.h"
 
 namespace tolvar {
 
@@ -35,30 +34,7 @@ void Game::CloseEditBar()
 
 void Game::frm_Edit_Form_Load()
 {
-    // Each palette picture is what a click with it will draw; the box on a goal shows a
-    // frame of its animation so that it differs from the plain box.
-    for (int index = 0; index < CellCodeCount; ++index) {
-        QImage& picture = controls.ssr_Object[index];
-        picture = BlankImage(CellSize, CellSize);
-        const int row = Scenery * CellSize;
-        switch (index) {
-        case Outside:
-            if (Background == 0)
-                BitBlt(picture, 0, 0, CellSize, CellSize, sheets.pic_Obj, 0, 0, Rop::Blackness);
-            else
-                BitBlt(picture, 0, 0, CellSize, CellSize, sheets.pic_Obj, 0, Background * CellSize, Rop::SrcCopy);
-            break;
-        case BoxOnGoal:
-            BitBlt(picture, 0, 0, CellSize, CellSize, sheets.pic_Goal, 2 * CellSize, row, Rop::SrcCopy);
-            break;
-        case ManStart:
-            BitBlt(picture, 0, 0, CellSize, CellSize, sheets.pic_Obj, (6 + Character) * CellSize, row, Rop::SrcCopy);
-            break;
-        default:
-            BitBlt(picture, 0, 0, CellSize, CellSize, sheets.pic_Obj, index * CellSize, row, Rop::SrcCopy);
-            break;
-        }
-    }
+    view.ComposePalette();
     menus.Check(MenuId::mnu_DisBanner);
 }
 
@@ -91,18 +67,12 @@ void Game::ssr_Object_Click(int Index)
         EditObject = static_cast<std::int16_t>(Index);
 }
 
-namespace {
-
-int WindowCell(int pixel) { return pixel >= 0 ? pixel / CellSize : (pixel - CellSize + 1) / CellSize; }
-
-}  // namespace
-
 void Game::Form_MouseDown(int /*Button*/, int /*Shift*/, int X, int Y)
 {
     if (GameMode != ModeEditNew && GameMode != ModeEditStored)
         return;
     // A press starts a drag: every cell the pointer enters while a button is held is placed too.
-    drag_ = {true, WindowCell(X), WindowCell(Y), false};
+    drag_ = {true, view.PixelToCell(X), view.PixelToCell(Y), false};
     drag_.warned = !PlaceEditObject(drag_.cellX, drag_.cellY);
 }
 
@@ -111,7 +81,7 @@ void Game::Form_MouseMove(int Button, int /*Shift*/, int X, int Y)
     const bool onWindow = X >= 0 && Y >= 0 && X < svc_.window->ClientWidth() && Y < svc_.window->ClientHeight();
     if (Button == 0 || !drag_.active || !onWindow || (GameMode != ModeEditNew && GameMode != ModeEditStored))
         return;
-    const int cx = WindowCell(X), cy = WindowCell(Y);
+    const int cx = view.PixelToCell(X), cy = view.PixelToCell(Y);
     if (cx == drag_.cellX && cy == drag_.cellY)
         return;
     drag_.cellX = cx;

@@ -3,7 +3,12 @@
 
 namespace tolvar {
 
-constexpr int CellSize = 32;  // one board cell, and one picture of every sheet
+constexpr int SheetCellSize = 32;  // one picture of every sheet
+/// The board's cell of the game's own window: every sheet's picture pixel for pixel. The view's
+/// cell size is its own (BoardView::CellSize); this is its default.
+constexpr int DefaultCellSize = SheetCellSize;
+/// The pixel reckoning of the move procedures that still draw the man themselves, at the default size.
+constexpr int CellSize = DefaultCellSize;
 constexpr int ClientWidthDesigned = 640;
 constexpr int ClientHeightDesigned = 442;
 constexpr int OverlayWidth = 640;

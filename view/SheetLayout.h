@@ -12,11 +12,11 @@ constexpr int ObjTileCount = 6 + CharacterCount;  // pic_Obj: cell codes 0..5, t
 constexpr int SpriteFrameCount = 8;  // pic_Sprite: two pictures for each of the four directions
 constexpr int GoalFrameCount = 4;    // pic_Goal: the glow of a box on a goal
 
-constexpr int ObjSheetWidth = ObjTileCount * CellSize;
-constexpr int ObjSheetHeight = SceneryCount * CellSize;
-constexpr int SpriteSheetWidth = SpriteFrameCount * CellSize;
-constexpr int SpriteSheetHeight = CharacterCount * SceneryCount * CellSize;
-constexpr int GoalSheetWidth = GoalFrameCount * CellSize;
-constexpr int GoalSheetHeight = SceneryCount * CellSize;
+constexpr int ObjSheetWidth = ObjTileCount * SheetCellSize;
+constexpr int ObjSheetHeight = SceneryCount * SheetCellSize;
+constexpr int SpriteSheetWidth = SpriteFrameCount * SheetCellSize;
+constexpr int SpriteSheetHeight = CharacterCount * SceneryCount * SheetCellSize;
+constexpr int GoalSheetWidth = GoalFrameCount * SheetCellSize;
+constexpr int GoalSheetHeight = SceneryCount * SheetCellSize;
 
 }  // namespace tolvar

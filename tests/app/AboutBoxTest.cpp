@@ -134,8 +134,8 @@ private Q_SLOTS:
     void theManTurnsWithTheGamesTimer()
     {
         TestGame game({Level({"111", "161", "111"})});
-        game->Character = 1;
-        game->Scenery = 2;
+        game->view.appearance.Character = 1;
+        game->view.appearance.Scenery = 2;
         game->IconFrame = 6;
         AboutBoxActions actions;
         actions.turnIcon = [&](QImage& icon) { game->AboutBox_tmr_Icon_Timer(icon); };

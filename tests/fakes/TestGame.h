@@ -168,7 +168,7 @@ struct TestGame {
         return Directions[static_cast<std::size_t>(d < 0 ? Down : d)].key;
     }
     /// The colour of the persistent client image at the centre of window cell (x, y).
-    QRgb CellPixel(int x, int y) const { return game->Client.pixel(x * 32 + 16, y * 32 + 16); }
+    QRgb CellPixel(int x, int y) const { return game->view.Client().pixel(x * 32 + 16, y * 32 + 16); }
 };
 
 }  // namespace tolvar::testing

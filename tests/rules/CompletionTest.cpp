@@ -28,7 +28,7 @@ TEST(Completion, winningWritesTheSolutionShowsTheWonWindowAndAdvances)
     EXPECT_EQ(t.desktop.dialogs.aboutBoxes[1], AboutRole::NextLevel);
     EXPECT_EQ(t.desktop.settings.values["Level"], "2");
     EXPECT_EQ(t->LevelNo, 2);
-    EXPECT_EQ(t->Scenery, 1);  // "&Orderly" moves on
+    EXPECT_EQ(t->view.appearance.Scenery, 1);  // "&Orderly" moves on
     EXPECT_EQ(t->StepCount(), 0);
     EXPECT_EQ(t.desktop.sound.played.back(), "BOXWIN.WAV");
 }
@@ -138,22 +138,22 @@ TEST(Completion, randomSceneryStaysWithinTheSevenAndAFixedOneStays)
     t->MenuCommand(mnu_Scenery(1));
     for (int i = 0; i < 20; ++i) {
         t.Play("99");
-        EXPECT_GE(t->Scenery, 0);
-        EXPECT_LT(t->Scenery, 7);
+        EXPECT_GE(t->view.appearance.Scenery, 0);
+        EXPECT_LT(t->view.appearance.Scenery, 7);
     }
     t->MenuCommand(mnu_Scenery(4));  // "Scenery&3"
-    EXPECT_EQ(t->Scenery, 2);
+    EXPECT_EQ(t->view.appearance.Scenery, 2);
     EXPECT_FALSE(t->menus.Checked(mnu_Scenery(0)));
     t.Play("99");
-    EXPECT_EQ(t->Scenery, 2);
+    EXPECT_EQ(t->view.appearance.Scenery, 2);
 }
 
 TEST(Completion, orderlySceneryWrapsFromTheSeventhToTheFirst)
 {
     TestGame t(Set(3));
-    t->Scenery = 6;
+    t->view.appearance.Scenery = 6;
     t.Play("99");
-    EXPECT_EQ(t->Scenery, 0);
+    EXPECT_EQ(t->view.appearance.Scenery, 0);
 }
 
 TEST(Completion, anUnwritableSolutionIsReportedAndTheGameGoesOn)

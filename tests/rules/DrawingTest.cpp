@@ -22,8 +22,8 @@ const std::string Small = Level({"11111", "16231", "11111"});
 TEST(Drawing, sceneryAndCharacterPickTheSourceCells)
 {
     TestGame t({Small});
-    t->Scenery = 3;
-    t->Character = 1;
+    t->view.appearance.Scenery = 3;
+    t->view.appearance.Character = 1;
     t->DrawCell(Box, 4, 4);
     EXPECT_EQ(t.CellPixel(4, 4), SheetColour(ObjId, 4, 3));  // (128, 96) of pic_Obj
     t->DrawCell(ManStart, 5, 4);
@@ -44,25 +44,25 @@ TEST(Drawing, theBackgroundFillsEverySquareBoundsIncluded)
     for (const Case c : {Case{0, qRgb(0, 0, 0)}, Case{1, SheetColour(ObjId, 0, 1)}, Case{2, SheetColour(ObjId, 0, 2)}}) {
         TestGame t({Small});
         // A wider image shows the 21st column that a 640 x 442 client area asks for.
-        t->Client = BlankImage(704, 480);
-        t->Client.fill(qRgb(1, 2, 3));
-        t->Background = static_cast<std::int16_t>(c.background);
+        t->view.Client() = BlankImage(704, 480);
+        t->view.Client().fill(qRgb(1, 2, 3));
+        t->view.appearance.Background = static_cast<std::int16_t>(c.background);
         t->FillBackground();
-        EXPECT_EQ(t->Client.pixel(20 * 32 + 5, 13 * 32 + 5), c.colour) << "21st column, 14th row";
-        EXPECT_EQ(t->Client.pixel(5, 5), c.colour);
-        EXPECT_EQ(t->Client.pixel(21 * 32 + 5, 5), qRgb(1, 2, 3)) << "no 22nd column";
-        EXPECT_EQ(t->Client.pixel(5, 14 * 32 + 5), qRgb(1, 2, 3)) << "no 15th row";
+        EXPECT_EQ(t->view.Client().pixel(20 * 32 + 5, 13 * 32 + 5), c.colour) << "21st column, 14th row";
+        EXPECT_EQ(t->view.Client().pixel(5, 5), c.colour);
+        EXPECT_EQ(t->view.Client().pixel(21 * 32 + 5, 5), qRgb(1, 2, 3)) << "no 22nd column";
+        EXPECT_EQ(t->view.Client().pixel(5, 14 * 32 + 5), qRgb(1, 2, 3)) << "no 15th row";
     }
 }
 
 TEST(Drawing, theDecorationCoversOnlyWhereItsMaskIsBlack)
 {
     TestGame t({Small});
-    t->Client.fill(qRgb(10, 200, 30));
+    t->view.Client().fill(qRgb(10, 200, 30));
     t->ClientChanged();
     t->DrawOverlay();
-    EXPECT_EQ(t->Client.pixel(1, 1), testing::DecorationColour());
-    EXPECT_EQ(t->Client.pixel(100, 100), qRgb(10, 200, 30));
+    EXPECT_EQ(t->view.Client().pixel(1, 1), testing::DecorationColour());
+    EXPECT_EQ(t->view.Client().pixel(100, 100), qRgb(10, 200, 30));
 }
 
 // The decoration is laid and the window repainted only where something was drawn: after
@@ -71,9 +71,9 @@ TEST(Drawing, theChangedPartsAloneGiveTheWholePicture)
 {
     TestGame t({Level({"1111111", "1643221", "1253221", "1111111"})});
     // A decoration over every pixel, so that every cell drawn needs it.
-    t->sheets.pic_Back[1].fill(qRgb(0x0F, 0xF0, 0xFF));
-    t->sheets.pic_Back[0].fill(qRgb(0x30, 0x03, 0x00));
-    QImage screen(t->Client.size(), QImage::Format_RGB32);
+    t->view.sheets().pic_Back[1].fill(qRgb(0x0F, 0xF0, 0xFF));
+    t->view.sheets().pic_Back[0].fill(qRgb(0x30, 0x03, 0x00));
+    QImage screen(t->view.Client().size(), QImage::Format_RGB32);
     screen.fill(qRgb(7, 7, 7));
     const auto tick = [&] { t->tmr_Goal_Timer(); };
     struct Step {
@@ -97,14 +97,42 @@ TEST(Drawing, theChangedPartsAloneGiveTheWholePicture)
         step.act();
         QPainter painter(&screen);
         painter.setClipRegion(t.desktop.window.refreshed);
-        painter.drawImage(0, 0, t->Client);
+        painter.drawImage(0, 0, t->view.Client());
         painter.end();
-        EXPECT_TRUE(screen == t->Client) << step.name << ": the repaints left part of the window out of date";
-        QImage whole = t->Client.copy();
-        BitBlt(whole, 0, 0, OverlayWidth, OverlayHeight, t->sheets.pic_Back[1], 0, 0, Rop::SrcAnd);
-        BitBlt(whole, 0, 0, OverlayWidth, OverlayHeight, t->sheets.pic_Back[0], 0, 0, Rop::SrcPaint);
-        EXPECT_TRUE(step.unlaid || whole == t->Client) << step.name << ": part of the picture lacks the decoration";
+        EXPECT_TRUE(screen == t->view.Client()) << step.name << ": the repaints left part of the window out of date";
+        QImage whole = t->view.Client().copy();
+        BitBlt(whole, 0, 0, OverlayWidth, OverlayHeight, t->view.sheets().pic_Back[1], 0, 0, Rop::SrcAnd);
+        BitBlt(whole, 0, 0, OverlayWidth, OverlayHeight, t->view.sheets().pic_Back[0], 0, 0, Rop::SrcPaint);
+        EXPECT_TRUE(step.unlaid || whole == t->view.Client()) << step.name << ": part of the picture lacks the decoration";
     }
+}
+
+// The cell size is the view's own: a pixel lies in the cell at or before it, also left of or
+// above the window, whatever the size.
+TEST(BoardView, aPixelLiesInTheCellRoundedDownAtAnyCellSize)
+{
+    struct Case {
+        int cellSize, pixel, cell;
+    };
+    for (const Case c : {Case{16, 0, 0}, Case{16, 15, 0}, Case{16, 16, 1}, Case{16, 47, 2}, Case{16, -1, -1},
+                         Case{16, -16, -1}, Case{16, -17, -2}, Case{32, 31, 0}, Case{32, 32, 1}, Case{32, -1, -1}}) {
+        const BoardView view(c.cellSize);
+        EXPECT_EQ(view.PixelToCell(c.pixel), c.cell) << c.cellSize << " pixels a cell, pixel " << c.pixel;
+        EXPECT_EQ(view.PixelToCell(view.CellToPixel(c.cell)), c.cell) << c.cellSize << " pixels a cell, cell " << c.cell;
+    }
+}
+
+// A smaller cell shows the same picture, scaled into its own square and no further.
+TEST(BoardView, aSmallerCellDrawsItsTileScaledIntoItsSquare)
+{
+    BoardView view(16);
+    view.SetSheets(testing::SyntheticSheets());
+    view.Resize(320, 224);
+    view.appearance.Scenery = 3;
+    view.DrawCell(Box, 4, 4);
+    EXPECT_EQ(view.Client().pixel(4 * 16 + 1, 4 * 16 + 14), SheetColour(ObjId, Box, 3));
+    EXPECT_EQ(view.Client().pixel(5 * 16, 4 * 16 + 8), qRgb(0, 0, 0));
+    EXPECT_EQ(view.Client().pixel(4 * 16 + 8, 4 * 16 - 1), qRgb(0, 0, 0));
 }
 
 TEST(Drawing, theChangedAreaKeepsAFewRectanglesOrTheOneRoundThem)
@@ -159,7 +187,7 @@ TEST(Counters, drawFourDigitsWithLeadingZeros)
         TestGame t({Small});
         t->DrawNumber(Counter::Step, c.value, 1);
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(t->pic_Step.pixel(i * 13 + 6, 11), testing::DigitColour(c.digits[static_cast<std::size_t>(i)], 1))
+            EXPECT_EQ(t->view.CounterImage(Counter::Step).pixel(i * 13 + 6, 11), testing::DigitColour(c.digits[static_cast<std::size_t>(i)], 1))
                 << c.value << " digit " << i;
     }
 }
@@ -168,7 +196,7 @@ TEST(Counters, levelNumbersBeyondFourDigitsShowTheHighestNumber)
 {
     TestGame t({Small});
     t->DrawNumber(Counter::Level, 123456, 1);
-    EXPECT_EQ(t->pic_Level.pixel(6, 11), testing::DigitColour(9, 1));
+    EXPECT_EQ(t->view.CounterImage(Counter::Level).pixel(6, 11), testing::DigitColour(9, 1));
 }
 
 TEST(Animations, theGoalTimerCyclesFourFramesOverBoxesOnGoalsOnly)
@@ -213,7 +241,7 @@ TEST(Animations, theManTimerLaysTheDecorationWithoutARefresh)
     t->DrawCell(Floor, 0, 0);  // drawn over the decoration's corner since it was laid
     const int refreshes = t.desktop.window.refreshes;
     t->tmr_Sprite_Timer();
-    EXPECT_EQ(t->Client.pixel(1, 1), testing::DecorationColour());
+    EXPECT_EQ(t->view.Client().pixel(1, 1), testing::DecorationColour());
     EXPECT_EQ(t.desktop.window.refreshes, refreshes);
 }
 

@@ -61,17 +61,17 @@ TEST(Editor, enteringGivesAnEmptyBoardWithTheManInTheMiddle)
     EXPECT_TRUE(t->controls.btn_Test_Enabled);
     EXPECT_TRUE(t->menus.Checked(MenuId::mnu_DisBanner));
     EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_SelectScenery));
-    EXPECT_EQ(t->pic_Level.pixel(39 + 6, 11), testing::DigitColour(5, 1));  // SelfLevel + 1
+    EXPECT_EQ(t->view.CounterImage(Counter::Level).pixel(39 + 6, 11), testing::DigitColour(5, 1));  // SelfLevel + 1
     EXPECT_EQ(t.CellPixel(3, 3), qRgb(0, 0, 0));  // Night paints the whole window black
 }
 
 TEST(Editor, thePaletteShowsWhatAClickDrawsAndAnAnimatedBoxOnAGoal)
 {
     TestGame t({Small});
-    t->Scenery = 2;
-    t->Character = 1;
+    t->view.appearance.Scenery = 2;
+    t->view.appearance.Character = 1;
     t->MenuCommand(MenuId::mnu_Edit);
-    const auto colourOf = [&](int i) { return t->controls.ssr_Object[i].pixel(16, 16); };
+    const auto colourOf = [&](int i) { return t->view.Palette()[static_cast<std::size_t>(i)].pixel(16, 16); };
     EXPECT_EQ(colourOf(0), qRgb(0, 0, 0));
     EXPECT_EQ(colourOf(1), testing::SheetColour(testing::ObjId, 1, 2));
     EXPECT_EQ(colourOf(4), testing::SheetColour(testing::ObjId, 4, 2));
@@ -253,7 +253,7 @@ TEST(Saving, aNewLevelTakesTheFirstNumberWithoutAFile)
     testing::WriteFile(t.dir.file("self.1"), Small);
     testing::WriteFile(t.dir.file("self.2"), Small);
     t->MenuCommand(MenuId::mnu_Edit);
-    EXPECT_EQ(t->pic_Level.pixel(39 + 6, 11), testing::DigitColour(3, 1));  // the number it will get
+    EXPECT_EQ(t->view.CounterImage(Counter::Level).pixel(39 + 6, 11), testing::DigitColour(3, 1));  // the number it will get
     DrawSmallRoom(*t);
     t->btn_Test_Click();
     t.Play("9");
@@ -406,7 +406,7 @@ TEST(Saving, aHugeStoredCountNeitherOverflowsNorSavesBeyondTheLastNumber)
     testing::TestGame t({testing::Level({"11111", "16231", "11111"})});
     t.desktop.settings.values["SelfLevel"] = "99999999999";
     t->MenuCommand(MenuId::mnu_Edit);
-    EXPECT_EQ(t->pic_Level.pixel(6, 11), testing::DigitColour(9, 1));
+    EXPECT_EQ(t->view.CounterImage(Counter::Level).pixel(6, 11), testing::DigitColour(9, 1));
     t->btn_Exit_Click();
     EXPECT_EQ(t.desktop.dialogs.messages.back().style, MsgStyle::OkCritical);
     EXPECT_EQ(t.desktop.settings.values["SelfLevel"], "99999999999");

@@ -35,7 +35,7 @@ TEST(OtherLevels, loadByTheTypedTextAndPlayToCongratulations)
     EXPECT_EQ(t->EditBoard(2, 2), ManStart);
     EXPECT_TRUE(t->menus.Enabled(MenuId::mnu_LoadOtherSol));
     EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_SelectMan));
-    EXPECT_EQ(t->pic_Level.pixel(39 + 6, 11), testing::DigitColour(7, 1));
+    EXPECT_EQ(t->view.CounterImage(Counter::Level).pixel(39 + 6, 11), testing::DigitColour(7, 1));
     t.Play("99");
     EXPECT_EQ(t.desktop.dialogs.messages.back().text, "Congratulations!");
     EXPECT_EQ(t->GameMode, ModeOtherWon);
@@ -50,7 +50,7 @@ TEST(OtherLevels, anyTextNamesAFileAndALevelWithoutANumberShowsZero)
     t.desktop.dialogs.typed.push_back("abc");
     t->MenuCommand(MenuId::mnu_LoadOther);
     EXPECT_EQ(t->GameMode, ModePlayOther);
-    EXPECT_EQ(t->pic_Level.pixel(6, 11), testing::DigitColour(0, 1));
+    EXPECT_EQ(t->view.CounterImage(Counter::Level).pixel(6, 11), testing::DigitColour(0, 1));
 }
 
 TEST(OtherLevels, missingOrUnsafeNamesAreLevelsThatDoNotExist)

@@ -129,10 +129,10 @@ TEST(LevelSet, choosingALevelMovesTheOrderlySceneryOn)
 {
     TestGame t(std::vector<std::string>(10, Small));
     t.desktop.settings.values["Level"] = "5";
-    t->Scenery = 6;
+    t->view.appearance.Scenery = 6;
     t.desktop.dialogs.typed.push_back("3");
     t->MenuCommand(MenuId::mnu_Level);
-    EXPECT_EQ(t->Scenery, 0);
+    EXPECT_EQ(t->view.appearance.Scenery, 0);
 }
 
 TEST(LevelSet, aCancelledChoiceLeavesTheGameInProgress)

@@ -145,13 +145,13 @@ TEST(MouseWalkPlayback, thePickedBoxIsMarked)
 {
     TestGame t({Room});
     Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
-    const QRgb edge = t->Client.pixel(3 * 32 + 1, 2 * 32 + 16);
+    const QRgb edge = t->view.Client().pixel(3 * 32 + 1, 2 * 32 + 16);
     assist.MouseDown(1, 0, 3 * 32, 2 * 32);
-    EXPECT_NE(t->Client.pixel(3 * 32 + 1, 2 * 32 + 16), edge);
+    EXPECT_NE(t->view.Client().pixel(3 * 32 + 1, 2 * 32 + 16), edge);
     t->tmr_Goal_Timer();
-    EXPECT_NE(t->Client.pixel(3 * 32 + 1, 2 * 32 + 16), edge);
+    EXPECT_NE(t->view.Client().pixel(3 * 32 + 1, 2 * 32 + 16), edge);
     assist.KeyDown(27, 0);  // Esc
-    EXPECT_EQ(t->Client.pixel(3 * 32 + 1, 2 * 32 + 16), edge);
+    EXPECT_EQ(t->view.Client().pixel(3 * 32 + 1, 2 * 32 + 16), edge);
 }
 
 }  // namespace

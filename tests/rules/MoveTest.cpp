@@ -58,14 +58,14 @@ TEST(MoveEngine, aMoveRedrawsOnlyTheCellsItTouches)
 {
     TestGame t({Level({"1111111111", "1642222221", "1311111111", "1111111111"})});
     t->DrawOverlay();  // as the animation timers leave it
-    const QImage before = t->Client.copy();
+    const QImage before = t->view.Client().copy();
     t.Play("9");
     // Compare everything but the three cells of the push (man's old and new cell, the box's new cell).
     int changedOutside = 0;
     for (int y = 0; y < 442; ++y)
         for (int x = 0; x < 640; ++x) {
             const bool touched = y >= 32 && y < 64 && x >= 32 && x < 128;
-            if (!touched && before.pixel(x, y) != t->Client.pixel(x, y))
+            if (!touched && before.pixel(x, y) != t->view.Client().pixel(x, y))
                 ++changedOutside;
         }
     EXPECT_EQ(changedOutside, 0);
@@ -86,7 +86,7 @@ TEST(MoveEngine, pushingFromAGoalLeavesTheGoalTileUnderTheMan)
 {
     TestGame t({Level({"1111111111", "1652222221", "1311111111", "1111111111"})});
     t.Play("9");
-    EXPECT_EQ(t->pic_SpriteSave.pixel(16, 16), testing::SheetColour(testing::ObjId, Goal, 0));
+    EXPECT_EQ(t->view.SpriteSave().pixel(16, 16), testing::SheetColour(testing::ObjId, Goal, 0));
 }
 
 TEST(MoveEngine, stepCountStopsAt9999ButHistoryKeepsGrowing)
@@ -176,7 +176,7 @@ TEST(MoveEngine, aMoveEndsWithTheDecorationLaidAndOneRefresh)
         const int counterRefreshes = t.desktop.window.counterRefreshes;
         t.Play(moves);
         EXPECT_EQ(t.desktop.window.refreshes, refreshes + static_cast<int>(std::strlen(moves))) << moves;
-        EXPECT_EQ(t->Client.pixel(1, 1), testing::DecorationColour()) << moves;
+        EXPECT_EQ(t->view.Client().pixel(1, 1), testing::DecorationColour()) << moves;
         EXPECT_GT(t.desktop.window.counterRefreshes, counterRefreshes) << moves;
     }
 }

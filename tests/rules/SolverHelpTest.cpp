@@ -143,11 +143,11 @@ TEST_P(DeadMarks, followThePushesMade)
     if (!c.marking)
         assist.MenuCommand(MenuId::mnu_MarkDeadBoxes);
     t.Play("7");  // no box is past saving yet
-    EXPECT_EQ(t->Marks, CellMarks{});
+    EXPECT_EQ(t->view.Marks(), CellMarks{});
     t.Play(c.moves);
     if (c.then)
         assist.MenuCommand(*c.then);
-    EXPECT_EQ(t->Marks, c.marks);
+    EXPECT_EQ(t->view.Marks(), c.marks);
     EXPECT_EQ(t.desktop.assistSettings.Value(MarkDeadBoxesKey).value_or("1"), c.marking ? "1" : "0");
 }
 
@@ -167,7 +167,7 @@ TEST(CellMarks, paintOverTheirCellAndGoWithoutATrace)
     const int x = t->BoardLeft + 2, y = t->BoardTop + 1;  // the box
     const QRect cell(x * CellSize, y * CellSize, CellSize, CellSize);
     const QRect next = cell.translated(CellSize, 0);
-    const QImage before = t->Client.copy(cell), nextBefore = t->Client.copy(next);
+    const QImage before = t->view.Client().copy(cell), nextBefore = t->view.Client().copy(next);
     const struct {
         MarkKind kind;
         QPoint marked, untouched;
@@ -175,12 +175,12 @@ TEST(CellMarks, paintOverTheirCellAndGoWithoutATrace)
     } cases[] = {{MarkKind::Dead, {16, 16}, {1, 1}, qRgb(230, 30, 30)}, {MarkKind::Selected, {1, 1}, {16, 16}, qRgb(255, 214, 0)}};
     for (const auto& c : cases) {
         t->SetMarks({{x, y, c.kind}});
-        const QImage marked = t->Client.copy(cell);
+        const QImage marked = t->view.Client().copy(cell);
         EXPECT_EQ(marked.pixel(c.marked), c.colour);
         EXPECT_EQ(marked.pixel(c.untouched), before.pixel(c.untouched));
-        EXPECT_EQ(t->Client.copy(next), nextBefore);
+        EXPECT_EQ(t->view.Client().copy(next), nextBefore);
         t->SetMarks({});
-        EXPECT_EQ(t->Client.copy(cell), before);
+        EXPECT_EQ(t->view.Client().copy(cell), before);
     }
 }
 

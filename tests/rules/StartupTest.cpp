@@ -52,10 +52,10 @@ TEST(Startup, aFreshStartUsesTheDesignedDefaults)
     t.desktop.settings.values["Level"] = "0";
     ASSERT_TRUE(t.Start());
     EXPECT_EQ(t->LevelNo, 1);
-    EXPECT_EQ(t->Scenery, 0);
-    EXPECT_EQ(t->Character, 0);
-    EXPECT_EQ(t->Background, 0);
-    EXPECT_EQ(t->DigitStyle, 1);
+    EXPECT_EQ(t->view.appearance.Scenery, 0);
+    EXPECT_EQ(t->view.appearance.Character, 0);
+    EXPECT_EQ(t->view.appearance.Background, 0);
+    EXPECT_EQ(t->view.appearance.DigitStyle, 1);
     for (MenuId id : {MenuId::mnu_Music, MenuId::mnu_Sound, MenuId::mnu_Man0, MenuId::mnu_Back0, MenuId::mnu_Scenery0})
         EXPECT_TRUE(t->menus.Checked(id));
     EXPECT_EQ(t.desktop.settings.writes, 0);
@@ -103,8 +103,8 @@ TEST(ShellCommands, webAndMailGoToTheMakersAddresses)
 TEST(AboutBox, theLittleManTurnsThroughHisEightPicturesAndKeepsHisPlace)
 {
     TestGame t({Small});
-    t->Character = 1;
-    t->Scenery = 2;
+    t->view.appearance.Character = 1;
+    t->view.appearance.Scenery = 2;
     QImage icon;
     for (int i = 1; i <= 9; ++i) {
         t->AboutBox_tmr_Icon_Timer(icon);
@@ -118,7 +118,7 @@ TEST(MenuCommands, aDisabledItemDoesNothing)
     TestGame t({Small});
     t->menus.Disable(MenuId::mnu_SelectBack);
     t->MenuCommand(mnu_Back(2));
-    EXPECT_EQ(t->Background, 0);
+    EXPECT_EQ(t->view.appearance.Background, 0);
     t->menus.Disable(MenuId::mnu_About);
     t->MenuCommand(MenuId::mnu_About);
     EXPECT_EQ(t.desktop.dialogs.aboutBoxes.size(), 1u);
@@ -129,15 +129,15 @@ TEST(Appearance, choosingAnOptionChecksItAndRestartsTheLevel)
     TestGame t({Level({"111111", "164231", "111111"})});
     t.Play("9");
     t->MenuCommand(mnu_Back(1));
-    EXPECT_EQ(t->Background, 1);
+    EXPECT_EQ(t->view.appearance.Background, 1);
     EXPECT_TRUE(t->menus.Checked(mnu_Back(1)));
     EXPECT_FALSE(t->menus.Checked(mnu_Back(0)));
     EXPECT_EQ(t->StepCount(), 0);
     EXPECT_EQ(t.CellPixel(0, 5), testing::SheetColour(testing::ObjId, 0, 1));
     t->MenuCommand(mnu_Man(1));
-    EXPECT_EQ(t->Character, 1);
+    EXPECT_EQ(t->view.appearance.Character, 1);
     t->MenuCommand(mnu_Scenery(1));
-    EXPECT_EQ(t->Scenery, 0);  // a mode changes nothing on screen
+    EXPECT_EQ(t->view.appearance.Scenery, 0);  // a mode changes nothing on screen
     EXPECT_TRUE(t->menus.Checked(mnu_Scenery(1)));
 }
 

@@ -1,4 +1,4 @@
-// Character, background and scenery choices, and the scenery dice.
+// Character, background and scenery choices, and the scenery dice: the view shows what is chosen.
 #include "core/Game.h"
 
 namespace tolvar {
@@ -10,7 +10,7 @@ void Game::mnu_Man_Click(int Index)
     for (int i = 0; i < CharacterCount; ++i)
         menus.Uncheck(mnu_Man(i));
     menus.Check(mnu_Man(Index));
-    Character = static_cast<std::int16_t>(Index);
+    view.appearance.Character = static_cast<std::int16_t>(Index);
     mnu_NewGame_Click();
 }
 
@@ -21,7 +21,7 @@ void Game::mnu_Back_Click(int Index)
     for (int i = 0; i < BackgroundCount; ++i)
         menus.Uncheck(mnu_Back(i));
     menus.Check(mnu_Back(Index));
-    Background = static_cast<std::int16_t>(Index);
+    view.appearance.Background = static_cast<std::int16_t>(Index);
     mnu_NewGame_Click();
 }
 
@@ -34,7 +34,7 @@ void Game::mnu_Scenery_Click(int Index)
     menus.Check(mnu_Scenery(Index));
     if (Index < 2)
         return;  // a mode: the scenery on screen stays until the next level
-    Scenery = static_cast<std::int16_t>(Index - 2);
+    view.appearance.Scenery = static_cast<std::int16_t>(Index - 2);
     mnu_NewGame_Click();
 }
 
@@ -49,12 +49,13 @@ std::int16_t Game::RandomInt(std::int16_t n)
 
 void Game::NextScenery()
 {
+    std::int16_t& scenery = view.appearance.Scenery;
     if (menus.Checked(mnu_Scenery(0))) {
-        Scenery = static_cast<std::int16_t>(Scenery + 1);
-        if (Scenery == SceneryCount)
-            Scenery = 0;
+        scenery = static_cast<std::int16_t>(scenery + 1);
+        if (scenery == SceneryCount)
+            scenery = 0;
     } else if (menus.Checked(mnu_Scenery(1))) {
-        Scenery = RandomInt(SceneryCount);
+        scenery = RandomInt(SceneryCount);
     }
 }
 
