@@ -23,7 +23,7 @@ void Assist::Click(int button, int x, int y)
         Select(std::nullopt);
         return;
     }
-    const Cell cell{x / CellSize - game_.BoardLeft, y / CellSize - game_.BoardTop};
+    const Cell cell = game_.BoardCellAt(x, y);
     const Grid& board = game_.Board();
     if (button != 1 || !board.inside(cell))
         return;

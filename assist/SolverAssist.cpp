@@ -38,7 +38,7 @@ void Assist::ShowMarks()
         for (int i : deadBoxes_)
             marks.push_back({i % BoardWidth + left, i / BoardWidth + top, MarkKind::Dead});
     }
-    if (marks != game_.Marks)
+    if (marks != game_.view.Marks())
         game_.SetMarks(std::move(marks));
 }
 

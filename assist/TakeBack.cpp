@@ -51,7 +51,7 @@ void Assist::BoardReplaced()
     // The board is about to change: marks worked out from the old one would stay on the new
     // one until its first move. The marks come again with the next move.
     selected_.reset();
-    if (!game_.Marks.empty())
+    if (!game_.view.Marks().empty())
         game_.SetMarks({});
 }
 

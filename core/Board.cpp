@@ -4,8 +4,7 @@
 namespace tolvar {
 
 Game::Game(const Services& services)
-    : sheets(view.sheets()), pic_SpriteSave(view.SpriteSave()), pic_SpriteMove(view.SpriteMove()),
-      DigitStyle(view.appearance.DigitStyle), Marks(view.Marks()), svc_(services), rng_(1)
+    : svc_(services), rng_(1)
 {
     // The window's client size: the designed one until there is a window.
     ResizeSurfaces(svc_.window->ClientWidth(), svc_.window->ClientHeight());
@@ -45,7 +44,7 @@ void Game::StartPlay(Grid board, std::optional<Cell> man)
 void Game::ShowStepCount(std::int32_t count)
 {
     session_.SetMoveCount(count);
-    DrawNumber(Counter::Step, count, DigitStyle);
+    DrawNumber(Counter::Step, count, view.appearance.DigitStyle);
 }
 
 void Game::Warn(const std::string& text)

@@ -30,7 +30,6 @@ void Game::DrawOverlay() { view.DrawOverlay(); }
 
 void Game::DrawManFrame(int x, int y) { view.DrawManFrame(ManFrame, x, y); }
 
-int Game::SpriteRowY() const { return view.CellToPixel(view.ManTile(ManFrame).row); }
 
 void Game::DrawGoalFrame(int frame, int x, int y) { view.DrawGoalFrame(frame, x, y); }
 

@@ -48,13 +48,6 @@ public:
 
     // --- The board's picture (view/BoardView.h): the client image, the sheets, the appearance, the marks ---
     BoardView view;
-    /// The view's pictures and digit style under the names the move procedures still use
-    /// (core/MoveEngine.cpp, core/Undo.cpp, assist/): each is the view's own, not a copy.
-    Sheets& sheets;
-    QImage& pic_SpriteSave;  // one cell: what lies under the man
-    QImage& pic_SpriteMove;  // one cell: the man's current picture
-    std::int16_t& DigitStyle;
-    const CellMarks& Marks;
 
     // --- Drawing (core/Drawing.cpp): the game's state handed to the view ---
     /// Sizes the client image and the buffers to the window's client size.
@@ -74,8 +67,6 @@ public:
     void DrawGoalFrame(int frame, int x, int y);
     /// Draws a counter and has the window show it.
     void DrawNumber(Counter target, std::int32_t value, int style);
-    /// The top of the current character's and scenery's row in pic_Sprite, in pixels.
-    int SpriteRowY() const;
     /// Copies tile `code` of the current scenery's pic_Obj row into pic_SpriteSave.
     void SaveTileUnderMan(int code);
     /// Replaces the marks: the cells of marks that go are drawn again without them.
@@ -93,6 +84,8 @@ public:
     /// The moves made, as a solution file holds them; during a replay, the solution replayed
     /// followed by the moves the replay made.
     std::string MoveHistory() const { return Replayed + session_.History(); }
+    /// The board cell under client pixel (x, y).
+    Cell BoardCellAt(int x, int y) const { return {view.PixelToCell(x) - BoardLeft, view.PixelToCell(y) - BoardTop}; }
     /// Board at a window cell (column - BoardLeft, row - BoardTop); Outside beyond the grid.
     std::int16_t CellAtWindow(int windowX, int windowY) const;
     /// Every goal holds a box, and there is a goal.

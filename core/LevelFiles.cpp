@@ -85,7 +85,7 @@ void Game::mnu_LoadSelf_Click()
     FillBackground();
     ReadLevelFile(*cells, LevelFileForm::Edit);
     KeepDrawingAsSaved();
-    DrawNumber(Counter::Level, static_cast<std::int32_t>(RoundHalfEven(value)), DigitStyle);
+    DrawNumber(Counter::Level, static_cast<std::int32_t>(RoundHalfEven(value)), view.appearance.DigitStyle);
     ShowStepCount(0);
 }
 
@@ -139,7 +139,7 @@ void Game::LoadOtherLevel(const std::string& answer)
     FillBackground();
     ReadLevelFile(*cells, LevelFileForm::Play);
     const long long shown = RoundHalfEven(LeadingNumber(answer));
-    DrawNumber(Counter::Level, static_cast<std::int32_t>(std::clamp<long long>(shown, 0, MaxCount)), DigitStyle);
+    DrawNumber(Counter::Level, static_cast<std::int32_t>(std::clamp<long long>(shown, 0, MaxCount)), view.appearance.DigitStyle);
     ShowStepCount(0);
 }
 

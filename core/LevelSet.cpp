@@ -43,8 +43,8 @@ void Game::ShowLevel()
     std::replace(level.cells.begin(), level.cells.end(), std::int16_t{ManStart}, std::int16_t{Floor});
     GoalCount = static_cast<std::int16_t>(level.goalCount());
     StartPlay(std::move(level), man);
-    DrawNumber(Counter::Level, LevelNo, DigitStyle);
-    DrawNumber(Counter::Step, StepCount(), DigitStyle);
+    DrawNumber(Counter::Level, LevelNo, view.appearance.DigitStyle);
+    DrawNumber(Counter::Step, StepCount(), view.appearance.DigitStyle);
 
     if (!man) {
         // A broken level of a replaced level set: show it, but let nothing move an absent man.

@@ -1,6 +1,5 @@
 // Keys to moves, and every move the session makes drawn, sounded and counted.
 #include "core/Game.h"
-#include "view/Raster.h"
 
 namespace tolvar {
 
@@ -33,7 +32,7 @@ void Game::HandleKey(int KeyCode, int Shift)
 void Game::TurnMan(std::int16_t frame)
 {
     ManFrame = frame;
-    BitBlt(pic_SpriteMove, 0, 0, CellSize, CellSize, sheets.pic_Sprite, ManFrame * CellSize, SpriteRowY(), Rop::SrcCopy);
+    view.TurnMan(frame);
 }
 
 void Game::MoveMan(int dir) { ShowStep(session_.Move(dir, TraceIndex)); }
@@ -47,18 +46,16 @@ void Game::ShowStep(const Step& step)
     MoveDone = step.moved();
     if (MoveDone) {
         const int left = BoardLeft, top = BoardTop;
-        DrawOnClient((step.fromX + left) * CellSize, (step.fromY + top) * CellSize, CellSize, CellSize, pic_SpriteSave,
-                     0, 0, Rop::SrcCopy);
+        view.DrawSavedTile(step.fromX + left, step.fromY + top);
         SaveTileUnderMan(step.underMan());
-        DrawOnClient((step.toX + left) * CellSize, (step.toY + top) * CellSize, CellSize, CellSize, pic_SpriteMove, 0,
-                     0, Rop::SrcCopy);
+        view.DrawMan(step.toX + left, step.toY + top);
         if (step.pushed()) {
             DrawCell(step.boxNow(), step.boxX + left, step.boxY + top);
             PlayEffect(step.ontoGoal() ? EffectOnGoal : EffectPush);
         }
         DrawOverlay();
         ShowChanges();
-        DrawNumber(Counter::Step, StepCount(), DigitStyle);
+        DrawNumber(Counter::Step, StepCount(), view.appearance.DigitStyle);
     }
     if (GameMode == ModeTracing)
         session_.ForbidUndoPush();  // a traced step is not undoable
@@ -83,9 +80,8 @@ bool Game::TakeBackMove()
     }
     SaveTileUnderMan(Board()(s.fromX, s.fromY));
     TurnMan(Directions[static_cast<std::size_t>(move->facingBefore)].frame);
-    DrawOnClient((s.fromX + left) * CellSize, (s.fromY + top) * CellSize, CellSize, CellSize, pic_SpriteMove, 0, 0,
-                 Rop::SrcCopy);
-    DrawNumber(Counter::Step, StepCount(), DigitStyle);
+    view.DrawMan(s.fromX + left, s.fromY + top);
+    DrawNumber(Counter::Step, StepCount(), view.appearance.DigitStyle);
     FollowUndo();  // "&Undo" takes back only a push that is the last move
     DrawOverlay();
     ShowChanges();

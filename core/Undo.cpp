@@ -1,6 +1,5 @@
 // Undo: the last push, and only while nothing else has happened since.
 #include "core/Game.h"
-#include "view/Raster.h"
 
 namespace tolvar {
 
@@ -15,12 +14,12 @@ void Game::mnu_Undo_Click()
     const int boxX = push.boxX + BoardLeft, boxY = push.boxY + BoardTop;      // where the box stands
 
     SaveTileUnderMan(Board()(push.fromX, push.fromY));
-    DrawOnClient(fromX * CellSize, fromY * CellSize, CellSize, CellSize, pic_SpriteMove, 0, 0, Rop::SrcCopy);
+    view.DrawMan(fromX, fromY);
     DrawCell(Box, manX, manY);  // the goal animation turns it into a box on a goal where it belongs
     PlayEffect(EffectUndo);
     DrawCell(push.boxWas, boxX, boxY);
     session_.UndoPush();
-    DrawNumber(Counter::Step, StepCount(), DigitStyle);
+    DrawNumber(Counter::Step, StepCount(), view.appearance.DigitStyle);
     FollowUndo();
     if (observer_)
         observer_->PushUndone();

@@ -8,7 +8,7 @@ void Game::mnu_Edit_Click()
     if (!MayDiscardDrawing())
         return;
     EnterMode(ModeEditNew, KindNew);
-    DrawNumber(Counter::Level, NewSelfLevelNumber(), DigitStyle);
+    DrawNumber(Counter::Level, NewSelfLevelNumber(), view.appearance.DigitStyle);
     FillBackground();
     EditBoard.fill(Outside);
     // The man starts in the middle; the next tick of the man's animation draws him.
