@@ -21,6 +21,7 @@
 #include "core/MoveObserver.h"
 #include "core/Screen.h"
 #include "core/Services.h"
+#include "levels/KeptSolution.h"
 #include "rules/Keys.h"
 #include "view/ChangedArea.h"
 #include "view/Marks.h"
@@ -264,6 +265,7 @@ private:
         bool warned = false;       // "Invalid position!" was shown in this drag
     } drag_;
     Grid drawingSaved_;  // the drawing as opened or last saved
+    KeptSolution testSolution_;  // the solution file test play replaced, as it was
 };
 
 }  // namespace tolvar

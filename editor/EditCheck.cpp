@@ -102,6 +102,7 @@ bool Game::SaveDrawing()
         return failed();
     }
     KeepDrawingAsSaved();
+    testSolution_.Saved(FullPath(SolutionFileName(LevelKind, LevelKind == KindNew ? NumberText(number) : LevelNumber())), cells);
     return true;
 }
 
