@@ -236,6 +236,9 @@ private:
     /// Before a command throws the drawing away: a changed one is offered for saving first.
     /// False when the player wants to save and the level cannot be (the editor stays open).
     bool MayDiscardDrawing();
+    /// The drawing goes unsaved: a solution file its test play wrote returns to what it was,
+    /// unless it solves the level as stored.
+    void LetDrawingGo();
     /// Editing or test-playing: the drawing is still there.
     bool HoldsDrawing() const;
     /// Checks and writes the drawing as "E&xit" does; false (after the messages) when it is not saved.

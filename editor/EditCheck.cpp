@@ -4,6 +4,7 @@
 
 #include "core/Game.h"
 #include "levels/AtomicFile.h"
+#include "levels/LevelFile.h"
 #include "levels/TypedNumber.h"
 
 namespace tolvar {
@@ -73,6 +74,8 @@ void Game::btn_Exit_Click()
     const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", MsgStyle::YesNoQuestion, AppTitle);
     if (answer == MsgAnswer::Yes && !SaveDrawing())
         return;
+    if (answer != MsgAnswer::Yes)
+        LetDrawingGo();
     EnterMode(ModeEditorLeft, static_cast<LevelKindValue>(LevelKind));
 }
 
@@ -110,8 +113,10 @@ bool Game::DrawingChanged() const { return HoldsDrawing() && !(EditBoard == draw
 
 bool Game::MayDiscardDrawing()
 {
-    if (!DrawingChanged())
+    if (!DrawingChanged()) {
+        LetDrawingGo();
         return true;
+    }
     const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", MsgStyle::YesNoQuestion, AppTitle);
     if (answer == MsgAnswer::Yes) {
         if (!SaveDrawing())
@@ -120,7 +125,21 @@ bool Game::MayDiscardDrawing()
         return true;
     }
     KeepDrawingAsSaved();  // let go: the command that follows is not to ask again
+    LetDrawingGo();
     return true;
+}
+
+void Game::LetDrawingGo()
+{
+    if (!testSolution_.Holds())
+        return;
+    std::optional<std::string> stored;
+    if (LevelKind == KindSelf) {
+        const LevelFileRead read = ReadLevelBytes(FullPath(LevelFileName(KindSelf, LevelNumber())));
+        if (read.status == LevelFileStatus::Ok)
+            stored = read.cells;
+    }
+    testSolution_.Discarded(stored);
 }
 
 std::int32_t Game::NewSelfLevelNumber()
