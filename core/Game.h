@@ -234,8 +234,9 @@ private:
     /// Places EditObject at window cell (cx, cy); false (after the warning) off the board.
     bool PlaceEditObject(int cx, int cy);
     /// Before a command throws the drawing away: a changed one is offered for saving first.
-    /// False when the player wants to save and the level cannot be (the editor stays open).
-    bool MayDiscardDrawing();
+    /// False when the player wants to save and the level cannot be (the editor stays open),
+    /// or, where `mayCancel`, when the player cancels.
+    bool MayDiscardDrawing(bool mayCancel = false);
     /// The drawing goes unsaved: a solution file its test play wrote returns to what it was,
     /// unless it solves the level as stored.
     void LetDrawingGo();

@@ -111,13 +111,16 @@ bool Game::SaveDrawing()
 
 bool Game::DrawingChanged() const { return HoldsDrawing() && !(EditBoard == drawingSaved_); }
 
-bool Game::MayDiscardDrawing()
+bool Game::MayDiscardDrawing(bool mayCancel)
 {
     if (!DrawingChanged()) {
         LetDrawingGo();
         return true;
     }
-    const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", MsgStyle::YesNoQuestion, AppTitle);
+    const MsgStyle question = mayCancel ? MsgStyle::YesNoCancelQuestion : MsgStyle::YesNoQuestion;
+    const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", question, AppTitle);
+    if (answer == MsgAnswer::Cancel)
+        return false;
     if (answer == MsgAnswer::Yes) {
         if (!SaveDrawing())
             return false;

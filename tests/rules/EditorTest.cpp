@@ -375,6 +375,25 @@ TEST(UnsavedDrawing, everyDiscardingCommandAsksOnlyAboutAChangedDrawing)
     }
 }
 
+// Ending the game may be cancelled: the question has a Cancel, which keeps the window, the
+// drawing and the editor, and writes nothing.
+TEST(UnsavedDrawing, endingTheGameCanBeCancelled)
+{
+    for (const bool closeBox : {true, false}) {
+        TestGame t({Small});
+        t->MenuCommand(MenuId::mnu_Edit);
+        Place(*t, Wall, 7, 7);
+        t.desktop.dialogs.answers = {MsgAnswer::Cancel};
+        const bool closes = closeBox ? t->Form_QueryUnload() : (t->MenuCommand(MenuId::mnu_Exit), t->controls.exitRequested);
+        EXPECT_FALSE(closes) << closeBox;
+        EXPECT_EQ(t.desktop.dialogs.messages.back().style, MsgStyle::YesNoCancelQuestion) << closeBox;
+        EXPECT_EQ(t->GameMode, ModeEditNew) << closeBox;
+        EXPECT_EQ(t->EditBoard(7, 7), Wall) << closeBox;
+        EXPECT_TRUE(t->DrawingChanged()) << closeBox;  // asked again next time
+        EXPECT_EQ(t.desktop.settings.writes, 0) << closeBox;
+    }
+}
+
 // Yes saves as "E&xit" does; when the check refuses, nothing is thrown away.
 TEST(UnsavedDrawing, yesSavesFirstAndARefusedCheckKeepsTheEditorOpen)
 {
