@@ -70,7 +70,7 @@ void Game::btn_Exit_Click()
 {
     if (!HoldsDrawing())
         return;
-    BoardReplaced();
+    // The moves of a test stay until the editor is left: a save refused keeps them.
     const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", MsgStyle::YesNoQuestion, AppTitle);
     if (answer == MsgAnswer::Yes && !SaveDrawing())
         return;

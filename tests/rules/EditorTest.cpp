@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "assist/Assist.h"
 #include "fakes/TestGame.h"
 
 namespace tolvar {
@@ -264,6 +265,22 @@ TEST(Saving, aNewLevelTakesTheFirstNumberWithoutAFile)
     EXPECT_EQ(ReadFile(t.dir.file("self.3")).size(), 280u);
     EXPECT_EQ(ReadFile(t.dir.file("selfsol.3")), "9");
     EXPECT_FALSE(std::filesystem::exists(t.dir.file("selfsol.1")));
+}
+
+// "E&xit" asks before it ends the test: a save refused leaves the test's moves to take back.
+TEST(Saving, aSaveRefusedInTestPlayKeepsItsMoves)
+{
+    TestGame t({Small});
+    Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
+    t->MenuCommand(MenuId::mnu_Edit);
+    DrawSmallRoom(*t);
+    t->btn_Test_Click();
+    t.Play("7");
+    std::filesystem::create_directory(t.dir.file("self.1.tmp"));  // stands where the file is written first
+    t->btn_Exit_Click();
+    EXPECT_EQ(t.desktop.dialogs.messages.back().style, MsgStyle::OkCritical);
+    EXPECT_EQ(t->GameMode, ModeTestPlay);
+    EXPECT_TRUE(assist.CanTakeBack());
 }
 
 TEST(Saving, answeringNoWritesNothing)
