@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "audio/QuietAlsa.h"
+#include "audio/StreamNaming.h"
 
 namespace tolvar::audio {
 
@@ -61,6 +62,8 @@ fluid_settings_t* NewSettings()
     fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
     fluid_settings_setint(settings, "audio.period-size", kDriverPeriodFrames);
     fluid_settings_setint(settings, "audio.periods", 2);
+    // The role goes with the stream's names (StreamNaming), not into the whole process's environment.
+    fluid_settings_setstr(settings, "audio.pulseaudio.media-role", "");
     return settings;
 }
 
@@ -474,6 +477,7 @@ std::unique_ptr<SoundDriver> FluidSequencer::OpenFluidDriver(const std::string& 
     if (fluid_settings_setstr(settings_, "audio.driver", name.c_str()) != FLUID_OK)
         return nullptr;
     QuietAlsa quiet;
+    const StreamNaming naming("music");
     fluid_audio_driver_t* driver = new_fluid_audio_driver2(settings_, &FluidDriver::Render, this);
     if (!driver)
         return nullptr;
