@@ -11,7 +11,7 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils
   sway xwayland qt6-wayland wayvnc wtype grim jq
   fonts-dejavu-core fonts-urw-base35 desktop-file-utils
-  dpkg-dev debhelper lintian man-db
+  dpkg-dev debhelper lintian man-db dpkg-repack
 )
 
 missing=()
