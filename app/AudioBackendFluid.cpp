@@ -2,6 +2,8 @@
 #include "app/AudioBackend.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 
 #include "audio/FluidSequencer.h"
 #include "audio/QtSoundPlayer.h"
@@ -10,7 +12,7 @@
 
 namespace tolvar {
 
-AudioBackend MakeAudioBackend(const std::string&)
+AudioBackend MakeAudioBackend(const std::string& gameDir)
 {
     // Sound mixers show the game's streams by its title, with its icon (named after the program).
     audio::NameSoundStreams(AppTitle, QCoreApplication::applicationName().toStdString());
@@ -18,7 +20,12 @@ AudioBackend MakeAudioBackend(const std::string&)
     // Loaded ahead so the first push sounds as quickly as every later one.
     for (const char* effect : {"BOXMOVE.WAV", "BOXGOAL.WAV", "BOXWIN.WAV", "BOXUNDO.WAV"})
         sound->Preload(effect);
-    return {std::move(sound), std::make_unique<audio::FluidSequencer>()};
+    // The synthesiser holds only what the game's music (its MIDI files) plays of the SoundFont.
+    audio::FluidSequencer::Options music;
+    const QStringList pieces = QDir(QString::fromStdString(gameDir)).entryList({QStringLiteral("*.mid")}, QDir::Files | QDir::Readable);
+    for (const QString& piece : pieces)
+        music.pieces.push_back(QFile::encodeName(QDir(QString::fromStdString(gameDir)).filePath(piece)).toStdString());
+    return {std::move(sound), std::make_unique<audio::FluidSequencer>(std::move(music))};
 }
 
 }  // namespace tolvar
