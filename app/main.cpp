@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QIcon>
 #include <cstdio>
+#include <malloc.h>
 
 #include "app/AudioBackend.h"
 #include "app/ChordFilter.h"
@@ -22,6 +23,10 @@
 
 int main(int argc, char* argv[])
 {
+    // The music's samples come and go with its pieces (hundreds of kilobytes each): allocated
+    // apart from the heap, what a piece let go of goes back to the system instead of staying
+    // with the game as a heap full of holes.
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
     const tolvar::CommandLine line = tolvar::ReadCommandLine(argc, argv, TOLVAR_VERSION);
     if (line.exitCode)
         return *line.exitCode;
