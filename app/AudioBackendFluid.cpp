@@ -1,19 +1,32 @@
 // Effects on Qt Multimedia, music on the FluidSynth sequencer.
 #include "app/AudioBackend.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
 #include "audio/FluidSequencer.h"
 #include "audio/QtSoundPlayer.h"
+#include "audio/StreamNaming.h"
 #include "core/Effects.h"
+#include "core/Game.h"
 
 namespace tolvar {
 
-AudioBackend MakeAudioBackend(const std::string&)
+AudioBackend MakeAudioBackend(const std::string& gameDir)
 {
+    // Sound mixers show the game's streams by its title, with its icon (named after the program).
+    audio::NameSoundStreams(AppTitle, QCoreApplication::applicationName().toStdString());
     auto sound = std::make_unique<audio::QtSoundPlayer>();
     // Loaded ahead so the first push sounds as quickly as every later one.
     for (const char* effect : AllEffects)
         sound->Preload(effect);
-    return {std::move(sound), std::make_unique<audio::FluidSequencer>()};
+    // The synthesiser holds only what the game's music (its MIDI files) plays of the SoundFont.
+    audio::FluidSequencer::Options music;
+    const QStringList pieces = QDir(QString::fromStdString(gameDir)).entryList({QStringLiteral("*.mid")}, QDir::Files | QDir::Readable);
+    for (const QString& piece : pieces)
+        music.pieces.push_back(QFile::encodeName(QDir(QString::fromStdString(gameDir)).filePath(piece)).toStdString());
+    return {std::move(sound), std::make_unique<audio::FluidSequencer>(std::move(music))};
 }
 
 }  // namespace tolvar

@@ -42,13 +42,19 @@ Q_SIGNALS:
     void exitClicked();
     /// The player closed the window with its close box.
     void closedByPlayer();
+    /// A move key pressed while a button of the bar has the keyboard: it is the game's, as
+    /// a key on the board is (virtual-key code and shift mask).
+    void keyPressed(int key, int shift);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     unsigned generation_;
     bool closingForGame_ = false;
+    QWidget* popupOf_ = nullptr;  // the main window, where the bar is its popup
+    bool dismissed_ = false;      // the compositor closed the popup
     std::array<QPushButton*, PaletteSize> palette_{};
     QPushButton* edit_ = nullptr;
     QPushButton* test_ = nullptr;

@@ -220,6 +220,7 @@ void MainWindow::OpenEditBar()
     connect(bar, &EditBar::editClicked, this, [this] { Command(Gate::Anywhere(), [this] { game_.btn_Edit_Click(); }); });
     connect(bar, &EditBar::testClicked, this, [this] { Command(Gate::Anywhere(), [this] { game_.btn_Test_Click(); }); });
     connect(bar, &EditBar::exitClicked, this, [this] { Command(Gate::Anywhere(), [this] { game_.btn_Exit_Click(); }); });
+    connect(bar, &EditBar::keyPressed, board_, &BoardWidget::keyPressed);  // as if pressed on the board
     connect(bar, &EditBar::closedByPlayer, this, [this, bar] {
         if (editBar_ != bar)
             return;

@@ -46,8 +46,10 @@ MsgAnswer QtDialogs::MsgBox(const std::string& text, MsgStyle style, const std::
         box.setStandardButtons(QMessageBox::Ok);
         break;
     case MsgStyle::YesNoQuestion:
+    case MsgStyle::YesNoCancelQuestion:
         box.setIcon(QMessageBox::Question);
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No |
+                               (style == MsgStyle::YesNoCancelQuestion ? QMessageBox::Cancel : QMessageBox::NoButton));
         box.setDefaultButton(QMessageBox::Yes);
         break;
     }
@@ -56,10 +58,13 @@ MsgAnswer QtDialogs::MsgBox(const std::string& text, MsgStyle style, const std::
         grid->addItem(new QSpacerItem(TitleRoom(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                       grid->rowCount(), 0, 1, grid->columnCount());
     const int answer = box.exec();
-    if (style != MsgStyle::YesNoQuestion)
+    if (style == MsgStyle::OkExclamation || style == MsgStyle::OkCritical)
         return MsgAnswer::Ok;
-    // Closing the question without an answer counts as No: nothing is saved.
-    return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    if (answer == QMessageBox::Yes)
+        return MsgAnswer::Yes;
+    // Closing the question without an answer counts as No (nothing is saved), or as Cancel
+    // where it can be cancelled (nothing happens).
+    return answer == QMessageBox::No || style == MsgStyle::YesNoQuestion ? MsgAnswer::No : MsgAnswer::Cancel;
 }
 
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title, const std::string& defaultAnswer)

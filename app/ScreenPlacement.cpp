@@ -37,6 +37,15 @@ void MoveToTopCentre(QWidget* window)
     window->move(area.x() + (area.width() - OuterSize(window).width()) / 2, area.y());
 }
 
+bool WindowsPlaceThemselves() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+void PlaceBelow(QWidget* window, const QWidget* anchor)
+{
+    constexpr int Gap = 4;
+    const QRect frame = anchor->frameGeometry();
+    window->move(frame.x() + (frame.width() - OuterSize(window).width()) / 2, frame.bottom() + 1 + Gap);
+}
+
 QRect BesideGeometry(const QRect& area, const QRect& anchor, const QSize& outer, int narrowest)
 {
     const int rightRoom = area.right() - anchor.right(), leftRoom = anchor.left() - area.left();

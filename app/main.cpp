@@ -3,10 +3,11 @@
 #include <QDir>
 #include <QIcon>
 #include <cstdio>
-#include <cstring>
+#include <malloc.h>
 
 #include "app/AudioBackend.h"
 #include "app/ChordFilter.h"
+#include "app/CommandLine.h"
 #include "app/DeferredAudio.h"
 #include "app/DesktopShell.h"
 #include "app/HelpWindow.h"
@@ -20,43 +21,23 @@
 #include "assist/Assist.h"
 #include "core/Game.h"
 
-namespace {
-
-constexpr const char* Usage = R"(Usage: tolvar [--help | --version]
-
-TOLVAR, a box-pushing puzzle: walk the man with the arrow keys and push every
-box onto a goal. The game reads its level set, pictures, sounds and help from
-the current directory, its game directory, and keeps your solutions and levels
-there. Installed, start it with the launcher of the same name, which gives you
-a game directory of your own; see tolvar(6).
-
-  --help     show this text
-  --version  show the version
-)";
-
-/// Answers --help and --version without opening a window; -1 when the game should start.
-int AnswerCommandLine(int argc, char* argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(Usage, stdout);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("tolvar %s\n", TOLVAR_VERSION);
-            return 0;
-        }
-    }
-    return -1;
-}
-
-}  // namespace
-
 int main(int argc, char* argv[])
 {
-    if (const int answered = AnswerCommandLine(argc, argv); answered >= 0)
-        return answered;
+    // The music's samples come and go with its pieces (hundreds of kilobytes each): allocated
+    // apart from the heap, what a piece let go of goes back to the system instead of staying
+    // with the game as a heap full of holes.
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
+    const tolvar::CommandLine line = tolvar::ReadCommandLine(argc, argv, TOLVAR_VERSION);
+    if (line.exitCode)
+        return *line.exitCode;
+    const std::optional<std::string> platform = tolvar::ChoosePlatform(line, tolvar::ReadDisplayEnvironment(line));
+    if (!platform) {
+        std::fputs("tolvar: no display to open the game's window on (set DISPLAY for X11 or WAYLAND_DISPLAY for Wayland)\n", stderr);
+        return 1;
+    }
+    std::optional<tolvar::PlatformStart> starting(std::in_place, *platform);
     QApplication app(argc, argv);
+    starting.reset();
     QApplication::setApplicationName(QStringLiteral("tolvar"));
     // Lets the desktop match the window to its installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quillon_studio.Tolvar"));

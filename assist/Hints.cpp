@@ -96,7 +96,10 @@ std::optional<std::string> HintBook::Next(const Position& here)
 Hint HintBook::Answer(const Position& here, const Question& question, const solver::SolveResult& result)
 {
     solution_.reset();
-    if (result.status == solver::SolveStatus::Unsolvable && question.exact)
+    // A man kept on a goal asks about a level with that goal gone: whatever wins the position
+    // fills the other goals too, so a proof that they cannot all be filled is a proof for the
+    // position (not so when no goal is left, which the solver refuses as a level).
+    if (result.status == solver::SolveStatus::Unsolvable && (question.exact || question.level.goalCount() > 0))
         return {HintKind::Unsolvable, {}};
     if (result.status != solver::SolveStatus::Solved)
         return {HintKind::NotFound, {}};

@@ -23,6 +23,7 @@ struct Question {
     solver::Level level;
     std::string walk;    // the man's walk to the level's start, before the solver's moves
     bool exact = true;   // false when the man had to stay on a goal that the level then loses
+                         // (a level won by every move that wins the position, and maybe by more)
 };
 Question AskFor(const Position& here);
 

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "audio/MciCommand.h"
+#include "audio/SoundFontCut.h"
 #include "core/Services.h"
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
@@ -48,6 +49,9 @@ public:
 
     struct Options {
         std::string soundFont = "/usr/share/sounds/sf2/default-GM.sf2";
+        /// The MIDI files the game plays: the SoundFont is cut down to what they sound
+        /// (SoundFontCut.h). None, or a SoundFont that cannot be cut: the whole SoundFont.
+        std::vector<std::string> pieces;
         /// FluidSynth audio drivers tried in turn when music plays and none is open.
         std::vector<std::string> drivers{"pulseaudio", "alsa"};
         /// For tests: no worker, no driver; time moves only through Render().
@@ -139,6 +143,7 @@ private:
         Clock::time_point lastTry;    // of a sound driver
     };
     bool MakeSynths();
+    void LoadSoundFont();
     void RunWorker();
     /// One round of the worker; returns how long it may sleep before the next.
     std::chrono::milliseconds TendOutput(std::unique_lock<std::mutex>& lock);
@@ -151,7 +156,9 @@ private:
     Options options_;
     std::map<std::string, Piece> pieces_;  // by AliasKey; the GUI thread's alone
 
+    std::unique_ptr<SoundFontCut> cutFont_;  // read by the synthesiser whenever it loads samples
     fluid_settings_t* settings_ = nullptr;
+    fluid_settings_t* silentSettings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;        // with the SoundFont, for a device
     fluid_synth_t* silentSynth_ = nullptr;  // without instruments, for the silent clock
     std::unique_ptr<SoundDriver> driver_;

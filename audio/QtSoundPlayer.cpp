@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "audio/EffectOutput.h"
+#include "audio/StreamNaming.h"
 
 namespace tolvar::audio {
 
@@ -50,6 +51,7 @@ QtSoundPlayer::QtSoundPlayer()
 {
     // Kept for the player's life: the notice comes again whenever the server goes away.
     previousHandler = qInstallMessageHandler(DropNoServerNotice);
+    const StreamNaming naming;  // the sound server is reached from here on
     devices_ = std::make_unique<QMediaDevices>();
     OpenOutput();
 
@@ -70,6 +72,7 @@ QtSoundPlayer::~QtSoundPlayer()
 
 void QtSoundPlayer::OpenOutput()
 {
+    const StreamNaming naming;
     output_.reset();
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())

@@ -21,6 +21,7 @@
 #include "rules/Limits.h"
 #include "core/MoveObserver.h"
 #include "core/Services.h"
+#include "levels/KeptSolution.h"
 #include "rules/Keys.h"
 #include "session/PlaySession.h"
 #include "view/BoardView.h"
@@ -252,8 +253,12 @@ private:
     /// Places EditObject at window cell (cx, cy); false (after the warning) off the board.
     bool PlaceEditObject(int cx, int cy);
     /// Before a command throws the drawing away: a changed one is offered for saving first.
-    /// False when the player wants to save and the level cannot be (the editor stays open).
-    bool MayDiscardDrawing();
+    /// False when the player wants to save and the level cannot be (the editor stays open),
+    /// or, where `mayCancel`, when the player cancels.
+    bool MayDiscardDrawing(bool mayCancel = false);
+    /// The drawing goes unsaved: a solution file its test play wrote returns to what it was,
+    /// unless it solves the level as stored.
+    void LetDrawingGo();
     /// Editing or test-playing: the drawing is still there.
     bool HoldsDrawing() const;
     /// Checks and writes the drawing as "E&xit" does; false (after the messages) when it is not saved.
@@ -286,6 +291,7 @@ private:
         bool warned = false;       // "Invalid position!" was shown in this drag
     } drag_;
     Grid drawingSaved_;  // the drawing as opened or last saved
+    KeptSolution testSolution_;  // the solution file test play replaced, as it was
 };
 
 }  // namespace tolvar

@@ -18,39 +18,52 @@ void Game::mnu_LoadOriginalSol_Click() { LoadSolution(); }
 void Game::mnu_LoadSelfSol_Click() { LoadSolution(); }
 void Game::mnu_LoadOtherSol_Click() { LoadSolution(); }
 
-void Game::LoadSolution()
+namespace {
+
+/// The solution file `name` as a replay reads it; nothing (after the warning) when it cannot be.
+std::optional<std::string> ReadSolution(Game& game, const std::string& name)
 {
-    if (LevelKind != KindSet && LevelKind != KindSelf && LevelKind != KindOther)
-        return;  // a new level has no stored solution to replay
-    const std::string name = CurrentSolutionFile();
-    const std::string path = FullPath(name);
+    const std::string path = game.AppPath + "/" + name;
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
-        Warn("File of the solutions not found. You can download it from ADD-ONS on Quillon Studio website.");
-        return;
+        game.Warn("File of the solutions not found. You can download it from ADD-ONS on Quillon Studio website.");
+        return std::nullopt;
     }
-    // Everything that can fail is read before anything changes.
     const std::uintmax_t length = std::filesystem::file_size(path, error);
     if (!error && length > LongestSolution) {
-        Warn("The solution in \"" + name + "\" is too long to replay: it holds more than " + NumberText(MaxShort) + " moves.");
-        return;
+        game.Warn("The solution in \"" + name + "\" is too long to replay: it holds more than " + NumberText(MaxShort) + " moves.");
+        return std::nullopt;
     }
     std::ifstream in(path, std::ios::binary);
     if (error || !in) {
-        Warn("The file \"" + name + "\" cannot be read.");
-        return;
+        game.Warn("The file \"" + name + "\" cannot be read.");
+        return std::nullopt;
     }
     std::string solution((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (solution.size() > LongestSolution)
         solution.resize(LongestSolution);
+    return solution;
+}
 
-    // Saving the drawing first may rewrite the level file read below.
+}  // namespace
+
+void Game::LoadSolution()
+{
+    if (LevelKind != KindSet && LevelKind != KindSelf && LevelKind != KindOther)
+        return;  // a new level has no stored solution to replay
+    // Everything that can fail is read before anything changes.
+    const std::string name = CurrentSolutionFile();
+    if (!ReadSolution(*this, name))
+        return;
+    // Saving the drawing first may rewrite the level file read below, and letting it go may
+    // put back the solution file its test play wrote: both are read as they are then.
     if (!MayDiscardDrawing())
         return;
-    const std::optional<std::string> levelCells = ReplayLevel();
+    const std::optional<std::string> solution = ReadSolution(*this, name);
+    const std::optional<std::string> levelCells = solution ? ReplayLevel() : std::nullopt;
     if (!levelCells)
         return;
-    StartReplay(solution, *levelCells);
+    StartReplay(*solution, *levelCells);
 }
 
 std::optional<std::string> Game::ReplayLevel()

@@ -16,9 +16,10 @@ namespace tolvar {
 enum class MsgStyle {
     OkExclamation,   // OK button, exclamation icon (style 48)
     YesNoQuestion,   // Yes and No buttons, question icon
+    YesNoCancelQuestion,  // Yes, No and Cancel buttons, question icon
     OkCritical,      // OK button, error icon: a file we could not write
 };
-enum class MsgAnswer { Ok, Yes, No };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 /// Which pictures the about box shows: its own two notices, or the captions of a won level.
 enum class AboutRole {

@@ -24,8 +24,12 @@ std::string Game::CurrentSolutionFile() { return SolutionFileName(LevelKind, Lev
 
 bool Game::SaveSolution()
 {
-    // The file holds exactly the moves made, whatever it held before.
-    return WriteFileAtomically(FullPath(CurrentSolutionFile()), MoveHistory());
+    // The file holds exactly the moves made, whatever it held before. A test's solution may be
+    // of a drawing that is never saved: the file it replaces is kept until then.
+    const std::string path = FullPath(CurrentSolutionFile());
+    if (GameMode == ModeTestPlay)
+        testSolution_.Keep(path);
+    return WriteFileAtomically(path, MoveHistory());
 }
 
 }  // namespace tolvar

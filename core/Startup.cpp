@@ -47,8 +47,9 @@ void Game::Form_Unload()
     svc_.mci->SendString("CLOSE SQ2", reply, 0);
 }
 
-void Game::mnu_Exit_Click() { controls.exitRequested = controls.exitRequested || MayDiscardDrawing(); }
+// Ending the game with a changed drawing may be cancelled: the window stays open.
+void Game::mnu_Exit_Click() { controls.exitRequested = controls.exitRequested || MayDiscardDrawing(true); }
 
-bool Game::Form_QueryUnload() { return MayDiscardDrawing(); }
+bool Game::Form_QueryUnload() { return MayDiscardDrawing(true); }
 
 }  // namespace tolvar

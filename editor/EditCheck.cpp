@@ -4,6 +4,7 @@
 
 #include "core/Game.h"
 #include "levels/AtomicFile.h"
+#include "levels/LevelFile.h"
 #include "levels/TypedNumber.h"
 
 namespace tolvar {
@@ -66,10 +67,12 @@ void Game::btn_Exit_Click()
 {
     if (!HoldsDrawing())
         return;
-    BoardReplaced();
+    // The moves of a test stay until the editor is left: a save refused keeps them.
     const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", MsgStyle::YesNoQuestion, AppTitle);
     if (answer == MsgAnswer::Yes && !SaveDrawing())
         return;
+    if (answer != MsgAnswer::Yes)
+        LetDrawingGo();
     EnterMode(ModeEditorLeft, static_cast<LevelKindValue>(LevelKind));
 }
 
@@ -99,16 +102,22 @@ bool Game::SaveDrawing()
         return failed();
     }
     KeepDrawingAsSaved();
+    testSolution_.Saved(FullPath(SolutionFileName(LevelKind, LevelKind == KindNew ? NumberText(number) : LevelNumber())), cells);
     return true;
 }
 
 bool Game::DrawingChanged() const { return HoldsDrawing() && !(EditBoard == drawingSaved_); }
 
-bool Game::MayDiscardDrawing()
+bool Game::MayDiscardDrawing(bool mayCancel)
 {
-    if (!DrawingChanged())
+    if (!DrawingChanged()) {
+        LetDrawingGo();
         return true;
-    const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", MsgStyle::YesNoQuestion, AppTitle);
+    }
+    const MsgStyle question = mayCancel ? MsgStyle::YesNoCancelQuestion : MsgStyle::YesNoQuestion;
+    const MsgAnswer answer = svc_.dialogs->MsgBox("Save the edited level?", question, AppTitle);
+    if (answer == MsgAnswer::Cancel)
+        return false;
     if (answer == MsgAnswer::Yes) {
         if (!SaveDrawing())
             return false;
@@ -116,7 +125,21 @@ bool Game::MayDiscardDrawing()
         return true;
     }
     KeepDrawingAsSaved();  // let go: the command that follows is not to ask again
+    LetDrawingGo();
     return true;
+}
+
+void Game::LetDrawingGo()
+{
+    if (!testSolution_.Holds())
+        return;
+    std::optional<std::string> stored;
+    if (LevelKind == KindSelf) {
+        const LevelFileRead read = ReadLevelBytes(FullPath(LevelFileName(KindSelf, LevelNumber())));
+        if (read.status == LevelFileStatus::Ok)
+            stored = read.cells;
+    }
+    testSolution_.Discarded(stored);
 }
 
 std::int32_t Game::NewSelfLevelNumber()

@@ -132,11 +132,15 @@ CollectionImport ImportCollectionFile(const std::string& path, const std::string
 
 std::string DescribeImport(const CollectionImport& result)
 {
-    if (!result.problem.empty())
-        return result.problem;
     const std::size_t count = result.numbers.size();
-    std::string text = count == 0 ? std::string("No level was imported.")
-                                  : std::to_string(count) + (count == 1 ? " level" : " levels") + " imported as other.";
+    // A failure part-way still names the levels written before it.
+    if (!result.problem.empty() && count == 0)
+        return result.problem;
+    std::string text = !result.problem.empty() ? result.problem + "\nWritten before it: "
+                       : count == 0            ? std::string("No level was imported.")
+                                               : std::string();
+    if (count > 0)
+        text += std::to_string(count) + (count == 1 ? " level" : " levels") + " imported as other.";
     // Runs of numbers are written "3-7".
     for (std::size_t i = 0; i < count;) {
         std::size_t j = i;

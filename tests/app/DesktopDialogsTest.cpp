@@ -66,6 +66,10 @@ private Q_SLOTS:
         QTest::newRow("question, no") << int(MsgStyle::YesNoQuestion) << int(QMessageBox::Question)
                                       << int(QMessageBox::Yes | QMessageBox::No) << int(QMessageBox::No)
                                       << int(MsgAnswer::No);
+        QTest::newRow("question that can be cancelled, cancel")
+            << int(MsgStyle::YesNoCancelQuestion) << int(QMessageBox::Question)
+            << int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) << int(QMessageBox::Cancel)
+            << int(MsgAnswer::Cancel);
     }
     void messageBoxesShowTheirStyle()
     {

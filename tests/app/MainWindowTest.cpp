@@ -255,6 +255,20 @@ private Q_SLOTS:
         QCOMPARE(f.game->EditBoard(5, 4), std::int16_t(Box));
     }
 
+    // After "&Test" an arrow that reaches the bar (a desktop kept the keyboard there) moves the man.
+    void anArrowOnTheEditBarMovesTheManInTestPlay()
+    {
+        Fixture f;
+        f.Item(MenuId::mnu_Edit)->trigger();
+        f.game->ssr_Object_Click(Floor);
+        QTest::mouseClick(f.window.Board(), Qt::LeftButton, {}, QPoint(10 * 32 + 16, 6 * 32 + 16));
+        QTest::mouseClick(f.window.EditBarWindow()->TestButton(), Qt::LeftButton);
+        QCOMPARE(f.game->GameMode, std::int16_t(ModeTestPlay));
+        QTest::keyClick(f.window.EditBarWindow()->EditButton(), Qt::Key_Right);
+        QCOMPARE(f.game->StepCount(), 1);
+        QCOMPARE(f.game->ManX(), 10);
+    }
+
     // "E&xit" on the edit bar leaves the editor from inside the bar's own button.
     void theEditBarsExitButtonClosesIt()
     {

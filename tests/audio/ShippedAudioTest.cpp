@@ -2,10 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "AudioTestFiles.h"
 #include "audio/FluidSequencer.h"
+#include "audio/MidiNotes.h"
+#include "audio/SoundFontCut.h"
 #include "audio/WaveDecoder.h"
 
 namespace tolvar::audio {
@@ -59,6 +64,40 @@ TEST_P(ShippedPiece, OpensAndSoundsWithinItsFirstSeconds)
     text = "               ";
     ASSERT_EQ(sequencer.SendString("STATUS piece MODE", text, 15), 0);
     EXPECT_EQ(text, "playing") << "a piece of background music lasts longer than three seconds";
+}
+
+// The SoundFont cut down to what the two pieces play sounds exactly as the whole one, holding a
+// fraction of its samples.
+TEST_P(ShippedPiece, SoundsTheSameOnTheSoundFontCutForThePieces)
+{
+    FluidSequencer::Options whole;
+    whole.manualClock = true;
+    const std::filesystem::path path = kGameDir / GetParam();
+    if (!std::filesystem::exists(path) || !std::filesystem::exists(whole.soundFont))
+        GTEST_SKIP() << "no " << path << " or no SoundFont";
+    FluidSequencer::Options cut = whole;
+    NotesPlayed notes;
+    for (const char* piece : {"TOLVAR3.MID", "TOLVAR2.MID"}) {
+        cut.pieces.push_back((kGameDir / piece).string());
+        std::ifstream file(cut.pieces.back(), std::ios::binary);
+        ASSERT_TRUE(AddNotesPlayed(std::string(std::istreambuf_iterator<char>(file), {}), notes));
+    }
+    const std::optional<SoundFontCut> font = SoundFontCut::Make(whole.soundFont, notes);
+    ASSERT_TRUE(font);
+    EXPECT_LT(font->Size() * 2, std::filesystem::file_size(whole.soundFont));
+
+    const auto render = [&path](const FluidSequencer::Options& options) {
+        FluidSequencer sequencer(options);
+        std::string text;
+        sequencer.SendString("OPEN \"" + path.string() + "\" TYPE SEQUENCER ALIAS piece", text, 0);
+        sequencer.SendString("PLAY piece FROM 0", text, 0);
+        return sequencer.Render(8 * FluidSequencer::kSampleRate);
+    };
+    const std::vector<float> expected = render(whole), got = render(cut);
+    ASSERT_EQ(got.size(), expected.size());
+    float largest = 0.0F;
+    for (std::size_t i = 0; i < got.size(); ++i) largest = std::max(largest, std::abs(got[i] - expected[i]));
+    EXPECT_LT(largest, 1e-6F);
 }
 
 INSTANTIATE_TEST_SUITE_P(Music, ShippedPiece, testing::Values("TOLVAR3.MID", "TOLVAR2.MID"));

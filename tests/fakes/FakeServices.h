@@ -31,7 +31,7 @@ public:
     std::vector<Message> messages;
     std::vector<InputRequest> inputs;
     std::vector<AboutRole> aboutBoxes;
-    std::deque<MsgAnswer> answers;      // answers to Yes/No questions, Yes when none left
+    std::deque<MsgAnswer> answers;      // answers to questions, Yes when none left
     std::deque<std::string> typed;      // answers to input boxes, "" (cancel) when none left
     std::deque<std::string> chosen;     // files chosen in file dialogs, "" (cancel) when none left
     std::vector<std::string> fileDialogs;  // their titles
@@ -40,7 +40,7 @@ public:
     MsgAnswer MsgBox(const std::string& text, MsgStyle style, const std::string& title) override
     {
         messages.push_back({text, style, title});
-        if (style != MsgStyle::YesNoQuestion)
+        if (style != MsgStyle::YesNoQuestion && style != MsgStyle::YesNoCancelQuestion)
             return MsgAnswer::Ok;
         if (answers.empty())
             return MsgAnswer::Yes;

@@ -2,7 +2,8 @@
 # The Debian package as a player gets it: builds it (tools/build-package.sh), checks it with
 # lintian, installs it with apt, plays the installed /usr/games/tolvar under Xvfb with a
 # temporary home, checks the manual pages and the level tool, and purges the package again,
-# also when a step fails.
+# also when a step fails. A tolvar the machine had installed before is saved first and put back
+# afterwards; apt waits for another apt that holds its lock.
 #   package_test.sh [OUT_DIR]       (default: build-deb/)
 # Exits 77 (skipped) where installing packages is not allowed: neither root nor sudo.
 set -uo pipefail
@@ -37,20 +38,39 @@ command -v lintian >/dev/null || "$root/tools/deps.sh"
 lintian --fail-on error,warning --display-info "$deb" 2>&1 | grep -v 'running with root privileges' | tee "$out/lintian.log"
 check "lintian finds no error or warning" [ "${PIPESTATUS[0]}" = 0 ]
 
-# One installation at a time on a machine: another run waits here.
+# One installation at a time on a machine: another run waits here, and apt waits for any other
+# apt or dpkg that holds its lock.
 exec 9>/tmp/tolvar-package-test.lock
 flock 9
+apt_get() { $sudo env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 "$@"; }
+
+# A tolvar installed before the test is kept as a package file, to be put back after it.
+previous=""
+if dpkg-query -W -f='${Status}' tolvar 2>/dev/null | grep -q "install ok installed"; then
+    before=$(dpkg-query -W -f='${Version}' tolvar)
+    rm -rf "$out/previous" && mkdir -p "$out/previous"
+    (cd "$out/previous" && { apt-get download -qq "tolvar=$before" || $sudo dpkg-repack tolvar; }) >/dev/null 2>&1
+    previous=$(ls "$out/previous"/tolvar_*.deb 2>/dev/null | head -n 1)
+    if [ -z "$previous" ]; then
+        echo "SKIP: tolvar $before is installed and could not be saved to be put back (package dpkg-repack)"
+        exit 77
+    fi
+    echo "tolvar $before is installed: it is put back after the test ($previous)"
+fi
 purge() {
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq tolvar >/dev/null 2>&1
+    apt_get purge -y -qq tolvar >/dev/null 2>&1
 }
-trap purge EXIT
+restore() {
+    purge
+    if [ -n "$previous" ]; then
+        apt_get install -y -qq "$previous" >"$out/restore.log" 2>&1 || echo "FAIL: $previous could not be put back"
+    fi
+}
+trap restore EXIT
 trap 'exit 1' INT TERM HUP
 
 echo "--- install"
-if dpkg-query -W -f='${Status}' tolvar 2>/dev/null | grep -q "install ok installed"; then
-    echo "a tolvar package is installed already (left by a run that was killed?): it is replaced and purged"
-fi
-$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >"$out/install.log" 2>&1
+apt_get install -y -qq "$deb" >"$out/install.log" 2>&1
 check "apt installs the package" [ $? = 0 ] || tail -n 20 "$out/install.log"
 
 installed_version() { [ "$("$1" --version 2>/dev/null)" = "$(basename "$1") $version" ]; }
@@ -75,4 +95,9 @@ purge
 check "purge removes the package" bash -c '! dpkg-query -W -f="\${Status}" tolvar 2>/dev/null | grep -q installed'
 check "purge removes the launcher" [ ! -e /usr/games/tolvar ]
 trap - EXIT
+if [ -n "$previous" ]; then
+    restore
+    check "the tolvar installed before is back" \
+        bash -c '[ "$(dpkg-query -W -f="\${Version}" tolvar 2>/dev/null)" = "$1" ]' _ "$before"
+fi
 summary

@@ -73,6 +73,19 @@ TEST(CollectionImport, AFileThatCannotBeImportedWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(dir.file("other.1")));
 }
 
+// A failure part-way names the levels written before it, which stay.
+TEST(CollectionImport, AFailurePartWayNamesTheLevelsWrittenBeforeIt)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.file(".other.import.2.tmp"));  // where the second level is written first
+    const std::string level = "#####\n#@$.#\n#####\n\n";
+    const CollectionImport result = ImportCollectionText(level + level + level, dir.str());
+    EXPECT_EQ(result.numbers, std::vector<int>{1});
+    EXPECT_EQ(DescribeImport(result), "The level files cannot be written in " + dir.str() +
+                                          ".\nWritten before it: 1 level imported as other.1.");
+    EXPECT_EQ(ReadFile(dir.file("other.1")).size(), 280u);
+}
+
 // From the game: the player is told what happened, then the first imported level is played
 // as Load Other Level would play it; a file without levels changes nothing.
 TEST(CollectionImport, TheGameTellsThePlayerAndPlaysTheFirstImportedLevel)

@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "assist/Assist.h"
 #include "fakes/TestGame.h"
 
 namespace tolvar {
@@ -266,6 +267,22 @@ TEST(Saving, aNewLevelTakesTheFirstNumberWithoutAFile)
     EXPECT_FALSE(std::filesystem::exists(t.dir.file("selfsol.1")));
 }
 
+// "E&xit" asks before it ends the test: a save refused leaves the test's moves to take back.
+TEST(Saving, aSaveRefusedInTestPlayKeepsItsMoves)
+{
+    TestGame t({Small});
+    Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
+    t->MenuCommand(MenuId::mnu_Edit);
+    DrawSmallRoom(*t);
+    t->btn_Test_Click();
+    t.Play("7");
+    std::filesystem::create_directory(t.dir.file("self.1.tmp"));  // stands where the file is written first
+    t->btn_Exit_Click();
+    EXPECT_EQ(t.desktop.dialogs.messages.back().style, MsgStyle::OkCritical);
+    EXPECT_EQ(t->GameMode, ModeTestPlay);
+    EXPECT_TRUE(assist.CanTakeBack());
+}
+
 TEST(Saving, answeringNoWritesNothing)
 {
     TestGame t({Small});
@@ -372,6 +389,25 @@ TEST(UnsavedDrawing, everyDiscardingCommandAsksOnlyAboutAChangedDrawing)
             EXPECT_EQ(ReadFile(t.dir.file("self.1")), Small);
             EXPECT_FALSE(std::filesystem::exists(t.dir.file("self.2")));
         }
+    }
+}
+
+// Ending the game may be cancelled: the question has a Cancel, which keeps the window, the
+// drawing and the editor, and writes nothing.
+TEST(UnsavedDrawing, endingTheGameCanBeCancelled)
+{
+    for (const bool closeBox : {true, false}) {
+        TestGame t({Small});
+        t->MenuCommand(MenuId::mnu_Edit);
+        Place(*t, Wall, 7, 7);
+        t.desktop.dialogs.answers = {MsgAnswer::Cancel};
+        const bool closes = closeBox ? t->Form_QueryUnload() : (t->MenuCommand(MenuId::mnu_Exit), t->controls.exitRequested);
+        EXPECT_FALSE(closes) << closeBox;
+        EXPECT_EQ(t.desktop.dialogs.messages.back().style, MsgStyle::YesNoCancelQuestion) << closeBox;
+        EXPECT_EQ(t->GameMode, ModeEditNew) << closeBox;
+        EXPECT_EQ(t->EditBoard(7, 7), Wall) << closeBox;
+        EXPECT_TRUE(t->DrawingChanged()) << closeBox;  // asked again next time
+        EXPECT_EQ(t.desktop.settings.writes, 0) << closeBox;
     }
 }
 

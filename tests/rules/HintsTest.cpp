@@ -78,7 +78,9 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{"twoBoxes", {"1111111", "1622221", "1242421", "1232321", "1111111"}, HintKind::Moves},
         HintCase{"theManOnAGoal", {"1111111", "1722221", "1242421", "1222321", "1111111"}, HintKind::Moves},
         HintCase{"aBoxInACorner", {"1111111", "1422221", "1262221", "1222321", "1111111"}, HintKind::Unsolvable},
-        HintCase{"noGoal", {"1111111", "1622221", "1242221", "1222221", "1111111"}, HintKind::Unsolvable}),
+        HintCase{"noGoal", {"1111111", "1622221", "1242221", "1222221", "1111111"}, HintKind::Unsolvable},
+        // The man on a goal with only goals in reach, a box past saving below him.
+        HintCase{"theManOnAGoalWithNoFloorInReach", {"11111", "17341", "14111", "11111"}, HintKind::Unsolvable}),
     [](const ::testing::TestParamInfo<HintCase>& info) { return std::string(info.param.name); });
 
 // A second hint from where the first left the man goes on with the same solution, to the win.
