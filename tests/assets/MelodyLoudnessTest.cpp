@@ -8,13 +8,13 @@
 
 #include "AssetTestFiles.h"
 #include "Loudness.h"
+#include "MusicLayout.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -23,40 +23,7 @@ using namespace assettest;
 namespace {
 
 constexpr int Rate = 44100;
-constexpr int Stems = 10; // the pieces use MIDI channels 0 to 9
-
-struct Tune {
-    const char* what;
-    int fromBar; // counted from 0, the first bar not included
-    int toBar;
-    std::set<int> channels; // the parts that play the tune
-};
-
-struct Piece {
-    const char* file;
-    double beatsPerMinute; // steady over every bar below
-    std::vector<Tune> tunes;
-};
-
-const Piece Pieces[] = {
-    {"TOLVAR2.MID", 76,
-     {{"flute tune", 4, 12, {0}},
-      {"vibraphone tune", 12, 20, {4}},
-      {"celesta interlude", 20, 24, {5}},
-      {"flute and celesta tune", 24, 32, {0, 5}},
-      {"vibraphone tune again", 32, 40, {4}},
-      {"flute outro", 40, 42, {0}}}},
-    {"TOLVAR3.MID", 126,
-     {{"glockenspiel call", 3, 4, {5}},
-      {"marimba tune", 4, 12, {0}},
-      {"marimba and glockenspiel tune", 12, 20, {0, 5}},
-      {"clarinet tune", 20, 28, {4}},
-      {"oboe tune", 28, 36, {8}},
-      {"clarinet tune raised", 36, 44, {4}},
-      {"xylophone bridge", 44, 48, {6}},
-      {"marimba tune again", 48, 56, {0, 5}},
-      {"marimba outro", 56, 58, {0, 5}}}},
-};
+constexpr int Stems = 16; // one for each MIDI channel
 
 // The loudness of the chosen stems (or of all the others) over the bars of a tune.
 double loudnessOf(const std::vector<Channels>& stems, const Tune& tune, double bpm, bool lead)
@@ -84,7 +51,7 @@ TEST(MelodyLoudness, DISABLED_everyTuneSingsAboveItsAccompanimentOnEverySoundFon
     if (soundFonts.size() == 1)
         std::printf("measured with %s only; install the other SoundFont to check both\n", qPrintable(soundFonts[0]));
     for (const QString& soundFont : soundFonts)
-        for (const Piece& piece : Pieces) {
+        for (const Piece& piece : MusicPieces) {
             const auto stems = renderMidiStems(assetPath(QString("game/") + piece.file), soundFont, Rate, Stems);
             ASSERT_GT(stems[0][0].size(), size_t(Rate) * 60) << piece.file;
             for (const Tune& tune : piece.tunes) {
