@@ -30,15 +30,15 @@ inline const std::vector<Piece> MusicPieces{
       {"vibraphone tune again", 32, 40, {4, 5}, "vibraphone tune"},
       {"flute outro", 40, 42, {0}}}},
     {"TOLVAR3.MID", 126,
-     {{"glockenspiel call", 3, 4, {5}},
-      {"marimba tune", 4, 12, {0}},
-      {"marimba and glockenspiel tune", 12, 20, {0, 5}, "marimba tune"},
-      {"clarinet tune", 20, 28, {4}},
-      {"oboe tune", 28, 36, {8}},
-      {"clarinet tune raised", 36, 44, {4}, "clarinet tune"},
+     {{"glockenspiel call", 3, 4, {5, 10}},
+      {"marimba tune", 4, 12, {0, 10}},
+      {"marimba and glockenspiel tune", 12, 20, {0, 5, 10}, "marimba tune"},
+      {"clarinet tune", 20, 28, {4, 8}},
+      {"oboe tune", 28, 36, {4, 8}},
+      {"clarinet tune raised", 36, 44, {4, 8}, "clarinet tune"},
       {"xylophone bridge", 44, 48, {6}},
-      {"marimba tune again", 48, 56, {0, 5}, "marimba tune"},
-      {"marimba outro", 56, 58, {0, 5}}}},
+      {"marimba tune again", 48, 56, {0, 5, 10}, "marimba tune"},
+      {"marimba outro", 56, 58, {0, 5, 10}}}},
 };
 
 } // namespace assettest

@@ -77,12 +77,7 @@ struct Ensemble {
     Score& score;
     int harp, strings, bass, perc;
 
-    /// From `beat` on, the band plays `decibels` under its written level.
-    void hush(double beat, double decibels)
-    {
-        for (const int part : {harp, strings, bass, perc})
-            score.hush(part, beat, decibels);
-    }
+    std::vector<int> parts() const { return {harp, strings, bass, perc}; }
 
     /// `held`: soft strings hold the chord even where the band is light, so a
     /// quiet passage never sounds like a gap.
@@ -174,8 +169,9 @@ QByteArray calmPiece()
                   score.addPart("Fretless Bass", 2, 36, 114, 60, 40),
                   score.addPart("Percussion", DrumChannel, 1, 80, 64, 50)};
 
-    // The vibraphone and the celesta play their tunes together: each font
-    // makes one of them the louder, and together they carry on every one.
+    // The vibraphone and the celesta play their tunes together, because the
+    // SoundFonts disagree: the vibraphone is loud in TimGM6mb and soft in
+    // FluidR3_GM, the celesta the other way round.
     const std::vector<Voice> bells{{vibes, 0, 76, 0.96}, {celesta, 0, 110, 0.9}, {celesta, 12, 90, 0.9}};
     const std::vector<std::string> barsA{"Am", "F", "C", "G", "Am", "F", "Dm", "E"};
     const std::vector<std::string> barsB{"F", "G", "Em", "Am", "Dm", "G", "Cmaj7", "E7"};
@@ -192,12 +188,12 @@ QByteArray calmPiece()
     for (const Section& s : sections) {
         for (const Voice& v : s.voices)
             score.melody(v.part, beat, s.tune, v.transpose, v.velocity, v.legato);
-        band.hush(beat, s.hush);
+        score.hush(band.parts(), beat, s.hush);
         for (std::size_t i = 0; i < s.bars.size(); ++i)
             band.bar(beat + 4.0 * i, s.bars[i], s.energy, s.harp, s.bass, s.held);
         beat += 4.0 * s.bars.size();
     }
-    band.hush(beat, 0);
+    score.hush(band.parts(), beat, 0);
     return score.midi(outro(score, band, flute, beat));
 }
 

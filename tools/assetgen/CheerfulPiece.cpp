@@ -1,6 +1,6 @@
-// "Crates in the Sun": the cheerful piece. Marimba and clarinet over a
-// guitar strummed in a way of its own in each section, pizzicato strings, bass
-// and a light drum kit.
+// "Crates in the Sun": the cheerful piece. Marimba and harp, clarinet and
+// oboe over a guitar strummed in a way of its own in each section, pizzicato
+// strings, bass and a light drum kit that steps back under the tunes.
 
 #include "Music.h"
 #include "Score.h"
@@ -58,7 +58,7 @@ std::string tuneBAgain()
                             {7, "D6:1 F6:1 E6:.5 D6:.5 B5:.5 G5:.5"}});
 }
 
-const char* const BellsCall = "r:4 | r:4 | r:4 | G5:.5 A5:.5 B5:.5 D6:.5 G6:2";
+const char* const BellsCall = "G5:.5 A5:.5 B5:.5 D6:.5 G6:2";
 const char* const BreakCall = "D6:.5 B5:.5 G5:1 r:2 | r:4 | D6:.5 B5:.5 G5:.5 B5:.5 D6:1 r:1 | G6:1 F6:1 D6:1 B5:1";
 
 // A guitar bar: the chords struck, by beat, length and velocity.
@@ -89,6 +89,7 @@ struct Section {
     int energy; // 1 light, 2 full, 3 fullest
     const Strum& guitar;
     bool thin = false; // the middle of the piece: a sparser band that lets the tune breathe
+    double hush = 0;   // decibels the band steps back under the tune
 };
 
 std::vector<std::string> chordsOf(const std::string& bar)
@@ -115,6 +116,8 @@ struct BarPlace {
 struct Band {
     Score& score;
     int comp, pizz, pad, bass, drums;
+
+    std::vector<int> parts() const { return {comp, pizz, pad, bass, drums}; }
 
     void bar(double at, const std::string& chords, int shift, const BarPlace& place)
     {
@@ -222,16 +225,18 @@ struct Band {
 };
 
 // The outro winds down over three bars and lands on one long C.
-double outro(Score& score, Band& band, const Voice& marimba, const Voice& bells, double beat)
+double outro(Score& score, Band& band, const std::vector<Voice>& voices, double beat)
 {
-    score.melody(marimba.part, beat, TuneOutro, 0, marimba.velocity + 2, marimba.legato);
-    score.melody(bells.part, beat, TuneOutro, bells.transpose, bells.velocity - 12, bells.legato);
+    score.hush(band.parts(), beat, 6.5); // the band lets the tune close alone ...
+    for (const Voice& v : voices)
+        score.melody(v.part, beat, TuneOutro, v.transpose, v.velocity, v.legato);
     const std::vector<std::string> chords{"C", "F", "G"};
     for (std::size_t i = 0; i < chords.size(); ++i)
         band.bar(beat + 4.0 * i, chords[i], 0, {2, false, int(i), int(chords.size()), OffBeats});
     beat += 12;
     score.tempoAt(beat - 2, 116);
     score.tempoAt(beat, 100);
+    score.hush(band.parts(), beat, 0); // ... and comes back for the last chord
     for (const int key : {36, 48}) // bass
         score.note(band.bass, beat, 3.5, key, 100);
     for (const int key : {60, 64, 67, 72})
@@ -248,11 +253,15 @@ double outro(Score& score, Band& band, const Voice& marimba, const Voice& bells,
 QByteArray cheerfulPiece()
 {
     Score score("Crates in the Sun", Tempo, Lift);
+    // The tunes are played in pairs, because the SoundFonts disagree: the
+    // marimba, the glockenspiel and the clarinet are loud in FluidR3_GM and
+    // soft in TimGM6mb, the harp and the oboe the other way round.
     const Voice marimba{score.addPart("Marimba", 0, 13, 112, 56, 40), 0, 94, 0.9};
-    const Voice clarinet{score.addPart("Clarinet", 4, 72, 92, 72, 50), 0, 96, 0.96};
-    const Voice xylophone{score.addPart("Xylophone", 6, 14, 96, 50, 45), 0, 94, 0.9};
-    const Voice bells{score.addPart("Glockenspiel", 5, 10, 62, 84, 60), 12, 62, 0.6};
-    const Voice oboe{score.addPart("Oboe", 8, 69, 96, 60, 55), 0, 96, 0.96};
+    const Voice clarinet{score.addPart("Clarinet", 4, 72, 92, 72, 50), 0, 80, 0.96};
+    const Voice xylophone{score.addPart("Xylophone", 6, 14, 96, 50, 45), 0, 124, 0.9};
+    const Voice bells{score.addPart("Glockenspiel", 5, 10, 95, 84, 60), 12, 40, 0.6};
+    const Voice oboe{score.addPart("Oboe", 8, 69, 96, 60, 55), 0, 80, 0.96};
+    const Voice harp{score.addPart("Harp", 10, 47, 96, 50, 40), 0, 78, 0.9};
     Band band{score,
               score.addPart("Guitar", 1, 26, 78, 38, 40),
               score.addPart("Pizzicato", 3, 46, 74, 92, 50),
@@ -264,18 +273,20 @@ QByteArray cheerfulPiece()
     const std::vector<std::string> barsB{"F", "G", "Em", "Am", "Dm", "G", "Em A7", "Dm G"};
     const std::vector<std::string> barsC{"Am", "Em", "F", "C", "Dm", "Am", "F", "G7"};
     const std::vector<Section> sections{
-        {{"C", "Am", "F", "G"}, BellsCall, {{bells.part, 0, 94, 0.9}}, 0, 1, OffBeats},
-        {barsA, TuneA, {marimba}, 0, 1, OffBeats},
-        {barsA, tuneAAgain(), {marimba, bells}, 0, 2, Busy},
-        {barsB, TuneB, {clarinet}, 0, 2, Pushed, true},
-        {barsC, TuneC, {oboe}, 0, 2, Skanks, true},
-        {barsB, tuneBAgain(), {clarinet}, 5, 3, Busy, true},
-        {{"G", "G", "G", "G7"}, BreakCall, {xylophone}, 0, 1, OffBeats},
-        {barsA, tuneALast(), {marimba, bells}, 0, 3, Busy},
+        {{"C", "Am", "F"}, "", {}, 0, 1, OffBeats},
+        {{"G"}, BellsCall, {{bells.part, 0, 86, 0.9}, {harp.part, 0, 64, 0.9}}, 0, 1, OffBeats, false, 8},
+        {barsA, TuneA, {marimba, harp}, 0, 1, OffBeats, false, 4.5},
+        {barsA, tuneAAgain(), {marimba, harp, bells}, 0, 2, Busy, false, 4.5},
+        {barsB, TuneB, {clarinet, oboe}, 0, 2, Pushed, true},
+        {barsC, TuneC, {oboe, {clarinet.part, 0, 68, 0.96}}, 0, 2, Skanks, true},
+        {barsB, tuneBAgain(), {clarinet, oboe}, 5, 3, Busy, true},
+        {{"G", "G", "G", "G7"}, BreakCall, {xylophone}, 0, 1, OffBeats, true, 13},
+        {barsA, tuneALast(), {marimba, harp, bells}, 0, 3, Busy, false, 4.5},
     };
 
     double beat = 0;
     for (const Section& s : sections) {
+        score.hush(band.parts(), beat, s.hush);
         for (const Voice& v : s.voices)
             score.melody(v.part, beat, s.tune, s.transpose + v.transpose, v.velocity, v.legato);
         const int count = int(s.bars.size());
@@ -283,7 +294,7 @@ QByteArray cheerfulPiece()
             band.bar(beat + 4.0 * i, s.bars[i], s.transpose, {s.energy, s.thin, i, count, s.guitar});
         beat += 4.0 * count;
     }
-    return score.midi(outro(score, band, marimba, bells, beat));
+    return score.midi(outro(score, band, {{marimba.part, 0, 96, 0.92}, harp, {bells.part, 12, 28, 0.6}}, beat));
 }
 
 } // namespace assetgen

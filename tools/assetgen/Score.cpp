@@ -143,6 +143,7 @@ int Score::addPart(const QString& name, int channel, int program, int volume, in
     const int reached = std::min(127, int(std::lround(wanted)));
     velocityGains.push_back(wanted / reached);
     t.controller(0, channel, 7, reached);
+    t.controller(0, channel, 11, 127); // no hush left over from another piece
     t.controller(0, channel, 10, pan);
     t.controller(0, channel, 91, reverb);
     parts.push_back(std::move(t));
@@ -194,11 +195,12 @@ double Score::melody(int part, double beat, const std::string& text, int transpo
     return beat;
 }
 
-void Score::hush(int part, double beat, double decibels)
+void Score::hush(const std::vector<int>& hushed, double beat, double decibels)
 {
-    // The expression controller scales the part as the channel volume does.
+    // The expression controller scales a part as the channel volume does.
     const int expression = int(std::lround(127 * std::pow(10.0, -std::max(0.0, decibels) / 40)));
-    parts.at(std::size_t(part)).controller(tickOf(beat), channels.at(std::size_t(part)), 11, expression);
+    for (const int part : hushed)
+        parts.at(std::size_t(part)).controller(tickOf(beat), channels.at(std::size_t(part)), 11, expression);
 }
 
 void Score::tempoAt(double beat, double beatsPerMinute)

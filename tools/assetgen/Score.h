@@ -47,9 +47,9 @@ public:
     /// semitones; notes sound for `legato` of their written length. Returns the beat after it.
     double melody(int part, double beat, const std::string& text, int transpose, int velocity,
                   double legato = 0.92);
-    /// From `beat` on, the part plays `decibels` under its written level (0 for
+    /// From `beat` on, the parts play `decibels` under their written level (0 for
     /// as written): how a band steps back under a tune.
-    void hush(int part, double beat, double decibels);
+    void hush(const std::vector<int>& parts, double beat, double decibels);
     void tempoAt(double beat, double beatsPerMinute);
     QByteArray midi(double endBeat) const;
 
