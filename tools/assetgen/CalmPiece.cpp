@@ -55,11 +55,11 @@ struct Pluck {
     int step;
 };
 using Figure = std::vector<Pluck>;
-const Figure Waves{{0, 0}, {.5, 2}, {1, 3}, {1.5, 4}, {2, 5}, {2.5, 4}, {3, 3}, {3.5, 2}};
-const Figure Ripples{{0, 0},     {1 / 3., 2}, {2 / 3., 4}, {1, 5},     {4 / 3., 4}, {5 / 3., 2},
-                     {2, 1},     {7 / 3., 3}, {8 / 3., 5}, {3, 4},     {10 / 3., 3}, {11 / 3., 2}};
-const Figure Lilting{{0, 0}, {.5, 2}, {1.5, 4}, {2, 3}, {2.5, 5}, {3.5, 2}};
-const Figure Rolled{{0, 0}, {.1, 1}, {.2, 2}, {.3, 3}, {.4, 4}, {.5, 5}, {2, 3}, {3, 4}};
+const Figure Waves{{0, 0}, {.5, 2}, {1, 3}, {1.5, 4}, {2, 5}, {2.5, 4}, {3, 3}, {3.5, 2}}; // up and back in quavers
+const Figure Ripples{{0, 0}, {1 / 3., 2}, {2 / 3., 4}, {1, 5}, {4 / 3., 4}, {5 / 3., 2}, // in triplets
+                     {2, 1}, {7 / 3., 3}, {8 / 3., 5}, {3, 4}, {10 / 3., 3}, {11 / 3., 2}};
+const Figure Lilting{{0, 0}, {.5, 2}, {1.5, 4}, {2, 3}, {2.5, 5}, {3.5, 2}}; // quavers with gaps
+const Figure Rolled{{0, 0}, {.1, 1}, {.2, 2}, {.3, 3}, {.4, 4}, {.5, 5}, {2, 3}, {3, 4}}; // a rolled chord, two crotchets
 const Figure Crotchets{{0, 0}, {1, 2}, {2, 4}, {3, 2}};
 
 // A bass bar: notes by beat, length and interval above the root.
@@ -117,14 +117,6 @@ struct Ensemble {
     }
 };
 
-// A part playing a tune, and how.
-struct Voice {
-    int part;
-    int transpose;
-    int velocity;
-    double legato;
-};
-
 struct Section {
     std::vector<std::string> bars;
     std::string tune;
@@ -139,7 +131,7 @@ struct Section {
 // The outro slows down and comes to rest on A minor.
 double outro(Score& score, Ensemble& band, const Voice& flute, double beat)
 {
-    score.melody(flute.part, beat, TuneOutro, 0, flute.velocity, flute.legato);
+    score.melody(flute, beat, TuneOutro);
     const std::vector<std::string> chords{"Am", "F", "Dm", "E"};
     for (std::size_t i = 0; i < chords.size(); ++i)
         band.bar(beat + 4.0 * i, chords[i], i < 2 ? 2 : 1, Rolled, i < 2 ? Halves : Whole);
@@ -187,7 +179,7 @@ QByteArray calmPiece()
     double beat = 0;
     for (const Section& s : sections) {
         for (const Voice& v : s.voices)
-            score.melody(v.part, beat, s.tune, v.transpose, v.velocity, v.legato);
+            score.melody(v, beat, s.tune);
         score.hush(band.parts(), beat, s.hush);
         for (std::size_t i = 0; i < s.bars.size(); ++i)
             band.bar(beat + 4.0 * i, s.bars[i], s.energy, s.harp, s.bass, s.held);

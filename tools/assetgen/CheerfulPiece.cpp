@@ -68,18 +68,10 @@ struct Stroke {
     int velocity;
 };
 using Strum = std::vector<Stroke>;
-const Strum OffBeats{{1, .35, 68}, {3, .35, 62}};
-const Strum Busy{{0, .45, 70}, {1, .4, 62}, {1.5, .3, 52}, {2.5, .3, 56}, {3, .4, 62}, {3.5, .3, 50}};
+const Strum OffBeats{{1, .35, 68}, {3, .35, 62}}; // bright chords on two and four
+const Strum Busy{{0, .45, 70}, {1, .4, 62}, {1.5, .3, 52}, {2.5, .3, 56}, {3, .4, 62}, {3.5, .3, 50}}; // down, down-up, up-down-up
 const Strum Pushed{{0, 1.4, 66}, {1.5, 2.3, 60}}; // the second chord comes early and rings
-const Strum Skanks{{.5, .3, 60}, {1.5, .3, 54}, {2.5, .3, 60}, {3.5, .3, 54}};
-
-// A part playing a tune, and how.
-struct Voice {
-    int part;
-    int transpose; // above the section's
-    int velocity;
-    double legato;
-};
+const Strum Skanks{{.5, .3, 60}, {1.5, .3, 54}, {2.5, .3, 60}, {3.5, .3, 54}}; // every "and"
 
 struct Section {
     std::vector<std::string> bars; // one or two chord names per bar
@@ -229,7 +221,7 @@ double outro(Score& score, Band& band, const std::vector<Voice>& voices, double 
 {
     score.hush(band.parts(), beat, 6.5); // the band lets the tune close alone ...
     for (const Voice& v : voices)
-        score.melody(v.part, beat, TuneOutro, v.transpose, v.velocity, v.legato);
+        score.melody(v, beat, TuneOutro);
     const std::vector<std::string> chords{"C", "F", "G"};
     for (std::size_t i = 0; i < chords.size(); ++i)
         band.bar(beat + 4.0 * i, chords[i], 0, {2, false, int(i), int(chords.size()), OffBeats});
@@ -288,7 +280,7 @@ QByteArray cheerfulPiece()
     for (const Section& s : sections) {
         score.hush(band.parts(), beat, s.hush);
         for (const Voice& v : s.voices)
-            score.melody(v.part, beat, s.tune, s.transpose + v.transpose, v.velocity, v.legato);
+            score.melody(v, beat, s.tune, s.transpose);
         const int count = int(s.bars.size());
         for (int i = 0; i < count; ++i)
             band.bar(beat + 4.0 * i, s.bars[i], s.transpose, {s.energy, s.thin, i, count, s.guitar});

@@ -195,6 +195,11 @@ double Score::melody(int part, double beat, const std::string& text, int transpo
     return beat;
 }
 
+double Score::melody(const Voice& voice, double beat, const std::string& text, int transpose)
+{
+    return melody(voice.part, beat, text, voice.transpose + transpose, voice.velocity, voice.legato);
+}
+
 void Score::hush(const std::vector<int>& hushed, double beat, double decibels)
 {
     // The expression controller scales a part as the channel volume does.
