@@ -31,9 +31,12 @@ double loudnessOf(const std::vector<Channels>& stems, const Tune& tune, double b
     Channels sum(2, std::vector<float>(to - from, 0.0f));
     for (int s = 0; s < Stems; ++s)
         if (tune.channels.count(s) == size_t(lead))
-            for (int side = 0; side < 2; ++side)
-                for (size_t i = from; i < to; ++i)
-                    sum[side][i - from] += stems[s][side][i];
+            for (int side = 0; side < 2; ++side) {
+                const float* stem = stems[s][side].data() + from;
+                float* into = sum[side].data();
+                for (size_t i = 0; i < to - from; ++i)
+                    into[i] += stem[i];
+            }
     return integratedLoudness(sum, Rate);
 }
 
