@@ -116,6 +116,7 @@ struct TrackReader {
     int end;
     std::uint64_t tick = 0;
     bool ended = false;
+    QString name{};
 
     bool varLength(std::uint32_t& v)
     {
@@ -162,6 +163,7 @@ struct TrackReader {
             }
         }
         out.tracksEndedProperly += ended && p == end;
+        out.trackNames.push_back(name);
         out.hangingNotes += int(sounding.size());
         return true;
     }
@@ -176,6 +178,8 @@ struct TrackReader {
             return false;
         if (type == 0x51 && length == 3)
             tempoAt[tick] = big(b, p, 3);
+        if (type == 0x03)
+            name = QString::fromLatin1(b.mid(p, int(length)));
         if (type == 0x2f)
             ended = true;
         p += int(length);
@@ -194,6 +198,7 @@ struct TrackReader {
         p += size;
         if (kind == 0x90 && velocity > 0) {
             ++out.notesOn;
+            out.notes.push_back({out.trackCount, tick, channel, key});
             out.drumNotes += channel == 9;
             sounding.insert({channel, key});
         } else if (kind == 0x80 || kind == 0x90) {

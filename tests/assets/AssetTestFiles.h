@@ -31,6 +31,13 @@ struct Wave {
 /// Parses a RIFF WAVE file; returns false if it is not one.
 bool parseWave(const QByteArray& bytes, Wave& out);
 
+struct MidiNote {
+    int track;          // counted from 0, the conductor track included
+    std::uint64_t tick; // where it starts
+    int channel;
+    int key;
+};
+
 struct MidiSummary {
     int format = -1;
     int trackCount = 0;
@@ -43,6 +50,8 @@ struct MidiSummary {
     int programChanges = 0;
     int hangingNotes = 0;        // notes still sounding at the end of their track
     double openingTempo = 120;   // beats per minute at the start
+    std::vector<QString> trackNames;
+    std::vector<MidiNote> notes; // every note-on, track by track
 };
 /// Parses a Standard MIDI File; returns false on any malformed chunk or event.
 bool parseMidi(const QByteArray& bytes, MidiSummary& out);

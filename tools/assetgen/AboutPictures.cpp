@@ -179,7 +179,7 @@ std::vector<NamedPicture> aboutPictures()
                    captionPicture(back, NoticeRects[0], "TOLVAR 1.0  \u2013  push every box onto its goal", 17, false)});
     out.push_back({"about_notice1.png",
                    captionPicture(back, NoticeRects[1],
-                                  QString::fromUtf8("Copyright \u00a9 2026 Quillon Studio. Free to play and share."), 15,
+                                  QString::fromUtf8("\u00a9 2026 Quillon Studio \u00b7 free software, GNU GPL 3 or later"), 15,
                                   false)});
     out.push_back({"win0.png", captionPicture(back, NoticeRects[0], "Well done !", 26, true)});
     out.push_back({"win1.png", captionPicture(back, NoticeRects[1], "Ready to enter next level ...", 18, false)});

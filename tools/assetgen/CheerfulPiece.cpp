@@ -1,5 +1,6 @@
-// "Crates in the Sun": the cheerful piece. Marimba and clarinet over a
-// strummed guitar, pizzicato strings, bass and a light drum kit.
+// "Crates in the Sun": the cheerful piece. Marimba and harp, clarinet and
+// oboe over a guitar strummed in a way of its own in each section, pizzicato
+// strings, bass and a light drum kit that steps back under the tunes.
 
 #include "Music.h"
 #include "Score.h"
@@ -30,17 +31,57 @@ const char* const TuneB =
     "D6:.5 C6:.5 A5:.5 F5:.5 A5:1 D6:1 | B5:.5 A5:.5 G5:.5 D5:.5 G5:1 B5:1 | G5:1 E5:1 C#6:1 A5:1 | "
     "D6:1 F6:1 D6:.5 B5:.5 G5:1";
 const char* const TuneOutro = "C6:1 G5:.5 E5:.5 C5:2 | A5:1 F5:.5 C5:.5 A4:2 | B4:.5 D5:.5 G5:.5 B5:.5 D6:2 | C6:4";
-const char* const BellsCall = "r:4 | r:4 | r:4 | G5:.5 A5:.5 B5:.5 D6:.5 G6:2";
+// The second and third time round, tune A is ornamented: passing notes, turns
+// and cadences of their own; so is tune B when it comes back raised.
+std::string tuneAAgain()
+{
+    return withBars(TuneA, {{0, "E5:1 F5:.5 G5:.5 C6:1 r:.5 G5:.5"},
+                            {3, "G5:1.5 A5:.25 G5:.25 F#5:.25 G5:.25 F5:.5 E5:.5 D5:.5"},
+                            {5, "E6:1 F6:.5 E6:.5 D6:.5 C6:.5 A5:1"},
+                            {7, "C6:1 B5:.5 A5:.5 G5:.5 B5:.5 C6:1"}});
+}
+
+std::string tuneALast()
+{
+    return withBars(TuneA, {{0, "E5:1.5 G5:.5 C6:.5 D6:.25 C6:.25 B5:.5 G5:.5"},
+                            {2, "F5:.5 G5:.5 A5:.5 C6:.5 r:.5 A5:.5 F5:1"},
+                            {4, "E5:.5 G5:.5 C6:1 B5:.25 C6:.25 D6:.5 C6:1"},
+                            {7, "C6:1.5 G5:.5 E6:1 C6:1"}});
+}
+
+std::string tuneBAgain()
+{
+    return withBars(TuneB, {{0, "C6:1.5 A5:.5 G5:.5 F5:.5 A5:1"},
+                            {1, "B5:1.5 G5:.5 E5:.5 D5:.5 G5:1"},
+                            {3, "C6:1 D6:.5 C6:.5 A5:1 r:1"},
+                            {6, "G5:1 E5:1 C#6:.5 B5:.5 A5:1"},
+                            {7, "D6:1 F6:1 E6:.5 D6:.5 B5:.5 G5:.5"}});
+}
+
+const char* const BellsCall = "G5:.5 A5:.5 B5:.5 D6:.5 G6:2";
 const char* const BreakCall = "D6:.5 B5:.5 G5:1 r:2 | r:4 | D6:.5 B5:.5 G5:.5 B5:.5 D6:1 r:1 | G6:1 F6:1 D6:1 B5:1";
+
+// A guitar bar: the chords struck, by beat, length and velocity.
+struct Stroke {
+    double beat;
+    double length;
+    int velocity;
+};
+using Strum = std::vector<Stroke>;
+const Strum OffBeats{{1, .35, 68}, {3, .35, 62}}; // bright chords on two and four
+const Strum Busy{{0, .45, 70}, {1, .4, 62}, {1.5, .3, 52}, {2.5, .3, 56}, {3, .4, 62}, {3.5, .3, 50}}; // down, down-up, up-down-up
+const Strum Pushed{{0, 1.4, 66}, {1.5, 2.3, 60}}; // the second chord comes early and rings
+const Strum Skanks{{.5, .3, 60}, {1.5, .3, 54}, {2.5, .3, 60}, {3.5, .3, 54}}; // every "and"
 
 struct Section {
     std::vector<std::string> bars; // one or two chord names per bar
-    const char* tune;
-    int leadPart;
+    std::string tune;
+    std::vector<Voice> voices;
     int transpose;
     int energy; // 1 light, 2 full, 3 fullest
-    bool bells;
+    const Strum& guitar;
     bool thin = false; // the middle of the piece: a sparser band that lets the tune breathe
+    double hush = 0;   // decibels the band steps back under the tune
 };
 
 std::vector<std::string> chordsOf(const std::string& bar)
@@ -59,6 +100,7 @@ struct BarPlace {
     bool thin;
     int index;
     int count;
+    const Strum& guitar;
     bool first() const { return index == 0; }
     bool last() const { return index + 1 == count; }
 };
@@ -67,18 +109,23 @@ struct Band {
     Score& score;
     int comp, pizz, pad, bass, drums;
 
+    std::vector<int> parts() const { return {comp, pizz, pad, bass, drums}; }
+
     void bar(double at, const std::string& chords, int shift, const BarPlace& place)
     {
-        const auto names = chordsOf(chords);
-        const double span = 4.0 / double(names.size());
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            const Chord c = chordNamed(names[i], shift);
+        std::vector<Chord> harmony;
+        for (const std::string& name : chordsOf(chords))
+            harmony.push_back(chordNamed(name, shift));
+        const double span = 4.0 / double(harmony.size());
+        for (const Stroke& s : place.guitar) {
+            const Chord& c = harmony[std::size_t(s.beat / span)];
+            for (int t : c.tones)
+                score.note(comp, at + s.beat, s.length, keyAbove((c.root + t) % 12, 55), s.velocity);
+        }
+        for (std::size_t i = 0; i < harmony.size(); ++i) {
+            const Chord& c = harmony[i];
             const double start = at + i * span;
             bassLine(start, span, c, place);
-            // Guitar: bright chords on the off-beats.
-            for (double b = 1; b < span; b += 2)
-                for (int t : c.tones)
-                    score.note(comp, start + b, 0.35, keyAbove((c.root + t) % 12, 55), b == 1 ? 68 : 62);
             if (place.energy >= 2)
                 pizzicato(start, span, c, place);
             if (place.energy >= 3 || (place.thin && place.index % 4 == 0))
@@ -169,58 +216,19 @@ struct Band {
     }
 };
 
-} // namespace
-
-QByteArray cheerfulPiece()
+// The outro winds down over three bars and lands on one long C.
+double outro(Score& score, Band& band, const std::vector<Voice>& voices, double beat)
 {
-    Score score("Crates in the Sun", Tempo, Lift);
-    const int marimba = score.addPart("Marimba", 0, 13, 112, 56, 40);
-    const int clarinet = score.addPart("Clarinet", 4, 72, 92, 72, 50);
-    const int xylophone = score.addPart("Xylophone", 6, 14, 96, 50, 45);
-    const int bells = score.addPart("Glockenspiel", 5, 10, 62, 84, 60);
-    const int oboe = score.addPart("Oboe", 8, 69, 96, 60, 55);
-    Band band{score,
-              score.addPart("Guitar", 1, 26, 78, 38, 40),
-              score.addPart("Pizzicato", 3, 46, 74, 92, 50),
-              score.addPart("Strings", 7, 49, 64, 64, 70),
-              score.addPart("Bass", 2, 34, 108, 64, 20),
-              score.addPart("Drums", DrumChannel, 1, 96, 64, 30)};
-
-    const std::vector<std::string> barsA{"C", "Am", "F", "G", "C", "Am", "Dm G", "C"};
-    const std::vector<std::string> barsB{"F", "G", "Em", "Am", "Dm", "G", "Em A7", "Dm G"};
-    const std::vector<std::string> barsC{"Am", "Em", "F", "C", "Dm", "Am", "F", "G7"};
-    const std::vector<Section> sections{
-        {{"C", "Am", "F", "G"}, BellsCall, bells, 0, 1, false},
-        {barsA, TuneA, marimba, 0, 1, false},
-        {barsA, TuneA, marimba, 0, 2, true},
-        {barsB, TuneB, clarinet, 0, 2, false, true},
-        {barsC, TuneC, oboe, 0, 2, false, true},
-        {barsB, TuneB, clarinet, 5, 3, false, true},
-        {{"G", "G", "G", "G7"}, BreakCall, xylophone, 0, 1, false},
-        {barsA, TuneA, marimba, 0, 3, true},
-    };
-
-    double beat = 0;
-    for (const Section& s : sections) {
-        const bool sung = s.leadPart == clarinet || s.leadPart == oboe;
-        score.melody(s.leadPart, beat, s.tune, s.transpose, sung ? 96 : 94, sung ? 0.96 : 0.9);
-        if (s.bells)
-            score.melody(bells, beat, s.tune, s.transpose + 12, 62, 0.6);
-        const int count = int(s.bars.size());
-        for (int i = 0; i < count; ++i)
-            band.bar(beat + 4.0 * i, s.bars[i], s.transpose, {s.energy, s.thin, i, count});
-        beat += 4.0 * count;
-    }
-
-    // The outro winds down over three bars and lands on one long C.
-    score.melody(marimba, beat, TuneOutro, 0, 96, 0.92);
-    score.melody(bells, beat, TuneOutro, 12, 50, 0.6);
-    const std::vector<std::string> outro{"C", "F", "G"};
-    for (std::size_t i = 0; i < outro.size(); ++i)
-        band.bar(beat + 4.0 * i, outro[i], 0, {2, false, int(i), int(outro.size())});
+    score.hush(band.parts(), beat, 6.5); // the band lets the tune close alone ...
+    for (const Voice& v : voices)
+        score.melody(v, beat, TuneOutro);
+    const std::vector<std::string> chords{"C", "F", "G"};
+    for (std::size_t i = 0; i < chords.size(); ++i)
+        band.bar(beat + 4.0 * i, chords[i], 0, {2, false, int(i), int(chords.size()), OffBeats});
     beat += 12;
     score.tempoAt(beat - 2, 116);
     score.tempoAt(beat, 100);
+    score.hush(band.parts(), beat, 0); // ... and comes back for the last chord
     for (const int key : {36, 48}) // bass
         score.note(band.bass, beat, 3.5, key, 100);
     for (const int key : {60, 64, 67, 72})
@@ -229,7 +237,56 @@ QByteArray cheerfulPiece()
         score.note(band.comp, beat, 3.0, key, 80);
     score.note(band.drums, beat, 1, 49, 100);
     score.note(band.drums, beat, 0.25, 36, 104);
-    return score.midi(beat + 5);
+    return beat + 5;
+}
+
+} // namespace
+
+QByteArray cheerfulPiece()
+{
+    Score score("Crates in the Sun", Tempo, Lift);
+    // The tunes are played in pairs, because the SoundFonts disagree: the
+    // marimba, the glockenspiel and the clarinet are loud in FluidR3_GM and
+    // soft in TimGM6mb, the harp and the oboe the other way round.
+    const Voice marimba{score.addPart("Marimba", 0, 13, 112, 56, 40), 0, 94, 0.9};
+    const Voice clarinet{score.addPart("Clarinet", 4, 72, 92, 72, 50), 0, 80, 0.96};
+    const Voice xylophone{score.addPart("Xylophone", 6, 14, 96, 50, 45), 0, 124, 0.9};
+    const Voice bells{score.addPart("Glockenspiel", 5, 10, 95, 84, 60), 12, 40, 0.6};
+    const Voice oboe{score.addPart("Oboe", 8, 69, 96, 60, 55), 0, 80, 0.96};
+    const Voice harp{score.addPart("Harp", 10, 47, 96, 50, 40), 0, 78, 0.9};
+    Band band{score,
+              score.addPart("Guitar", 1, 26, 78, 38, 40),
+              score.addPart("Pizzicato", 3, 46, 74, 92, 50),
+              score.addPart("Strings", 7, 50, 64, 64, 70),
+              score.addPart("Bass", 2, 34, 108, 64, 20),
+              score.addPart("Drums", DrumChannel, 1, 96, 64, 30)};
+
+    const std::vector<std::string> barsA{"C", "Am", "F", "G", "C", "Am", "Dm G", "C"};
+    const std::vector<std::string> barsB{"F", "G", "Em", "Am", "Dm", "G", "Em A7", "Dm G"};
+    const std::vector<std::string> barsC{"Am", "Em", "F", "C", "Dm", "Am", "F", "G7"};
+    const std::vector<Section> sections{
+        {{"C", "Am", "F"}, "", {}, 0, 1, OffBeats},
+        {{"G"}, BellsCall, {{bells.part, 0, 86, 0.9}, {harp.part, 0, 64, 0.9}}, 0, 1, OffBeats, false, 8},
+        {barsA, TuneA, {marimba, harp}, 0, 1, OffBeats, false, 4.5},
+        {barsA, tuneAAgain(), {marimba, harp, bells}, 0, 2, Busy, false, 4.5},
+        {barsB, TuneB, {clarinet, oboe}, 0, 2, Pushed, true},
+        {barsC, TuneC, {oboe, {clarinet.part, 0, 68, 0.96}}, 0, 2, Skanks, true},
+        {barsB, tuneBAgain(), {clarinet, oboe}, 5, 3, Busy, true},
+        {{"G", "G", "G", "G7"}, BreakCall, {xylophone}, 0, 1, OffBeats, true, 13},
+        {barsA, tuneALast(), {marimba, harp, bells}, 0, 3, Busy, false, 4.5},
+    };
+
+    double beat = 0;
+    for (const Section& s : sections) {
+        score.hush(band.parts(), beat, s.hush);
+        for (const Voice& v : s.voices)
+            score.melody(v, beat, s.tune, s.transpose);
+        const int count = int(s.bars.size());
+        for (int i = 0; i < count; ++i)
+            band.bar(beat + 4.0 * i, s.bars[i], s.transpose, {s.energy, s.thin, i, count, s.guitar});
+        beat += 4.0 * count;
+    }
+    return score.midi(outro(score, band, {{marimba.part, 0, 96, 0.92}, harp, {bells.part, 12, 28, 0.6}}, beat));
 }
 
 } // namespace assetgen

@@ -33,6 +33,37 @@ int pitchClassNamed(const std::string& name, std::size_t& used)
     return (pc + 12) % 12;
 }
 
+struct Written {
+    double length;
+    int key; // -1 for a rest
+};
+
+// The notes of a melody text, bar lines skipped.
+std::vector<Written> writtenNotes(const std::string& text, int transpose)
+{
+    std::vector<Written> notes;
+    std::istringstream words(text);
+    std::string word;
+    while (words >> word) {
+        if (word == "|")
+            continue; // bar lines are for the reader
+        const auto colon = word.find(':');
+        if (colon == std::string::npos)
+            throw std::runtime_error("melody word without length: " + word);
+        const std::string pitch = word.substr(0, colon);
+        notes.push_back({std::stod(word.substr(colon + 1)), pitch == "r" ? -1 : keyNamed(pitch) + transpose});
+    }
+    return notes;
+}
+
+double beatsOf(const std::string& text)
+{
+    double beats = 0;
+    for (const Written& w : writtenNotes(text, 0))
+        beats += w.length;
+    return beats;
+}
+
 } // namespace
 
 int keyNamed(const std::string& name)
@@ -76,6 +107,23 @@ int keyAbove(int pitchClass, int low)
     return key;
 }
 
+std::string withBars(const std::string& tune, const std::map<int, std::string>& bars)
+{
+    std::vector<std::string> written;
+    std::istringstream in(tune);
+    for (std::string bar; std::getline(in, bar, '|');)
+        written.push_back(bar);
+    for (const auto& [index, text] : bars) {
+        if (index < 0 || index >= int(written.size()) || beatsOf(text) != beatsOf(written[std::size_t(index)]))
+            throw std::runtime_error("a new bar " + std::to_string(index) + " of another length: " + text);
+        written[std::size_t(index)] = " " + text + " ";
+    }
+    std::string out = written.front();
+    for (std::size_t i = 1; i < written.size(); ++i)
+        out += "|" + written[i];
+    return out;
+}
+
 Score::Score(const QString& title, double beatsPerMinute, double liftDecibels)
     : conductor(title)
     , lift(std::pow(10.0, liftDecibels / 40)) // volume and velocity act on amplitude squared
@@ -95,6 +143,7 @@ int Score::addPart(const QString& name, int channel, int program, int volume, in
     const int reached = std::min(127, int(std::lround(wanted)));
     velocityGains.push_back(wanted / reached);
     t.controller(0, channel, 7, reached);
+    t.controller(0, channel, 11, 127); // no hush left over from another piece
     t.controller(0, channel, 10, pan);
     t.controller(0, channel, 91, reverb);
     parts.push_back(std::move(t));
@@ -133,22 +182,7 @@ int Score::phrasing(double beatInTune, double length, bool phraseEnd)
 
 double Score::melody(int part, double beat, const std::string& text, int transpose, int velocity, double legato)
 {
-    struct Written {
-        double length;
-        int key; // -1 for a rest
-    };
-    std::vector<Written> notes;
-    std::istringstream words(text);
-    std::string word;
-    while (words >> word) {
-        if (word == "|")
-            continue; // bar lines are for the reader
-        const auto colon = word.find(':');
-        if (colon == std::string::npos)
-            throw std::runtime_error("melody word without length: " + word);
-        const std::string pitch = word.substr(0, colon);
-        notes.push_back({std::stod(word.substr(colon + 1)), pitch == "r" ? -1 : keyNamed(pitch) + transpose});
-    }
+    const std::vector<Written> notes = writtenNotes(text, transpose);
     const double start = beat;
     for (std::size_t i = 0; i < notes.size(); ++i) {
         const auto [length, key] = notes[i];
@@ -159,6 +193,19 @@ double Score::melody(int part, double beat, const std::string& text, int transpo
         beat += length;
     }
     return beat;
+}
+
+double Score::melody(const Voice& voice, double beat, const std::string& text, int transpose)
+{
+    return melody(voice.part, beat, text, voice.transpose + transpose, voice.velocity, voice.legato);
+}
+
+void Score::hush(const std::vector<int>& hushed, double beat, double decibels)
+{
+    // The expression controller scales a part as the channel volume does.
+    const int expression = int(std::lround(127 * std::pow(10.0, -std::max(0.0, decibels) / 40)));
+    for (const int part : hushed)
+        parts.at(std::size_t(part)).controller(tickOf(beat), channels.at(std::size_t(part)), 11, expression);
 }
 
 void Score::tempoAt(double beat, double beatsPerMinute)

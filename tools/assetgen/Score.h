@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,20 @@ Chord chordNamed(const std::string& name, int shift = 0);
 /// The key of a pitch class in the octave starting at `low` (low <= key < low + 12).
 int keyAbove(int pitchClass, int low);
 
+/// A melody text (see Score::melody) with some of its bars, counted from 0, written
+/// anew: how a tune is ornamented when it comes round again. A new bar must last
+/// as long as the bar it replaces.
+std::string withBars(const std::string& tune, const std::map<int, std::string>& bars);
+
+/// A part playing a tune, and how: shifted by `transpose` semitones, at
+/// `velocity`, each note sounding for `legato` of its written length.
+struct Voice {
+    int part;
+    int transpose;
+    int velocity;
+    double legato;
+};
+
 class Score {
 public:
     /// `liftDecibels` raises every part by that much above its written level.
@@ -41,6 +56,11 @@ public:
     /// semitones; notes sound for `legato` of their written length. Returns the beat after it.
     double melody(int part, double beat, const std::string& text, int transpose, int velocity,
                   double legato = 0.92);
+    /// The same, as the voice plays it, shifted by a further `transpose` semitones.
+    double melody(const Voice& voice, double beat, const std::string& text, int transpose = 0);
+    /// From `beat` on, the parts play `decibels` under their written level (0 for
+    /// as written): how a band steps back under a tune.
+    void hush(const std::vector<int>& parts, double beat, double decibels);
     void tempoAt(double beat, double beatsPerMinute);
     QByteArray midi(double endBeat) const;
 
