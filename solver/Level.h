@@ -10,9 +10,6 @@
 
 namespace tolvar::solver {
 
-/// (x, y) lies on the game's 20 x 14 board.
-constexpr bool OnGameBoard(int x, int y) { return x >= 0 && x < BoardWidth && y >= 0 && y < BoardHeight; }
-
 struct Level : Grid {
     /// Reads a 280-character level text; on failure returns nothing and says why in *error.
     static std::optional<Level> FromText(std::string_view text, std::string* error = nullptr);

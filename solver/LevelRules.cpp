@@ -4,8 +4,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "solver/Board.h"
-#include "solver/BoxSet.h"
+#include "rules/Floorplan.h"
 
 namespace tolvar::solver {
 
@@ -47,17 +46,9 @@ std::vector<std::string> CheckLevel(const Level& level) {
     }
     if (!problems.empty() || boxes == 0) return problems;
     // A box off a goal that is frozen already or can reach no goal makes the level unwinnable.
-    const Board board(level, Board::Distances::Skip);
-    BoxSet set;
-    for (int i = 0; i < CellCount; ++i)
-        if (level.cells[static_cast<std::size_t>(i)] == Box || level.cells[static_cast<std::size_t>(i)] == BoxOnGoal) set.set(i);
-    set.forEach([&](int i) {
-        if (board.isGoal(i)) return;
-        if (board.isDead(i))
-            problems.push_back("the box at " + CellName(i) + " can never reach a goal");
-        else if (board.isFrozenDeadlock(set, i))
-            problems.push_back("the box at " + CellName(i) + " can never be moved");
-    });
+    for (const LostBox& box : LostBoxes(level))
+        problems.push_back("the box at " + CellName(level.index(box.x, box.y)) +
+                           (box.onDeadSquare ? " can never reach a goal" : " can never be moved"));
     return problems;
 }
 

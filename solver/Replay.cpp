@@ -14,7 +14,7 @@ ReplayResult Replay(const Level& level, std::string_view moves) {
         result.won = AllGoalsFilled(board);
         return result;
     }
-    int mx = manIndex % BoardWidth, my = manIndex / BoardWidth;
+    int mx = manIndex % level.width, my = manIndex / level.width;
     board(mx, my) = Floor;
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const int d = DirectionOfDigit(moves[i]);
@@ -27,7 +27,7 @@ ReplayResult Replay(const Level& level, std::string_view moves) {
     }
     result.won = AllGoalsFilled(board);
     result.finalBoard = board;
-    result.manIndex = mx + BoardWidth * my;
+    result.manIndex = level.index(mx, my);
     return result;
 }
 

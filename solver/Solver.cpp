@@ -161,15 +161,8 @@ SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOpti
 }
 
 std::vector<int> StuckBoxes(const Level& level) {
-    const Board board(level, Board::Distances::Skip);
-    BoxSet boxes;
-    for (int i = 0; i < CellCount; ++i)
-        if (level.cells[static_cast<std::size_t>(i)] == Box || level.cells[static_cast<std::size_t>(i)] == BoxOnGoal)
-            boxes.set(i);
     std::vector<int> stuck;
-    boxes.forEach([&](int b) {
-        if (!board.isGoal(b) && (board.isDead(b) || board.isFrozenDeadlock(boxes, b))) stuck.push_back(b);
-    });
+    for (const LostBox& box : LostBoxes(level)) stuck.push_back(level.index(box.x, box.y));
     return stuck;
 }
 

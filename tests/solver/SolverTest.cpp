@@ -371,9 +371,7 @@ TEST(ManRegion, CountsTheAreasTheBoxesCutTheFloorInto) {
     for (const auto& c : cases) {
         const Level level = LevelOf(c.rows);
         const Board board(level);
-        BoxSet boxes;
-        for (int i = 0; i < CellCount; ++i)
-            if (level.cells[static_cast<std::size_t>(i)] == Box || level.cells[static_cast<std::size_t>(i)] == BoxOnGoal) boxes.set(i);
+        const BoxSet boxes = board.boxesOf(level);
         ManRegion region(board);
         EXPECT_EQ(region.areas(boxes), c.areas) << c.rows[1];
         EXPECT_EQ(region.areas(boxes, 2), c.areasOfTwoCells) << c.rows[1];

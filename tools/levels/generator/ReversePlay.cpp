@@ -39,7 +39,7 @@ public:
 
     /// Floods the man's region from `from`; fills `reach_` and returns its least cell.
     int flood(const BoxSet& boxes, int from) {
-        reach_.assign(CellCount, 0);
+        reach_.assign(static_cast<std::size_t>(board_.size()), 0);
         std::vector<int> stack{from};
         reach_[static_cast<std::size_t>(from)] = 1;
         int least = from;
@@ -104,29 +104,29 @@ private:
 
 std::uint64_t StateKey(const PullState& s) {
     std::uint64_t h = 1469598103934665603ULL;
-    for (auto w : s.boxes.w) h = (h ^ w) * 1099511628211ULL;
+    for (int k = 0; k < s.boxes.words(); ++k) h = (h ^ s.boxes.word(k)) * 1099511628211ULL;
     return (h ^ static_cast<std::uint64_t>(s.man)) * 1099511628211ULL;
 }
 
 /// Goals either in one cluster (a store room) or spread over the room.
 std::vector<int> ChooseGoals(const solver::Level& room, int count, std::mt19937& random) {
     std::vector<int> floor;
-    for (int i = 0; i < CellCount; ++i)
+    for (int i = 0; i < room.size(); ++i)
         if (room.cells[static_cast<std::size_t>(i)] == Floor) floor.push_back(i);
     if (static_cast<int>(floor.size()) < count * 3) return {};
     std::shuffle(floor.begin(), floor.end(), random);
     if (std::uniform_int_distribution<int>(0, 2)(random) == 0) return {floor.begin(), floor.begin() + count};
     const Board board(room);
     std::vector<int> goals{floor.front()}, frontier{floor.front()};
-    std::vector<char> taken(CellCount, 0);
+    std::vector<char> taken(static_cast<std::size_t>(room.size()), 0);
     taken[static_cast<std::size_t>(floor.front())] = 1;
     while (static_cast<int>(goals.size()) < count && !frontier.empty()) {
         const auto pick = std::uniform_int_distribution<std::size_t>(0, frontier.size() - 1)(random);
         const int c = frontier[pick];
         std::vector<int> free;
         for (int d = 0; d < 4; ++d) {
-            const int n = board.step(c, d);
-            if (n >= 0 && !taken[static_cast<std::size_t>(n)]) free.push_back(n);
+            const int n = board.step(board.cellOfIndex(c), d);
+            if (n >= 0 && !taken[static_cast<std::size_t>(board.gridIndex(n))]) free.push_back(board.gridIndex(n));
         }
         if (free.empty()) {
             frontier.erase(frontier.begin() + static_cast<long>(pick));
@@ -158,14 +158,16 @@ std::vector<PullState> PullPositions(Puller& puller, const std::vector<int>& goa
     // The man may finish in any region next to a box: start the pulling from each.
     std::vector<PullState> layer;
     std::unordered_set<std::uint64_t> seen;
+    const int cells = puller.board().size();
     PullState home;
+    home.boxes = puller.board().noCells();
     for (int g : goals) home.boxes.set(g);
-    std::vector<char> covered(CellCount, 0);
-    for (int i = 0; i < CellCount; ++i) {
-        if (!puller.board().isFloor(i) || home.boxes.test(i) || covered[static_cast<std::size_t>(i)]) continue;
+    std::vector<char> covered(static_cast<std::size_t>(cells), 0);
+    for (int i = 0; i < cells; ++i) {
+        if (home.boxes.test(i) || covered[static_cast<std::size_t>(i)]) continue;
         PullState s = home;
         s.man = puller.flood(s.boxes, i);
-        for (int c = 0; c < CellCount; ++c)
+        for (int c = 0; c < cells; ++c)
             if (puller.reach()[static_cast<std::size_t>(c)]) covered[static_cast<std::size_t>(c)] = 1;
         if (seen.insert(StateKey(s)).second) layer.push_back(s);
     }
@@ -204,13 +206,9 @@ std::vector<PullState> PullPositions(Puller& puller, const std::vector<int>& goa
 
 std::optional<Puzzle> PullFromGoals(const solver::Level& board, const PuzzleRequest& request, std::mt19937& random) {
     solver::Level level = board;
-    std::vector<int> goals;
-    for (int i = 0; i < CellCount; ++i) {
-        auto& c = level.cells[static_cast<std::size_t>(i)];
-        if (c == BoxOnGoal || c == Goal) goals.push_back(i);
-        c = c == BoxOnGoal ? std::int16_t{Goal} : c == Box || c == ManStart ? std::int16_t{Floor} : c;
-    }
+    for (auto& c : level.cells) c = c == BoxOnGoal ? std::int16_t{Goal} : c == Box || c == ManStart ? std::int16_t{Floor} : c;
     Puller puller(level);
+    const std::vector<int>& goals = puller.board().goals();
     std::optional<Puzzle> best;
     double bestScore = -1;
     int tried = 0;
@@ -222,17 +220,17 @@ std::optional<Puzzle> PullFromGoals(const solver::Level& board, const PuzzleRequ
         // The man starts on plain floor somewhere in his region.
         puller.flood(s.boxes, s.man);
         std::vector<int> spots;
-        for (int c = 0; c < CellCount; ++c)
-            if (puller.reach()[static_cast<std::size_t>(c)] && level.cells[static_cast<std::size_t>(c)] == Floor) spots.push_back(c);
+        for (int c = 0; c < puller.board().size(); ++c)
+            if (puller.reach()[static_cast<std::size_t>(c)] && !puller.board().isGoal(c)) spots.push_back(c);
         if (spots.empty()) continue;
         ++tried;
         solver::Level puzzle = level;
         s.boxes.forEach([&](int c) {
-            auto& cell = puzzle.cells[static_cast<std::size_t>(c)];
+            auto& cell = puzzle.cells[static_cast<std::size_t>(puller.board().gridIndex(c))];
             cell = cell == Goal ? BoxOnGoal : Box;
         });
-        puzzle.cells[static_cast<std::size_t>(spots[std::uniform_int_distribution<std::size_t>(0, spots.size() - 1)(random)])] =
-            ManStart;
+        const int manCell = spots[std::uniform_int_distribution<std::size_t>(0, spots.size() - 1)(random)];
+        puzzle.cells[static_cast<std::size_t>(puller.board().gridIndex(manCell))] = ManStart;
         solver::SolveLimits limits;
         limits.seconds = request.solveSeconds;
         auto result = solver::Solve(puzzle, limits);
