@@ -87,7 +87,7 @@ Question AskFor(const Position& here)
             Play(start, q.walk);
         }
     }
-    q.level(start.manX, start.manY) = ManStart;
+    q.level.man = q.level.index(start.manX, start.manY);
     return q;
 }
 

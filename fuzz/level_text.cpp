@@ -2,8 +2,8 @@
 // it, split into levels, each placed on the board; its first 280 bytes are also read as a
 // level text of the tool's own files.
 #include "FuzzGame.h"
-#include "solver/LevelRules.h"
-#include "solver/LevelText.h"
+#include "levels/LevelRules.h"
+#include "levels/LevelText.h"
 
 using namespace tolvar;
 using fuzzing::Require;
@@ -11,21 +11,21 @@ using fuzzing::Require;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string text = fuzzing::AsText(data, size);
-    for (const solver::TextLevel& source : solver::SplitCollection(text)) {
+    for (const TextLevel& source : SplitCollection(text)) {
         Require(!source.rows.empty() && source.firstLine >= 1, "a level has rows and a line");
         std::string error;
-        const std::optional<solver::Level> level = solver::LevelFromRows(source.rows, &error);
+        const std::optional<Level> level = LevelFromRows(source.rows, &error);
         Require(level.has_value() == error.empty(), "a refused level says why, an accepted one does not");
         if (!level)
             continue;
-        Require(solver::CheckLevel(*level).empty(), "an accepted level is fair");
-        Require(solver::Level::FromText(level->ToText()) == level, "an imported level reads back from its file");
-        const std::vector<std::string> rows = solver::LevelToRows(*level);
-        const std::optional<solver::Level> again = solver::LevelFromRows(rows, &error);
-        Require(again && solver::LevelToRows(*again) == rows, "an exported level imports as the same level");
+        Require(CheckLevel(*level).empty(), "an accepted level is fair");
+        Require(Level::FromText(level->ToText()) == level, "an imported level reads back from its file");
+        const std::vector<std::string> rows = LevelToRows(*level);
+        const std::optional<Level> again = LevelFromRows(rows, &error);
+        Require(again && LevelToRows(*again) == rows, "an exported level imports as the same level");
     }
 
-    const std::optional<solver::Level> record = solver::Level::FromText(text.substr(0, CellCount));
+    const std::optional<Level> record = Level::FromText(text.substr(0, CellCount));
     if (record)
         Require(record->ToText() == text.substr(0, CellCount), "a level text reads and writes the same");
     return 0;

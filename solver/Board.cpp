@@ -3,7 +3,7 @@
 namespace tolvar::solver {
 
 Board::Board(const Level& level, Distances distances, Sense sense)
-    : Floorplan(level, sense), manStart_(cellOfIndex(level.ManIndex())) {
+    : Floorplan(level, sense), manStart_(cellOfIndex(level.man)) {
     if (distances == Distances::Measure) measureDistances();
 }
 

@@ -7,7 +7,7 @@
 
 #include "rules/Floorplan.h"
 #include "solver/BoxSet.h"
-#include "solver/Level.h"
+#include "levels/Level.h"
 
 namespace tolvar::solver {
 

@@ -7,7 +7,7 @@ namespace tolvar::solver {
 ReplayResult Replay(const Level& level, std::string_view moves) {
     ReplayResult result;
     Level board = level;
-    const int manIndex = level.ManIndex();
+    const int manIndex = level.man;
     if (manIndex < 0) {
         result.blockedAt = moves.empty() ? -1 : 0;
         result.finalBoard = board;
@@ -15,7 +15,6 @@ ReplayResult Replay(const Level& level, std::string_view moves) {
         return result;
     }
     int mx = manIndex % level.width, my = manIndex / level.width;
-    board(mx, my) = Floor;
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const int d = DirectionOfDigit(moves[i]);
         const Step step = d < 0 ? Step{} : TakeStep(board, mx, my, d);

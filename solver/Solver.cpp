@@ -121,7 +121,8 @@ SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOpti
         return result;
     };
     result.status = SolveStatus::Unsolvable;
-    if (level.ManIndex() < 0) result.reason = "the level has no man";
+    if (level.man < 0 || level.man >= level.size()) result.reason = "the level has no man";
+    else if (level.cells[static_cast<std::size_t>(level.man)] < Floor) result.reason = "the man stands on no floor";
     else if (level.goalCount() == 0) result.reason = "the level has no goal";
     if (!result.reason.empty()) return finish();
     result.status = SolveStatus::GaveUp;

@@ -157,9 +157,10 @@ TEST(StuckBoxes, NamesBoxesOffGoalsThatCanNeverReachOne) {
         {"square of four", {"#######", "#     #", "# $$  #", "# $$@ #", "# ....#", "#######"}, {{2, 2}, {3, 2}, {2, 3}, {3, 3}}},
     };
     for (const auto& c : cases) {
+        const Level level = LevelOf(c.rows);
         std::vector<int> expected;
-        for (const auto& [x, y] : c.stuck) expected.push_back(x + BoardWidth * y);
-        EXPECT_EQ(StuckBoxes(LevelOf(c.rows)), expected) << c.name;
+        for (const auto& [x, y] : c.stuck) expected.push_back(level.index(x, y));
+        EXPECT_EQ(StuckBoxes(level), expected) << c.name;
     }
 }
 
@@ -221,7 +222,7 @@ TEST(Replay, AWinNeedsEveryGoalFilled) {
     EXPECT_TRUE(r.won);
     EXPECT_EQ(r.pushes, 3);
     EXPECT_EQ(r.finalBoard.at(3, 1), BoxOnGoal);
-    EXPECT_EQ(r.manIndex, 3 + BoardWidth * 2);
+    EXPECT_EQ(r.manIndex, level.index(3, 2));
 }
 
 }  // namespace

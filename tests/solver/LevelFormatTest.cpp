@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "TestLevels.h"
-#include "solver/LevelRules.h"
-#include "solver/LevelText.h"
+#include "levels/LevelRules.h"
+#include "levels/LevelText.h"
 
 namespace tolvar::solver {
 namespace {
@@ -19,8 +19,8 @@ TEST(LevelText, ReadsAndWritesTheDigitText) {
     text[47] = '3';
     const auto level = Level::FromText(text);
     ASSERT_TRUE(level);
-    EXPECT_EQ(level->at(5, 2), ManStart);
-    EXPECT_EQ(level->ManIndex(), 45);
+    EXPECT_EQ(level->at(5, 2), Floor);
+    EXPECT_EQ(level->man, 45);
     EXPECT_EQ(level->ToText(), text);
 }
 
@@ -139,7 +139,7 @@ TEST(LevelImport, CentresTheLevelAndLeavesBlankCornersOutside) {
     EXPECT_EQ(level->at(x0, y0), Outside);
     EXPECT_EQ(level->at(x0 + 2, y0), Wall);
     EXPECT_EQ(level->at(x0 + 3, y0 + 1), Floor);
-    EXPECT_EQ(level->at(x0 + 1, y0 + 2), ManStart);
+    EXPECT_EQ(level->man, level->index(x0 + 1, y0 + 2));
     EXPECT_EQ(level->at(x0 + 3, y0 + 2), Goal);
     EXPECT_TRUE(CheckScreenFit(*level).empty());
 }

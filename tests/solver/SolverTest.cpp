@@ -229,7 +229,8 @@ TEST(SolverRules, ASpareBoxMayStayInACorner) {
 // Moves that leave the grid block: a level open at the edge is played as the game plays it.
 TEST(SolverRules, TheGridEdgeBlocksLikeAWall) {
     Level level;
-    level(0, 0) = ManStart;
+    level(0, 0) = Floor;
+    level.man = level.index(0, 0);
     level(1, 0) = Box;
     level(2, 0) = Goal;
     const auto result = Solve(level);

@@ -6,20 +6,20 @@
 
 #include "Commands.h"
 #include "LevelSetFile.h"
-#include "solver/LevelText.h"
+#include "levels/LevelText.h"
 
 namespace tolvar::levels {
 
 namespace {
 
 /// Reads a collection in the text format into `levels`; says why not and returns the exit code when it cannot.
-int ReadCollection(const std::string& path, std::vector<solver::TextLevel>& levels) {
+int ReadCollection(const std::string& path, std::vector<TextLevel>& levels) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return Complain(ExitFileError, path + ": no such file");
     std::ifstream in(path, std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!in && !in.eof()) return Complain(ExitFileError, path + ": cannot be read");
-    levels = solver::SplitCollection(text);
+    levels = SplitCollection(text);
     if (levels.empty()) return Complain(ExitFileError, path + ": holds no level in the text format");
     return ExitOk;
 }
@@ -53,7 +53,7 @@ int RunImport(const std::vector<std::string>& args) {
     const std::string dir = parsed->value("--dir", ".");
     const bool force = parsed->has("--force");
     const std::string& path = parsed->positional().front();
-    std::vector<solver::TextLevel> levels;
+    std::vector<TextLevel> levels;
     if (const int code = ReadCollection(path, levels); code != ExitOk) return code;
     std::error_code ec;
     if (!parsed->has("--set") && !std::filesystem::is_directory(dir, ec))
@@ -67,7 +67,7 @@ int RunImport(const std::vector<std::string>& args) {
         std::cout << "level " << i + 1 << " (line " << source.firstLine
                   << (source.title.empty() ? "" : ", " + source.title) << "): ";
         std::string note;
-        const auto level = solver::LevelFromRows(source.rows, &error, &note);
+        const auto level = LevelFromRows(source.rows, &error, &note);
         if (!level) {
             ++refused;
             std::cout << "refused: " << error << "\n";
@@ -108,10 +108,10 @@ int RunExport(const std::vector<std::string>& args) {
     }
     std::ostringstream out;
     for (std::size_t n = from; n <= to; ++n) {
-        const auto level = solver::Level::FromText(file->records[n - 1], &error);
+        const auto level = Level::FromText(file->records[n - 1], &error);
         if (!level) return Complain(ExitFileError, pos[0] + ": level " + std::to_string(n) + ": " + error);
         out << "; Level " << n << "\n";
-        for (const auto& row : solver::LevelToRows(*level)) out << row << "\n";
+        for (const auto& row : LevelToRows(*level)) out << row << "\n";
         out << "\n";
     }
     std::cout << out.str();

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "solver/Level.h"
+#include "levels/Level.h"
 
 namespace tolvar::levels {
 

@@ -42,7 +42,7 @@ int RunSolve(const std::vector<std::string>& args) {
         if (!n) return Complain(ExitUsage, "LEVEL must be a number from 1 to " + std::to_string(file->records.size()));
         number = *n;
     }
-    const auto level = solver::Level::FromText(file->records[static_cast<std::size_t>(number - 1)], &error);
+    const auto level = Level::FromText(file->records[static_cast<std::size_t>(number - 1)], &error);
     if (!level) return Complain(ExitFileError, pos[0] + ": level " + std::to_string(number) + ": " + error);
 
     const auto result = solver::Solve(*level, limits, options);

@@ -5,7 +5,7 @@
 
 #include "Commands.h"
 #include "LevelSetFile.h"
-#include "solver/LevelRules.h"
+#include "levels/LevelRules.h"
 #include "solver/Replay.h"
 #include "solver/Solver.h"
 
@@ -20,21 +20,21 @@ namespace {
 
 /// What is wrong with a level's record, as the set's checks see it; empty when nothing is.
 std::vector<std::string> LevelProblems(const std::string& record, std::size_t n, bool shipped,
-                                       std::map<std::string, std::size_t>& shapes, std::optional<solver::Level>& level) {
+                                       std::map<std::string, std::size_t>& shapes, std::optional<Level>& level) {
     std::string error;
-    level = solver::Level::FromText(record, &error);
+    level = Level::FromText(record, &error);
     if (!level) return {error};
-    auto problems = solver::CheckLevel(*level);
+    auto problems = CheckLevel(*level);
     if (shipped) {
-        for (auto& p : solver::CheckScreenFit(*level)) problems.push_back(p);
-        const auto [it, fresh] = shapes.emplace(solver::CanonicalShape(*level), n + 1);
+        for (auto& p : CheckScreenFit(*level)) problems.push_back(p);
+        const auto [it, fresh] = shapes.emplace(CanonicalShape(*level), n + 1);
         if (!fresh) problems.push_back("the same as level " + std::to_string(it->second) + ", turned or mirrored");
     }
     return problems;
 }
 
 /// Solves a sound level and prints the outcome; true when the solution replays to a win.
-bool SolveAndReport(const solver::Level& level, const solver::SolveLimits& limits) {
+bool SolveAndReport(const Level& level, const solver::SolveLimits& limits) {
     const auto result = solver::Solve(level, limits);
     char stats[160];
     std::snprintf(stats, sizeof stats, " (%llu positions, %.2f s)", static_cast<unsigned long long>(result.nodes), result.seconds);
@@ -71,7 +71,7 @@ int RunVerify(const std::vector<std::string>& args) {
     std::map<std::string, std::size_t> shapes;
     for (std::size_t n = 0; n < file->records.size(); ++n) {
         std::cout << "level " << n + 1 << ": ";
-        std::optional<solver::Level> level;
+        std::optional<Level> level;
         const auto problems = LevelProblems(file->records[n], n, parsed->has("--shipped"), shapes, level);
         if (!problems.empty()) {
             ++failed;

@@ -13,8 +13,8 @@ namespace tolvar::levelgen {
 using solver::Board;
 using solver::BoxSet;
 
-solver::Level PlaceRoom(const Rows& room) {
-    solver::Level level;
+Level PlaceRoom(const Rows& room) {
+    Level level;
     const int h = static_cast<int>(room.size()), w = static_cast<int>(room.front().size());
     const int x0 = (BoardWidth - w) / 2, y0 = (BoardHeight - h) / 2;
     for (int y = 0; y < h; ++y)
@@ -35,7 +35,7 @@ struct PullState {
 
 class Puller {
 public:
-    Puller(const solver::Level& level) : board_(level) {}
+    Puller(const Level& level) : board_(level) {}
 
     /// Floods the man's region from `from`; fills `reach_` and returns its least cell.
     int flood(const BoxSet& boxes, int from) {
@@ -109,7 +109,7 @@ std::uint64_t StateKey(const PullState& s) {
 }
 
 /// Goals either in one cluster (a store room) or spread over the room.
-std::vector<int> ChooseGoals(const solver::Level& room, int count, std::mt19937& random) {
+std::vector<int> ChooseGoals(const Level& room, int count, std::mt19937& random) {
     std::vector<int> floor;
     for (int i = 0; i < room.size(); ++i)
         if (room.cells[static_cast<std::size_t>(i)] == Floor) floor.push_back(i);
@@ -143,7 +143,7 @@ std::vector<int> ChooseGoals(const solver::Level& room, int count, std::mt19937&
 }  // namespace
 
 std::optional<Puzzle> MakePuzzle(const Rows& room, const PuzzleRequest& request, std::mt19937& random) {
-    solver::Level level = PlaceRoom(room);
+    Level level = PlaceRoom(room);
     const auto goals = ChooseGoals(level, request.boxes, random);
     if (goals.empty()) return std::nullopt;
     for (int g : goals) level.cells[static_cast<std::size_t>(g)] = Goal;
@@ -204,8 +204,8 @@ std::vector<PullState> PullPositions(Puller& puller, const std::vector<int>& goa
 
 }  // namespace
 
-std::optional<Puzzle> PullFromGoals(const solver::Level& board, const PuzzleRequest& request, std::mt19937& random) {
-    solver::Level level = board;
+std::optional<Puzzle> PullFromGoals(const Level& board, const PuzzleRequest& request, std::mt19937& random) {
+    Level level = board;
     for (auto& c : level.cells) c = c == BoxOnGoal ? std::int16_t{Goal} : c == Box || c == ManStart ? std::int16_t{Floor} : c;
     Puller puller(level);
     const std::vector<int>& goals = puller.board().goals();
@@ -224,7 +224,7 @@ std::optional<Puzzle> PullFromGoals(const solver::Level& board, const PuzzleRequ
             if (puller.reach()[static_cast<std::size_t>(c)] && !puller.board().isGoal(c)) spots.push_back(c);
         if (spots.empty()) continue;
         ++tried;
-        solver::Level puzzle = level;
+        Level puzzle = level;
         s.boxes.forEach([&](int c) {
             auto& cell = puzzle.cells[static_cast<std::size_t>(puller.board().gridIndex(c))];
             cell = cell == Goal ? BoxOnGoal : Box;
