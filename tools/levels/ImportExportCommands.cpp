@@ -98,18 +98,18 @@ int RunExport(const std::vector<std::string>& args) {
     if (!parsed) return Complain(ExitUsage, error);
     const auto& pos = parsed->positional();
     if (pos.empty() || pos.size() > 2) return Complain(ExitUsage, "export takes FILE and an optional LEVEL");
-    const auto file = ReadLevelSetFile(pos[0], &error);
+    const auto file = ReadLevels(pos[0], &error);
     if (!file) return Complain(ExitFileError, error);
-    std::size_t from = 1, to = file->records.size();
+    std::size_t from = 1, to = file->levels.size();
     if (pos.size() == 2) {
-        const auto n = ParseNumber(pos[1], 1, static_cast<long>(file->records.size()));
-        if (!n) return Complain(ExitUsage, "LEVEL must be a number from 1 to " + std::to_string(file->records.size()));
+        const auto n = ParseNumber(pos[1], 1, static_cast<long>(file->levels.size()));
+        if (!n) return Complain(ExitUsage, "LEVEL must be a number from 1 to " + std::to_string(file->levels.size()));
         from = to = static_cast<std::size_t>(*n);
     }
     std::ostringstream out;
     for (std::size_t n = from; n <= to; ++n) {
-        const auto level = Level::FromText(file->records[n - 1], &error);
-        if (!level) return Complain(ExitFileError, pos[0] + ": level " + std::to_string(n) + ": " + error);
+        const auto& level = file->levels[n - 1].level;
+        if (!level) return Complain(ExitFileError, pos[0] + ": level " + std::to_string(n) + ": " + file->levels[n - 1].problem);
         out << "; Level " << n << "\n";
         for (const auto& row : LevelToRows(*level)) out << row << "\n";
         out << "\n";

@@ -18,12 +18,11 @@ int Complain(int code, const std::string& message) {
 
 namespace {
 
-/// What is wrong with a level's record, as the set's checks see it; empty when nothing is.
-std::vector<std::string> LevelProblems(const std::string& record, std::size_t n, bool shipped,
-                                       std::map<std::string, std::size_t>& shapes, std::optional<Level>& level) {
-    std::string error;
-    level = Level::FromText(record, &error);
-    if (!level) return {error};
+/// What is wrong with a level as read, as the set's checks see it; empty when nothing is.
+std::vector<std::string> LevelProblems(const ReadLevelEntry& entry, std::size_t n, bool shipped,
+                                       std::map<std::string, std::size_t>& shapes) {
+    if (!entry.level) return {entry.problem};
+    const Level* level = &*entry.level;
     auto problems = CheckLevel(*level);
     if (shipped) {
         for (auto& p : CheckScreenFit(*level)) problems.push_back(p);
@@ -64,15 +63,15 @@ int RunVerify(const std::vector<std::string>& args) {
         if (!seconds) return Complain(ExitUsage, "--time needs a positive number of seconds");
         limits.seconds = *seconds;
     }
-    const auto file = ReadLevelSetFile(parsed->positional().front(), &error);
+    const auto file = ReadLevels(parsed->positional().front(), &error);
     if (!file) return Complain(ExitFileError, error);
 
     int failed = 0;
     std::map<std::string, std::size_t> shapes;
-    for (std::size_t n = 0; n < file->records.size(); ++n) {
+    for (std::size_t n = 0; n < file->levels.size(); ++n) {
         std::cout << "level " << n + 1 << ": ";
-        std::optional<Level> level;
-        const auto problems = LevelProblems(file->records[n], n, parsed->has("--shipped"), shapes, level);
+        const auto& level = file->levels[n].level;
+        const auto problems = LevelProblems(file->levels[n], n, parsed->has("--shipped"), shapes);
         if (!problems.empty()) {
             ++failed;
             std::cout << "FAILED: " << problems.front();
@@ -88,10 +87,10 @@ int RunVerify(const std::vector<std::string>& args) {
     }
     if (file->strayBytes != 0) {
         ++failed;
-        std::cout << "FAILED: " << file->strayBytes << " stray bytes after level " << file->records.size()
+        std::cout << "FAILED: " << file->strayBytes << " stray bytes after level " << file->levels.size()
                   << " do not make a whole level\n";
     }
-    std::cout << file->records.size() << " levels, " << failed << (failed == 1 ? " problem" : " problems") << "\n";
+    std::cout << file->levels.size() << " levels, " << failed << (failed == 1 ? " problem" : " problems") << "\n";
     return failed == 0 ? ExitOk : ExitFailed;
 }
 

@@ -207,6 +207,7 @@ std::vector<PullState> PullPositions(Puller& puller, const std::vector<int>& goa
 std::optional<Puzzle> PullFromGoals(const Level& board, const PuzzleRequest& request, std::mt19937& random) {
     Level level = board;
     for (auto& c : level.cells) c = c == BoxOnGoal ? std::int16_t{Goal} : c == Box || c == ManStart ? std::int16_t{Floor} : c;
+    level.man = -1;
     Puller puller(level);
     const std::vector<int>& goals = puller.board().goals();
     std::optional<Puzzle> best;
@@ -230,7 +231,7 @@ std::optional<Puzzle> PullFromGoals(const Level& board, const PuzzleRequest& req
             cell = cell == Goal ? BoxOnGoal : Box;
         });
         const int manCell = spots[std::uniform_int_distribution<std::size_t>(0, spots.size() - 1)(random)];
-        puzzle.cells[static_cast<std::size_t>(puller.board().gridIndex(manCell))] = ManStart;
+        puzzle.man = puller.board().gridIndex(manCell);
         solver::SolveLimits limits;
         limits.seconds = request.solveSeconds;
         auto result = solver::Solve(puzzle, limits);
