@@ -98,6 +98,45 @@ TEST(LevelImport, RefusesWhatTheGameCannotPlayAndSaysWhy) {
     }
 }
 
+// A level read at its own size keeps its size and may have the man on a goal, which the
+// game's files cannot hold; up to 64 x 64 cells.
+TEST(LevelText, ReadsALevelOfAnySizeUpTo64By64) {
+    auto room = [](int w, int h, const std::string& inside) {
+        std::vector<std::string> rows{std::string(static_cast<std::size_t>(w), '#')};
+        for (int y = 1; y < h - 1; ++y) rows.push_back("#" + std::string(static_cast<std::size_t>(w - 2), ' ') + "#");
+        rows.push_back(rows.front());
+        rows[1].replace(1, inside.size(), inside);
+        return rows;
+    };
+    const struct {
+        const char* name;
+        std::vector<std::string> rows;
+        const char* refusal;  // empty for a level read
+    } cases[] = {
+        {"man on a goal", {"#####", "#+$ #", "# $.#", "#####"}, ""},
+        {"64 x 64", room(64, 64, "@$."), ""},
+        {"65 wide", room(65, 3, "@$."), "65 x 3 cells; a level has at most 64 x 64"},
+        {"65 high", room(3, 65, "@"), "3 x 65 cells"},
+        {"not closed", {"#####", "#+$.", "#####"}, "not closed"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        const auto level = ReadLevel(c.rows, &error);
+        ASSERT_EQ(level.has_value(), std::string(c.refusal).empty()) << c.name << ": " << error;
+        if (!level) {
+            EXPECT_NE(error.find(c.refusal), std::string::npos) << c.name << ": " << error;
+            continue;
+        }
+        EXPECT_EQ(level->width, static_cast<int>(c.rows.front().size())) << c.name;
+        EXPECT_EQ(level->height, static_cast<int>(c.rows.size())) << c.name;
+        EXPECT_EQ(LevelToRows(*level), c.rows) << c.name;
+        EXPECT_EQ(level->ToText().empty(), !level->GameFileProblem().empty()) << c.name;
+    }
+    const auto onGoal = ReadLevel(cases[0].rows, nullptr);
+    EXPECT_TRUE(onGoal->manOnGoal());
+    EXPECT_EQ(onGoal->goalCount(), 2);
+}
+
 // Two kinds of level are kept without changing the puzzle, and the note says how.
 TEST(LevelImport, TurnsATallLevelAndKeepsBoxesOnGoalsOutOfReach) {
     std::vector<std::string> tall{"#####"};
