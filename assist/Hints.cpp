@@ -87,6 +87,7 @@ Question AskFor(const Position& here)
             Play(start, q.walk);
         }
     }
+    q.level(start.manX, start.manY) = Floor;  // as the game's level text has him: off any goal
     q.level.man = q.level.index(start.manX, start.manY);
     return q;
 }
