@@ -3,6 +3,7 @@
 #include <array>
 #include <deque>
 
+#include "rules/Direction.h"
 #include "rules/MoveString.h"
 
 namespace tolvar {
@@ -78,7 +79,8 @@ Question AskFor(const Position& here)
             Play(start, q.walk);
         }
     }
-    q.level(start.manX, start.manY) = ManStart;
+    q.level(start.manX, start.manY) = Floor;  // as the game's level text has him: off any goal
+    q.level.man = q.level.index(start.manX, start.manY);
     return q;
 }
 

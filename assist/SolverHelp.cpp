@@ -63,8 +63,7 @@ void SolverHelp::ShowSolution()
     const std::optional<std::string> cells = game_.ReplayLevel();
     if (!cells)
         return;
-    solver::Level level;
-    static_cast<Grid&>(level) = ReadGrid(*cells);
+    const solver::Level level = solver::Level::FromGrid(ReadGrid(*cells));
     Search(level, [this, levelCells = *cells](const solver::SolveResult& result) { SolutionFound(levelCells, result); });
 }
 

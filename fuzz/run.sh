@@ -17,14 +17,14 @@ targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=("${all_targets[@]}")
 
 # The longest input worth trying: a level set of five levels, a level file with some bytes
-# beyond its 280, a level with a long solution, short texts.
+# beyond its 280, a level with a long solution, a level of 64 x 64, short texts.
 max_len() {
     case $1 in
         level_set) echo 1400 ;;
         level_file) echo 400 ;;
         replay) echo 2000 ;;
         wave | music) echo 4096 ;;
-        level_text) echo 2048 ;;
+        level_text) echo 8192 ;;
         *) echo 512 ;;
     esac
 }

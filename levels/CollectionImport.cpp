@@ -6,7 +6,7 @@
 
 #include "levels/AtomicFile.h"
 #include "levels/LevelNames.h"
-#include "solver/LevelText.h"
+#include "levels/LevelText.h"
 
 namespace tolvar {
 
@@ -50,7 +50,7 @@ int WriteNextFree(const fs::path& dir, const std::string& bytes, int* next)
     return 0;
 }
 
-std::string LevelName(std::size_t index, const solver::TextLevel& level)
+std::string LevelName(std::size_t index, const TextLevel& level)
 {
     return "level " + std::to_string(index + 1) + " (line " + std::to_string(level.firstLine) +
            (level.title.empty() ? "" : ", " + level.title) + ")";
@@ -79,7 +79,7 @@ bool IsCollectionFileName(const std::string& name)
 CollectionImport ImportCollectionText(const std::string& text, const std::string& gameDir)
 {
     CollectionImport result;
-    const auto levels = solver::SplitCollection(text);
+    const auto levels = SplitCollection(text);
     if (levels.empty()) {
         result.problem = "The file holds no level in the text format.";
         return result;
@@ -87,7 +87,7 @@ CollectionImport ImportCollectionText(const std::string& text, const std::string
     int next = 1;
     for (std::size_t i = 0; i < levels.size(); ++i) {
         std::string error, note;
-        const auto level = solver::LevelFromRows(levels[i].rows, &error, &note);
+        const auto level = LevelFromRows(levels[i].rows, &error, &note);
         if (!level) {
             result.refusals.push_back(LevelName(i, levels[i]) + ": " + error);
             continue;

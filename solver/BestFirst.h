@@ -52,9 +52,10 @@ struct PositionKey {
     PositionKey operator^(const PositionKey& o) const { return {hash ^ o.hash, check ^ o.check}; }
 };
 
-/// Random keys per cell for boxes and for the man, fixed so runs repeat.
+/// Random keys per cell for boxes and for the man, fixed so runs repeat; enough for the
+/// cells of the largest board.
 struct Zobrist {
-    std::array<PositionKey, CellCount> box{}, man{};
+    std::array<PositionKey, MaxGridCells> box{}, man{};
     Zobrist();
     PositionKey boxes(const BoxSet& set) const {
         PositionKey key;
@@ -108,7 +109,7 @@ protected:
         if (old.pushes > child.pushes && !old.expanded()) {
             old.parent = child.parent;
             old.pushes = child.pushes;
-            old.move = child.move;
+            old.setPush(child.from(), child.dir(), child.length());
             open_.push(child.pushes * 4u + estimate(), child.pushes, known);
         }
         return true;

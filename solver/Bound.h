@@ -1,7 +1,6 @@
 #pragma once
 // The search's lower bound: the fewest pushes that bring every box to a goal of its
 // own, the boxes not in each other's way, as a minimum-cost matching of boxes to goals.
-#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -14,7 +13,8 @@ namespace tolvar::solver {
 class Bound {
 public:
     static constexpr std::uint32_t None = 0xFFFFFFFFu;  // some box can reach no goal left to it
-    explicit Bound(const Board& board) : board_(board) {}
+    explicit Bound(const Board& board)
+        : board_(board), column_(static_cast<std::size_t>(board.size())), savedColumn_(board.goals().size()) {}
 
     /// The bound of any position.
     std::uint32_t of(const BoxSet& boxes);
@@ -35,8 +35,8 @@ private:
     std::vector<int> boxCells_;           // the columns of cost_
     BoxSet parentBoxes_;
     bool parentMatched_ = false;          // cost_ and matching_ hold the parent's matching
-    std::array<int, CellCount> column_{};  // of each of the parent's boxes
-    std::vector<std::int32_t> savedColumn_ = std::vector<std::int32_t>(CellCount);
+    std::vector<int> column_;  // of each of the parent's boxes, by cell
+    std::vector<std::int32_t> savedColumn_;  // by goal number
     struct Cached {
         std::uint64_t boxHash = 0;
         std::uint32_t bound = 0;

@@ -1,17 +1,17 @@
 #include "solver/Corral.h"
 
-#include <array>
+#include <vector>
 
 namespace tolvar::solver {
 
 namespace {
 
-using Cells = std::array<int, CellCount>;
+using Cells = std::vector<int>;
 
 /// Fills `area` with every cell the man cannot reach, boxes included, joined to `start`;
 /// marks them in `seen` and returns how many there are.
 int FillArea(const Board& board, const BoxSet& reach, int start, BoxSet& seen, Cells& area) {
-    Cells stack{};
+    Cells stack(static_cast<std::size_t>(board.size()));
     int top = 0, size = 0;
     stack[static_cast<std::size_t>(top++)] = start;
     seen.set(start);
@@ -38,6 +38,7 @@ struct Border {
 Border ExamineBorder(const Board& board, const BoxSet& boxes, const BoxSet& reach, const BoxSet& inArea,
                      const Cells& area, int size) {
     Border border;
+    border.boxes = board.noCells();
     for (int k = 0; k < size && border.closed; ++k) {
         const int b = area[static_cast<std::size_t>(k)];
         if (!boxes.test(b)) continue;
@@ -67,14 +68,14 @@ Border ExamineBorder(const Board& board, const BoxSet& boxes, const BoxSet& reac
 }  // namespace
 
 CorralVerdict FindCorral(const Board& board, const BoxSet& boxes, const BoxSet& reach, BoxSet& pushable) {
-    BoxSet seen;
-    Cells area{};
+    BoxSet seen = board.noCells();
+    Cells area(static_cast<std::size_t>(board.size()));
     CorralVerdict verdict = CorralVerdict::None;
-    int fewestPushes = CellCount * 4;
-    for (int start = 0; start < CellCount; ++start) {
-        if (!board.isFloor(start) || reach.test(start) || boxes.test(start) || seen.test(start)) continue;
+    int fewestPushes = board.size() * 4;
+    for (int start = 0; start < board.size(); ++start) {
+        if (reach.test(start) || boxes.test(start) || seen.test(start)) continue;
         const int size = FillArea(board, reach, start, seen, area);
-        BoxSet inArea;
+        BoxSet inArea = board.noCells();
         bool unfinished = false;
         for (int k = 0; k < size; ++k) {
             const int c = area[static_cast<std::size_t>(k)];

@@ -23,26 +23,21 @@ std::uint64_t Mix(std::uint64_t x) {
 // Never 0 (a free slot; the top bit is set) and with the lowest bit clear, for the verdict.
 std::uint64_t KeyOf(const BoxSet& boxes, int man) {
     std::uint64_t h = Mix(static_cast<std::uint64_t>(man));
-    for (const auto word : boxes.w) h = Mix(h ^ word);
+    for (int k = 0; k < boxes.words(); ++k) h = Mix(h ^ boxes.word(k));
     return (h | std::uint64_t{1} << 63) & ~std::uint64_t{1};
-}
-
-bool AllOnGoals(const BoxSet& boxes, const BoxSet& goals) {
-    for (std::size_t k = 0; k < BoxSet::Words; ++k)
-        if (boxes.w[k] & ~goals.w[k]) return false;
-    return true;
 }
 
 }  // namespace
 
 DeadlockPatterns::DeadlockPatterns(const Board& board)
-    : board_(board), region_(board), window_(CellCount), ring_(CellCount), seen_(SeenSlots, 0) {
-    for (int c = 0; c < CellCount; ++c) {
-        const int cx = c % BoardWidth, cy = c / BoardWidth;
-        for (int y = cy - Reach; y <= cy + Reach && board.isFloor(c); ++y)
+    : board_(board), region_(board), window_(static_cast<std::size_t>(board.size()), board.noCells()),
+      ring_(window_), near_(board.noCells()), seen_(SeenSlots, 0) {
+    for (int c = 0; c < board.size(); ++c) {
+        const int cx = board.x(c), cy = board.y(c);
+        for (int y = cy - Reach; y <= cy + Reach; ++y)
             for (int x = cx - Reach; x <= cx + Reach; ++x) {
-                const int n = x + BoardWidth * y;
-                if (!OnGameBoard(x, y) || !board.isFloor(n)) continue;
+                const int n = board.cellAt(x, y);
+                if (n < 0) continue;
                 window_[static_cast<std::size_t>(c)].set(n);
                 if (n != c && std::abs(x - cx) <= 1 && std::abs(y - cy) <= 1) ring_[static_cast<std::size_t>(c)].set(n);
             }
@@ -52,13 +47,13 @@ DeadlockPatterns::DeadlockPatterns(const Board& board)
 bool DeadlockPatterns::isDead(const BoxSet& boxes, int man, int pushed) {
     const BoxSet& window = window_[static_cast<std::size_t>(pushed)];
     const BoxSet& ring = ring_[static_cast<std::size_t>(pushed)];
-    BoxSet near;
+    BoxSet& near = near_;
     bool beside = false;
-    for (std::size_t k = 0; k < BoxSet::Words; ++k) {
-        near.w[k] = boxes.w[k] & window.w[k];
-        beside = beside || (boxes.w[k] & ring.w[k]) != 0;
+    for (int k = 0; k < boxes.words(); ++k) {
+        near.word(k) = boxes.word(k) & window.word(k);
+        beside = beside || (boxes.word(k) & ring.word(k)) != 0;
     }
-    if (!beside || near.count() > MostBoxes || AllOnGoals(near, board_.goalMask())) return false;
+    if (!beside || near.count() > MostBoxes || near.within(board_.goalMask())) return false;
     // Keyed by the man's own cell, not his area: no flood for the many positions asked again.
     const std::uint64_t key = KeyOf(near, man);
     if (cache_.empty()) cache_.assign(FirstCacheSlots, 0);
@@ -114,7 +109,7 @@ DeadlockPatterns::Verdict DeadlockPatterns::subSearch(const BoxSet& boxes, const
                 next.reset(box);
                 if (window.test(to)) next.set(to);  // else it left the window: free
                 if (window.test(to) && board_.isFrozenDeadlock(next, to)) continue;
-                solved = AllOnGoals(next, board_.goalMask());
+                solved = next.within(board_.goalMask());
                 if (!solved) stored += add(next, box);
             }
         });

@@ -36,6 +36,7 @@ private:
     ManRegion region_;
     std::vector<BoxSet> window_;  // by cell: the floor round it that a trial pushed there looks at
     std::vector<BoxSet> ring_;    // by cell: its eight neighbours on the floor
+    BoxSet near_;                 // the boxes in the window being asked about
     std::vector<std::uint64_t> cache_;  // key with its verdict in the lowest bit; 0 is empty
     std::size_t cached_ = 0;             // slots in use
     std::uint64_t learned_ = 0;

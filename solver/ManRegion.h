@@ -1,7 +1,6 @@
 #pragma once
 // The man's walkable region in one position of the search.
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,7 +13,8 @@ namespace tolvar::solver {
 /// Flood fill of the man's walkable region; remembers which cells it reached.
 class ManRegion {
 public:
-    explicit ManRegion(const Board& board) : board_(board) {}
+    explicit ManRegion(const Board& board)
+        : board_(board), seen_(static_cast<std::size_t>(board.size()), 0), stack_(static_cast<std::size_t>(board.size())) {}
 
     /// Floods from `start`; returns the smallest cell index reached (the normalised man).
     /// The cells reached also go into *reachSet when given.
@@ -28,8 +28,8 @@ public:
     int areas(const BoxSet& boxes, int smallest = 1) {
         nextStamp();
         int count = 0;
-        for (int start = 0; start < CellCount; ++start)
-            if (board_.isFloor(start) && !boxes.test(start) && !reached(start)) {
+        for (int start = 0; start < board_.size(); ++start)
+            if (!boxes.test(start) && !reached(start)) {
                 spread(boxes, start, nullptr);
                 count += spreadSize_ >= smallest;
             }
@@ -38,7 +38,7 @@ public:
 
     /// The man's shortest walk from `from` to `to` around the boxes, as move characters.
     std::string path(const BoxSet& boxes, int from, int to) const {
-        std::vector<int> came(CellCount, -1);
+        std::vector<int> came(static_cast<std::size_t>(board_.size()), -1);
         std::vector<int> queue{from};
         came[static_cast<std::size_t>(from)] = from;
         for (std::size_t head = 0; head < queue.size() && came[static_cast<std::size_t>(to)] < 0; ++head) {
@@ -64,7 +64,7 @@ public:
 private:
     void nextStamp() {
         if (++stamp_ == 0) {
-            seen_.fill(0);
+            std::fill(seen_.begin(), seen_.end(), 0u);
             stamp_ = 1;
         }
     }
@@ -91,8 +91,8 @@ private:
     }
 
     const Board& board_;
-    std::array<std::uint32_t, CellCount> seen_{};
-    std::array<int, CellCount> stack_{};
+    std::vector<std::uint32_t> seen_;  // by cell
+    std::vector<int> stack_;
     std::uint32_t stamp_ = 0;
     int spreadSize_ = 0;
 };

@@ -9,11 +9,7 @@ namespace tolvar::solver {
 
 namespace {
 
-bool LeavesCluster(const BoxSet& reach, const BoxSet& cluster) {
-    for (std::size_t k = 0; k < BoxSet::Words; ++k)
-        if (reach.w[k] & ~cluster.w[k]) return true;
-    return false;
-}
+bool LeavesCluster(const BoxSet& reach, const BoxSet& cluster) { return !reach.within(cluster); }
 
 }  // namespace
 
@@ -28,7 +24,7 @@ PackingOrder::PackingOrder(const Board& board) : board_(board), rank_(board.goal
         for (std::size_t k = 0; k < cluster.size(); ++k)
             for (std::size_t other = 0; other < goals.size(); ++other) {
                 const int a = goals[static_cast<std::size_t>(cluster[k])], b = goals[other];
-                const bool beside = std::abs(a - b) == BoardWidth || (std::abs(a - b) == 1 && a / BoardWidth == b / BoardWidth);
+                const bool beside = std::abs(board.x(a) - board.x(b)) + std::abs(board.y(a) - board.y(b)) == 1;
                 if (!taken[other] && beside) {
                     taken[other] = 1;
                     cluster.push_back(static_cast<int>(other));
@@ -42,7 +38,7 @@ PackingOrder::PackingOrder(const Board& board) : board_(board), rank_(board.goal
 // a box out never stops another from leaving, so the goals of one layer may be
 // filled in any order, and the layers from the last taken out to the first.
 void PackingOrder::orderCluster(const std::vector<int>& cluster) {
-    BoxSet filled, cells;
+    BoxSet filled = board_.noCells(), cells = board_.noCells();
     for (int g : cluster) {
         filled.set(board_.goals()[static_cast<std::size_t>(g)]);
         cells.set(board_.goals()[static_cast<std::size_t>(g)]);
@@ -73,23 +69,29 @@ void PackingOrder::orderCluster(const std::vector<int>& cluster) {
 bool PackingOrder::canLeave(const BoxSet& filled, const BoxSet& cluster, int goal) const {
     BoxSet others = filled;
     others.reset(goal);
-    std::vector<char> seen(static_cast<std::size_t>(CellCount) * CellCount, 0);
+    // (box, man's least cell) pairs seen, a set of cells for each box cell.
+    std::vector<BoxSet> seen(static_cast<std::size_t>(board_.size()));
+    auto firstVisit = [&](int box, int least) {
+        BoxSet& leasts = seen[static_cast<std::size_t>(box)];
+        if (leasts.words() == 0) leasts = board_.noCells();
+        if (leasts.test(least)) return false;
+        leasts.set(least);
+        return true;
+    };
     std::vector<std::pair<int, int>> queue;  // (box, man's least cell)
     ManRegion region(board_);
-    auto flood = [&region](const BoxSet& boxes, int from, BoxSet& reach) {
-        reach = {};
+    auto flood = [&](const BoxSet& boxes, int from, BoxSet& reach) {
+        reach = board_.noCells();
         return region.flood(boxes, from, &reach);
     };
-    BoxSet reach;
+    BoxSet reach = board_.noCells();
     BoxSet blocked = others;
     blocked.set(goal);
     for (int d = 0; d < 4; ++d) {
         const int start = board_.step(goal, d);
         if (start < 0 || blocked.test(start)) continue;
         const int least = flood(blocked, start, reach);
-        if (!LeavesCluster(reach, cluster) || seen[static_cast<std::size_t>(goal * CellCount + least)]) continue;
-        seen[static_cast<std::size_t>(goal * CellCount + least)] = 1;
-        queue.emplace_back(goal, least);
+        if (LeavesCluster(reach, cluster) && firstVisit(goal, least)) queue.emplace_back(goal, least);
     }
     while (!queue.empty()) {
         const auto [box, man] = queue.back();
@@ -102,13 +104,10 @@ bool PackingOrder::canLeave(const BoxSet& filled, const BoxSet& cluster, int goa
             const int back = stand < 0 ? -1 : board_.step(stand, d);
             if (stand < 0 || back < 0 || !reach.test(stand) || blocked.test(back)) continue;
             if (!cluster.test(stand)) return true;
-            BoxSet next = others, nextReach;
+            BoxSet next = others, nextReach = board_.noCells();
             next.set(stand);
             const int least = flood(next, back, nextReach);
-            const std::size_t key = static_cast<std::size_t>(stand * CellCount + least);
-            if (seen[key]) continue;
-            seen[key] = 1;
-            queue.emplace_back(stand, least);
+            if (firstVisit(stand, least)) queue.emplace_back(stand, least);
         }
     }
     return false;

@@ -3,10 +3,10 @@
 namespace tolvar::solver {
 
 PullSearch::PullSearch(const Level& level, const Board& board, double weight)
-    : level_(level), board_(board), back_(level, Board::Distances::Measure, Board::Sense::Pulls), bound_(back_),
+    : board_(board), back_(level, Board::Distances::Measure, Board::Sense::Pulls), bound_(back_),
       weight_(QuarterWeight(weight)), startBoxes_(back_.goalMask()),
       region_(board), childRegion_(board) {
-    startMan_ = region_.flood(startBoxes_, level.ManIndex());
+    startMan_ = region_.flood(startBoxes_, board.manStart());
 }
 
 // One root for each area of free floor the man may stand in once every goal is filled;
@@ -17,8 +17,8 @@ void PullSearch::begin() {
     if (bound == Bound::None) return;
     const PositionKey boxKey = Keys().boxes(boxes);
     BoxSet seen = boxes;
-    for (int cell = 0; cell < CellCount; ++cell) {
-        if (!board_.isFloor(cell) || seen.test(cell)) continue;
+    for (int cell = 0; cell < board_.size(); ++cell) {
+        if (seen.test(cell)) continue;
         const int man = region_.flood(boxes, cell, &seen);
         SearchNode root;
         const PositionKey key = boxKey ^ Keys().man[static_cast<std::size_t>(man)];
@@ -91,7 +91,7 @@ void PullSearch::finish(SolveResult& result) {
     BoxSet boxes;
     restore(goalNode_, boxes);  // fills path_, the last pull first
     boxes = startBoxes_;
-    int man = level_.ManIndex();
+    int man = board_.manStart();
     result.moves.clear();
     result.pushes = 0;
     for (const std::uint32_t n : path_) {

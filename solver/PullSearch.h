@@ -28,7 +28,6 @@ private:
     void tryPull(std::uint32_t id, std::uint16_t pulls, const BoxSet& boxes, const PositionKey& boxKey, int box, int dir);
     bool reachedStart(const BoxSet& boxes, int man) const { return man == startMan_ && boxes == startBoxes_; }
 
-    const Level& level_;
     const Board& board_;
     const Board back_;  // read as pulls: the start's boxes are its goals
     Bound bound_;

@@ -7,15 +7,14 @@ namespace tolvar::solver {
 ReplayResult Replay(const Level& level, std::string_view moves) {
     ReplayResult result;
     Level board = level;
-    const int manIndex = level.ManIndex();
+    const int manIndex = level.man;
     if (manIndex < 0) {
         result.blockedAt = moves.empty() ? -1 : 0;
         result.finalBoard = board;
         result.won = AllGoalsFilled(board);
         return result;
     }
-    int mx = manIndex % BoardWidth, my = manIndex / BoardWidth;
-    board(mx, my) = Floor;
+    int mx = manIndex % level.width, my = manIndex / level.width;
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const int d = DirectionOfDigit(moves[i]);
         const Step step = d < 0 ? Step{} : TakeStep(board, mx, my, d);
@@ -27,7 +26,7 @@ ReplayResult Replay(const Level& level, std::string_view moves) {
     }
     result.won = AllGoalsFilled(board);
     result.finalBoard = board;
-    result.manIndex = mx + BoardWidth * my;
+    result.manIndex = level.index(mx, my);
     return result;
 }
 

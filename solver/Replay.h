@@ -2,7 +2,7 @@
 // Plays a move string on a level by the game's rules, to check a solution.
 #include <string_view>
 
-#include "solver/Level.h"
+#include "levels/Level.h"
 
 namespace tolvar::solver {
 

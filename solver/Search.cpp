@@ -14,13 +14,10 @@ constexpr std::uint32_t OutOfOrderCost = 4 * 4;
 }  // namespace
 
 Search::Search(const Level& level, const Board& board, const SearchStyle& style)
-    : level_(level), board_(board), guide_(style.guide), patterns_(style.patterns), region_(board_), childRegion_(board_),
+    : board_(board), guide_(style.guide), patterns_(style.patterns), region_(board_), childRegion_(board_),
       areaRegion_(board_), areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea), bound_(board_) {
     weight_ = QuarterWeight(style.weight);
-    for (int i = 0; i < CellCount; ++i) {
-        const auto c = level.cells[static_cast<std::size_t>(i)];
-        if (c == Box || c == BoxOnGoal) startBoxes_.set(i);
-    }
+    startBoxes_ = board_.boxesOf(level);
     // With spare boxes a box may rest anywhere, so only the bound prunes then.
     prune_ = style.pruneDeadlocks && startBoxes_.count() == static_cast<int>(board_.goals().size());
     corrals_ = prune_ && style.pruneCorrals;
@@ -36,9 +33,7 @@ std::uint32_t Search::estimate(const BoxSet& boxes, std::uint32_t bound) {
 }
 
 bool Search::solvedBy(const BoxSet& boxes) const {
-    for (std::size_t k = 0; k < BoxSet::Words; ++k)
-        if (board_.goalMask().w[k] & ~boxes.w[k]) return false;
-    return true;
+    return board_.goalMask().within(boxes);
 }
 
 // The cell the box of the pushes that led to `node` ended on.
@@ -53,7 +48,7 @@ int Search::restore(std::uint32_t id, BoxSet& boxes) {
     path_.clear();
     for (std::uint32_t n = id; nodes_[n].parent != NodeStore::None; n = nodes_[n].parent) path_.push_back(n);
     boxes = startBoxes_;
-    int man = level_.ManIndex();
+    int man = board_.manStart();
     for (auto it = path_.rbegin(); it != path_.rend(); ++it) {
         const SearchNode& node = nodes_[*it];
         const int to = landing(node);
@@ -67,14 +62,14 @@ int Search::restore(std::uint32_t id, BoxSet& boxes) {
 // True when the cell a box just entered, `to`, split the free cells around it:
 // its open side neighbours do not form one run round its eight neighbours.
 bool Search::cutsTheRegion(const BoxSet& boxes, int to) const {
-    const int x = to % BoardWidth, y = to / BoardWidth;
+    const int x = board_.x(to), y = board_.y(to);
     static constexpr int RingDx[8] = {-1, 0, 1, 1, 1, 0, -1, -1};
     static constexpr int RingDy[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
     bool free[8];
     int start = -1;
     for (int k = 0; k < 8; ++k) {
-        const int nx = x + RingDx[k], ny = y + RingDy[k];
-        free[k] = OnGameBoard(nx, ny) && board_.isFloor(nx + BoardWidth * ny) && !boxes.test(nx + BoardWidth * ny);
+        const int n = board_.cellAt(x + RingDx[k], y + RingDy[k]);
+        free[k] = n >= 0 && !boxes.test(n);
         if (!free[k]) start = k;
     }
     if (start < 0) return false;
@@ -118,7 +113,7 @@ int Search::childMan(int parentMan, const BoxSet& boxes, int from, int to) {
 void Search::begin() {
     SearchNode root;
     const PositionKey rootKey = Keys().boxes(startBoxes_) ^
-                                Keys().man[static_cast<std::size_t>(region_.flood(startBoxes_, level_.ManIndex()))];
+                                Keys().man[static_cast<std::size_t>(region_.flood(startBoxes_, board_.manStart()))];
     root.setHash(rootKey.hash, rootKey.check);
     root.parent = NodeStore::None;
     const std::uint32_t rootBound = bound_.of(startBoxes_);
@@ -130,7 +125,7 @@ void Search::begin() {
 void Search::expand(std::uint32_t id, std::uint16_t pushes) {
     Expansion e{id, pushes, {}, 0, {}};
     const int stand = restore(id, e.boxes);
-    BoxSet reach;
+    BoxSet reach = board_.noCells();
     e.man = region_.flood(e.boxes, stand, prune_ ? &reach : nullptr);
     e.boxKey = Keys().boxes(e.boxes);
     bound_.setParent(e.boxes);
@@ -138,7 +133,7 @@ void Search::expand(std::uint32_t id, std::uint16_t pushes) {
     if (prune_) {
         // A closed area with work left that no push can open is lost in every search;
         // narrowing the pushes to an area's border pays only in the quicker ones.
-        BoxSet border;
+        BoxSet border = board_.noCells();
         const auto verdict = FindCorral(board_, e.boxes, reach, border);
         if (verdict == CorralVerdict::Deadlock) return;
         if (verdict == CorralVerdict::Restrict && corrals_) movable = border;
@@ -205,7 +200,7 @@ void Search::finish(SolveResult& result) {
     BoxSet boxes = startBoxes_;
     restore(goalNode_, boxes);  // fills path_, goal first
     boxes = startBoxes_;
-    int man = level_.ManIndex();
+    int man = board_.manStart();
     result.moves.clear();
     result.pushes = 0;
     for (auto it = path_.rbegin(); it != path_.rend(); ++it) {

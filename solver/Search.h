@@ -54,7 +54,6 @@ private:
     void begin() override;
     void finish(SolveResult& result) override;
 
-    const Level& level_;
     const Board& board_;
     const PackingOrder* guide_;
     DeadlockPatterns* patterns_;

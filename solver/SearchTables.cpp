@@ -23,7 +23,7 @@ std::uint32_t NodeStore::find(const SearchNode& node) {
     const std::size_t mask = index_.size() - 1;
     for (std::size_t slot = node.hash() & mask; index_[slot] != None; slot = (slot + 1) & mask) {
         const SearchNode& other = (*this)[index_[slot]];
-        if (other.hashLow == node.hashLow && other.hashHigh == node.hashHigh && other.check == node.check)
+        if (other.hashLow == node.hashLow && other.hashHigh == node.hashHigh && other.checkHash() == node.checkHash())
             return index_[slot];
     }
     return None;

@@ -4,7 +4,7 @@
 //
 // A position is kept in 20 bytes: not its boxes but the push that led to it
 // and its parent, so its boxes are found again by replaying the pushes from the
-// start. Two positions count as one when two independent hashes agree on 96
+// start. Two positions count as one when two independent hashes agree on 93
 // bits; a false match among the few million positions of one search is far
 // less likely than a fault of the hardware.
 #include <algorithm>
@@ -17,26 +17,32 @@ namespace tolvar::solver {
 
 struct SearchNode {
     std::uint32_t hashLow = 0, hashHigh = 0;  // hash of the boxes and the man's region
-    std::uint32_t check = 0;                   // a second hash of the same
+    /// A second hash of the same in the low 29 bits (CheckBits); the top 3 bits are the high
+    /// bits of the cell the box left, whose low 9 bits are in `move`.
+    std::uint32_t check = 0;
     std::uint32_t parent = 0;
     std::uint16_t pushes = 0;  // pushes from the start
     std::uint16_t move = 0;    // the pushes that led here: the cell the box left, its direction, how far, and a flag
 
+    static constexpr std::uint32_t CheckBits = (1u << 29) - 1;
     static constexpr std::uint16_t Expanded = 1u << 11;  // its pushes have been tried; never tried again
     std::uint64_t hash() const { return (std::uint64_t{hashHigh} << 32) | hashLow; }
+    std::uint32_t checkHash() const { return check & CheckBits; }
     void setHash(std::uint64_t h, std::uint32_t c) {
         hashLow = static_cast<std::uint32_t>(h);
         hashHigh = static_cast<std::uint32_t>(h >> 32);
-        check = c;
+        check = (c & CheckBits) | (check & ~CheckBits);
     }
-    int from() const { return move & 0x1FF; }
+    /// The cell the box left (up to 4095, the floor of the largest board).
+    int from() const { return (move & 0x1FF) | static_cast<int>(check >> 29) << 9; }
     int dir() const { return (move >> 9) & 3; }
     /// How many pushes the box went on the same way, 1 to MaxLength.
     int length() const { return 1 + (move >> 12); }
     bool expanded() const { return move & Expanded; }
     static constexpr int MaxLength = 16;
     void setPush(int fromCell, int d, int length = 1) {
-        move = static_cast<std::uint16_t>(fromCell | (d << 9) | ((length - 1) << 12) | (move & Expanded));
+        move = static_cast<std::uint16_t>((fromCell & 0x1FF) | (d << 9) | ((length - 1) << 12) | (move & Expanded));
+        check = (check & CheckBits) | static_cast<std::uint32_t>(fromCell >> 9) << 29;
     }
 };
 

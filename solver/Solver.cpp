@@ -121,7 +121,8 @@ SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOpti
         return result;
     };
     result.status = SolveStatus::Unsolvable;
-    if (level.ManIndex() < 0) result.reason = "the level has no man";
+    if (level.man < 0 || level.man >= level.size()) result.reason = "the level has no man";
+    else if (level.cells[static_cast<std::size_t>(level.man)] < Floor) result.reason = "the man stands on no floor";
     else if (level.goalCount() == 0) result.reason = "the level has no goal";
     if (!result.reason.empty()) return finish();
     result.status = SolveStatus::GaveUp;
@@ -161,15 +162,8 @@ SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOpti
 }
 
 std::vector<int> StuckBoxes(const Level& level) {
-    const Board board(level, Board::Distances::Skip);
-    BoxSet boxes;
-    for (int i = 0; i < CellCount; ++i)
-        if (level.cells[static_cast<std::size_t>(i)] == Box || level.cells[static_cast<std::size_t>(i)] == BoxOnGoal)
-            boxes.set(i);
     std::vector<int> stuck;
-    boxes.forEach([&](int b) {
-        if (!board.isGoal(b) && (board.isDead(b) || board.isFrozenDeadlock(boxes, b))) stuck.push_back(b);
-    });
+    for (const LostBox& box : LostBoxes(level)) stuck.push_back(level.index(box.x, box.y));
     return stuck;
 }
 

@@ -7,9 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "solver/Level.h"
+#include "levels/Level.h"
 
 namespace tolvar::solver {
+
+/// The solver takes the levels that levels/ reads.
+using tolvar::Level;
 
 enum class SolveStatus { Solved, Unsolvable, GaveUp };
 const char* ToString(SolveStatus status);

@@ -18,13 +18,15 @@
 #include <string>
 #include <vector>
 
-#include "solver/LevelText.h"
+#include "levels/LevelText.h"
 #include "solver/Solver.h"
 
 namespace {
 
 using namespace tolvar::solver;
 using tolvar::CellCount;
+using tolvar::LevelFromRows;
+using tolvar::SplitCollection;
 
 struct Outcome {
     SolveStatus status;

@@ -17,7 +17,6 @@
 #include "fakes/TestGame.h"
 
 using namespace tolvar;
-using tolvar::testing::Level;
 using tolvar::testing::TestGame;
 using tolvar::testing::WriteFile;
 
@@ -25,7 +24,7 @@ namespace {
 
 // The man at (1, 1) with floor to his right; a spare box at (2, 2), and the box at
 // (6, 3) next to the one goal at (7, 3).
-const std::string Roomy = Level({
+const std::string Roomy = tolvar::testing::Level({  // not the type tolvar::Level
     "1111111111",
     "1622222221",
     "1242222221",

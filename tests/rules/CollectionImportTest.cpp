@@ -5,7 +5,7 @@
 #include "assist/Assist.h"
 #include "fakes/TestGame.h"
 #include "levels/CollectionImport.h"
-#include "solver/LevelText.h"
+#include "levels/LevelText.h"
 
 namespace tolvar {
 namespace {
@@ -37,7 +37,7 @@ TEST(CollectionImport, FillsFreeNumbersKeepsEveryFileAndSaysWhy)
     EXPECT_EQ(result.numbers, (std::vector<int>{3, 5, 6}));
     for (const auto& [name, bytes] : before) EXPECT_EQ(ReadFile(dir.file(name)), bytes) << name;
     std::string error;
-    EXPECT_EQ(ReadFile(dir.file("other.3")), solver::LevelFromRows({"#####", "#@$.#", "#####"}, &error)->ToText());
+    EXPECT_EQ(ReadFile(dir.file("other.3")), LevelFromRows({"#####", "#@$.#", "#####"}, &error)->ToText());
     ASSERT_EQ(result.refusals.size(), 1u);
     EXPECT_NE(result.refusals[0].find("level 2 (line 7, Two): the man stands on a goal"), std::string::npos);
     ASSERT_EQ(result.notes.size(), 1u);

@@ -16,13 +16,6 @@ namespace {
 
 using testing::LevelOf;
 
-BoxSet BoxesOf(const Level& level) {
-    BoxSet boxes;
-    for (int i = 0; i < CellCount; ++i)
-        if (level.cells[static_cast<std::size_t>(i)] == Box || level.cells[static_cast<std::size_t>(i)] == BoxOnGoal) boxes.set(i);
-    return boxes;
-}
-
 struct FrozenCase {
     const char* name;
     std::vector<std::string> rows;
@@ -37,7 +30,7 @@ class FrozenTest : public ::testing::TestWithParam<FrozenCase> {};
 TEST_P(FrozenTest, SpotsBoxesThatCanNeverMoveAgain) {
     const Level level = LevelOf(GetParam().rows);
     const Board board(level);
-    EXPECT_EQ(board.isFrozenDeadlock(BoxesOf(level), GetParam().x + BoardWidth * GetParam().y), GetParam().deadlock);
+    EXPECT_EQ(board.isFrozenDeadlock(board.boxesOf(level), board.cellAt(GetParam().x, GetParam().y)), GetParam().deadlock);
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, FrozenTest, ::testing::ValuesIn(std::vector<FrozenCase>{
@@ -57,11 +50,11 @@ INSTANTIATE_TEST_SUITE_P(Positions, FrozenTest, ::testing::ValuesIn(std::vector<
 TEST(DeadSquares, CornersAndWallsWithoutGoalsAreDead) {
     const Level level = LevelOf({"#######", "#     #", "#  #  #", "#    .#", "#######"});
     const Board board(level);
-    EXPECT_TRUE(board.isDead(1 + BoardWidth * 1));   // corner
-    EXPECT_TRUE(board.isDead(3 + BoardWidth * 1));   // top wall, no goal along it
-    EXPECT_FALSE(board.isDead(2 + BoardWidth * 3));  // bottom wall holds the goal
-    EXPECT_FALSE(board.isDead(2 + BoardWidth * 2));
-    EXPECT_EQ(board.distance(0, 2 + BoardWidth * 3), 3);
+    EXPECT_TRUE(board.isDead(board.cellAt(1, 1)));   // corner
+    EXPECT_TRUE(board.isDead(board.cellAt(3, 1)));   // top wall, no goal along it
+    EXPECT_FALSE(board.isDead(board.cellAt(2, 3)));  // bottom wall holds the goal
+    EXPECT_FALSE(board.isDead(board.cellAt(2, 2)));
+    EXPECT_EQ(board.distance(0, board.cellAt(2, 3)), 3);
 }
 
 struct CorralCase {
@@ -72,10 +65,10 @@ struct CorralCase {
 };
 
 // The man's region by a plain flood, for the corral cases.
-BoxSet RegionOf(const Level& level, const Board& board, const BoxSet& boxes) {
-    BoxSet reach;
-    std::vector<int> stack{level.ManIndex()};
-    reach.set(level.ManIndex());
+BoxSet RegionOf(const Board& board, const BoxSet& boxes) {
+    BoxSet reach = board.noCells();
+    std::vector<int> stack{board.manStart()};
+    reach.set(board.manStart());
     while (!stack.empty()) {
         const int c = stack.back();
         stack.pop_back();
@@ -102,9 +95,9 @@ TEST(Corrals, NarrowThePushesOnlyWhereItIsSafe) {
     for (const auto& c : cases) {
         const Level level = LevelOf(c.rows);
         const Board board(level);
-        const BoxSet boxes = BoxesOf(level);
-        BoxSet pushable;
-        EXPECT_EQ(FindCorral(board, boxes, RegionOf(level, board, boxes), pushable), c.verdict) << c.name;
+        const BoxSet boxes = board.boxesOf(level);
+        BoxSet pushable = board.noCells();
+        EXPECT_EQ(FindCorral(board, boxes, RegionOf(board, boxes), pushable), c.verdict) << c.name;
         if (c.verdict == CorralVerdict::Restrict) {
             EXPECT_EQ(pushable.count(), c.pushableCount) << c.name;
         }
@@ -133,12 +126,12 @@ TEST(DeadlockPatterns, CallOnlyLostPositionsDead) {
                 k == 0 ? '@' : k <= boxes ? '.' : k <= 2 * boxes ? '$' : ' ';
         const Level level = LevelOf(rows);
         const Board board(level);
-        const BoxSet set = BoxesOf(level);
+        const BoxSet set = board.boxesOf(level);
         bool hopeless = false, called = false;
         set.forEach([&](int b) { hopeless = hopeless || board.isDead(b) || board.isFrozenDeadlock(set, b); });
         if (hopeless) continue;
         DeadlockPatterns patterns(board);
-        set.forEach([&](int b) { called = called || patterns.isDead(set, level.ManIndex(), b); });
+        set.forEach([&](int b) { called = called || patterns.isDead(set, board.manStart(), b); });
         if (!called) continue;
         ++dead;
         std::string shown;
@@ -164,9 +157,10 @@ TEST(StuckBoxes, NamesBoxesOffGoalsThatCanNeverReachOne) {
         {"square of four", {"#######", "#     #", "# $$  #", "# $$@ #", "# ....#", "#######"}, {{2, 2}, {3, 2}, {2, 3}, {3, 3}}},
     };
     for (const auto& c : cases) {
+        const Level level = LevelOf(c.rows);
         std::vector<int> expected;
-        for (const auto& [x, y] : c.stuck) expected.push_back(x + BoardWidth * y);
-        EXPECT_EQ(StuckBoxes(LevelOf(c.rows)), expected) << c.name;
+        for (const auto& [x, y] : c.stuck) expected.push_back(level.index(x, y));
+        EXPECT_EQ(StuckBoxes(level), expected) << c.name;
     }
 }
 
@@ -188,7 +182,7 @@ TEST(PackingOrder, FillsAClusterFromItsFarEnd) {
         const Board board(level);
         const PackingOrder order(board);
         EXPECT_EQ(order.ranks(), c.ranks) << c.name;
-        BoxSet filled;
+        BoxSet filled = board.noCells();
         filled.set(board.goals().front());
         EXPECT_EQ(order.outOfOrder(filled), c.outOfOrderWithFirstGoalFilled) << c.name;
     }
@@ -228,7 +222,7 @@ TEST(Replay, AWinNeedsEveryGoalFilled) {
     EXPECT_TRUE(r.won);
     EXPECT_EQ(r.pushes, 3);
     EXPECT_EQ(r.finalBoard.at(3, 1), BoxOnGoal);
-    EXPECT_EQ(r.manIndex, 3 + BoardWidth * 2);
+    EXPECT_EQ(r.manIndex, level.index(3, 2));
 }
 
 }  // namespace

@@ -7,26 +7,25 @@
 #include <set>
 #include <utility>
 
-#include "solver/Level.h"
+#include "levels/Level.h"
 
 namespace tolvar::solver::testing {
 
 /// The fewest pushes that win the level, or nothing when no sequence of moves wins it.
 inline std::optional<int> FewestPushes(const Level& level) {
     std::set<int> open, goals, boxes;
-    int man = -1;
-    for (int i = 0; i < CellCount; ++i) {
+    const int man = level.man, w = level.width, h = level.height;
+    for (int i = 0; i < level.size(); ++i) {
         const int c = level.cells[static_cast<std::size_t>(i)];
         if (c >= Floor) open.insert(i);
         if (c == Goal || c == BoxOnGoal) goals.insert(i);
         if (c == Box || c == BoxOnGoal) boxes.insert(i);
-        if (c == ManStart) man = i;
     }
     if (goals.empty() || man < 0) return std::nullopt;
     auto neighbour = [&](int i, int dx, int dy) {
-        const int x = i % BoardWidth + dx, y = i / BoardWidth + dy;
-        if (x < 0 || y < 0 || x >= BoardWidth || y >= BoardHeight) return -1;
-        return open.count(x + BoardWidth * y) ? x + BoardWidth * y : -1;
+        const int x = i % w + dx, y = i / w + dy;
+        if (x < 0 || y < 0 || x >= w || y >= h) return -1;
+        return open.count(x + w * y) ? x + w * y : -1;
     };
     auto region = [&](const std::set<int>& b, int from) {
         std::set<int> seen{from};

@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "TestLevels.h"
-#include "solver/LevelRules.h"
-#include "solver/LevelText.h"
+#include "levels/LevelRules.h"
+#include "levels/LevelText.h"
 
 namespace tolvar::solver {
 namespace {
@@ -19,8 +19,8 @@ TEST(LevelText, ReadsAndWritesTheDigitText) {
     text[47] = '3';
     const auto level = Level::FromText(text);
     ASSERT_TRUE(level);
-    EXPECT_EQ(level->at(5, 2), ManStart);
-    EXPECT_EQ(level->ManIndex(), 45);
+    EXPECT_EQ(level->at(5, 2), Floor);
+    EXPECT_EQ(level->man, 45);
     EXPECT_EQ(level->ToText(), text);
 }
 
@@ -98,6 +98,45 @@ TEST(LevelImport, RefusesWhatTheGameCannotPlayAndSaysWhy) {
     }
 }
 
+// A level read at its own size keeps its size and may have the man on a goal, which the
+// game's files cannot hold; up to 64 x 64 cells.
+TEST(LevelText, ReadsALevelOfAnySizeUpTo64By64) {
+    auto room = [](int w, int h, const std::string& inside) {
+        std::vector<std::string> rows{std::string(static_cast<std::size_t>(w), '#')};
+        for (int y = 1; y < h - 1; ++y) rows.push_back("#" + std::string(static_cast<std::size_t>(w - 2), ' ') + "#");
+        rows.push_back(rows.front());
+        rows[1].replace(1, inside.size(), inside);
+        return rows;
+    };
+    const struct {
+        const char* name;
+        std::vector<std::string> rows;
+        const char* refusal;  // empty for a level read
+    } cases[] = {
+        {"man on a goal", {"#####", "#+$ #", "# $.#", "#####"}, ""},
+        {"64 x 64", room(64, 64, "@$."), ""},
+        {"65 wide", room(65, 3, "@$."), "65 x 3 cells; a level has at most 64 x 64"},
+        {"65 high", room(3, 65, "@"), "3 x 65 cells"},
+        {"not closed", {"#####", "#+$.", "#####"}, "not closed"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        const auto level = ReadLevel(c.rows, &error);
+        ASSERT_EQ(level.has_value(), std::string(c.refusal).empty()) << c.name << ": " << error;
+        if (!level) {
+            EXPECT_NE(error.find(c.refusal), std::string::npos) << c.name << ": " << error;
+            continue;
+        }
+        EXPECT_EQ(level->width, static_cast<int>(c.rows.front().size())) << c.name;
+        EXPECT_EQ(level->height, static_cast<int>(c.rows.size())) << c.name;
+        EXPECT_EQ(LevelToRows(*level), c.rows) << c.name;
+        EXPECT_EQ(level->ToText().empty(), !level->GameFileProblem().empty()) << c.name;
+    }
+    const auto onGoal = ReadLevel(cases[0].rows, nullptr);
+    EXPECT_TRUE(onGoal->manOnGoal());
+    EXPECT_EQ(onGoal->goalCount(), 2);
+}
+
 // Two kinds of level are kept without changing the puzzle, and the note says how.
 TEST(LevelImport, TurnsATallLevelAndKeepsBoxesOnGoalsOutOfReach) {
     std::vector<std::string> tall{"#####"};
@@ -139,7 +178,7 @@ TEST(LevelImport, CentresTheLevelAndLeavesBlankCornersOutside) {
     EXPECT_EQ(level->at(x0, y0), Outside);
     EXPECT_EQ(level->at(x0 + 2, y0), Wall);
     EXPECT_EQ(level->at(x0 + 3, y0 + 1), Floor);
-    EXPECT_EQ(level->at(x0 + 1, y0 + 2), ManStart);
+    EXPECT_EQ(level->man, level->index(x0 + 1, y0 + 2));
     EXPECT_EQ(level->at(x0 + 3, y0 + 2), Goal);
     EXPECT_TRUE(CheckScreenFit(*level).empty());
 }

@@ -3,6 +3,7 @@
 #include <future>
 #include <memory>
 #include <random>
+#include <tuple>
 #include <thread>
 
 #include "ExhaustiveSearch.h"
@@ -206,6 +207,14 @@ TEST(NodeStore, FindsEveryPositionAddedAndNoOther) {
     SearchNode other = added.front();
     other.check ^= 1;  // the same main hash, another check: another position
     EXPECT_EQ(store.find(other), NodeStore::None);
+    // The cell a push came from (up to 4095 on the largest board) shares its bits with the
+    // check, and changes nothing about which position it is.
+    other = added.back();
+    other.setPush(4095, Down, SearchNode::MaxLength);
+    EXPECT_EQ(store.find(other), added.back().parent);
+    EXPECT_EQ(other.from(), 4095);
+    EXPECT_EQ(other.dir(), Down);
+    EXPECT_EQ(other.length(), SearchNode::MaxLength);
 }
 
 // The default search proves its pushes the fewest when it can, and says when it cannot.
@@ -229,12 +238,47 @@ TEST(SolverRules, ASpareBoxMayStayInACorner) {
 // Moves that leave the grid block: a level open at the edge is played as the game plays it.
 TEST(SolverRules, TheGridEdgeBlocksLikeAWall) {
     Level level;
-    level(0, 0) = ManStart;
+    level(0, 0) = Floor;
+    level.man = level.index(0, 0);
     level(1, 0) = Box;
     level(2, 0) = Goal;
     const auto result = Solve(level);
     ASSERT_EQ(result.status, SolveStatus::Solved);
     EXPECT_EQ(result.moves, "9");
+}
+
+// A walled room of w x h cells with a pillar at every fourth cell of every fourth row, and a
+// wall across it at row `wallRow` (when not 0) open at its two ends; then the given characters.
+Level PillaredRoom(int w, int h, int wallRow, const std::vector<std::tuple<int, int, char>>& things) {
+    std::vector<std::string> rows(static_cast<std::size_t>(h), std::string(static_cast<std::size_t>(w), ' '));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
+            const bool pillar = x % 4 == 2 && y % 4 == 2;
+            const bool across = y == wallRow && x > 2 && x < w - 3;
+            if (edge || pillar || across) rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = '#';
+        }
+    for (const auto& [x, y, c] : things) rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = c;
+    return LevelOf(rows);
+}
+
+// Boards larger than the game's, one with the man on a goal and a wall to get the boxes round:
+// solved by moves that win.
+TEST(SolverSizes, SolvesLevelsLargerThanTheGamesBoard) {
+    const struct {
+        const char* name;
+        Level level;
+    } cases[] = {
+        {"30 x 17", PillaredRoom(30, 17, 0, {{1, 1, '@'}, {5, 3, '$'}, {12, 9, '$'}, {20, 13, '$'}, {25, 5, '$'},
+                                             {27, 15, '.'}, {1, 15, '.'}, {28, 1, '.'}, {15, 8, '.'}})},
+        {"45 x 40", PillaredRoom(45, 40, 20, {{3, 3, '+'}, {7, 5, '$'}, {21, 11, '$'}, {33, 27, '$'}, {40, 36, '$'},
+                                              {43, 38, '.'}, {22, 30, '.'}, {37, 9, '.'}})},
+    };
+    for (const auto& c : cases) {
+        const auto result = Solve(c.level);
+        ASSERT_EQ(result.status, SolveStatus::Solved) << c.name << ": " << result.reason;
+        EXPECT_TRUE(MovesWin(c.level, result.moves)) << c.name;
+    }
 }
 
 // Dead squares, frozen boxes, corrals and the bound must never cut off a
@@ -291,15 +335,15 @@ CrossCheckCounts CrossCheck(unsigned seed, int boards, int width, int height, in
         const int boxes = 1 + static_cast<int>(random() % static_cast<unsigned>(maxBoxes));
         const int goals = board % 10 == 0 ? boxes - 1 : boxes;  // now and then a spare box
         if (static_cast<int>(free.size()) < boxes + goals + 1 || goals < 1) continue;
-        auto put = [&](std::pair<int, int> at, char c) {
-            char& cell = rows[static_cast<std::size_t>(at.second)][static_cast<std::size_t>(at.first)];
-            cell = (cell == '.' && c == '$') ? '*' : c;
+        auto cell = [&](std::pair<int, int> at) -> char& {
+            return rows[static_cast<std::size_t>(at.second)][static_cast<std::size_t>(at.first)];
         };
-        std::size_t next = 0;
-        put(free[next++], '@');
+        auto put = [&](std::pair<int, int> at, char c) { cell(at) = cell(at) != '.' ? c : c == '$' ? '*' : '+'; };
+        std::size_t next = 1;
         for (int g = 0; g < goals; ++g) put(free[next++], '.');
         // Boxes may land on goals: reuse goal cells now and then.
         for (int b = 0; b < boxes; ++b) put(free[random() % 4 == 0 ? 1 + static_cast<std::size_t>(b % goals) : next++], '$');
+        put(free[board % 6 == 1 && cell(free[1]) == '.' ? 1 : 0], '@');  // now and then the man starts on a goal
         const Level level = LevelOf(rows);
         if (level.boxCount() != boxes) continue;
         const auto expected = FewestPushes(level);
@@ -356,6 +400,15 @@ TEST(SolverCrossCheck, AgreesWithExhaustiveSearchInTunnels) {
     EXPECT_GT(counts.unsolvable, 500);
 }
 
+// Boards of other shapes than the game's: long and thin, wider than its 20 columns, and
+// narrow and taller than its 14 rows.
+TEST(SolverCrossCheck, AgreesWithExhaustiveSearchOnLongAndTallBoards) {
+    const auto wide = CrossCheck(11, 100, 22, 4, 2);
+    const auto tall = CrossCheck(12, 100, 4, 16, 2);
+    EXPECT_GT(wide.solvable + tall.solvable, 40);
+    EXPECT_GT(wide.unsolvable + tall.unsolvable, 100);
+}
+
 // The guided searches pay for every area the boxes cut the free floor into.
 TEST(ManRegion, CountsTheAreasTheBoxesCutTheFloorInto) {
     const struct {
@@ -371,9 +424,7 @@ TEST(ManRegion, CountsTheAreasTheBoxesCutTheFloorInto) {
     for (const auto& c : cases) {
         const Level level = LevelOf(c.rows);
         const Board board(level);
-        BoxSet boxes;
-        for (int i = 0; i < CellCount; ++i)
-            if (level.cells[static_cast<std::size_t>(i)] == Box || level.cells[static_cast<std::size_t>(i)] == BoxOnGoal) boxes.set(i);
+        const BoxSet boxes = board.boxesOf(level);
         ManRegion region(board);
         EXPECT_EQ(region.areas(boxes), c.areas) << c.rows[1];
         EXPECT_EQ(region.areas(boxes, 2), c.areasOfTwoCells) << c.rows[1];

@@ -53,4 +53,21 @@ cmp -s "$dir/other.7" "$dir/short.box" && { echo "other.7 is wrong"; failures=$(
 printf '#####\n#+$.#\n#####\n' >"$dir/onGoal.txt"
 expect 1 "$tool" import "$dir/onGoal.txt" --dir "$dir"
 expect 3 "$tool" import "$dir/missing.txt"
+# Levels of other sizes in the text format: 30 x 17 with the man on a goal is solved and
+# verified; 65 cells wide is refused with its reason.
+wall() { printf "%${1}s\n" '' | tr ' ' '#'; }
+{
+    wall 30
+    printf '#+  $ $ .%20s#\n' ''
+    i=0
+    while [ $i -lt 14 ]; do printf '#%28s#\n' ''; i=$((i + 1)); done
+    wall 30
+} >"$dir/big.txt"
+expect 0 "$tool" solve "$dir/big.txt"
+expect 0 "$tool" verify "$dir/big.txt"
+expect 1 "$tool" import "$dir/big.txt" --dir "$dir"
+{ wall 65; printf '#@$.%60s#\n' ''; wall 65; } >"$dir/wide.txt"
+expect 3 "$tool" solve "$dir/wide.txt"
+expect 1 "$tool" verify "$dir/wide.txt"
+"$tool" verify "$dir/wide.txt" | grep -q "at most 64 x 64" || { echo "no reason for the wide level"; failures=$((failures + 1)); }
 exit $((failures != 0))

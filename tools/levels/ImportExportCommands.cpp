@@ -6,20 +6,20 @@
 
 #include "Commands.h"
 #include "LevelSetFile.h"
-#include "solver/LevelText.h"
+#include "levels/LevelText.h"
 
 namespace tolvar::levels {
 
 namespace {
 
 /// Reads a collection in the text format into `levels`; says why not and returns the exit code when it cannot.
-int ReadCollection(const std::string& path, std::vector<solver::TextLevel>& levels) {
+int ReadCollection(const std::string& path, std::vector<TextLevel>& levels) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return Complain(ExitFileError, path + ": no such file");
     std::ifstream in(path, std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!in && !in.eof()) return Complain(ExitFileError, path + ": cannot be read");
-    levels = solver::SplitCollection(text);
+    levels = SplitCollection(text);
     if (levels.empty()) return Complain(ExitFileError, path + ": holds no level in the text format");
     return ExitOk;
 }
@@ -53,7 +53,7 @@ int RunImport(const std::vector<std::string>& args) {
     const std::string dir = parsed->value("--dir", ".");
     const bool force = parsed->has("--force");
     const std::string& path = parsed->positional().front();
-    std::vector<solver::TextLevel> levels;
+    std::vector<TextLevel> levels;
     if (const int code = ReadCollection(path, levels); code != ExitOk) return code;
     std::error_code ec;
     if (!parsed->has("--set") && !std::filesystem::is_directory(dir, ec))
@@ -67,7 +67,7 @@ int RunImport(const std::vector<std::string>& args) {
         std::cout << "level " << i + 1 << " (line " << source.firstLine
                   << (source.title.empty() ? "" : ", " + source.title) << "): ";
         std::string note;
-        const auto level = solver::LevelFromRows(source.rows, &error, &note);
+        const auto level = LevelFromRows(source.rows, &error, &note);
         if (!level) {
             ++refused;
             std::cout << "refused: " << error << "\n";
@@ -98,20 +98,20 @@ int RunExport(const std::vector<std::string>& args) {
     if (!parsed) return Complain(ExitUsage, error);
     const auto& pos = parsed->positional();
     if (pos.empty() || pos.size() > 2) return Complain(ExitUsage, "export takes FILE and an optional LEVEL");
-    const auto file = ReadLevelSetFile(pos[0], &error);
+    const auto file = ReadLevels(pos[0], &error);
     if (!file) return Complain(ExitFileError, error);
-    std::size_t from = 1, to = file->records.size();
+    std::size_t from = 1, to = file->levels.size();
     if (pos.size() == 2) {
-        const auto n = ParseNumber(pos[1], 1, static_cast<long>(file->records.size()));
-        if (!n) return Complain(ExitUsage, "LEVEL must be a number from 1 to " + std::to_string(file->records.size()));
+        const auto n = ParseNumber(pos[1], 1, static_cast<long>(file->levels.size()));
+        if (!n) return Complain(ExitUsage, "LEVEL must be a number from 1 to " + std::to_string(file->levels.size()));
         from = to = static_cast<std::size_t>(*n);
     }
     std::ostringstream out;
     for (std::size_t n = from; n <= to; ++n) {
-        const auto level = solver::Level::FromText(file->records[n - 1], &error);
-        if (!level) return Complain(ExitFileError, pos[0] + ": level " + std::to_string(n) + ": " + error);
+        const auto& level = file->levels[n - 1].level;
+        if (!level) return Complain(ExitFileError, pos[0] + ": level " + std::to_string(n) + ": " + file->levels[n - 1].problem);
         out << "; Level " << n << "\n";
-        for (const auto& row : solver::LevelToRows(*level)) out << row << "\n";
+        for (const auto& row : LevelToRows(*level)) out << row << "\n";
         out << "\n";
     }
     std::cout << out.str();

@@ -34,16 +34,17 @@ int RunSolve(const std::vector<std::string>& args) {
         options.weight = *weight;
     }
     options.pruneCorrals = parsed->has("--corrals");
-    const auto file = ReadLevelSetFile(pos[0], &error);
+    const auto file = ReadLevels(pos[0], &error);
     if (!file) return Complain(ExitFileError, error);
     long number = 1;
     if (pos.size() == 2) {
-        const auto n = ParseNumber(pos[1], 1, static_cast<long>(file->records.size()));
-        if (!n) return Complain(ExitUsage, "LEVEL must be a number from 1 to " + std::to_string(file->records.size()));
+        const auto n = ParseNumber(pos[1], 1, static_cast<long>(file->levels.size()));
+        if (!n) return Complain(ExitUsage, "LEVEL must be a number from 1 to " + std::to_string(file->levels.size()));
         number = *n;
     }
-    const auto level = solver::Level::FromText(file->records[static_cast<std::size_t>(number - 1)], &error);
-    if (!level) return Complain(ExitFileError, pos[0] + ": level " + std::to_string(number) + ": " + error);
+    const ReadLevelEntry& entry = file->levels[static_cast<std::size_t>(number - 1)];
+    if (!entry.level) return Complain(ExitFileError, pos[0] + ": level " + std::to_string(number) + ": " + entry.problem);
+    const auto& level = entry.level;
 
     const auto result = solver::Solve(*level, limits, options);
     char stats[200];

@@ -5,7 +5,7 @@
 
 #include "Commands.h"
 #include "LevelSetFile.h"
-#include "solver/LevelRules.h"
+#include "levels/LevelRules.h"
 #include "solver/Replay.h"
 #include "solver/Solver.h"
 
@@ -18,23 +18,22 @@ int Complain(int code, const std::string& message) {
 
 namespace {
 
-/// What is wrong with a level's record, as the set's checks see it; empty when nothing is.
-std::vector<std::string> LevelProblems(const std::string& record, std::size_t n, bool shipped,
-                                       std::map<std::string, std::size_t>& shapes, std::optional<solver::Level>& level) {
-    std::string error;
-    level = solver::Level::FromText(record, &error);
-    if (!level) return {error};
-    auto problems = solver::CheckLevel(*level);
+/// What is wrong with a level as read, as the set's checks see it; empty when nothing is.
+std::vector<std::string> LevelProblems(const ReadLevelEntry& entry, std::size_t n, bool shipped,
+                                       std::map<std::string, std::size_t>& shapes) {
+    if (!entry.level) return {entry.problem};
+    const Level* level = &*entry.level;
+    auto problems = CheckLevel(*level);
     if (shipped) {
-        for (auto& p : solver::CheckScreenFit(*level)) problems.push_back(p);
-        const auto [it, fresh] = shapes.emplace(solver::CanonicalShape(*level), n + 1);
+        for (auto& p : CheckScreenFit(*level)) problems.push_back(p);
+        const auto [it, fresh] = shapes.emplace(CanonicalShape(*level), n + 1);
         if (!fresh) problems.push_back("the same as level " + std::to_string(it->second) + ", turned or mirrored");
     }
     return problems;
 }
 
 /// Solves a sound level and prints the outcome; true when the solution replays to a win.
-bool SolveAndReport(const solver::Level& level, const solver::SolveLimits& limits) {
+bool SolveAndReport(const Level& level, const solver::SolveLimits& limits) {
     const auto result = solver::Solve(level, limits);
     char stats[160];
     std::snprintf(stats, sizeof stats, " (%llu positions, %.2f s)", static_cast<unsigned long long>(result.nodes), result.seconds);
@@ -64,15 +63,15 @@ int RunVerify(const std::vector<std::string>& args) {
         if (!seconds) return Complain(ExitUsage, "--time needs a positive number of seconds");
         limits.seconds = *seconds;
     }
-    const auto file = ReadLevelSetFile(parsed->positional().front(), &error);
+    const auto file = ReadLevels(parsed->positional().front(), &error);
     if (!file) return Complain(ExitFileError, error);
 
     int failed = 0;
     std::map<std::string, std::size_t> shapes;
-    for (std::size_t n = 0; n < file->records.size(); ++n) {
+    for (std::size_t n = 0; n < file->levels.size(); ++n) {
         std::cout << "level " << n + 1 << ": ";
-        std::optional<solver::Level> level;
-        const auto problems = LevelProblems(file->records[n], n, parsed->has("--shipped"), shapes, level);
+        const auto& level = file->levels[n].level;
+        const auto problems = LevelProblems(file->levels[n], n, parsed->has("--shipped"), shapes);
         if (!problems.empty()) {
             ++failed;
             std::cout << "FAILED: " << problems.front();
@@ -88,10 +87,10 @@ int RunVerify(const std::vector<std::string>& args) {
     }
     if (file->strayBytes != 0) {
         ++failed;
-        std::cout << "FAILED: " << file->strayBytes << " stray bytes after level " << file->records.size()
+        std::cout << "FAILED: " << file->strayBytes << " stray bytes after level " << file->levels.size()
                   << " do not make a whole level\n";
     }
-    std::cout << file->records.size() << " levels, " << failed << (failed == 1 ? " problem" : " problems") << "\n";
+    std::cout << file->levels.size() << " levels, " << failed << (failed == 1 ? " problem" : " problems") << "\n";
     return failed == 0 ? ExitOk : ExitFailed;
 }
 

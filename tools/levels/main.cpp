@@ -10,6 +10,11 @@ namespace {
 
 constexpr const char* Usage = R"(Usage: tolvar-levels COMMAND [ARGUMENTS]
 
+FILE is a level set or a level file of the game, or (for verify, solve
+and export) a collection in the common text format (see import), whose
+levels may be of any size up to 64 x 64 and may have the man on a goal
+("+").
+
 Commands:
   verify FILE [--time SECONDS] [--no-solve] [--shipped]
       Checks every level of a level set or level file: format, one man,

@@ -13,8 +13,8 @@ namespace tolvar::levelgen {
 using solver::Board;
 using solver::BoxSet;
 
-solver::Level PlaceRoom(const Rows& room) {
-    solver::Level level;
+Level PlaceRoom(const Rows& room) {
+    Level level;
     const int h = static_cast<int>(room.size()), w = static_cast<int>(room.front().size());
     const int x0 = (BoardWidth - w) / 2, y0 = (BoardHeight - h) / 2;
     for (int y = 0; y < h; ++y)
@@ -35,11 +35,11 @@ struct PullState {
 
 class Puller {
 public:
-    Puller(const solver::Level& level) : board_(level) {}
+    Puller(const Level& level) : board_(level) {}
 
     /// Floods the man's region from `from`; fills `reach_` and returns its least cell.
     int flood(const BoxSet& boxes, int from) {
-        reach_.assign(CellCount, 0);
+        reach_.assign(static_cast<std::size_t>(board_.size()), 0);
         std::vector<int> stack{from};
         reach_[static_cast<std::size_t>(from)] = 1;
         int least = from;
@@ -104,29 +104,29 @@ private:
 
 std::uint64_t StateKey(const PullState& s) {
     std::uint64_t h = 1469598103934665603ULL;
-    for (auto w : s.boxes.w) h = (h ^ w) * 1099511628211ULL;
+    for (int k = 0; k < s.boxes.words(); ++k) h = (h ^ s.boxes.word(k)) * 1099511628211ULL;
     return (h ^ static_cast<std::uint64_t>(s.man)) * 1099511628211ULL;
 }
 
 /// Goals either in one cluster (a store room) or spread over the room.
-std::vector<int> ChooseGoals(const solver::Level& room, int count, std::mt19937& random) {
+std::vector<int> ChooseGoals(const Level& room, int count, std::mt19937& random) {
     std::vector<int> floor;
-    for (int i = 0; i < CellCount; ++i)
+    for (int i = 0; i < room.size(); ++i)
         if (room.cells[static_cast<std::size_t>(i)] == Floor) floor.push_back(i);
     if (static_cast<int>(floor.size()) < count * 3) return {};
     std::shuffle(floor.begin(), floor.end(), random);
     if (std::uniform_int_distribution<int>(0, 2)(random) == 0) return {floor.begin(), floor.begin() + count};
     const Board board(room);
     std::vector<int> goals{floor.front()}, frontier{floor.front()};
-    std::vector<char> taken(CellCount, 0);
+    std::vector<char> taken(static_cast<std::size_t>(room.size()), 0);
     taken[static_cast<std::size_t>(floor.front())] = 1;
     while (static_cast<int>(goals.size()) < count && !frontier.empty()) {
         const auto pick = std::uniform_int_distribution<std::size_t>(0, frontier.size() - 1)(random);
         const int c = frontier[pick];
         std::vector<int> free;
         for (int d = 0; d < 4; ++d) {
-            const int n = board.step(c, d);
-            if (n >= 0 && !taken[static_cast<std::size_t>(n)]) free.push_back(n);
+            const int n = board.step(board.cellOfIndex(c), d);
+            if (n >= 0 && !taken[static_cast<std::size_t>(board.gridIndex(n))]) free.push_back(board.gridIndex(n));
         }
         if (free.empty()) {
             frontier.erase(frontier.begin() + static_cast<long>(pick));
@@ -143,7 +143,7 @@ std::vector<int> ChooseGoals(const solver::Level& room, int count, std::mt19937&
 }  // namespace
 
 std::optional<Puzzle> MakePuzzle(const Rows& room, const PuzzleRequest& request, std::mt19937& random) {
-    solver::Level level = PlaceRoom(room);
+    Level level = PlaceRoom(room);
     const auto goals = ChooseGoals(level, request.boxes, random);
     if (goals.empty()) return std::nullopt;
     for (int g : goals) level.cells[static_cast<std::size_t>(g)] = Goal;
@@ -158,14 +158,16 @@ std::vector<PullState> PullPositions(Puller& puller, const std::vector<int>& goa
     // The man may finish in any region next to a box: start the pulling from each.
     std::vector<PullState> layer;
     std::unordered_set<std::uint64_t> seen;
+    const int cells = puller.board().size();
     PullState home;
+    home.boxes = puller.board().noCells();
     for (int g : goals) home.boxes.set(g);
-    std::vector<char> covered(CellCount, 0);
-    for (int i = 0; i < CellCount; ++i) {
-        if (!puller.board().isFloor(i) || home.boxes.test(i) || covered[static_cast<std::size_t>(i)]) continue;
+    std::vector<char> covered(static_cast<std::size_t>(cells), 0);
+    for (int i = 0; i < cells; ++i) {
+        if (home.boxes.test(i) || covered[static_cast<std::size_t>(i)]) continue;
         PullState s = home;
         s.man = puller.flood(s.boxes, i);
-        for (int c = 0; c < CellCount; ++c)
+        for (int c = 0; c < cells; ++c)
             if (puller.reach()[static_cast<std::size_t>(c)]) covered[static_cast<std::size_t>(c)] = 1;
         if (seen.insert(StateKey(s)).second) layer.push_back(s);
     }
@@ -202,15 +204,12 @@ std::vector<PullState> PullPositions(Puller& puller, const std::vector<int>& goa
 
 }  // namespace
 
-std::optional<Puzzle> PullFromGoals(const solver::Level& board, const PuzzleRequest& request, std::mt19937& random) {
-    solver::Level level = board;
-    std::vector<int> goals;
-    for (int i = 0; i < CellCount; ++i) {
-        auto& c = level.cells[static_cast<std::size_t>(i)];
-        if (c == BoxOnGoal || c == Goal) goals.push_back(i);
-        c = c == BoxOnGoal ? std::int16_t{Goal} : c == Box || c == ManStart ? std::int16_t{Floor} : c;
-    }
+std::optional<Puzzle> PullFromGoals(const Level& board, const PuzzleRequest& request, std::mt19937& random) {
+    Level level = board;
+    for (auto& c : level.cells) c = c == BoxOnGoal ? std::int16_t{Goal} : c == Box || c == ManStart ? std::int16_t{Floor} : c;
+    level.man = -1;
     Puller puller(level);
+    const std::vector<int>& goals = puller.board().goals();
     std::optional<Puzzle> best;
     double bestScore = -1;
     int tried = 0;
@@ -222,17 +221,17 @@ std::optional<Puzzle> PullFromGoals(const solver::Level& board, const PuzzleRequ
         // The man starts on plain floor somewhere in his region.
         puller.flood(s.boxes, s.man);
         std::vector<int> spots;
-        for (int c = 0; c < CellCount; ++c)
-            if (puller.reach()[static_cast<std::size_t>(c)] && level.cells[static_cast<std::size_t>(c)] == Floor) spots.push_back(c);
+        for (int c = 0; c < puller.board().size(); ++c)
+            if (puller.reach()[static_cast<std::size_t>(c)] && !puller.board().isGoal(c)) spots.push_back(c);
         if (spots.empty()) continue;
         ++tried;
-        solver::Level puzzle = level;
+        Level puzzle = level;
         s.boxes.forEach([&](int c) {
-            auto& cell = puzzle.cells[static_cast<std::size_t>(c)];
+            auto& cell = puzzle.cells[static_cast<std::size_t>(puller.board().gridIndex(c))];
             cell = cell == Goal ? BoxOnGoal : Box;
         });
-        puzzle.cells[static_cast<std::size_t>(spots[std::uniform_int_distribution<std::size_t>(0, spots.size() - 1)(random)])] =
-            ManStart;
+        const int manCell = spots[std::uniform_int_distribution<std::size_t>(0, spots.size() - 1)(random)];
+        puzzle.man = puller.board().gridIndex(manCell);
         solver::SolveLimits limits;
         limits.seconds = request.solveSeconds;
         auto result = solver::Solve(puzzle, limits);

@@ -7,7 +7,7 @@
 #include <random>
 
 #include "RoomBuilder.h"
-#include "solver/Level.h"
+#include "levels/Level.h"
 #include "solver/Solver.h"
 
 namespace tolvar::levelgen {
@@ -23,7 +23,7 @@ struct PuzzleRequest {
 };
 
 struct Puzzle {
-    solver::Level level;
+    Level level;
     solver::SolveResult solution;  // the forward solution of the level as placed
 };
 
@@ -31,9 +31,9 @@ struct Puzzle {
 std::optional<Puzzle> MakePuzzle(const Rows& room, const PuzzleRequest& request, std::mt19937& random);
 
 /// A puzzle on a drawn board: its walls and goals are kept, its boxes and man ignored.
-std::optional<Puzzle> PullFromGoals(const solver::Level& board, const PuzzleRequest& request, std::mt19937& random);
+std::optional<Puzzle> PullFromGoals(const Level& board, const PuzzleRequest& request, std::mt19937& random);
 
 /// The room (rows of '#', ' ', '-') placed centred on the board as walls, floor and outside.
-solver::Level PlaceRoom(const Rows& room);
+Level PlaceRoom(const Rows& room);
 
 }  // namespace tolvar::levelgen

@@ -18,8 +18,8 @@
 
 #include "ReversePlay.h"
 #include "RoomBuilder.h"
-#include "solver/LevelRules.h"
-#include "solver/LevelText.h"
+#include "levels/LevelRules.h"
+#include "levels/LevelText.h"
 #include "solver/Solver.h"
 
 namespace {
@@ -37,7 +37,7 @@ std::map<std::string, std::string> Options(int argc, char** argv, int first, std
     return options;
 }
 
-std::string Describe(const solver::Level& level, const solver::SolveResult& r) {
+std::string Describe(const Level& level, const solver::SolveResult& r) {
     char text[200];
     std::snprintf(text, sizeof text, "boxes %d, pushes %d, moves %zu, expanded %llu", level.boxCount(), r.pushes,
                   r.moves.size(), static_cast<unsigned long long>(r.expanded));
@@ -46,8 +46,8 @@ std::string Describe(const solver::Level& level, const solver::SolveResult& r) {
 
 /// Fills single outside notches in the outline: an outside cell between two
 /// walls becomes wall, so the level's edge reads as one line.
-void TidyOutline(solver::Level& level) {
-    const solver::Level before = level;
+void TidyOutline(Level& level) {
+    const Level before = level;
     for (int y = 1; y < BoardHeight - 1; ++y)
         for (int x = 1; x < BoardWidth - 1; ++x)
             if (before.at(x, y) == Outside &&
@@ -57,7 +57,7 @@ void TidyOutline(solver::Level& level) {
 }
 
 /// How hard a level plays: its pushes and walking, the search it took, and its boxes.
-double Difficulty(const solver::Level& level, const solver::SolveResult& r) {
+double Difficulty(const Level& level, const solver::SolveResult& r) {
     return r.pushes + static_cast<double>(r.moves.size()) / 8.0 + 6 * std::log10(1.0 + static_cast<double>(r.expanded)) +
            3 * level.boxCount();
 }
@@ -70,9 +70,9 @@ int MakeOnBoards(const std::map<std::string, std::string>& o, levelgen::PuzzleRe
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     request.onGoalsAllowed = std::stoi(get("--on-goals", "2"));
     std::ofstream out(get("-o", "/dev/stdout"), std::ios::app);
-    for (const auto& source : solver::SplitCollection(text)) {
+    for (const auto& source : SplitCollection(text)) {
         std::string error;
-        const auto board = solver::LevelFromRows(source.rows, &error);
+        const auto board = LevelFromRows(source.rows, &error);
         if (!board) {
             std::cerr << "line " << source.firstLine << ": refused: " << error << "\n";
             return 1;
@@ -81,7 +81,7 @@ int MakeOnBoards(const std::map<std::string, std::string>& o, levelgen::PuzzleRe
             const auto puzzle = levelgen::PullFromGoals(*board, request, random);
             if (!puzzle) continue;
             out << "; " << source.title << ": " << Describe(puzzle->level, puzzle->solution) << "\n";
-            for (const auto& row : solver::LevelToRows(puzzle->level)) out << row << "\n";
+            for (const auto& row : LevelToRows(puzzle->level)) out << row << "\n";
             out << "\n";
             out.flush();
             std::cerr << source.title << ": " << Describe(puzzle->level, puzzle->solution) << "\n";
@@ -123,11 +123,11 @@ int Make(const std::map<std::string, std::string>& o) {
         if (room.empty()) continue;
         const auto puzzle = levelgen::MakePuzzle(room, request, random);
         if (!puzzle || puzzle->solution.pushes < minPushes) continue;
-        if (!solver::CheckLevel(puzzle->level).empty()) continue;
-        if (!collection && !solver::CheckScreenFit(puzzle->level).empty()) continue;
+        if (!CheckLevel(puzzle->level).empty()) continue;
+        if (!collection && !CheckScreenFit(puzzle->level).empty()) continue;
         ++made;
         out << "; " << Describe(puzzle->level, puzzle->solution) << "\n";
-        for (const auto& row : solver::LevelToRows(puzzle->level)) out << row << "\n";
+        for (const auto& row : LevelToRows(puzzle->level)) out << row << "\n";
         out << "\n";
         out.flush();
         std::cerr << "made " << made << "/" << count << ": " << Describe(puzzle->level, puzzle->solution) << "\n";
@@ -141,7 +141,7 @@ int Order(const std::map<std::string, std::string>& o, const std::vector<std::st
     limits.seconds = std::stod(get("--time", "10"));
     struct Rated {
         double difficulty;
-        solver::Level level;
+        Level level;
         std::string about;
     };
     std::vector<Rated> rated;
@@ -149,16 +149,16 @@ int Order(const std::map<std::string, std::string>& o, const std::vector<std::st
     for (const auto& path : inputs) {
         std::ifstream in(path);
         const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        for (const auto& source : solver::SplitCollection(text)) {
+        for (const auto& source : SplitCollection(text)) {
             std::string error;
-            auto level = solver::LevelFromRows(source.rows, &error);
+            auto level = LevelFromRows(source.rows, &error);
             const std::string where = path + ":" + std::to_string(source.firstLine);
             if (level) TidyOutline(*level);
             if (!level) {
                 std::cerr << where << ": refused: " << error << "\n";
                 continue;
             }
-            const auto [it, fresh] = shapes.emplace(solver::CanonicalShape(*level), where);
+            const auto [it, fresh] = shapes.emplace(CanonicalShape(*level), where);
             if (!fresh) {
                 std::cerr << where << ": the same as " << it->second << "\n";
                 continue;
@@ -177,7 +177,7 @@ int Order(const std::map<std::string, std::string>& o, const std::vector<std::st
         char head[64];
         std::snprintf(head, sizeof head, "; Level %zu, difficulty %.0f: ", i + 1, rated[i].difficulty);
         out << head << rated[i].about << "\n";
-        for (const auto& row : solver::LevelToRows(rated[i].level)) out << row << "\n";
+        for (const auto& row : LevelToRows(rated[i].level)) out << row << "\n";
         out << "\n";
     }
     std::cerr << rated.size() << " levels in order\n";

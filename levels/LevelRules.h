@@ -4,17 +4,17 @@
 #include <string>
 #include <vector>
 
-#include "solver/Level.h"
+#include "levels/Level.h"
 
-namespace tolvar::solver {
+namespace tolvar {
 
 /// Why the level cannot be played as a fair puzzle: not one man, no goal,
 /// boxes and goals not equal, not closed by walls, a box that can never reach a goal.
 /// Each problem is one sentence; empty when the level is fine.
 std::vector<std::string> CheckLevel(const Level& level);
 
-/// Problems with where the level lies on the board for a shipped level: nothing
-/// to play on the outer ring or under the counters and the trace button, and centred.
+/// Problems with where the level lies on the board for a shipped level: the game's 20 x 14,
+/// nothing to play on the outer ring or under the counters and the trace button, and centred.
 std::vector<std::string> CheckScreenFit(const Level& level);
 
 /// The level cropped to its walls and written the same way whichever of the
@@ -30,7 +30,7 @@ struct Bounds {
 };
 Bounds LevelBounds(const Level& level);
 
-/// "column 3, row 5" for messages.
-std::string CellName(int index);
+/// "column 3, row 5" for messages (counted from 0).
+std::string CellName(int x, int y);
 
-}  // namespace tolvar::solver
+}  // namespace tolvar

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "solver/Level.h"
+#include "levels/Level.h"
 
-namespace tolvar::solver {
+namespace tolvar {
 
 struct TextLevel {
     std::string title;               // the comment line just before the level, without ";"
@@ -21,18 +21,23 @@ struct TextLevel {
 /// holding a wall are rows; every other line ends the level before it.
 std::vector<TextLevel> SplitCollection(std::string_view text);
 
-/// Places a level given in text rows centred on the 20 x 14 board. Cells the man
-/// can reach are inside (blank becomes floor); blank cells he cannot reach are
-/// outside. A level that fits only on its side is turned a quarter turn; a box on
-/// a goal where the man can never come is kept as scenery. *note (when given)
-/// says what was done so, empty when nothing was. Refuses with the reason (never
-/// truncates): too big either way, a man on a goal (the game has no such cell),
-/// not closed, unknown characters, another box or goal out of reach, or a level
-/// the game cannot play fairly (see CheckLevel).
+/// The level given in text rows, on a grid of its own size (the rows, trailing blanks
+/// dropped), up to 64 x 64; the man may stand on a goal. Cells the man can reach are inside
+/// (blank becomes floor); blank cells he cannot reach are outside. A box on a goal where the
+/// man can never come is kept as scenery. *note (when given) says what was done so, empty
+/// when nothing was. Refuses with the reason: too big, not closed, unknown characters, not
+/// one man, another box or goal out of reach, or a level that cannot be played fairly (see
+/// CheckLevel).
+std::optional<Level> ReadLevel(const std::vector<std::string>& rows, std::string* error, std::string* note = nullptr);
+
+/// The same level placed centred on the game's 20 x 14 board, for its level files. A level
+/// that fits only on its side is turned a quarter turn (and the note says so). Refuses
+/// besides (never truncates): too big either way, or a man on a goal (the game has no
+/// such cell).
 std::optional<Level> LevelFromRows(const std::vector<std::string>& rows, std::string* error,
                                    std::string* note = nullptr);
 
 /// The level as text rows cropped to its walls, trailing blanks removed.
 std::vector<std::string> LevelToRows(const Level& level);
 
-}  // namespace tolvar::solver
+}  // namespace tolvar

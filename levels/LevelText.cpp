@@ -1,10 +1,11 @@
-#include "solver/LevelText.h"
+#include "levels/LevelText.h"
 
 #include <algorithm>
 
-#include "solver/LevelRules.h"
+#include "levels/LevelRules.h"
+#include "rules/Direction.h"
 
-namespace tolvar::solver {
+namespace tolvar {
 
 namespace {
 
@@ -84,18 +85,18 @@ Rows TurnedQuarter(const Rows& rows) {
 
 std::string Where(int x, int y) { return "row " + std::to_string(y + 1) + ", column " + std::to_string(x + 1); }
 
-/// The man's cell, or a refusal: one man, no man on a goal, only level characters.
-std::optional<std::pair<int, int>> FindMan(const Rows& lines, std::string* error) {
+/// The man's cell, or a refusal: one man, only level characters, and no man on a goal unless `onGoal`.
+std::optional<std::pair<int, int>> FindMan(const Rows& lines, bool onGoal, std::string* error) {
     std::optional<std::pair<int, int>> man;
     int men = 0;
     for (int y = 0; y < static_cast<int>(lines.size()); ++y)
         for (int x = 0; x < static_cast<int>(lines[static_cast<std::size_t>(y)].size()); ++x) {
             const char c = lines[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
             if (!IsLevelChar(c)) return *error = "unknown character at " + Where(x, y), std::nullopt;
-            if (c == '+')
+            if (c == '+' && !onGoal)
                 return *error = "the man stands on a goal at " + Where(x, y) + "; the game has no cell for a man on a goal",
                        std::nullopt;
-            if (c == '@') ++men, man.emplace(x, y);
+            if (c == '@' || c == '+') ++men, man.emplace(x, y);
         }
     if (men != 1) return *error = men == 0 ? "there is no man" : "there are " + std::to_string(men) + " men, not one", std::nullopt;
     return man;
@@ -124,13 +125,18 @@ std::optional<std::vector<char>> ManReach(const Rows& lines, std::pair<int, int>
     return inside;
 }
 
-/// The rows centred on the board. A box on a goal out of the man's reach is scenery: it
-/// stays where walls close it in and becomes wall where it touches the outside; any other
-/// box or goal out of reach is refused. *fixed counts the boxes kept as scenery.
-std::optional<Level> PlaceOnBoard(const Rows& lines, const std::vector<char>& inside, int* fixed, std::string* error) {
+/// The code of a cell the man can reach.
+std::int16_t InsideCode(char c) {
+    return c == '.' || c == '+' ? Goal : c == '$' ? Box : c == '*' ? BoxOnGoal : Floor;
+}
+
+/// The rows placed on `level` with their top left corner at (x0, y0). A box on a goal out of
+/// the man's reach is scenery: it stays where walls close it in and becomes wall where it
+/// touches the outside; any other box or goal out of reach is refused. *fixed counts the
+/// boxes kept as scenery.
+bool PlaceOnBoard(const Rows& lines, const std::vector<char>& inside, Level& level, int x0, int y0, int* fixed,
+                  std::string* error) {
     const int h = static_cast<int>(lines.size()), w = static_cast<int>(lines.front().size());
-    const int x0 = (BoardWidth - w) / 2, y0 = (BoardHeight - h) / 2;
-    Level level;
     std::vector<std::pair<int, int>> scenery;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
@@ -139,55 +145,84 @@ std::optional<Level> PlaceOnBoard(const Rows& lines, const std::vector<char>& in
             if (c == '#') {
                 code = Wall;
             } else if (inside[static_cast<std::size_t>(y * w + x)]) {
-                code = c == '.' ? Goal : c == '$' ? Box : c == '*' ? BoxOnGoal : c == '@' ? ManStart : Floor;
+                code = InsideCode(c);
+                if (c == '@' || c == '+') level.man = level.index(x0 + x, y0 + y);
             } else if (c == '*') {
                 code = BoxOnGoal;
                 scenery.emplace_back(x0 + x, y0 + y);
             } else if (!IsBlank(c)) {
-                return *error = "a box or goal at " + Where(x, y) + " lies where the man can never go", std::nullopt;
+                return *error = "a box or goal at " + Where(x, y) + " lies where the man can never go", false;
             }
         }
     for (const auto& [x, y] : scenery)
         for (int d = 0; d < 4; ++d)
             if (level.at(x + Directions[d].dx, y + Directions[d].dy) == Outside) level(x, y) = Wall;
     *fixed = static_cast<int>(scenery.size());
+    return true;
+}
+
+/// The trimmed rows read onto `level` at (x0, y0) and checked; *said gains the note on scenery.
+std::optional<Level> Place(const Rows& lines, Level level, int x0, int y0, bool onGoal, std::string* why,
+                           std::string* said) {
+    const auto man = FindMan(lines, onGoal, why);
+    if (!man) return std::nullopt;
+    const auto inside = ManReach(lines, *man, why);
+    if (!inside) return std::nullopt;
+    int fixed = 0;
+    if (!PlaceOnBoard(lines, *inside, level, x0, y0, &fixed, why)) return std::nullopt;
+    const auto problems = CheckLevel(level);
+    if (!problems.empty()) return *why = problems.front(), std::nullopt;
+    if (fixed > 0)
+        *said += std::string(said->empty() ? "" : "; ") +
+                 (fixed == 1 ? "a box on a goal" : std::to_string(fixed) + " boxes on goals") +
+                 " out of the man's reach kept as scenery";
     return level;
 }
 
+/// Says the result: the reason on a refusal, the note on success.
+std::optional<Level> Tell(std::optional<Level> level, const std::string& why, const std::string& said,
+                          std::string* error, std::string* note) {
+    if (!level && error) *error = why;
+    if (level && note) *note = said;
+    return level;
+}
+
+/// "the level is W x H cells; " for a refusal by size.
+std::string SizeOf(int w, int h) { return "the level is " + std::to_string(w) + " x " + std::to_string(h) + " cells; "; }
+
 }  // namespace
+
+std::optional<Level> ReadLevel(const std::vector<std::string>& rows, std::string* error, std::string* note) {
+    std::string why, said;
+    const Rows lines = TrimmedRows(rows);
+    const int h = static_cast<int>(lines.size()), w = h == 0 ? 0 : static_cast<int>(lines.front().size());
+    if (h == 0 || w == 0) return Tell(std::nullopt, "the level is empty", said, error, note);
+    if (w > MaxGridSide || h > MaxGridSide)
+        return Tell(std::nullopt,
+                    SizeOf(w, h) + "a level has at most " + std::to_string(MaxGridSide) + " x " + std::to_string(MaxGridSide),
+                    said, error, note);
+    auto level = Place(lines, Level(w, h), 0, 0, true, &why, &said);
+    return Tell(std::move(level), why, said, error, note);
+}
 
 std::optional<Level> LevelFromRows(const std::vector<std::string>& rows, std::string* error, std::string* note) {
     std::string why, said;
-    auto fail = [&]() -> std::optional<Level> {
-        if (error) *error = why;
-        return std::nullopt;
-    };
     Rows lines = TrimmedRows(rows);
     const int h = static_cast<int>(lines.size()), w = h == 0 ? 0 : static_cast<int>(lines.front().size());
-    if (h == 0 || w == 0) return why = "the level is empty", fail();
+    if (h == 0 || w == 0) return Tell(std::nullopt, "the level is empty", said, error, note);
     if (w > BoardWidth || h > BoardHeight) {
         if (h > BoardWidth || w > BoardHeight)
-            return why = "the level is " + std::to_string(w) + " x " + std::to_string(h) +
-                         " cells; the board holds " + std::to_string(BoardWidth) + " x " + std::to_string(BoardHeight) +
-                         " (or " + std::to_string(BoardHeight) + " x " + std::to_string(BoardWidth) + " turned)", fail();
+            return Tell(std::nullopt,
+                        SizeOf(w, h) + "the board holds " + std::to_string(BoardWidth) + " x " +
+                            std::to_string(BoardHeight) + " (or " + std::to_string(BoardHeight) + " x " +
+                            std::to_string(BoardWidth) + " turned)",
+                        said, error, note);
         lines = TurnedQuarter(lines);
         said = "turned a quarter turn to fit the board";
     }
-    const auto man = FindMan(lines, &why);
-    if (!man) return fail();
-    const auto inside = ManReach(lines, *man, &why);
-    if (!inside) return fail();
-    int fixed = 0;
-    const auto level = PlaceOnBoard(lines, *inside, &fixed, &why);
-    if (!level) return fail();
-    const auto problems = CheckLevel(*level);
-    if (!problems.empty()) return why = problems.front(), fail();
-    if (fixed > 0)
-        said += std::string(said.empty() ? "" : "; ") +
-                (fixed == 1 ? "a box on a goal" : std::to_string(fixed) + " boxes on goals") +
-                " out of the man's reach kept as scenery";
-    if (note) *note = said;
-    return level;
+    const int placedW = static_cast<int>(lines.front().size()), placedH = static_cast<int>(lines.size());
+    auto level = Place(lines, Level(), (BoardWidth - placedW) / 2, (BoardHeight - placedH) / 2, false, &why, &said);
+    return Tell(std::move(level), why, said, error, note);
 }
 
 std::vector<std::string> LevelToRows(const Level& level) {
@@ -198,7 +233,10 @@ std::vector<std::string> LevelToRows(const Level& level) {
         for (int x = b.left; x <= b.right; ++x) {
             static constexpr char Chars[] = {' ', '#', ' ', '.', '$', '*', '@'};
             const auto c = level.at(x, y);
-            row.push_back(c <= ManStart ? Chars[c] : '?');
+            if (level.man == level.index(x, y))
+                row.push_back(c == Goal ? '+' : '@');
+            else
+                row.push_back(c <= ManStart ? Chars[c] : '?');
         }
         while (!row.empty() && row.back() == ' ') row.pop_back();
         rows.push_back(row);
@@ -206,4 +244,4 @@ std::vector<std::string> LevelToRows(const Level& level) {
     return rows;
 }
 
-}  // namespace tolvar::solver
+}  // namespace tolvar

@@ -1,22 +1,37 @@
-#include "solver/LevelRules.h"
+#include "levels/LevelRules.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <optional>
+#include <utility>
 
-#include "solver/Board.h"
-#include "solver/BoxSet.h"
+#include "rules/Direction.h"
+#include "rules/Floorplan.h"
 
-namespace tolvar::solver {
+namespace tolvar {
 
-std::string CellName(int index) {
-    return "column " + std::to_string(index % BoardWidth) + ", row " + std::to_string(index / BoardWidth);
+namespace {
+
+/// The first floor cell, in reading order, beside the outside or the grid's edge.
+std::optional<std::pair<int, int>> OpenCell(const Level& level) {
+    for (int y = 0; y < level.height; ++y)
+        for (int x = 0; x < level.width; ++x) {
+            if (level(x, y) < Floor) continue;
+            for (int d = 0; d < 4; ++d)
+                if (level.at(x + Directions[d].dx, y + Directions[d].dy) == Outside) return std::pair{x, y};
+        }
+    return std::nullopt;
 }
 
+}  // namespace
+
+std::string CellName(int x, int y) { return "column " + std::to_string(x) + ", row " + std::to_string(y); }
+
 Bounds LevelBounds(const Level& level) {
-    Bounds b{BoardWidth, BoardHeight, -1, -1};
-    for (int y = 0; y < BoardHeight; ++y)
-        for (int x = 0; x < BoardWidth; ++x)
+    Bounds b{level.width, level.height, -1, -1};
+    for (int y = 0; y < level.height; ++y)
+        for (int x = 0; x < level.width; ++x)
             if (level.at(x, y) != Outside) {
                 b.left = std::min(b.left, x);
                 b.right = std::max(b.right, x);
@@ -29,39 +44,26 @@ Bounds LevelBounds(const Level& level) {
 
 std::vector<std::string> CheckLevel(const Level& level) {
     std::vector<std::string> problems;
-    const int men = level.count(ManStart);
+    const int men = (level.man >= 0) + level.count(ManStart);  // a ManStart in the grid is a second man
     if (men != 1) problems.push_back(men == 0 ? "there is no man" : "there are " + std::to_string(men) + " men, not one");
     const int boxes = level.boxCount(), goals = level.goalCount();
     if (goals == 0) problems.push_back("there is no goal");
     if (boxes != goals)
         problems.push_back(std::to_string(boxes) + " boxes but " + std::to_string(goals) + " goals");
-    for (int i = 0; i < CellCount; ++i) {
-        if (level.cells[static_cast<std::size_t>(i)] < Floor) continue;
-        const int x = i % BoardWidth, y = i / BoardWidth;
-        for (int d = 0; d < 4; ++d)
-            if (level.at(x + Directions[d].dx, y + Directions[d].dy) == Outside) {
-                problems.push_back("not closed by walls: the cell at " + CellName(i) + " opens to the outside");
-                d = 4;
-                i = CellCount;
-            }
-    }
+    if (const auto open = OpenCell(level))
+        problems.push_back("not closed by walls: the cell at " + CellName(open->first, open->second) + " opens to the outside");
     if (!problems.empty() || boxes == 0) return problems;
     // A box off a goal that is frozen already or can reach no goal makes the level unwinnable.
-    const Board board(level, Board::Distances::Skip);
-    BoxSet set;
-    for (int i = 0; i < CellCount; ++i)
-        if (level.cells[static_cast<std::size_t>(i)] == Box || level.cells[static_cast<std::size_t>(i)] == BoxOnGoal) set.set(i);
-    set.forEach([&](int i) {
-        if (board.isGoal(i)) return;
-        if (board.isDead(i))
-            problems.push_back("the box at " + CellName(i) + " can never reach a goal");
-        else if (board.isFrozenDeadlock(set, i))
-            problems.push_back("the box at " + CellName(i) + " can never be moved");
-    });
+    for (const LostBox& box : LostBoxes(level))
+        problems.push_back("the box at " + CellName(box.x, box.y) +
+                           (box.onDeadSquare ? " can never reach a goal" : " can never be moved"));
     return problems;
 }
 
 std::vector<std::string> CheckScreenFit(const Level& level) {
+    if (level.width != BoardWidth || level.height != BoardHeight)
+        return {"the level is " + std::to_string(level.width) + " x " + std::to_string(level.height) + " cells, not the game's " +
+                std::to_string(BoardWidth) + " x " + std::to_string(BoardHeight)};
     std::vector<std::string> problems;
     // The level counter at the top left, the step counter at the top right, the trace button at the bottom right.
     constexpr int W = BoardWidth, Bottom = BoardHeight - 2;
@@ -71,11 +73,11 @@ std::vector<std::string> CheckScreenFit(const Level& level) {
         const int x = i % BoardWidth, y = i / BoardWidth;
         const bool ring = x == 0 || y == 0 || x == BoardWidth - 1 || y == BoardHeight - 1;
         if (ring && c != Outside) {
-            problems.push_back("the cell at " + CellName(i) + " lies under the border decoration");
+            problems.push_back("the cell at " + CellName(x, y) + " lies under the border decoration");
             break;
         }
         if (c >= Floor && std::find(covered.begin(), covered.end(), i) != covered.end())
-            problems.push_back("the cell at " + CellName(i) + " lies under a counter or the trace button");
+            problems.push_back("the cell at " + CellName(x, y) + " lies under a counter or the trace button");
     }
     const Bounds b = LevelBounds(level);
     if (b.right >= 0) {
@@ -112,4 +114,4 @@ std::string CanonicalShape(const Level& level) {
     return best;
 }
 
-}  // namespace tolvar::solver
+}  // namespace tolvar
