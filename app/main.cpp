@@ -21,6 +21,18 @@
 #include "assist/Assist.h"
 #include "core/Game.h"
 
+namespace {
+/// The program's name, desktop entry and icon, as the desktop shows them; the key chords' filter.
+void IdentifyApplication(QApplication& app, const QString& gameDir)
+{
+    QApplication::setApplicationName(QStringLiteral("tolvar"));
+    // Lets the desktop match the window to its installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quillon_studio.Tolvar"));
+    QApplication::setWindowIcon(QIcon(gameDir + QStringLiteral("/tolvar.png")));
+    tolvar::InstallChordFilter(app);
+}
+}  // namespace
+
 int main(int argc, char* argv[])
 {
     // The music's samples come and go with its pieces (hundreds of kilobytes each): allocated
@@ -38,12 +50,8 @@ int main(int argc, char* argv[])
     std::optional<tolvar::PlatformStart> starting(std::in_place, *platform);
     QApplication app(argc, argv);
     starting.reset();
-    QApplication::setApplicationName(QStringLiteral("tolvar"));
-    // Lets the desktop match the window to its installed desktop entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.quillon_studio.Tolvar"));
     const QString gameDir = QDir::currentPath();
-    QApplication::setWindowIcon(QIcon(gameDir + QStringLiteral("/tolvar.png")));
-    tolvar::InstallChordFilter(app);
+    IdentifyApplication(app, gameDir);
 
     tolvar::QtDialogs dialogs;
     tolvar::DeferredAudio audio([dir = gameDir.toStdString()] { return tolvar::MakeAudioBackend(dir); });

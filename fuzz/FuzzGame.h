@@ -131,7 +131,7 @@ struct FuzzGame {
             context_.reset();
             return;
         }
-        const Census census = Count(g.Board);
+        const Census census = Count(g.Board());
         Require(census.codesValid, "a board in play holds only the codes 0 to 5");
         Require(g.StepCount() >= 0 && g.StepCount() <= 9999, "the step count stays within 0..9999");
         const std::int16_t under = g.CellAtWindow(g.ManX(), g.ManY());

@@ -75,17 +75,23 @@ Step PlaySession::Redo()
     return record.step;
 }
 
+const MoveRecord& PlaySession::Unstep()
+{
+    const MoveRecord& record = history_[--made_];
+    UndoStep(board_, record.step);
+    man_ = {record.step.fromX, record.step.fromY};
+    pushUndoable_ = false;
+    return record;
+}
+
 std::optional<MoveRecord> PlaySession::TakeBack()
 {
     if (!CanTakeBack())
         return std::nullopt;
-    const MoveRecord& record = history_[--made_];
-    UndoStep(board_, record.step);
-    man_ = {record.step.fromX, record.step.fromY};
+    const MoveRecord& record = Unstep();
     facing_ = record.facingBefore;
     moves_ = record.movesBefore;
     pushes_ = record.pushesBefore;
-    pushUndoable_ = false;
     return record;
 }
 
@@ -93,12 +99,9 @@ std::optional<MoveRecord> PlaySession::UndoPush()
 {
     if (!CanUndoPush())
         return std::nullopt;
-    const MoveRecord& record = history_[--made_];
-    UndoStep(board_, record.step);
-    man_ = {record.step.fromX, record.step.fromY};
+    const MoveRecord& record = Unstep();
     moves_ -= 1;
     pushes_ -= 1;
-    pushUndoable_ = false;
     return record;
 }
 

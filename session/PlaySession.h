@@ -77,6 +77,8 @@ public:
 
 private:
     Step Apply(int dir);
+    /// Takes the last standing move back off the board; the counts are the caller's.
+    const MoveRecord& Unstep();
 
     Grid board_;
     Cell man_;

@@ -71,12 +71,12 @@ wait_for() {  # wait_for TITLE SECONDS: waits for the window; its rectangle goes
 # Presses keys such as ctrl+e or Right: through Wayland's virtual keyboard, or with XTEST when
 # $DISPLAY is set (XWayland does not follow the virtual keyboard's keymaps).
 keys() {
-    local spec parts args m
-    for spec in "$@"; do
+    local chord parts args m
+    for chord in "$@"; do
         if [ -n "${DISPLAY:-}" ]; then
-            xdotool key --clearmodifiers "$spec"
+            xdotool key --clearmodifiers "$chord"
         else
-            IFS=+ read -ra parts <<<"$spec"
+            IFS=+ read -ra parts <<<"$chord"
             args=()
             for m in "${parts[@]:0:${#parts[@]}-1}"; do args+=(-M "$m"); done
             args+=(-k "${parts[-1]}")
