@@ -35,10 +35,7 @@ void IdentifyApplication(QApplication& app, const QString& gameDir)
 
 int main(int argc, char* argv[])
 {
-    // The music's samples come and go with its pieces (hundreds of kilobytes each): allocated
-    // apart from the heap, what a piece let go of goes back to the system instead of staying
-    // with the game as a heap full of holes.
-    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024);  // the music's samples, mapped apart, go back to the system with their piece
     const tolvar::CommandLine line = tolvar::ReadCommandLine(argc, argv, TOLVAR_VERSION);
     if (line.exitCode)
         return *line.exitCode;
