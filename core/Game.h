@@ -1,7 +1,7 @@
 #pragma once
 // The game: its shared state, its pictures, and every procedure that acts on them.
 // The procedures are grouped by subsystem in files of their own:
-//   core/      Board.cpp, MoveEngine.cpp, Completion.cpp, Undo.cpp, Mode.cpp, MenuDispatch.cpp, HelpMenu.cpp,
+//   core/      Game.cpp, MoveEngine.cpp, Completion.cpp, Undo.cpp, Mode.cpp, MenuDispatch.cpp, HelpMenu.cpp,
 //              Startup.cpp, LevelSet.cpp, LevelFiles.cpp, Replay.cpp, SolutionFile.cpp, Settings.cpp,
 //              Drawing.cpp, Appearance.cpp, Animations.cpp (handing the state to the view)
 //   editor/    EditMode.cpp, EditCheck.cpp
@@ -73,7 +73,7 @@ public:
     /// Replaces the marks: the cells of marks that go are drawn again without them.
     void SetMarks(CellMarks marks);
 
-    // --- Board model (core/Board.cpp) ---
+    // --- Board model (core/Game.cpp) ---
     /// The level in play: the board, the man, the counts and the moves made.
     const PlaySession& session() const { return session_; }
     /// The board in play (codes 0..5 in play; the man's start coded 6 while drawing), the man.
