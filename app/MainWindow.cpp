@@ -208,7 +208,7 @@ void MainWindow::FollowEditBar()
         CloseEditBarForGame();
     if (!editBar_)
         OpenEditBar();
-    editBar_->Show(c, game_.view.Palette(), game_.EditObject);
+    editBar_->Show(c, game_.view.Palette(), game_.EditObject());
 }
 
 void MainWindow::OpenEditBar()
@@ -228,7 +228,7 @@ void MainWindow::OpenEditBar()
         bar->deleteLater();
         Run([this] { game_.frm_Edit_Form_Unload(); });
     });
-    bar->Show(game_.controls, game_.view.Palette(), game_.EditObject);
+    bar->Show(game_.controls, game_.view.Palette(), game_.EditObject());
     bar->show();
 }
 

@@ -10,4 +10,4 @@ file(GLOB TOLVAR_SESSION_SOURCES CONFIGURE_DEPENDS ${TOLVAR_ROOT}/session/*.cpp)
 file(GLOB TOLVAR_LEVELS_SOURCES CONFIGURE_DEPENDS ${TOLVAR_ROOT}/levels/*.cpp)
 file(GLOB TOLVAR_GAME_SOURCES CONFIGURE_DEPENDS
   ${TOLVAR_ROOT}/core/*.cpp ${TOLVAR_ROOT}/view/*.cpp
-  ${TOLVAR_ROOT}/editor/*.cpp ${TOLVAR_ROOT}/assist/*.cpp ${TOLVAR_ROOT}/audio/MusicControl.cpp)
+  ${TOLVAR_ROOT}/editor/*.cpp ${TOLVAR_ROOT}/assist/*.cpp)

@@ -1,13 +1,12 @@
 #pragma once
 // The game: its shared state, its pictures, and every procedure that acts on them.
 // The procedures are grouped by subsystem in files of their own:
-//   core/      Game.cpp, MoveEngine.cpp, Completion.cpp, Undo.cpp, Mode.cpp, MenuDispatch.cpp, HelpMenu.cpp,
-//              Startup.cpp, LevelSet.cpp, LevelFiles.cpp, Replay.cpp, SolutionFile.cpp, Settings.cpp,
-//              Drawing.cpp, Appearance.cpp, Animations.cpp (handing the state to the view)
-//   editor/    EditMode.cpp, EditCheck.cpp
-//   audio/     MusicControl.cpp
-// The board and the rule of a move are the rules core's (rules/Grid.h, rules/Step.h); the
-// board's picture is the view's (view/BoardView.h).
+//   Game.cpp, MoveEngine.cpp, Completion.cpp, Undo.cpp, Mode.cpp, MenuDispatch.cpp, HelpMenu.cpp,
+//   Startup.cpp, LevelSet.cpp, LevelFiles.cpp, Replay.cpp, SolutionFile.cpp, Settings.cpp,
+//   Editor.cpp, EditorFiles.cpp, Music.cpp, Drawing.cpp, Appearance.cpp, Animations.cpp.
+// They forward: the level in play to the session (session/PlaySession.h), the drawing to the
+// editor (editor/LevelDrawing.h), the files to levels/, the pictures to the view
+// (view/BoardView.h), the music and the desktop to the services (core/Services.h).
 // Nothing here knows a widget: the desktop is reached through `Services`.
 #include <cstdint>
 #include <fstream>
@@ -21,6 +20,7 @@
 #include "rules/Limits.h"
 #include "core/MoveObserver.h"
 #include "core/Services.h"
+#include "editor/LevelDrawing.h"
 #include "levels/KeptSolution.h"
 #include "rules/Keys.h"
 #include "session/PlaySession.h"
@@ -147,7 +147,7 @@ public:
     bool DrawingChanged() const;
     /// "Open Level &Collection...": a file dialog on collection files, then OpenLevelCollection.
     void mnu_OpenCollection_Click();
-    /// Reads the 280 cells of `bytes` (the opened level file) into Board and EditBoard.
+    /// Reads the 280 cells of `bytes` (the opened level file) into the board and the drawing.
     void ReadLevelFile(const std::string& bytes, LevelFileForm form);
 
     // --- Replay (core/Replay.cpp) ---
@@ -189,7 +189,10 @@ public:
     void tmr_Goal_Timer();
     void tmr_Sprite_Timer();
 
-    // --- Editor (editor/EditMode.cpp, editor/EditCheck.cpp) ---
+    // --- Editor (core/Editor.cpp, core/EditorFiles.cpp) ---
+    /// The level as loaded or drawn, the man's start coded ManStart; the palette's choice.
+    const Grid& EditBoard() const { return drawing_.cells(); }
+    std::int16_t EditObject() const { return drawing_.object(); }
     void mnu_Edit_Click();
     void mnu_DisBanner_Click();
     void frm_Edit_Form_Load();
@@ -204,7 +207,7 @@ public:
     void btn_Edit_Click();
     void btn_Exit_Click();
 
-    // --- Music and sound (audio/MusicControl.cpp) ---
+    // --- Music and sound (core/Music.cpp) ---
     void PlayMusic(bool on);
     void tmr_Icon_Timer();
     void Form_Resize();
@@ -250,7 +253,7 @@ private:
     /// The character, background and scenery submenus, usable only on a level of the set.
     void EnableAppearanceCommands(bool on);
     void OpenEditBarAfresh();
-    /// Places EditObject at window cell (cx, cy); false (after the warning) off the board.
+    /// Places the palette's choice at window cell (cx, cy); false (after the warning) off the board.
     bool PlaceEditObject(int cx, int cy);
     /// Before a command throws the drawing away: a changed one is offered for saving first.
     /// False when the player wants to save and the level cannot be (the editor stays open),
@@ -264,7 +267,7 @@ private:
     /// Checks and writes the drawing as "E&xit" does; false (after the messages) when it is not saved.
     bool SaveDrawing();
     /// The drawing as it is now counts as unchanged.
-    void KeepDrawingAsSaved() { drawingSaved_ = EditBoard; }
+    void KeepDrawingAsSaved() { drawing_.KeepAsSaved(); }
     /// The number a new level gets: the first above "SelfLevel" whose level file does not exist.
     std::int32_t NewSelfLevelNumber();
     void CloseEditBar();
@@ -285,12 +288,7 @@ private:
     MoveObserver* observer_ = nullptr;
     std::ifstream levelSet_;  // file number 1: open from start-up to shutdown
     std::mt19937 rng_;
-    struct Drag {
-        bool active = false;
-        int cellX = 0, cellY = 0;  // the window cell last entered
-        bool warned = false;       // "Invalid position!" was shown in this drag
-    } drag_;
-    Grid drawingSaved_;  // the drawing as opened or last saved
+    LevelDrawing drawing_;
     KeptSolution testSolution_;  // the solution file test play replaced, as it was
 };
 

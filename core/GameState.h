@@ -53,7 +53,6 @@ struct Controls {
 
 struct GameState {
     // Board model: the board in play, the man, the counts and the moves are the play session's
-    Grid EditBoard;   // the level as loaded or drawn, the man's start coded 6
     std::int16_t BoardLeft = 0, BoardTop = 0;   // the board's offset in window cells
     std::int16_t GoalCount = 0;
     std::int16_t BoxCount = 0;
@@ -74,10 +73,9 @@ struct GameState {
     bool MoveDone = false;
     std::int16_t GoalFrame = 0;
 
-    // Replay and editor
+    // Replay
     std::string Replayed;  // the solution a replay plays, while it plays
     std::int16_t TraceIndex = 0;
-    std::int16_t EditObject = 1;
 
     // Music and the about box
     std::int16_t MusicPiece = 0;

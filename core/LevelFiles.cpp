@@ -40,16 +40,17 @@ std::optional<std::string> ReadTypedLevel(Game& game, LevelKindValue kind, const
 void Game::ReadLevelFile(const std::string& bytes, LevelFileForm form)
 {
     Grid level = ReadGrid(bytes);
-    EditBoard = level;
+    Grid drawing = level;
     const std::optional<Cell> man = DrawLevelCells(level, false);
     GoalCount = static_cast<std::int16_t>(GoalCount + level.goalCount());
     const Cell at = man.value_or(session_.man());
     if (level.inside(at) && form == LevelFileForm::Edit) {
         level(at.x, at.y) = ManStart;
-        EditBoard(at.x, at.y) = ManStart;
+        drawing(at.x, at.y) = ManStart;
     } else if (level.inside(at)) {
         level(at.x, at.y) = Floor;  // during play the man is the session's, not a cell's
     }
+    drawing_.Open(std::move(drawing));
     StartPlay(std::move(level), man);
 }
 

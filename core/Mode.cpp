@@ -26,7 +26,7 @@ void Game::EnterMode(GameModeValue mode, LevelKindValue kind)
     controls.tmr_Sprite_Enabled = true;
     if (editing) {
         OpenEditBarAfresh();
-        EditObject = 1;
+        drawing_.Choose(1);
         controls.btn_Edit_Enabled = false;
         controls.btn_Test_Enabled = true;
     }

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "an other level is played exactly when its file is usable");
     if (g->GameMode == ModePlayOther) {
         for (int k = 0; k < CellCount; ++k)
-            Require(g->EditBoard.cells[static_cast<std::size_t>(k)] == CodeOfChar(record[static_cast<std::size_t>(k)]),
+            Require(g->EditBoard().cells[static_cast<std::size_t>(k)] == CodeOfChar(record[static_cast<std::size_t>(k)]),
                     "the loaded level is the file's cells");
         g.CheckBoard();
         g.Press(Walk);

@@ -248,10 +248,10 @@ private Q_SLOTS:
         QTest::mouseClick(f.window.Board(), Qt::LeftButton, {}, QPoint(3 * 32 + 5, 2 * 32 + 30));
         QCOMPARE(f.game->Board()(3, 2), std::int16_t(Wall));
         QTest::mouseClick(f.window.EditBarWindow()->PaletteButton(4), Qt::LeftButton);
-        QCOMPARE(f.game->EditObject, std::int16_t(4));
+        QCOMPARE(f.game->EditObject(), std::int16_t(4));
         QTest::mouseClick(f.window.Board(), Qt::RightButton, {}, QPoint(5 * 32, 4 * 32));
         QCOMPARE(f.game->Board()(5, 4), std::int16_t(Box));
-        QCOMPARE(f.game->EditBoard(5, 4), std::int16_t(Box));
+        QCOMPARE(f.game->EditBoard()(5, 4), std::int16_t(Box));
     }
 
     // After "&Test" an arrow that reaches the bar (a desktop kept the keyboard there) moves the man.

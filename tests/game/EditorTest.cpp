@@ -54,9 +54,9 @@ TEST(Editor, enteringGivesAnEmptyBoardWithTheManInTheMiddle)
     EXPECT_EQ(t->GameMode, ModeEditNew);
     EXPECT_EQ(t->LevelKind, KindNew);
     EXPECT_EQ(t->Board()(9, 6), ManStart);
-    EXPECT_EQ(t->EditBoard(9, 6), ManStart);
+    EXPECT_EQ(t->EditBoard()(9, 6), ManStart);
     EXPECT_EQ(t->Board()(1, 1), Outside);
-    EXPECT_EQ(t->EditObject, Wall);
+    EXPECT_EQ(t->EditObject(), Wall);
     EXPECT_TRUE(t->controls.frm_Edit_Open);
     EXPECT_FALSE(t->controls.btn_Edit_Enabled);
     EXPECT_TRUE(t->controls.btn_Test_Enabled);
@@ -86,7 +86,7 @@ TEST(Editor, placingTheManElsewhereLeavesFloorWhereHeStood)
     t->MenuCommand(MenuId::mnu_Edit);
     Place(*t, ManStart, 3, 3);
     EXPECT_EQ(t->Board()(9, 6), Floor);
-    EXPECT_EQ(t->EditBoard(9, 6), Floor);
+    EXPECT_EQ(t->EditBoard()(9, 6), Floor);
     EXPECT_EQ(t.CellPixel(9, 6), testing::SheetColour(testing::ObjId, Floor, 0));
     EXPECT_EQ(t->ManX(), 3);
     EXPECT_TRUE(t->controls.tmr_Sprite_Enabled);
@@ -108,7 +108,7 @@ TEST(Editor, theManOnAGoalReplacesTheGoal)
     t->MenuCommand(MenuId::mnu_Edit);
     Place(*t, Goal, 4, 4);
     Place(*t, ManStart, 4, 4);
-    EXPECT_EQ(t->EditBoard(4, 4), ManStart);
+    EXPECT_EQ(t->EditBoard()(4, 4), ManStart);
 }
 
 TEST(Editor, aClickOutsideTheBoardIsRefusedAndChangesNothing)
@@ -134,8 +134,8 @@ TEST(Editor, aDragPaintsEveryCellItEnters)
     t->Form_MouseMove(1, 0, 8 * 32, 3 * 32);  // after the release: no longer a drag
     t->Form_MouseMove(0, 0, 9 * 32, 4 * 32);  // no button held
     for (int x = 2; x <= 9; ++x)
-        EXPECT_EQ(t->EditBoard(x, 3), x >= 3 && x <= 6 ? Wall : Outside) << x;
-    EXPECT_EQ(t->EditBoard(9, 4), Outside);
+        EXPECT_EQ(t->EditBoard()(x, 3), x >= 3 && x <= 6 ? Wall : Outside) << x;
+    EXPECT_EQ(t->EditBoard()(9, 4), Outside);
 }
 
 // Dragging off the board warns once, however many cells off it the pointer enters, and the
@@ -149,8 +149,8 @@ TEST(Editor, aDragOffTheBoardWarnsOnce)
         t->Form_MouseMove(1, 0, x * 32 + 8, 3 * 32 + 8);
     t->Form_MouseMove(1, 0, -40, 3 * 32 + 8);  // beyond the window: not a cell of it
     EXPECT_EQ(t.desktop.dialogs.messages.size(), 1u);
-    EXPECT_EQ(t->EditBoard(0, 1), Wall);
-    EXPECT_EQ(t->EditBoard(1, 1), Wall);
+    EXPECT_EQ(t->EditBoard()(0, 1), Wall);
+    EXPECT_EQ(t->EditBoard()(1, 1), Wall);
 }
 
 TEST(Editor, clicksOutsideTheEditingModesDoNothing)
@@ -218,7 +218,7 @@ TEST(TestPlay, editBringsBackTheDrawingAsItWas)
     t.Play("9");
     t->btn_Edit_Click();
     EXPECT_EQ(t->GameMode, ModeEditNew);
-    EXPECT_EQ(t->Board(), t->EditBoard);
+    EXPECT_EQ(t->Board(), t->EditBoard());
     EXPECT_EQ(t->Board()(9, 6), ManStart);
     EXPECT_EQ(t->ManX(), 9);
     EXPECT_EQ(t->StepCount(), 0);
@@ -362,7 +362,7 @@ TEST(UnsavedDrawing, everyDiscardingCommandAsksOnlyAboutAChangedDrawing)
         {"New", false, menu(MenuId::mnu_NewGame), mode(ModePlaySet)},
         {"Exit", false, menu(MenuId::mnu_Exit), [](TestGame& t) { return t->controls.exitRequested; }},
         {"close box", false, [&closes](TestGame& t) { closes = t->Form_QueryUnload(); }, [&closes](TestGame&) { return closes; }},
-        {"Edit New Level", false, menu(MenuId::mnu_Edit), [](TestGame& t) { return t->EditBoard(7, 7) == Outside; }},
+        {"Edit New Level", false, menu(MenuId::mnu_Edit), [](TestGame& t) { return t->EditBoard()(7, 7) == Outside; }},
         {"Replay Original Level", false, menu(MenuId::mnu_Level), mode(ModePlaySet)},
         {"Load Self-Edit Level", false, menu(MenuId::mnu_LoadSelf), mode(ModeEditStored)},
         {"Load Other Level", false, menu(MenuId::mnu_LoadOther), mode(ModePlayOther)},
@@ -405,7 +405,7 @@ TEST(UnsavedDrawing, endingTheGameCanBeCancelled)
         EXPECT_FALSE(closes) << closeBox;
         EXPECT_EQ(t.desktop.dialogs.messages.back().style, MsgStyle::YesNoCancelQuestion) << closeBox;
         EXPECT_EQ(t->GameMode, ModeEditNew) << closeBox;
-        EXPECT_EQ(t->EditBoard(7, 7), Wall) << closeBox;
+        EXPECT_EQ(t->EditBoard()(7, 7), Wall) << closeBox;
         EXPECT_TRUE(t->DrawingChanged()) << closeBox;  // asked again next time
         EXPECT_EQ(t.desktop.settings.writes, 0) << closeBox;
     }
@@ -420,7 +420,7 @@ TEST(UnsavedDrawing, yesSavesFirstAndARefusedCheckKeepsTheEditorOpen)
     EXPECT_FALSE(t->Form_QueryUnload());
     t->MenuCommand(MenuId::mnu_NewGame);
     EXPECT_EQ(t->GameMode, ModeEditNew);
-    EXPECT_EQ(t->EditBoard(3, 3), Box);
+    EXPECT_EQ(t->EditBoard()(3, 3), Box);
     EXPECT_TRUE(t->controls.frm_Edit_Open);
     EXPECT_EQ(t.desktop.dialogs.messages.back().text, "Total objects are not equal to total goals!");
 
@@ -489,10 +489,10 @@ TEST(Editor, placingTheManOnHisOwnCellChangesNothing)
     TestGame t({Small});
     t->MenuCommand(MenuId::mnu_Edit);
     const Grid before = t->Board();
-    const Grid edited = t->EditBoard;
+    const Grid edited = t->EditBoard();
     Place(*t, ManStart, 9, 6);
     EXPECT_EQ(t->Board(), before);
-    EXPECT_EQ(t->EditBoard, edited);
+    EXPECT_EQ(t->EditBoard(), edited);
     EXPECT_EQ(t->ManX(), 9);
     EXPECT_EQ(t->ManY(), 6);
     EXPECT_TRUE(t->controls.tmr_Sprite_Enabled);
@@ -507,11 +507,11 @@ TEST(UnsavedDrawing, loadingTheLevelJustSavedShowsItAsSaved)
     t.desktop.dialogs.typed = {"1", "1"};
     t->MenuCommand(MenuId::mnu_LoadSelf);
     Place(*t, Wall, 7, 7);
-    const Grid drawn = t->EditBoard;
+    const Grid drawn = t->EditBoard();
     t.desktop.dialogs.answers = {MsgAnswer::Yes};
     t->MenuCommand(MenuId::mnu_LoadSelf);
     EXPECT_EQ(t->GameMode, ModeEditStored);
-    EXPECT_TRUE(t->EditBoard == drawn);
+    EXPECT_TRUE(t->EditBoard() == drawn);
     EXPECT_EQ(ReadFile(t.dir.file("self.1")), GridText(drawn));
 }
 

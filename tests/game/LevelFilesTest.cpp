@@ -32,7 +32,7 @@ TEST(OtherLevels, loadByTheTypedTextAndPlayToCongratulations)
     EXPECT_EQ(t->GameMode, ModePlayOther);
     EXPECT_EQ(t->OtherLevelNumber, " 07 ");
     EXPECT_EQ(t->Board()(2, 2), Floor);
-    EXPECT_EQ(t->EditBoard(2, 2), ManStart);
+    EXPECT_EQ(t->EditBoard()(2, 2), ManStart);
     EXPECT_TRUE(t->menus.Enabled(MenuId::mnu_LoadOtherSol));
     EXPECT_FALSE(t->menus.Enabled(MenuId::mnu_SelectMan));
     EXPECT_EQ(t->view.CounterImage(Counter::Level).pixel(39 + 6, 11), testing::DigitColour(7, 1));

@@ -76,8 +76,9 @@ TEST_P(StoredLevelEdit, leavesASolutionThatSolvesTheLevelAsStored)
     else
         t->btn_Exit_Click();
     EXPECT_EQ(SolutionFile(t, "selfsol.1"), c.after ? std::optional<std::string>(c.after) : std::nullopt);
-    if (c.end == End::ReplaySolution)
+    if (c.end == End::ReplaySolution) {
         EXPECT_EQ(t->MoveHistory(), c.after);  // the replay plays the file as it is put back
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

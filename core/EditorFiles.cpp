@@ -1,4 +1,4 @@
-// Checking, test-playing and saving the level drawn in the editor.
+// Checking, test-playing and saving the level drawn in the editor (editor/LevelDrawing.h).
 #include <algorithm>
 #include <filesystem>
 
@@ -11,18 +11,12 @@ namespace tolvar {
 
 bool Game::ValidateLevel()
 {
-    bool result = true;
-    if (EditBoard.count(ManStart) == 0) {  // the drawing has no start for the man
-        Warn("Please set the initial position of the man!");
-        result = false;
-    }
+    const std::vector<std::string> problems = drawing_.Problems();
+    for (const std::string& problem : problems)
+        Warn(problem);
     GoalCount = static_cast<std::int16_t>(Board().goalCount());
     BoxCount = static_cast<std::int16_t>(Board().boxCount());
-    if (GoalCount != BoxCount) {
-        Warn("Total objects are not equal to total goals!");
-        result = false;
-    }
-    return result;
+    return problems.empty();
 }
 
 void Game::btn_Test_Click()
@@ -53,7 +47,7 @@ void Game::btn_Edit_Click()
     controls.btn_Edit_Enabled = false;
     controls.btn_Test_Enabled = true;
     BoardReplaced();
-    StartPlay(EditBoard, DrawLevelCells(EditBoard, true));
+    StartPlay(drawing_.cells(), DrawLevelCells(drawing_.cells(), true));
     ShowStepCount(0);
     ShowChanges();
 }
@@ -83,7 +77,7 @@ bool Game::SaveDrawing()
     const std::int32_t saved = SelfLevelCount();
     const std::int32_t number = LevelKind == KindNew ? NewSelfLevelNumber() : 0;
     const std::string name = LevelFileName(LevelKind, LevelKind == KindNew ? NumberText(number) : LevelNumber());
-    const std::string cells = GridText(EditBoard);
+    const std::string cells = GridText(drawing_.cells());
 
     // A failed save loses nothing: the editor stays open with the drawing, and the count of
     // self-edited levels never points at a level that was not written.
@@ -106,7 +100,7 @@ bool Game::SaveDrawing()
     return true;
 }
 
-bool Game::DrawingChanged() const { return HoldsDrawing() && !(EditBoard == drawingSaved_); }
+bool Game::DrawingChanged() const { return HoldsDrawing() && drawing_.Changed(); }
 
 bool Game::MayDiscardDrawing(bool mayCancel)
 {

@@ -1,4 +1,5 @@
-// The level editor: entering it, the edit bar and its palette, placing objects.
+// The level editor's procedures: entering it, the edit bar and its palette, placing objects on the
+// drawing (editor/LevelDrawing.h) and showing them.
 #include "core/Game.h"
 
 namespace tolvar {
@@ -10,10 +11,12 @@ void Game::mnu_Edit_Click()
     EnterMode(ModeEditNew, KindNew);
     DrawNumber(Counter::Level, NewSelfLevelNumber(), view.appearance.DigitStyle);
     FillBackground();
-    EditBoard.fill(Outside);
+    Grid drawing;
+    drawing.fill(Outside);
     // The man starts in the middle; the next tick of the man's animation draws him.
-    EditBoard(NewLevelManX, NewLevelManY) = ManStart;
-    StartPlay(EditBoard, Cell{NewLevelManX, NewLevelManY});
+    drawing(NewLevelManX, NewLevelManY) = ManStart;
+    drawing_.Open(drawing);
+    StartPlay(std::move(drawing), Cell{NewLevelManX, NewLevelManY});
     ShowStepCount(0);
     KeepDrawingAsSaved();
 }
@@ -61,61 +64,46 @@ void Game::mnu_DisBanner_Click()
     }
 }
 
-void Game::ssr_Object_Click(int Index)
-{
-    if (Index >= 0 && Index < CellCodeCount)
-        EditObject = static_cast<std::int16_t>(Index);
-}
+void Game::ssr_Object_Click(int Index) { drawing_.Choose(Index); }
 
 void Game::Form_MouseDown(int /*Button*/, int /*Shift*/, int X, int Y)
 {
     if (GameMode != ModeEditNew && GameMode != ModeEditStored)
         return;
-    // A press starts a drag: every cell the pointer enters while a button is held is placed too.
-    drag_ = {true, view.PixelToCell(X), view.PixelToCell(Y), false};
-    drag_.warned = !PlaceEditObject(drag_.cellX, drag_.cellY);
+    const Cell at{view.PixelToCell(X), view.PixelToCell(Y)};
+    drawing_.Press(at);
+    drawing_.Warned(!PlaceEditObject(at.x, at.y));
 }
 
 void Game::Form_MouseMove(int Button, int /*Shift*/, int X, int Y)
 {
     const bool onWindow = X >= 0 && Y >= 0 && X < svc_.window->ClientWidth() && Y < svc_.window->ClientHeight();
-    if (Button == 0 || !drag_.active || !onWindow || (GameMode != ModeEditNew && GameMode != ModeEditStored))
+    if (Button == 0 || !onWindow || (GameMode != ModeEditNew && GameMode != ModeEditStored))
         return;
-    const int cx = view.PixelToCell(X), cy = view.PixelToCell(Y);
-    if (cx == drag_.cellX && cy == drag_.cellY)
-        return;
-    drag_.cellX = cx;
-    drag_.cellY = cy;
-    // One "Invalid position!" per drag is enough: the rest of the way off the board is skipped.
-    if (drag_.warned && !Board().inside(cx - BoardLeft, cy - BoardTop))
-        return;
-    if (!PlaceEditObject(cx, cy))
-        drag_.warned = true;
+    const Cell at{view.PixelToCell(X), view.PixelToCell(Y)};
+    if (drawing_.Enter(at, Board().inside(at.x - BoardLeft, at.y - BoardTop)) && !PlaceEditObject(at.x, at.y))
+        drawing_.Warned(true);
 }
 
-void Game::Form_MouseUp(int /*Button*/, int /*Shift*/, int /*X*/, int /*Y*/) { drag_.active = false; }
+void Game::Form_MouseUp(int /*Button*/, int /*Shift*/, int /*X*/, int /*Y*/) { drawing_.Release(); }
 
 bool Game::PlaceEditObject(int cx, int cy)
 {
-    const int sel = EditObject;
-    const int c = cx - BoardLeft, r = cy - BoardTop;
-    if (!Board().inside(c, r)) {
+    const std::optional<Placement> placed = drawing_.Place({cx - BoardLeft, cy - BoardTop}, session_.man());
+    if (!placed) {
         Warn("Invalid position!");
         return false;
     }
     // Overwriting the man: stop his animation, or its next tick would paint him over the new object.
-    if (Board()(c, r) == ManStart)
+    if (placed->overMan)
         controls.tmr_Sprite_Enabled = false;
-    DrawCell(sel, cx, cy);
-    session_.SetCell({c, r}, static_cast<std::int16_t>(sel));
-    EditBoard(c, r) = static_cast<std::int16_t>(sel);
-    if (sel == ManStart) {
-        const Cell old = session_.man();
-        session_.SetMan({c, r});
-        if (Board().inside(old) && Board()(old.x, old.y) == ManStart && !(old == Cell{c, r})) {
-            session_.SetCell(old, Floor);
-            EditBoard(old.x, old.y) = Floor;
-            DrawCell(Floor, old.x + BoardLeft, old.y + BoardTop);
+    DrawCell(placed->code, cx, cy);
+    session_.SetCell(placed->cell, placed->code);
+    if (placed->code == ManStart) {
+        session_.SetMan(placed->cell);
+        if (placed->manLeft) {
+            session_.SetCell(*placed->manLeft, Floor);
+            DrawCell(Floor, placed->manLeft->x + BoardLeft, placed->manLeft->y + BoardTop);
         }
         controls.tmr_Sprite_Enabled = true;
     }
