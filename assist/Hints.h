@@ -17,15 +17,9 @@ struct Position {
     bool operator==(const Position&) const = default;
 };
 
-/// What the solver is asked for a position. A level text has no code for the man on a goal,
-/// so there he is first walked to the nearest floor cell he can reach; the answer is the same.
-struct Question {
-    solver::Level level;
-    std::string walk;    // the man's walk to the level's start, before the solver's moves
-    bool exact = true;   // false when the man had to stay on a goal that the level then loses
-                         // (a level won by every move that wins the position, and maybe by more)
-};
-Question AskFor(const Position& here);
+/// What the solver is asked for a position: the board as a level, the man where he stands (on
+/// floor or on a goal).
+solver::Level AskFor(const Position& here);
 
 enum class HintKind {
     Moves,       // the walk to the next push and the push
@@ -44,7 +38,7 @@ public:
     std::optional<std::string> Next(const Position& here);
     /// Takes the solver's answer to `question`, asked for `here`, and gives its first hint. A
     /// solution is kept only when it wins from `here` by the game's rules.
-    Hint Answer(const Position& here, const Question& question, const solver::SolveResult& result);
+    Hint Answer(const Position& here, const solver::SolveResult& result);
     void Forget() { solution_.reset(); }
 
 private:

@@ -40,15 +40,14 @@ void SolverHelp::Hint()
         play_(*next);
         return;
     }
-    const Question question = AskFor(here);
-    Search(question.level, [this, here, question](const solver::SolveResult& result) { HintFound(here, question, result); });
+    Search(AskFor(here), [this, here](const solver::SolveResult& result) { HintFound(here, result); });
 }
 
-void SolverHelp::HintFound(const Position& here, const Question& question, const solver::SolveResult& result)
+void SolverHelp::HintFound(const Position& here, const solver::SolveResult& result)
 {
     if (!CanHint() || !(Here() == here))
         return;  // the position changed meanwhile: the answer is of no use
-    const tolvar::Hint hint = book_.Answer(here, question, result);
+    const tolvar::Hint hint = book_.Answer(here, result);
     switch (hint.kind) {
     case HintKind::Moves: play_(hint.moves); break;
     case HintKind::Unsolvable: game_.Warn(NoSolutionFromHere); break;

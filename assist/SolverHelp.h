@@ -41,7 +41,7 @@ public:
 
 private:
     Position Here() const;
-    void HintFound(const Position& here, const Question& question, const solver::SolveResult& result);
+    void HintFound(const Position& here, const solver::SolveResult& result);
     void SolutionFound(const std::string& levelCells, const solver::SolveResult& result);
 
     /// Starts a search of `level` whose answer goes to `found` through the gate.

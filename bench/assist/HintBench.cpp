@@ -43,9 +43,8 @@ double HintSeconds(const std::string& text, HintKind& kind)
     start.manY = man / BoardWidth;
     start.board(start.manX, start.manY) = Floor;
     const auto t0 = std::chrono::steady_clock::now();
-    const Question q = AskFor(start);
     HintBook book;
-    kind = book.Answer(start, q, solver::Solve(q.level, {.seconds = HelpSeconds})).kind;
+    kind = book.Answer(start, solver::Solve(AskFor(start), {.seconds = HelpSeconds})).kind;
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 }
 

@@ -28,7 +28,7 @@ Position PositionOf(const std::vector<const char*>& rows)
     return p;
 }
 
-solver::SolveResult SolveNow(const Question& q) { return solver::Solve(q.level, {.seconds = 10}); }
+solver::SolveResult SolveNow(const solver::Level& level) { return solver::Solve(level, {.seconds = 10}); }
 
 void Play(Position& p, const std::string& moves)
 {
@@ -54,8 +54,8 @@ TEST_P(HintFrom, isOnePushThatKeepsTheLevelSolvableOrSaysWhyNot)
     const HintCase& c = GetParam();
     const Position here = PositionOf(c.rows);
     HintBook book;
-    const Question q = AskFor(here);
-    const Hint hint = book.Answer(here, q, SolveNow(q));
+    const solver::Level q = AskFor(here);
+    const Hint hint = book.Answer(here, SolveNow(q));
     ASSERT_EQ(hint.kind, c.kind);
     if (c.kind != HintKind::Moves) {
         EXPECT_EQ(hint.moves, "");
@@ -88,8 +88,8 @@ TEST(HintBookTest, stepsThroughTheSolutionFoundWithoutSearchingAgain)
 {
     Position here = PositionOf({"1111111", "1622221", "1242421", "1232321", "1111111"});
     HintBook book;
-    const Question q = AskFor(here);
-    std::string hint = book.Answer(here, q, SolveNow(q)).moves;
+    const solver::Level q = AskFor(here);
+    std::string hint = book.Answer(here, SolveNow(q)).moves;
     int hints = 1;
     for (; !hint.empty() && hints < 10; ++hints) {
         Play(here, hint);
@@ -105,8 +105,8 @@ TEST(HintBookTest, aMoveOfThePlayersOwnNeedsANewSearch)
 {
     Position here = PositionOf({"1111111", "1622221", "1242421", "1232321", "1111111"});
     HintBook book;
-    const Question q = AskFor(here);
-    Play(here, book.Answer(here, q, SolveNow(q)).moves);
+    const solver::Level q = AskFor(here);
+    Play(here, book.Answer(here, SolveNow(q)).moves);
     Play(here, "8");
     EXPECT_EQ(book.Next(here), std::nullopt);
 }
@@ -116,12 +116,12 @@ TEST(SolverWorkerTest, handsOverOnlyTheAnswerOfASearchNotCancelled)
 {
     fakes::FakeGuiThread gui;
     SolverWorker worker(gui);
-    const Question q = AskFor(PositionOf({"1111111", "1622221", "1242421", "1232321", "1111111"}));
+    const solver::Level q = AskFor(PositionOf({"1111111", "1622221", "1242421", "1232321", "1111111"}));
     int answers = 0;
-    worker.Start(q.level, 10, [&](const solver::SolveResult& r) { answers += r.status == solver::SolveStatus::Solved; });
+    worker.Start(q, 10, [&](const solver::SolveResult& r) { answers += r.status == solver::SolveStatus::Solved; });
     worker.Cancel();
     EXPECT_FALSE(worker.Busy());
-    worker.Start(q.level, 10, [&](const solver::SolveResult& r) { answers += 10 * (r.status == solver::SolveStatus::Solved); });
+    worker.Start(q, 10, [&](const solver::SolveResult& r) { answers += 10 * (r.status == solver::SolveStatus::Solved); });
     EXPECT_TRUE(worker.Busy());
     while (worker.Busy() && gui.RunWhenPosted()) {
     }
