@@ -91,6 +91,8 @@ MainWindow::MainWindow(Game& game, Assist& assist) : game_(game), assist_(assist
 
     walkTimer_.setObjectName(QStringLiteral("tmr_Walk"));
     connect(&walkTimer_, &QTimer::timeout, this, [this] { Run([this] { assist_.tmr_Walk_Timer(); }); });
+    replayTimer_.setObjectName(QStringLiteral("tmr_Replay"));
+    connect(&replayTimer_, &QTimer::timeout, this, [this] { Run([this] { assist_.tmr_Replay_Timer(); }); });
 
     ConnectInput();
     connect(trace_, &QPushButton::clicked, this, [this] { Command(assist_.gate().Here(), [this] { game_.btn_Trace_Click(); }); });
@@ -167,6 +169,7 @@ void MainWindow::FollowTimers()
     FollowTimer(spriteTimer_, c.tmr_Sprite_Enabled, c.tmr_Sprite_Interval);
     FollowTimer(iconTimer_, true, c.tmr_Icon_Interval);
     FollowTimer(walkTimer_, assist_.playback().TimerEnabled(), Playback::Interval);
+    FollowTimer(replayTimer_, assist_.ReplayTimerEnabled(), assist_.ReplayInterval());
 }
 
 void MainWindow::FollowFocus()
@@ -291,6 +294,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     spriteTimer_.stop();
     iconTimer_.stop();
     walkTimer_.stop();
+    replayTimer_.stop();
     if (editBar_)
         CloseEditBarForGame();
     game_.Form_Unload();

@@ -83,6 +83,7 @@ private:
     QTimer spriteTimer_;
     QTimer iconTimer_;
     QTimer walkTimer_;  // shows the moves of a mouse walk one at a time
+    QTimer replayTimer_;  // steps a replay that plays by itself
     bool shown_ = false;
     bool minimized_ = false;
     bool closing_ = false;

@@ -1,6 +1,7 @@
 #include "assist/Assist.h"
 
 #include "core/Game.h"
+#include "rules/Keys.h"
 
 namespace tolvar {
 
@@ -18,6 +19,7 @@ Assist::Assist(Game& game, SettingsPort& settings, GuiThreadPort& gui)
     game_.CheckMenuItem(MenuId::mnu_MouseWalking, !stored || stored->empty() || stored->front() != '0');
     const std::optional<std::string> marking = settings_.Value(MarkDeadBoxesKey);
     game_.CheckMenuItem(MenuId::mnu_MarkDeadBoxes, !marking || marking->empty() || marking->front() != '0');
+    replay_.SetSpeed(AutoReplay::SpeedOf(settings_.Value(ReplaySpeedKey)));
     UpdateMenus();
 }
 
@@ -39,6 +41,8 @@ Gate::Aim Assist::AimOf(MenuId id) const
     case MenuId::mnu_Redo:
     case MenuId::mnu_Hint:
     case MenuId::mnu_ShowSolution:
+    case MenuId::mnu_PlayReplay:
+    case MenuId::mnu_TakeOver:
         return gate_.Here();  // made for the position on the board
     default:
         return Gate::Anywhere();  // a setting, the help, or another level chosen
@@ -60,6 +64,12 @@ void Assist::RunMenuCommand(MenuId id)
     case MenuId::mnu_TakeBack: TakeBack(); break;
     case MenuId::mnu_Redo: Redo(); break;
     case MenuId::mnu_MouseWalking: SetMouseWalking(!MouseWalking()); break;
+    case MenuId::mnu_PlayReplay: PlayReplay(); break;
+    case MenuId::mnu_TakeOver: TakeOver(); break;
+    case MenuId::mnu_Speed0:
+    case MenuId::mnu_Speed1:
+    case MenuId::mnu_Speed2:
+    case MenuId::mnu_Speed3: SetReplaySpeed(static_cast<int>(id) - static_cast<int>(MenuId::mnu_Speed0)); break;
     default: game_.MenuCommand(id); break;
     }
 }
@@ -69,6 +79,8 @@ void Assist::KeyDown(int keyCode, int shift)
     gate_.Run(gate_.Here(), [=, this] {
         if (keyCode == VK_ESCAPE)
             Select(std::nullopt);
+        if (keyCode >= VK_LEFT && keyCode <= VK_DOWN && replay_.PlayedOn(game_.session().level()))
+            TakeOver();
         game_.Form_KeyDown(keyCode, shift);
     });
     UpdateMenus();
@@ -97,6 +109,11 @@ void Assist::UpdateMenus()
     game_.EnableMenuItem(MenuId::mnu_ShowSolution, help_.CanShowSolution());
     game_.EnableMenuItem(MenuId::mnu_MarkDeadBoxes, Playing());
     game_.EnableMenuItem(MenuId::mnu_OpenCollection, game_.CanOpenLevelCollection());
+    game_.EnableMenuItem(MenuId::mnu_PlayReplay, game_.Replaying());
+    game_.EnableMenuItem(MenuId::mnu_TakeOver, game_.Replaying());
+    game_.CheckMenuItem(MenuId::mnu_PlayReplay, replay_.Playing());
+    for (int i = 0; i < static_cast<int>(AutoReplay::StepsPerSecond.size()); ++i)
+        game_.CheckMenuItem(mnu_Speed(i), i == replay_.speed());
 }
 
 void Assist::tmr_Walk_Timer()

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "assist/AutoReplay.h"
 #include "assist/Paths.h"
 #include "assist/Playback.h"
 #include "assist/SolverHelp.h"
@@ -65,6 +66,17 @@ public:
     /// Shows every queued move at once.
     void FinishPlayback();
 
+    // --- Replays that play by themselves (assist/Replaying.cpp) ---
+    /// "&Play": plays the running replay by itself, or pauses it.
+    void PlayReplay();
+    /// "Take &Over", or an arrow key while a replay plays by itself: the player goes on from here.
+    void TakeOver();
+    void SetReplaySpeed(int index);
+    /// Makes the replay's next step; the replay timer calls it.
+    void tmr_Replay_Timer();
+    bool ReplayTimerEnabled() const { return replay_.Playing(); }
+    int ReplayInterval() const { return replay_.Interval(); }
+
     // --- Help from the solver (assist/SolverAssist.cpp) ---
     /// A search for a hint or a solution is running.
     bool Searching() const { return help_.Searching(); }
@@ -106,6 +118,8 @@ private:
     std::vector<int> deadBoxes_;
     Playback playback_;
     SolverHelp help_;
+    AutoReplay replay_;
+    bool tracing_ = false;            // a step of the replay is being made (a window may be open)
 };
 
 }  // namespace tolvar

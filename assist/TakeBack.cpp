@@ -24,6 +24,7 @@ void Assist::TakeBack()
     if (!CanTakeBack())
         return;
     if (game_.GameMode == ModeTracing) {
+        replay_.Pause();  // stepped back to be looked at: a replay playing by itself would go on at once
         game_.TraceBack();
         return;
     }
@@ -48,6 +49,7 @@ void Assist::PushUndone() { ShowMarks(); }
 void Assist::BoardReplaced()
 {
     playback_.Clear();
+    replay_.Pause();
     // The board is about to change: marks worked out from the old one would stay on the new
     // one until its first move. The marks come again with the next move.
     selected_.reset();

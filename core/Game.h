@@ -164,6 +164,12 @@ public:
     /// Starts a replay of `solution` as a stored solution is replayed, on `levelCells` for a
     /// self-edited or other level (a level of the set is shown again from the set).
     void StartReplay(const std::string& solution, const std::string& levelCells);
+    /// A replay runs: "&Trace" is shown and has moves left to make.
+    bool Replaying() const { return GameMode == ModeTracing && controls.btn_Trace_Visible; }
+    /// The player takes over a running replay: the moves replayed so far stand as if typed, the
+    /// rest of the solution is dropped, and the level is played on as usual (counted, undone,
+    /// its solution written when it is won). Nothing when no replay runs.
+    void TakeOverReplay();
 
     // --- Solution files and settings (core/SolutionFile.cpp, core/Settings.cpp) ---
     /// Writes MoveHistory to the current level's solution file; false when it could not.

@@ -18,6 +18,7 @@ enum class MenuId : int {
     mnu_DisBanner,
     // Assist
     mnu_Assist, mnu_TakeBack, mnu_Redo, mnu_MouseWalking, mnu_Hint, mnu_ShowSolution, mnu_MarkDeadBoxes, mnu_OpenCollection,
+    mnu_PlayReplay, mnu_TakeOver, mnu_ReplaySpeed, mnu_Speed0, mnu_Speed1, mnu_Speed2, mnu_Speed3,
     // Help
     mnu_Help, mnu_Contents, mnu_Web, mnu_Faq, mnu_About,
     Count
@@ -25,6 +26,7 @@ enum class MenuId : int {
 
 constexpr MenuId mnu_Man(int index) { return static_cast<MenuId>(static_cast<int>(MenuId::mnu_Man0) + index); }
 constexpr MenuId mnu_Back(int index) { return static_cast<MenuId>(static_cast<int>(MenuId::mnu_Back0) + index); }
+constexpr MenuId mnu_Speed(int index) { return static_cast<MenuId>(static_cast<int>(MenuId::mnu_Speed0) + index); }
 constexpr MenuId mnu_Scenery(int index) { return static_cast<MenuId>(static_cast<int>(MenuId::mnu_Scenery0) + index); }
 
 class MenuState {

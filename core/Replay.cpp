@@ -100,6 +100,18 @@ void Game::StartReplay(const std::string& solution, const std::string& levelCell
     TraceIndex = 0;
 }
 
+void Game::TakeOverReplay()
+{
+    if (!Replaying())
+        return;
+    Replayed.clear();
+    TraceIndex = 0;
+    GameMode = LevelKind == KindSet ? ModePlaySet : ModePlayOther;
+    controls.btn_Trace_Visible = false;
+    controls.focus = FocusRequest::MainWindow;
+    FollowUndo();
+}
+
 void Game::TraceBack()
 {
     if (GameMode != ModeTracing || TraceIndex <= 0)
