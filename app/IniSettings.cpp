@@ -1,9 +1,9 @@
 #include "app/IniSettings.h"
+#include "levels/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cctype>
@@ -200,15 +200,7 @@ bool IniSettings::SetValue(const std::string& key, const std::string& value)
     if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
         return false;
     // Written beside the old file and renamed over it: a reader sees the old or the new file, never half of one.
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const std::string updated = ini::Replace(text, section_, key, value);
-    if (file.write(updated.data(), static_cast<qint64>(updated.size())) != static_cast<qint64>(updated.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteFileAtomically(QFile::encodeName(path_).toStdString(), ini::Replace(text, section_, key, value));
 }
 
 }  // namespace tolvar

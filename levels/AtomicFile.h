@@ -3,8 +3,9 @@
 
 namespace tolvar {
 
-/// Writes `bytes` as the whole content of `path`: written beside it and renamed over it,
-/// so a failed write never leaves a half-written file. False when it could not be written.
+/// Writes `bytes` as the whole content of `path`: written beside it as `path` + ".tmp", synced to
+/// the disk and renamed over it, so a failed, killed or cut-off write never leaves a half-written
+/// file: `path` holds the old content or the new. False when it could not be written.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 }  // namespace tolvar

@@ -1,0 +1,146 @@
+// Every kind of write the game makes is killed with SIGKILL at hundreds of instants, cut off by a
+// full disk and refused by a read-only folder. After each, the file holds exactly its old content
+// or its new one, and no more than one temporary file is left beside it.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "app/IniSettings.h"
+#include "levels/AtomicFile.h"
+
+namespace tolvar {
+namespace {
+
+namespace fs = std::filesystem;
+
+/// Two versions of a file, large enough that a kill often lands inside the write.
+std::string Version(int round) { return std::string(static_cast<std::size_t>(300000 + round % 2 * 1000), round % 2 ? 'b' : 'a'); }
+
+std::string Read(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct Writer {
+    const char* name;
+    const char* file;
+    /// Writes version `round` of the file; false when the write failed.
+    std::function<bool(const fs::path& file, int round)> write;
+    /// The version the file holds as it is read back: 0, 1, or -1 for anything else.
+    std::function<int(const fs::path& file)> held;
+};
+
+void PrintTo(const Writer& writer, std::ostream* out) { *out << writer.name; }
+
+int HeldAsIs(const fs::path& file)
+{
+    const std::string text = Read(file);
+    return text == Version(0) ? 0 : text == Version(1) ? 1 : -1;
+}
+
+int HeldInSettings(const fs::path& file)
+{
+    const std::optional<std::string> value = ini::Find(Read(file), "Box", "Level");
+    return value == Version(0) ? 0 : value == Version(1) ? 1 : -1;
+}
+
+const Writer Writers[] = {
+    {"levelAndSolutionFiles", "other.1", [](const fs::path& f, int r) { return WriteFileAtomically(f, Version(r)); }, HeldAsIs},
+    {"settingsFile", "tolvar.ini",
+     [](const fs::path& f, int r) { return IniSettings(QString::fromStdString(f.string())).SetValue("Level", Version(r)); },
+     HeldInSettings},
+};
+
+class Durability : public ::testing::TestWithParam<Writer> {
+protected:
+    fs::path dir = fs::temp_directory_path() / ("tolvar-durability-" + std::to_string(::getpid()));
+    fs::path file;
+
+    void SetUp() override
+    {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        file = dir / GetParam().file;
+        ASSERT_TRUE(GetParam().write(file, 0));
+    }
+    void TearDown() override
+    {
+        fs::permissions(dir, fs::perms::owner_all);
+        fs::remove_all(dir);
+    }
+    /// Runs `child` in a process of its own; its exit status.
+    static int InChild(const std::function<int()>& child)
+    {
+        const pid_t pid = ::fork();
+        if (pid == 0)
+            ::_exit(child());
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    /// Only the file and at most its one temporary name are in the folder.
+    void ExpectNothingElse()
+    {
+        int others = 0;
+        for (const fs::directory_entry& e : fs::directory_iterator(dir))
+            others += e.path() != file && e.path() != fs::path(file.string() + ".tmp") ? 1 : 0;
+        EXPECT_EQ(others, 0);
+    }
+};
+
+TEST_P(Durability, aKillAtAnyInstantLeavesTheOldContentOrTheNew)
+{
+    std::mt19937 random(12345);
+    for (int kill = 0; kill < 200; ++kill) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            for (int round = 1;; ++round)
+                GetParam().write(file, round);
+        }
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 4000)(random));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        ASSERT_NE(GetParam().held(file), -1) << "after kill " << kill;
+    }
+    ExpectNothingElse();
+    EXPECT_TRUE(GetParam().write(file, 1));  // the next write takes over what a kill left behind
+    EXPECT_FALSE(fs::exists(file.string() + ".tmp"));
+}
+
+TEST_P(Durability, aFullDiskOrAReadOnlyFolderKeepsTheOldContent)
+{
+    const int fullDisk = InChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{100000, 100000};  // writes past 100 kB fail as on a full disk
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        return GetParam().write(file, 1) ? 1 : 0;
+    });
+    EXPECT_EQ(fullDisk, 0);
+    EXPECT_EQ(GetParam().held(file), 0);
+    ExpectNothingElse();
+    EXPECT_FALSE(fs::exists(file.string() + ".tmp"));
+
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read | fs::perms::others_read |
+                             fs::perms::others_exec);
+    const int readOnly = InChild([&] {
+        if (::geteuid() == 0 && ::setuid(65534) != 0)  // the superuser writes anywhere: write as nobody
+            return 2;
+        return GetParam().write(file, 1) ? 1 : 0;
+    });
+    EXPECT_EQ(readOnly, 0);
+    EXPECT_EQ(GetParam().held(file), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWrite, Durability, ::testing::ValuesIn(Writers),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace tolvar
