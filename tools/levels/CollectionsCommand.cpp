@@ -78,7 +78,9 @@ int RunCollections(const std::vector<std::string>& args) {
     const auto dir = GameDir(*parsed, &error);
     if (!dir) return Complain(ExitFileError, error);
     std::error_code ec;
-    if (!std::filesystem::is_directory(*dir, ec)) return Complain(ExitFileError, *dir + ": no such directory");
+    if (!std::filesystem::is_directory(*dir, ec))
+        return Complain(ExitFileError, *dir + ": no such directory" +
+                                           (parsed->has("--dir") ? "" : " (the game makes it when it first starts)"));
     CollectionLibrary library(*dir);
     return adding ? Add(library, pos[1]) : List(library, parsed->has("--levels"));
 }
