@@ -66,7 +66,7 @@ void ReadBetween(std::string_view line, std::vector<TextLevel>& levels, Collecti
 
 }  // namespace
 
-std::vector<TextLevel> SplitCollection(std::string_view text, CollectionHeader* header) {
+std::vector<TextLevel> SplitCollection(std::string_view text, CollectionHeader* header, std::size_t maxLevels) {
     std::vector<TextLevel> levels;
     TextLevel current;
     Between between;
@@ -89,12 +89,13 @@ std::vector<TextLevel> SplitCollection(std::string_view text, CollectionHeader* 
         }
         if (!current.rows.empty()) {
             levels.push_back(std::move(current));
+            if (levels.size() >= maxLevels) return levels;
             current = TextLevel{};
             between = {{}, true};
         }
         ReadBetween(line, levels, header, between);
     }
-    if (!current.rows.empty()) levels.push_back(std::move(current));
+    if (!current.rows.empty() && levels.size() < maxLevels) levels.push_back(std::move(current));
     return levels;
 }
 
