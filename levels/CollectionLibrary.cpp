@@ -66,7 +66,10 @@ void LoadRecords(const fs::path& folder, LibraryCollection& collection)
         return;
     }
     RecordsRead read = ParseRecords(*text);
-    collection.records = CheckRecords(read, [&](int number) { return collection.Find(number) ? &collection.Find(number)->level : nullptr; });
+    collection.records = CheckRecords(read, [&](int number) -> const Level* {
+        const CollectionLevel* level = collection.Find(number);
+        return level ? &level->level : nullptr;
+    });
     collection.recordProblems = std::move(read.problems);
 }
 
@@ -274,7 +277,8 @@ RecordedWin CollectionLibrary::RecordWin(LibraryCollection& collection, int numb
     std::error_code ec;
     // A records file that was not read whole is kept beside, as it was, before it is replaced.
     if (!collection.recordProblems.empty() && fs::exists(path, ec))
-        fs::copy_file(path, PathOf(folder, collection.summary.id, BadRecordsEnding), fs::copy_options::overwrite_existing, ec);
+        fs::copy_file(path, PathOf(folder, collection.summary.id, BadRecordsEnding), fs::copy_options::overwrite_existing,
+                      ec);
     if (ec || !WriteFileAtomically(path.string(), WriteRecords(records))) {
         result.improvement = {};
         result.problem = "the records cannot be written in " + folder.string();

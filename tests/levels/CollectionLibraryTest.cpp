@@ -147,6 +147,10 @@ TEST_F(Library, AFileThatCannotBeAddedLeavesNoTrace)
         EXPECT_NE(added.problem, "");
     }
     EXPECT_FALSE(library.Add((dir / "missing.txt").string()).summary);
+    const fs::path huge = dir / "huge.txt";
+    Write(huge, "#####\n#@$.#\n#####\n");
+    fs::resize_file(huge, 50u << 20);  // 50 MB, never read
+    EXPECT_NE(library.Add(huge.string()).problem.find("too large for a collection of levels (50 MB"), std::string::npos);
     EXPECT_FALSE(fs::exists(library.Folder()));
 }
 

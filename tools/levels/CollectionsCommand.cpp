@@ -48,7 +48,8 @@ int List(const CollectionLibrary& library, bool levels) {
             continue;
         }
         PrintCollection(collection->summary);
-        for (const std::string& note : collection->recordProblems) std::cerr << "tolvar-levels: " << collection->summary.title << ": " << note << "\n";
+        for (const std::string& note : collection->recordProblems)
+            std::cerr << "tolvar-levels: " << collection->summary.title << ": " << note << "\n";
         for (const CollectionLevel& level : collection->levels) PrintLevel(*collection, level);
     }
     if (list.empty()) std::cout << "No collection in " << library.Folder() << "\n";
