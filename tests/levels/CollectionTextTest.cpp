@@ -115,9 +115,18 @@ TEST(CleanText, MakesAnyBytesOneShortLineOfValidText)
         {"\xC0\xAF overlong", "\xEF\xBF\xBD\xEF\xBF\xBD overlong"},
         {"cut \xE2\x82", "cut \xEF\xBF\xBD\xEF\xBF\xBD"},
         {"a\nb\x7F", "a b"},
-        {std::string(300, 'x'), std::string(MaxCleanTextBytes, 'x') + "..."},
+        {std::string(300, 'x'), std::string(MaxCleanTextBytes - 3, 'x') + "..."},
+        {"  " + std::string(MaxCleanTextBytes, 'y') + "    ", std::string(MaxCleanTextBytes, 'y')},
+        {"\x1e\x1e" + std::string(100, '\xA6'), [] {  // cut after whole characters only
+             std::string cut;
+             for (int i = 0; i < 65; ++i) cut += "\xEF\xBF\xBD";
+             return cut + "...";
+         }()},
     };
-    for (const auto& [text, clean] : cases) EXPECT_EQ(CleanText(text), clean) << text;
+    for (const auto& [text, clean] : cases) {
+        EXPECT_EQ(CleanText(text), clean) << text;
+        EXPECT_EQ(CleanText(clean), clean) << "cleaned twice";
+    }
 }
 
 }  // namespace
