@@ -291,27 +291,6 @@ RecordedWin CollectionLibrary::RecordWin(LibraryCollection& collection, int numb
     return result;
 }
 
-std::string DescribeAdded(const AddedCollection& added)
-{
-    std::string text;
-    if (const auto& c = added.summary) {
-        text = "\"" + c->title + "\"" + (c->author.empty() ? "" : " by " + c->author) + ": " + std::to_string(c->levels) +
-               (c->levels == 1 ? " level" : " levels") + (added.alreadyThere ? ", already in the library." : ".");
-    } else {
-        text = "The collection could not be added: " + added.problem + ".";
-    }
-    constexpr std::size_t Shown = 10;
-    const auto& refused = added.refused;
-    if (!refused.empty())
-        text += "\n" + std::to_string(refused.size()) + (refused.size() == 1 ? " level" : " levels") + " refused:";
-    for (std::size_t i = 0; i < refused.size() && i < Shown; ++i) text += "\n" + DescribeRefusal(refused[i]) + ".";
-    if (refused.size() > Shown)
-        text += "\n... and " + std::to_string(refused.size() - Shown) + " more.";
-    if (added.summary && !added.problem.empty())
-        text += "\n" + added.problem + ".";
-    return text;
-}
-
 int NextUnsolved(const LibraryCollection& collection, int after)
 {
     const auto& levels = collection.levels;

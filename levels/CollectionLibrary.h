@@ -51,10 +51,6 @@ struct AddedCollection {
     std::string problem;                       // why it could not be added; empty otherwise
 };
 
-/// What the player is told of an added file: the collection's title, author and levels, or why
-/// it could not be added; then how many levels were refused and the first few of them.
-std::string DescribeAdded(const AddedCollection& added);
-
 /// What recording a win did.
 struct RecordedWin {
     Improvement improvement;  // nothing when the moves do not win the level, or are worse
