@@ -128,6 +128,23 @@ bool Reindex(const fs::path& folder, const std::string& id, const CollectionSumm
     return WriteFileAtomically((folder / IndexName).string(), WriteIndex(*index));
 }
 
+/// The id of `text` in the library and whether it is there already: the first of its ids whose
+/// copy holds the same content, else the first one free; an empty id when none is left.
+std::pair<std::string, bool> PlaceFor(const fs::path& folder, std::string_view text)
+{
+    constexpr int Attempts = 100;  // other contents with the same hash: practically never one
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        const std::string id = LibraryIdOf(text, attempt);
+        const fs::path copy = PathOf(folder, id, CopyEnding);
+        std::error_code ec;
+        if (!fs::exists(copy, ec))
+            return {id, false};
+        if (ReadSmallFile(copy, MaxCollectionBytes) == text)
+            return {id, true};
+    }
+    return {{}, false};
+}
+
 }  // namespace
 
 const CollectionLevel* LibraryCollection::Find(int number) const
@@ -188,44 +205,40 @@ AddedCollection CollectionLibrary::Add(const std::string& path)
 AddedCollection CollectionLibrary::AddText(std::string_view text, std::string_view fileName)
 {
     AddedCollection added;
-    std::string error;
-    auto read = ReadCollectionText(text, fileName, &error);
-    if (!read) {
-        added.problem = error;
+    const fs::path folder = Folder();
+    const auto [id, there] = PlaceFor(folder, text);
+    if (there) {
+        added.alreadyThere = true;
+        if (auto collection = Open(id, &added.problem)) {
+            added.summary = collection->summary;
+            added.refused = std::move(collection->refused);
+        }
         return added;
     }
+    auto read = ReadCollectionText(text, fileName, &added.problem);
+    if (!read)
+        return added;
     added.refused = read->refused;
     if (read->levels.empty()) {
         added.problem = "no level of the file opens";
         return added;
     }
-    const fs::path folder = Folder();
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string id = LibraryIdOf(text, attempt);
-        const fs::path copy = PathOf(folder, id, CopyEnding);
-        if (fs::exists(copy, ec)) {
-            if (ReadSmallFile(copy, MaxCollectionBytes) != text)
-                continue;  // another collection whose content has the same hash
-            added.alreadyThere = true;
-            if (auto collection = Open(id, &added.problem))
-                added.summary = collection->summary;
-            return added;
-        }
-        const std::string name = std::string(fileName.substr(std::min(fileName.size(), fileName.find_last_of('/') + 1)));
-        if (!WriteFileAtomically(PathOf(folder, id, NameEnding).string(), name) ||
-            !WriteFileAtomically(copy.string(), std::string(text))) {
-            fs::remove(PathOf(folder, id, NameEnding), ec);
-            added.problem = "the collection cannot be written in " + folder.string();
-            return added;
-        }
-        added.summary = CollectionSummary{id, read->title, read->author, static_cast<int>(read->levels.size()), 0};
-        if (!Reindex(folder, id, &*added.summary))
-            added.problem = "the library's index cannot be written in " + folder.string();
+    if (id.empty()) {
+        added.problem = "the library holds too many other collections like it";
         return added;
     }
-    added.problem = "the library holds too many other collections like it";
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    const std::string name(fileName.substr(std::min(fileName.size(), fileName.find_last_of('/') + 1)));
+    if (!WriteFileAtomically(PathOf(folder, id, NameEnding).string(), name) ||
+        !WriteFileAtomically(PathOf(folder, id, CopyEnding).string(), std::string(text))) {
+        fs::remove(PathOf(folder, id, NameEnding), ec);
+        added.problem = "the collection cannot be written in " + folder.string();
+        return added;
+    }
+    added.summary = CollectionSummary{id, read->title, read->author, static_cast<int>(read->levels.size()), 0};
+    if (!Reindex(folder, id, &*added.summary))
+        added.problem = "the library's index cannot be written in " + folder.string();
     return added;
 }
 
