@@ -288,6 +288,11 @@ RecordedWin CollectionLibrary::RecordWin(LibraryCollection& collection, int numb
     const fs::path folder = Folder();
     const fs::path path = PathOf(folder, collection.summary.id, RecordsEnding);
     std::error_code ec;
+    if (!fs::exists(PathOf(folder, collection.summary.id, CopyEnding), ec)) {
+        result.improvement = {};
+        result.problem = "the collection is no longer in the library";
+        return result;
+    }
     // A records file that was not read whole is kept beside, as it was, before it is replaced.
     if (!collection.recordProblems.empty() && fs::exists(path, ec))
         fs::copy_file(path, PathOf(folder, collection.summary.id, BadRecordsEnding), fs::copy_options::overwrite_existing,

@@ -133,6 +133,8 @@ TEST_F(Library, ADamagedIndexIsMadeAgainAndRemovingTakesTheRecords)
     }
     std::string problem;
     EXPECT_TRUE(library.Remove(b, &problem)) << problem;
+    collection->records.clear();  // as if not won yet when it was removed
+    EXPECT_NE(library.RecordWin(*collection, 1, "r").problem, "") << "no records left behind";
     EXPECT_FALSE(library.Remove(b, &problem));
     EXPECT_FALSE(library.Remove("../../etc/passwd", &problem));
     ASSERT_EQ(library.List().size(), 1u);
