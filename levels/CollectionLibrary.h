@@ -19,7 +19,7 @@ inline constexpr const char* LibraryFolder = "collections";
 
 /// A collection as the library lists it.
 struct CollectionSummary {
-    std::string id;      // the library's name for it: lower-case hex digits and "-", never from the file
+    std::string id;      // the library's name for it, from a hash of the content: hex digits, maybe "-N"
     std::string title;   // see CollectionText
     std::string author;
     int levels = 0;      // the levels that open (refused ones are not counted)
