@@ -7,6 +7,7 @@
 #include <set>
 
 #include "levels/AtomicFile.h"
+#include "levels/CleanText.h"
 #include "levels/LibraryIndex.h"
 
 namespace tolvar {
@@ -182,8 +183,10 @@ std::vector<CollectionSummary> CollectionLibrary::List(std::string* problem) con
     for (const std::string& id : ids) {
         if (std::any_of(list.begin(), list.end(), [&](const CollectionSummary& c) { return c.id == id; }))
             continue;
-        if (auto collection = Load(folder, id, nullptr))
-            list.push_back(collection->summary);
+        // One that cannot be read is listed all the same, by the name of its file, so that it can be removed.
+        const auto collection = Load(folder, id, nullptr);
+        const std::string name = ReadSmallFile(PathOf(folder, id, NameEnding), 4096).value_or(id);
+        list.push_back(collection ? collection->summary : CollectionSummary{id, CleanText(name), {}, 0, 0});
     }
     if (!WriteFileAtomically((folder / IndexName).string(), WriteIndex(list)) && problem)
         *problem = "the library's index cannot be written in " + folder.string();

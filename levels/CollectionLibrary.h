@@ -63,7 +63,8 @@ public:
     explicit CollectionLibrary(std::string gameDir);
 
     /// Every collection in the order they were added, from the index. A damaged or missing index,
-    /// or one that disagrees with the folder, is made again from the files (and written back).
+    /// or one that disagrees with the folder, is made again from the files (and written back); a
+    /// collection that cannot be read is listed by its file's name with no level (Open says why).
     /// *problem (when given) says what could not be read or written.
     std::vector<CollectionSummary> List(std::string* problem = nullptr) const;
 

@@ -131,7 +131,15 @@ TEST_F(Library, ADamagedIndexIsMadeAgainAndRemovingTakesTheRecords)
         EXPECT_EQ(list[0].id == b ? list[0].solved : list[1].solved, 1) << damage;
         EXPECT_EQ(list[0].id == a ? list[0].title : list[1].title, "Rooms") << damage;
     }
+    const fs::path copyOfB = fs::path(library.Folder()) / (b + ".txt");
+    Write(copyOfB, std::string(MaxCollectionBytes + 1, ' '));  // damaged: it no longer opens
+    Write(index, "");
+    const auto list = library.List();
+    ASSERT_EQ(list.size(), 2u) << "a collection that no longer opens is listed, to be removed";
+    EXPECT_EQ((list[0].id == b ? list[0] : list[1]).title, "b.txt");
     std::string problem;
+    EXPECT_FALSE(library.Open(b, &problem));
+    EXPECT_NE(problem.find("too large"), std::string::npos) << problem;
     EXPECT_TRUE(library.Remove(b, &problem)) << problem;
     collection->records.clear();  // as if not won yet when it was removed
     EXPECT_NE(library.RecordWin(*collection, 1, "r").problem, "") << "no records left behind";
