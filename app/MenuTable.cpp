@@ -86,6 +86,12 @@ constexpr auto Rows = std::to_array<MenuRow>({
     Check(M::mnu_Speed1, M::mnu_ReplaySpeed, "mnu_Speed(1)", "&Normal"),
     Check(M::mnu_Speed2, M::mnu_ReplaySpeed, "mnu_Speed(2)", "&Fast"),
     Check(M::mnu_Speed3, M::mnu_ReplaySpeed, "mnu_Speed(3)", "Fast F&orward"),
+    Separator(M::mnu_Assist, "mnu_ClipboardSep"),
+    Item(M::mnu_CopyLevel, M::mnu_Assist, "mnu_CopyLevel", "Copy &Level", "Ctrl+Shift+C"),
+    Item(M::mnu_Paste, M::mnu_Assist, "mnu_Paste", "P&aste", "Ctrl+V"),
+    Separator(M::mnu_Assist, "mnu_SnapshotSep"),
+    Item(M::mnu_KeepSnapshot, M::mnu_Assist, "mnu_KeepSnapshot", "&Keep Snapshot"),
+    Item(M::mnu_BackToSnapshot, M::mnu_Assist, "mnu_BackToSnapshot", "Back to S&napshot"),
     Separator(M::mnu_Assist, "mnu_CollectionSep"),
     Item(M::mnu_OpenCollection, M::mnu_Assist, "mnu_OpenCollection", "Open Level &Collection...", ""),
 

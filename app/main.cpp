@@ -9,6 +9,7 @@
 #include "app/ChordFilter.h"
 #include "app/CommandLine.h"
 #include "app/DeferredAudio.h"
+#include "app/DesktopClipboard.h"
 #include "app/DesktopShell.h"
 #include "app/HelpWindow.h"
 #include "app/IniSettings.h"
@@ -54,6 +55,7 @@ int main(int argc, char* argv[])
     tolvar::DeferredAudio audio([dir = gameDir.toStdString()] { return tolvar::MakeAudioBackend(dir); });
     tolvar::HelpViewer help(gameDir);
     tolvar::DesktopShell shell;
+    tolvar::DesktopClipboard clipboard;
     tolvar::IniSettings settings(tolvar::IniSettings::DefaultPath());
     tolvar::IniSettings assistSettings(tolvar::IniSettings::DefaultPath(), "Assist");
     tolvar::IniSettings progressSettings(tolvar::IniSettings::DefaultPath(), tolvar::ProgressSection);
@@ -70,6 +72,7 @@ int main(int argc, char* argv[])
     services.progress = &progressSettings;
     services.window = &window;
     services.instance = &instance;
+    services.clipboard = &clipboard;
 
     tolvar::Game game(services);
     tolvar::QtGuiThread guiThread;

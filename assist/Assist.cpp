@@ -11,7 +11,7 @@ constexpr int VK_ESCAPE = 27;
 
 Assist::Assist(Game& game, SettingsPort& settings, GuiThreadPort& gui)
     : game_(game), settings_(settings), gate_(game.session()),
-      help_(game, gui, gate_, [this](const std::string& moves) { PlayHint(moves); })
+      help_(game, gui, gate_, [this](const std::string& moves) { PlayHint(moves); }), clipboard_(game, gui)
 {
     game_.SetMoveObserver(this);
     gate_.AddRunning([this] { Interrupt(); });
@@ -43,6 +43,10 @@ Gate::Aim Assist::AimOf(MenuId id) const
     case MenuId::mnu_ShowSolution:
     case MenuId::mnu_PlayReplay:
     case MenuId::mnu_TakeOver:
+    case MenuId::mnu_CopyLevel:
+    case MenuId::mnu_Paste:
+    case MenuId::mnu_KeepSnapshot:
+    case MenuId::mnu_BackToSnapshot:
         return gate_.Here();  // made for the position on the board
     default:
         return Gate::Anywhere();  // a setting, the help, or another level chosen
@@ -66,6 +70,10 @@ void Assist::RunMenuCommand(MenuId id)
     case MenuId::mnu_MouseWalking: SetMouseWalking(!MouseWalking()); break;
     case MenuId::mnu_PlayReplay: PlayReplay(); break;
     case MenuId::mnu_TakeOver: TakeOver(); break;
+    case MenuId::mnu_CopyLevel: clipboard_.CopyLevel(); break;
+    case MenuId::mnu_Paste: clipboard_.Paste(); break;
+    case MenuId::mnu_KeepSnapshot: snapshots_.Keep(); break;
+    case MenuId::mnu_BackToSnapshot: snapshots_.Return(); break;
     case MenuId::mnu_Speed0:
     case MenuId::mnu_Speed1:
     case MenuId::mnu_Speed2:
@@ -112,6 +120,10 @@ void Assist::UpdateMenus()
     game_.EnableMenuItem(MenuId::mnu_PlayReplay, game_.Replaying());
     game_.EnableMenuItem(MenuId::mnu_TakeOver, game_.Replaying());
     game_.CheckMenuItem(MenuId::mnu_PlayReplay, replay_.Playing());
+    game_.EnableMenuItem(MenuId::mnu_CopyLevel, game_.LevelKind != KindNew);
+    game_.EnableMenuItem(MenuId::mnu_Paste, !clipboard_.Adding());
+    game_.EnableMenuItem(MenuId::mnu_KeepSnapshot, snapshots_.CanUse());
+    game_.EnableMenuItem(MenuId::mnu_BackToSnapshot, snapshots_.CanUse());
     for (int i = 0; i < static_cast<int>(AutoReplay::StepsPerSecond.size()); ++i)
         game_.CheckMenuItem(mnu_Speed(i), i == replay_.speed());
 }

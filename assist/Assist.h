@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "assist/AutoReplay.h"
+#include "assist/ClipboardExchange.h"
 #include "assist/Paths.h"
+#include "assist/Snapshots.h"
 #include "assist/Playback.h"
 #include "assist/SolverHelp.h"
 #include "core/MenuState.h"
@@ -77,6 +79,9 @@ public:
     bool ReplayTimerEnabled() const { return replay_.Playing(); }
     int ReplayInterval() const { return replay_.Interval(); }
 
+    // --- The clipboard (assist/ClipboardExchange.h) ---
+    ClipboardExchange& clipboard() { return clipboard_; }
+
     // --- Help from the solver (assist/SolverAssist.cpp) ---
     /// A search for a hint or a solution is running.
     bool Searching() const { return help_.Searching(); }
@@ -119,6 +124,8 @@ private:
     Playback playback_;
     SolverHelp help_;
     AutoReplay replay_;
+    ClipboardExchange clipboard_;
+    Snapshots snapshots_{game_};
     bool tracing_ = false;            // a step of the replay is being made (a window may be open)
 };
 

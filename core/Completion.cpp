@@ -23,6 +23,8 @@ void Game::CheckFinish(bool skip)
                                  "\". Please check that the game directory can be written.",
                              MsgStyle::OkCritical, AppTitle);
     }
+    if (!skip)
+        RecordBestWin();
 
     if (GameMode == ModeTestPlay) {
         svc_.dialogs->MsgBox("Test over!", MsgStyle::OkExclamation, AppTitle);

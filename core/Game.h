@@ -22,6 +22,7 @@
 #include "core/Services.h"
 #include "editor/LevelDrawing.h"
 #include "levels/KeptSolution.h"
+#include "levels/LevelRecords.h"
 #include "rules/Keys.h"
 #include "session/PlaySession.h"
 #include "view/BoardView.h"
@@ -164,6 +165,12 @@ public:
     /// Starts a replay of `solution` as a stored solution is replayed, on `levelCells` for a
     /// self-edited or other level (a level of the set is shown again from the set).
     void StartReplay(const std::string& solution, const std::string& levelCells);
+    /// Replays `solution` (the game's digits) on the level on the board as its stored solution
+    /// is replayed: a changed drawing is offered for saving first, the level read again.
+    void ReplaySolution(const std::string& solution);
+    /// The level on the board as stored (see ReplayLevel); nothing for a new level, or (after the
+    /// warning) when its file cannot be read.
+    std::optional<Level> StoredLevel();
     /// A replay runs: "&Trace" is shown and has moves left to make.
     bool Replaying() const { return GameMode == ModeTracing && controls.btn_Trace_Visible; }
     /// The player takes over a running replay: the moves replayed so far stand as if typed, the
@@ -181,6 +188,17 @@ public:
     /// The player has completed the whole set once: every level of it may be chosen since.
     bool SetCompleted();
     void RememberSetCompleted();
+
+    // --- Best records (core/BestRecords.cpp, levels/LevelRecords.h) ---
+    /// The number of the level on the board in its group's records; 0 when it has none (a new
+    /// level, or a file not named by a plain number).
+    int RecordNumber();
+    /// The records of the group of the level on board (the set, the self-edited or the other
+    /// levels), read and each replayed on its level as stored; nothing when it has no number.
+    std::optional<GroupRecords> RecordsOfLevelGroup();
+    /// A win of the level on the board is kept in its group's records where it beats them; the
+    /// player hears only of records that could not be written or were dropped as damaged.
+    void RecordBestWin();
 
     // --- Appearance (core/Appearance.cpp) ---
     void mnu_Man_Click(int Index);
@@ -279,6 +297,9 @@ private:
     void CloseEditBar();
     /// Record `number` (from 1) of the level set; bytes that cannot be read are "0".
     std::string SetRecord(std::int32_t number);
+    /// Replays `solution` on the level on the board read again as stored (after the warning, not
+    /// when it cannot be read).
+    void ReplayOnStoredLevel(const std::string& solution);
     /// The number the files of the level on the board are named by ("3" for "self.3").
     std::string LevelNumber();
     std::string CurrentSolutionFile();

@@ -59,11 +59,28 @@ void Game::LoadSolution()
     // put back the solution file its test play wrote: both are read as they are then.
     if (!MayDiscardDrawing())
         return;
-    const std::optional<std::string> solution = ReadSolution(*this, name);
-    const std::optional<std::string> levelCells = solution ? ReplayLevel() : std::nullopt;
-    if (!levelCells)
-        return;
-    StartReplay(*solution, *levelCells);
+    if (const std::optional<std::string> solution = ReadSolution(*this, name))
+        ReplayOnStoredLevel(*solution);
+}
+
+void Game::ReplaySolution(const std::string& solution)
+{
+    if (MayDiscardDrawing())
+        ReplayOnStoredLevel(solution);
+}
+
+void Game::ReplayOnStoredLevel(const std::string& solution)
+{
+    if (const std::optional<std::string> levelCells = ReplayLevel())
+        StartReplay(solution, *levelCells);
+}
+
+std::optional<Level> Game::StoredLevel()
+{
+    if (LevelKind != KindSet && LevelKind != KindSelf && LevelKind != KindOther)
+        return std::nullopt;
+    const std::optional<std::string> cells = ReplayLevel();
+    return cells ? Level::FromText(*cells) : std::nullopt;
 }
 
 std::optional<std::string> Game::ReplayLevel()

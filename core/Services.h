@@ -111,6 +111,15 @@ public:
     virtual bool ClaimSingleInstance() = 0;
 };
 
+/// The desktop's clipboard, as plain text.
+class ClipboardPort {
+public:
+    virtual ~ClipboardPort() = default;
+    /// The text on the clipboard; empty when it holds none.
+    virtual std::string Text() = 0;
+    virtual void SetText(const std::string& text) = 0;
+};
+
 struct Services {
     Dialogs* dialogs = nullptr;
     SoundPort* sound = nullptr;
@@ -122,6 +131,7 @@ struct Services {
     InstancePort* instance = nullptr;
     /// Section "Progress" of the settings file: what the game remembers beside "Box".
     SettingsPort* progress = nullptr;
+    ClipboardPort* clipboard = nullptr;
 };
 
 }  // namespace tolvar

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and libFuzzer and runs each for SECONDS (default 10).
 #   fuzz/run.sh [SECONDS] [TARGET...]      targets: level_set level_file replay settings typed_number ini_file
-#                                          wave music level_text library
+#                                          wave music level_text library paste
 # The build goes to $TOLVAR_FUZZ_BUILD (default build-fuzz beside the sources). Inputs that
 # reach new code are kept in <build>/corpus/<target>/ and grow from run to run; the seeds
 # in fuzz/corpus/<target>/ are only read. A crash leaves <build>/artifacts/<target>/crash-*,
@@ -12,7 +12,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-10}
 shift || true
 build=${TOLVAR_FUZZ_BUILD:-$root/build-fuzz}
-all_targets=(level_set level_file replay settings typed_number ini_file wave music level_text library)
+all_targets=(level_set level_file replay settings typed_number ini_file wave music level_text library paste)
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=("${all_targets[@]}")
 
@@ -25,7 +25,7 @@ max_len() {
         level_file) echo 400 ;;
         replay) echo 2000 ;;
         wave | music) echo 4096 ;;
-        level_text | library) echo 8192 ;;
+        level_text | library | paste) echo 8192 ;;
         *) echo 512 ;;
     esac
 }

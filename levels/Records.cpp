@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "rules/Direction.h"
 #include "rules/MoveString.h"
 
 namespace tolvar {
@@ -43,12 +44,14 @@ std::string ReadLine(std::string_view line, RecordsRead& read)
     const long long moves = NumberOf(words[2], MaxSolutionMoves), pushes = NumberOf(words[3], MaxSolutionMoves);
     if (number < 1 || moves < 0 || pushes < 0)
         return "a number in it is not a count";
-    if (words[1] != "moves" && words[1] != "pushes")
+    if (words[1] != "moves" && words[1] != "pushes" && words[1] != "snapshot")
         return "it says neither moves nor pushes";
     if (words[4].size() > MaxSolutionMoves)
         return "its moves are too long";
-    LevelRecord& record = read.records[static_cast<int>(number)];
-    Solution& slot = words[1] == "moves" ? record.byMoves : record.byPushes;
+    const bool snapshot = words[1] == "snapshot";
+    LevelRecord* record = snapshot ? nullptr : &read.records[static_cast<int>(number)];
+    Solution& slot = snapshot ? read.snapshots[static_cast<int>(number)]
+                     : words[1] == "moves" ? record->byMoves : record->byPushes;
     if (!slot.moves.empty())
         return "level " + std::string(words[0]) + " has a record by " + std::string(words[1]) + " before it";
     slot = {std::string(words[4]), static_cast<int>(moves), static_cast<int>(pushes)};
@@ -93,6 +96,44 @@ std::optional<Solution> CheckSolution(const Level& level, std::string_view moves
     return solution;
 }
 
+std::optional<Solution> CheckPosition(const Level& level, std::string_view moves)
+{
+    if (level.man < 0 || level.man >= level.size() || moves.empty() || moves.size() > MaxSolutionMoves)
+        return std::nullopt;
+    Grid board = level;
+    Cell man{level.man % level.width, level.man / level.width};
+    Solution position;
+    const PlayedMoves played = PlayCommonMoves(board, man, moves, &position.moves);
+    if (played.blocked)
+        return std::nullopt;
+    position.moveCount = static_cast<int>(played.made);
+    position.pushCount = played.pushes;
+    return position;
+}
+
+std::string WhyNoSolution(const Level& level, std::string_view moves)
+{
+    if (CheckSolution(level, moves))
+        return {};
+    if (level.man < 0 || level.man >= level.size())
+        return "the level has no man";
+    if (moves.empty() || moves.size() > MaxSolutionMoves)
+        return moves.empty() ? "there are no moves" : "the moves are too many";
+    Grid board = level;
+    Cell man{level.man % level.width, level.man / level.width};
+    for (std::size_t at = 0; at < moves.size(); ++at) {
+        const PlayedMoves played = PlayCommonMoves(board, man, moves.substr(at, 1));
+        const std::string move = "move " + std::to_string(at + 1) + " (\"" + std::string(1, moves[at]) + "\")";
+        if (played.blocked)
+            return DirectionOfLetter(moves[at]) < 0 && DirectionOfDigit(moves[at]) < 0
+                       ? move + " is no move"
+                       : move + " walks into a wall or a box that cannot move";
+        if (AllGoalsFilled(board) && at + 1 < moves.size())
+            return "the level is solved at " + move + ", before the last of the " + std::to_string(moves.size()) + " moves";
+    }
+    return "after all " + std::to_string(moves.size()) + " moves the level is not solved";
+}
+
 Improvement KeepBetter(RecordMap& records, int number, const Solution& win)
 {
     Improvement improvement;
@@ -135,13 +176,17 @@ RecordsRead ParseRecords(std::string_view text)
     return read;
 }
 
-std::string WriteRecords(const RecordMap& records)
+std::string WriteRecords(const RecordMap& records, const SnapshotMap& snapshots)
 {
     std::string text(Heading);
     for (const auto& [number, record] : records) {
         WriteLine(text, number, "moves", record.byMoves);
         WriteLine(text, number, "pushes", record.byPushes);
     }
+    if (!snapshots.empty())
+        text += "# A snapshot: the moves made so far in a level left unfinished, to come back to.\n";
+    for (const auto& [number, snapshot] : snapshots)
+        WriteLine(text, number, "snapshot", snapshot);
     return text;
 }
 

@@ -36,6 +36,15 @@ bool FewerPushes(const Solution& a, const Solution& b);
 /// (not at all, or before it).
 std::optional<Solution> CheckSolution(const Level& level, std::string_view moves);
 
+/// Plays `moves` (as CheckSolution reads them) from the start of `level`: the position reached,
+/// as a solution is written, when every move could be made; nothing when one is blocked or no
+/// move. A snapshot of an unfinished level is kept so.
+std::optional<Solution> CheckPosition(const Level& level, std::string_view moves);
+
+/// Why `moves` (as CheckSolution reads them) do not solve `level`, in a sentence without a full
+/// stop; empty when they do.
+std::string WhyNoSolution(const Level& level, std::string_view moves);
+
 struct LevelRecord {
     Solution byMoves;
     Solution byPushes;
@@ -52,6 +61,8 @@ struct Improvement {
 
 /// Records of one group of levels, by number.
 using RecordMap = std::map<int, LevelRecord>;
+/// Snapshots of unfinished levels of a group, one a level, by number: the moves from the start.
+using SnapshotMap = std::map<int, Solution>;
 
 /// Keeps `win` (a checked solution) in `records` for level `number` where it is better than what
 /// is there; a worse win changes nothing.
@@ -61,15 +72,17 @@ Improvement KeepBetter(RecordMap& records, int number, const Solution& win);
 /// each line that could not be read.
 struct RecordsRead {
     RecordMap records;
+    SnapshotMap snapshots;
     std::vector<std::string> problems;
 };
 
-/// Reads the text of a records file. A line names a level, "moves" or "pushes", the counts and
-/// the moves; lines starting with "#" and blank lines are comments.
+/// Reads the text of a records file. A line names a level, "moves" or "pushes" (or "snapshot":
+/// the position of an unfinished level), the counts and the moves; lines starting with "#" and
+/// blank lines are comments.
 RecordsRead ParseRecords(std::string_view text);
 
-/// The text of a records file, readable, levels in order of their numbers.
-std::string WriteRecords(const RecordMap& records);
+/// The text of a records file, readable, levels in order of their numbers, the snapshots after.
+std::string WriteRecords(const RecordMap& records, const SnapshotMap& snapshots = {});
 
 /// Keeps of `read` only what replays to a win on its level (`levelOf` gives the level of a
 /// number, or null when the group has none); counts and case come from the replay. A sentence

@@ -8,7 +8,7 @@ packages=(
   libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool xclip imagemagick x11-utils
   sway xwayland qt6-wayland wayvnc wtype grim jq
   fonts-dejavu-core fonts-urw-base35 desktop-file-utils appstream
   dpkg-dev debhelper lintian man-db dpkg-repack

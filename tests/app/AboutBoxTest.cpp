@@ -8,7 +8,6 @@
 #include "fakes/TestGame.h"
 
 using namespace tolvar;
-using tolvar::testing::Level;
 using tolvar::testing::SheetColour;
 using tolvar::testing::SpriteId;
 using tolvar::testing::TestGame;
@@ -133,7 +132,7 @@ private Q_SLOTS:
     // The man turns through his pictures of the current character and scenery, one per tick.
     void theManTurnsWithTheGamesTimer()
     {
-        TestGame game({Level({"111", "161", "111"})});
+        TestGame game({tolvar::testing::Level({"111", "161", "111"})});
         game->view.appearance.Character = 1;
         game->view.appearance.Scenery = 2;
         game->IconFrame = 6;

@@ -3,9 +3,9 @@
 # A script sources this file with its own arguments: TOLVAR_BINARY GAME_DIR SCREENSHOT_DIR.
 
 if [ "${1:-}" != "--inside-x" ]; then
-    for tool in xvfb-run xdotool import convert xwininfo; do
+    for tool in xvfb-run xdotool xclip import convert xwininfo; do
         if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "SKIP: $tool is not installed (packages xvfb, xdotool, imagemagick, x11-utils)"
+            echo "SKIP: $tool is not installed (packages xvfb, xdotool, xclip, imagemagick, x11-utils)"
             exit 77
         fi
     done

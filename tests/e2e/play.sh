@@ -6,6 +6,7 @@
 #   - level 1 is won by its moves, with one push taken back by Ctrl+U on the way; the
 #     solution file holds exactly the moves that count and the progress is stored;
 #   - a stored solution of level 2 is replayed with "&Trace" until "Tracing over!";
+#   - a solution of level 2 in l u r d letters, pasted with Ctrl+V, is replayed to its win;
 #   - a menu closed with Escape hands the arrows back to the board;
 #   - a level is drawn in the editor with the mouse (a row of walls in one drag); Ctrl+X
 #     asks to save it first, and Yes saves it (tests of drawn levels: wayland.sh).
@@ -87,6 +88,13 @@ press "$main" Return   # the trace button has the focus
 press "$main" Return
 answer_message Return "4-tracing-over" || fail "no \"Tracing over!\" message"
 [ "$(cat "$work/game/boxsol.2")" = "99" ] || fail "the replay changed boxsol.2"
+
+step "paste a solution of level 2 and replay it"
+printf 'r\nR\n' | xclip -selection clipboard   # xclip serves the clipboard until the game takes it
+press "$main" ctrl+v
+sleep 0.5
+press "$main" Return Return
+answer_message Return "4b-pasted-solution-won" || fail "the pasted solution was not replayed to \"Tracing over!\""
 
 step "draw a level in the editor"
 press "$main" ctrl+e

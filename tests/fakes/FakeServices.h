@@ -163,6 +163,18 @@ public:
     bool ClaimSingleInstance() override { return alone; }
 };
 
+class FakeClipboard : public ClipboardPort {
+public:
+    std::string text;
+    int copies = 0;
+    std::string Text() override { return text; }
+    void SetText(const std::string& t) override
+    {
+        ++copies;
+        text = t;
+    }
+};
+
 /// All fakes together, wired into a Services value.
 struct FakeDesktop {
     FakeDialogs dialogs;
@@ -176,10 +188,11 @@ struct FakeDesktop {
     FakeSettings progress;        // section "Progress"
     FakeWindow window;
     FakeInstance instance;
+    FakeClipboard clipboard;
 
     Services services()
     {
-        return Services{&dialogs, &sound, &mci, &help, &shell, &settings, &window, &instance, &progress};
+        return Services{&dialogs, &sound, &mci, &help, &shell, &settings, &window, &instance, &progress, &clipboard};
     }
 };
 
