@@ -32,23 +32,28 @@ std::string WithoutBlanks(std::string_view text)
     return kept;
 }
 
-/// `moves` (no blanks, letters and digits only) as moves, or why they are none.
-PastedText ReadMoves(std::string moves)
+/// `text` (letters, digits and blanks only) as moves, or why they are none.
+PastedText ReadMoves(std::string_view text)
 {
     PastedText read;
-    const auto foreign = std::find_if(moves.begin(), moves.end(), [](char c) { return DirectionOfLetter(c) < 0; });
-    if (foreign != moves.end()) {
-        read.problem = "the moves hold \"" + std::string(1, *foreign) + "\" at move " +
-                       std::to_string(foreign - moves.begin() + 1) +
-                       ", which is no move: a move is l, u, r or d, in either case";
-        return read;
+    std::size_t count = 0;
+    for (char c : text) {
+        if (Blank(c))
+            continue;
+        if (++count > MaxSolutionMoves)
+            break;  // too many, whatever follows
+        if (DirectionOfLetter(c) < 0) {
+            read.problem = "the moves hold \"" + std::string(1, c) + "\" at move " + std::to_string(count) +
+                           ", which is no move: a move is l, u, r or d, in either case";
+            return read;
+        }
     }
-    if (moves.size() > MaxSolutionMoves) {
+    if (count > MaxSolutionMoves) {
         read.problem = "the moves are too many to be a solution: more than " + std::to_string(MaxSolutionMoves);
         return read;
     }
     read.kind = PasteKind::Moves;
-    read.moves = std::move(moves);
+    read.moves = WithoutBlanks(text);
     return read;
 }
 
@@ -78,13 +83,14 @@ PastedText ReadPaste(std::string_view text)
         read.problem = "the clipboard holds binary data, not a level or moves";
         return read;
     }
-    std::string solid = WithoutBlanks(text);
-    if (solid.empty()) {
+    // Looked at without a copy: most texts show at once that they are no moves.
+    const auto solid = std::find_if(text.begin(), text.end(), [](char c) { return !Blank(c); });
+    if (solid == text.end()) {
         read.problem = "the clipboard holds no text";
         return read;
     }
-    if (std::all_of(solid.begin(), solid.end(), Alphanumeric))
-        return ReadMoves(std::move(solid));
+    if (std::all_of(solid, text.end(), [](char c) { return Blank(c) || Alphanumeric(c); }))
+        return ReadMoves(text);
     const std::vector<TextLevel> levels = SplitCollection(text, nullptr, 2);
     if (levels.empty()) {
         read.problem = "the text is neither a level (rows of \"#\" walls, \"$\" boxes, \".\" goals and the man \"@\") "
