@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <random>
+#include <set>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -179,11 +180,12 @@ TEST(LibraryDurability, aKillWhileRecordingOrAddingLeavesALibraryThatOpensCleanl
     // What the kills left behind goes once it has lain a minute: nothing is left to grow.
     for (const fs::directory_entry& e : fs::directory_iterator(dir / LibraryFolder))
         fs::last_write_time(e.path(), fs::file_time_type::clock::now() - std::chrono::minutes(2));
-    CollectionLibrary(dir.string()).List();
-    for (const fs::directory_entry& e : fs::directory_iterator(dir / LibraryFolder)) {
-        const std::string name = e.path().filename().string();
-        EXPECT_TRUE((name.starts_with(id) && !name.ends_with(".tmp")) || name.starts_with("index")) << name;
-    }
+    std::set<std::string> files{"index"};
+    for (const CollectionSummary& c : CollectionLibrary(dir.string()).List())
+        for (const char* ending : {".txt", ".name", ".records"})
+            files.insert(c.id + ending);
+    for (const fs::directory_entry& e : fs::directory_iterator(dir / LibraryFolder))
+        EXPECT_EQ(files.count(e.path().filename().string()), 1u) << e.path();
     fs::remove_all(dir);
 }
 
