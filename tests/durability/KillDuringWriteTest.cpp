@@ -152,6 +152,7 @@ TEST(LibraryDurability, aKillWhileRecordingOrAddingLeavesALibraryThatOpensCleanl
     for (int i = 1; i <= 1500; ++i)
         text += "; " + std::to_string(i) + "\n#####\n#@$.#\n#####\n\n";
     const std::string id = CollectionLibrary(dir.string()).AddText(text, "big.txt").summary->id;
+    const std::string small = text.substr(0, text.size() / 3) + "; another\n";
     std::mt19937 random(54321);
     for (int kill = 0; kill < 100; ++kill) {
         const pid_t pid = ::fork();
@@ -160,7 +161,7 @@ TEST(LibraryDurability, aKillWhileRecordingOrAddingLeavesALibraryThatOpensCleanl
             std::optional<LibraryCollection> opened = library.Open(id, nullptr);
             for (int n = 1 + kill * 7 % 1500;; n = n % 1500 + 1) {
                 library.RecordWin(*opened, n, n % 2 ? "R" : "r");
-                const std::optional<CollectionSummary> added = library.AddText("#####\n#@$.#\n#####\n", "small.txt").summary;
+                const std::optional<CollectionSummary> added = library.AddText(small + "#####\n#@$.#\n#####\n", "small.txt").summary;
                 if (added)
                     library.Remove(added->id, nullptr);
             }
