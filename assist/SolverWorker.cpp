@@ -23,7 +23,9 @@ void SolverWorker::Start(const solver::Level& level, double seconds, Done done)
         solver::SolveLimits limits;
         limits.seconds = seconds;
         limits.cancel = cancel.get();
-        const solver::SolveResult result = solver::Solve(level, limits);
+        solver::SolveOptions options;
+        options.proveWhereCheap = false;  // a player asking for help wants the first solution at once
+        const solver::SolveResult result = solver::Solve(level, limits, options);
         if (cancel->load())
             return;
         // The worker joins this thread before it goes, so gui_ is still there; the answer

@@ -23,7 +23,8 @@ public:
     SolverWorker(const SolverWorker&) = delete;
     SolverWorker& operator=(const SolverWorker&) = delete;
 
-    /// Solves `level` within `seconds` (a search still running is cancelled first); `done`
+    /// Solves `level` within `seconds` and hands on the first solution found, proven the fewest
+    /// pushes or not (a search still running is cancelled first); `done`
     /// then runs on the game's thread with the answer, unless the search is cancelled before.
     void Start(const solver::Level& level, double seconds, Done done);
     /// Stops the search: its answer is dropped and `done` never runs.
