@@ -1,4 +1,4 @@
-// Times the solver on every shipped level and on our two benchmark collections,
+// Times the solver on every shipped level and on our three benchmark collections,
 // one solve per level with a 10-second budget, then sums up: levels solved,
 // the median and slowest level, positions per second, peak memory and pushes.
 // The budget is 10 s of processor time, so that a busy machine does not change
@@ -28,7 +28,7 @@ namespace {
 
 using namespace tolvar::solver;
 using tolvar::CellCount;
-using tolvar::LevelFromRows;
+using tolvar::ReadLevel;
 using tolvar::SplitCollection;
 
 struct Outcome {
@@ -126,7 +126,7 @@ void RegisterCollection(const std::string& group, const char* path, double weigh
     for (const auto& source : SplitCollection(ReadAll(path))) {
         ++number;
         std::string error;
-        if (const auto level = LevelFromRows(source.rows, &error))
+        if (const auto level = ReadLevel(source.rows, &error))
             Register(group, number, *level, weight);
         else
             std::fprintf(stderr, "%s level %d refused: %s\n", group.c_str(), number, error.c_str());
@@ -158,6 +158,7 @@ int main(int argc, char** argv) {
     if (!shipped.empty()) benchmark::RegisterBenchmark("stuck-boxes-query", StuckBoxesQuery, shipped)->Unit(benchmark::kMicrosecond);
     RegisterCollection("collection", TOLVAR_BENCH_COLLECTION, weight);
     RegisterCollection("hard", TOLVAR_BENCH_HARD, weight);
+    RegisterCollection("big", TOLVAR_BENCH_BIG, weight);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
