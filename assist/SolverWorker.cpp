@@ -23,9 +23,7 @@ void SolverWorker::Start(const solver::Level& level, double seconds, Done done)
         solver::SolveLimits limits;
         limits.seconds = seconds;
         limits.cancel = cancel.get();
-        solver::SolveOptions options;
-        options.proveWhereCheap = false;  // a player asking for help wants the first solution at once
-        const solver::SolveResult result = solver::Solve(level, limits, options);
+        const solver::SolveResult result = solver::Solve(level, limits, HelpOptions());
         if (cancel->load())
             return;
         // The worker joins this thread before it goes, so gui_ is still there; the answer

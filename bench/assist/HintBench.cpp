@@ -45,7 +45,7 @@ double HintSeconds(const std::string& text, HintKind& kind)
     const auto t0 = std::chrono::steady_clock::now();
     const Question q = AskFor(start);
     HintBook book;
-    kind = book.Answer(start, q, solver::Solve(q.level, {.seconds = HelpSeconds})).kind;
+    kind = book.Answer(start, q, solver::Solve(q.level, {.seconds = HelpSeconds}, HelpOptions())).kind;
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 }
 
