@@ -462,10 +462,28 @@ bool FluidSequencer::MakeSynths()
     if (!synth_)
         return false;
     LoadSoundFont();
-    silentSettings_ = options_.manualClock ? nullptr : NewSilentSettings();
-    if (silentSettings_)
-        silentSynth_ = new_fluid_synth(silentSettings_);
     return true;
+}
+
+// The silent clock's synthesiser is made when the clock starts and goes when it stops: a
+// machine whose music plays on a sound device never holds it (a third of a megabyte).
+void FluidSequencer::KeepSilentSynth(bool keep)
+{
+    if (keep && !silentSynth_) {
+        silentSettings_ = NewSilentSettings();
+        silentSynth_ = silentSettings_ ? new_fluid_synth(silentSettings_) : nullptr;
+    }
+    if (!keep && silentSynth_) {
+        std::lock_guard lock(renderLock_);
+        if (playing_.synth == silentSynth_)
+            LetGoLocked();
+        delete_fluid_synth(silentSynth_);
+        silentSynth_ = nullptr;
+    }
+    if (!silentSynth_ && silentSettings_) {
+        delete_fluid_settings(silentSettings_);
+        silentSettings_ = nullptr;
+    }
 }
 
 // Without a SoundFont the music is silent but keeps its time.
@@ -556,12 +574,13 @@ std::chrono::milliseconds FluidSequencer::TendOutput(std::unique_lock<std::mutex
         lock.lock();
         output_ = Output::NotChosen;
     }
-    if (output_ == Output::SilentClock) {
-        lock.unlock();
+    const bool silent = output_ == Output::SilentClock;
+    lock.unlock();
+    KeepSilentSynth(silent);
+    if (silent)
         RenderSilence();
-        lock.lock();
-    }
-    return output_ == Output::SilentClock ? kClockTick : kWatchTick;
+    lock.lock();
+    return silent ? kClockTick : kWatchTick;
 }
 
 bool FluidSequencer::StartDriver()

@@ -144,6 +144,7 @@ private:
     };
     bool MakeSynths();
     void LoadSoundFont();
+    void KeepSilentSynth(bool keep);
     void RunWorker();
     /// One round of the worker; returns how long it may sleep before the next.
     std::chrono::milliseconds TendOutput(std::unique_lock<std::mutex>& lock);
@@ -160,7 +161,7 @@ private:
     fluid_settings_t* settings_ = nullptr;
     fluid_settings_t* silentSettings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;        // with the SoundFont, for a device
-    fluid_synth_t* silentSynth_ = nullptr;  // without instruments, for the silent clock
+    fluid_synth_t* silentSynth_ = nullptr;  // without instruments, while the silent clock runs; the worker's
     std::unique_ptr<SoundDriver> driver_;
     WorkerClock clock_;  // the worker's alone
 
