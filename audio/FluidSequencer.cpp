@@ -6,8 +6,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <map>
 #include <mutex>
 
 #include "audio/MidiNotes.h"
@@ -18,8 +16,6 @@ namespace tolvar::audio {
 
 namespace {
 
-// The game's pieces are a few kilobytes; anything this large is not one of them.
-constexpr std::uintmax_t kMaxMidiBytes = 4u << 20;
 // How often the worker wakes while the silent clock runs: the end of a piece is
 // noticed within this time.
 constexpr std::chrono::milliseconds kClockTick{20};
@@ -48,70 +44,6 @@ void SilenceFluidSynth()
         for (int level = 0; level < LAST_LOG_LEVEL; ++level)
             fluid_set_log_function(level, IgnoreFluidLog, nullptr);
     });
-}
-
-// FluidSynth reads the cut SoundFont through a loader of its own, by a name that stands for it.
-struct CutFontFile {
-    const SoundFontCut* font;
-    std::ifstream original;
-    fluid_long_long_t at = 0;
-};
-std::mutex cutFontsLock;
-std::map<std::string, const SoundFontCut*> cutFonts;
-
-std::string CutFontName(const SoundFontCut& font)
-{
-    return "tolvar-cut-soundfont:" + std::to_string(reinterpret_cast<std::uintptr_t>(&font));
-}
-
-/// The name FluidSynth is to load `font` by; `known` false takes it back.
-std::string MakeCutFontKnown(const SoundFontCut& font, bool known)
-{
-    const std::string name = CutFontName(font);
-    std::lock_guard guard(cutFontsLock);
-    if (known)
-        cutFonts[name] = &font;
-    else
-        cutFonts.erase(name);
-    return name;
-}
-
-fluid_sfloader_t* CutFontLoader(fluid_settings_t* settings)
-{
-    fluid_sfloader_t* loader = new_fluid_defsfloader(settings);
-    if (!loader)
-        return nullptr;
-    const auto open = [](const char* name) -> void* {
-        std::lock_guard guard(cutFontsLock);
-        const auto found = cutFonts.find(name);
-        if (found == cutFonts.end())
-            return nullptr;  // another loader's file
-        return new CutFontFile{found->second, std::ifstream(found->second->OriginalPath(), std::ios::binary)};
-    };
-    const auto read = [](void* out, fluid_long_long_t count, void* handle) {
-        auto* f = static_cast<CutFontFile*>(handle);
-        const auto at = static_cast<std::uint64_t>(f->at);
-        if (count < 0 || !f->font->Read(at, static_cast<char*>(out), static_cast<std::uint64_t>(count), f->original))
-            return FLUID_FAILED;
-        f->at += count;
-        return FLUID_OK;
-    };
-    const auto seek = [](void* handle, fluid_long_long_t offset, int origin) {
-        auto* f = static_cast<CutFontFile*>(handle);
-        const auto size = static_cast<fluid_long_long_t>(f->font->Size());
-        const fluid_long_long_t at = origin == SEEK_SET ? offset : origin == SEEK_CUR ? f->at + offset : size + offset;
-        if (at < 0 || at > size)
-            return FLUID_FAILED;
-        f->at = at;
-        return FLUID_OK;
-    };
-    const auto close = [](void* handle) {
-        delete static_cast<CutFontFile*>(handle);
-        return FLUID_OK;
-    };
-    const auto tell = [](void* handle) { return static_cast<CutFontFile*>(handle)->at; };
-    fluid_sfloader_set_callbacks(loader, open, read, seek, tell, close);
-    return loader;
 }
 
 bool LooksLikeMidi(const std::vector<char>& data)
@@ -219,8 +151,6 @@ FluidSequencer::~FluidSequencer()
     for (fluid_settings_t* settings : {settings_, silentSettings_})
         if (settings)
             delete_fluid_settings(settings);
-    if (cutFont_)
-        MakeCutFontKnown(*cutFont_, false);
 }
 
 int FluidSequencer::SendString(const std::string& command, std::string& returnText, int returnLength)
@@ -412,6 +342,8 @@ void FluidSequencer::FollowWantedLocked(fluid_synth_t* synth)
         LetGoLocked();
     if (!wanted || wanted->generation == ended || playing_.player)
         return;
+    if (synth == synth_)
+        fonts_.ReadyFor(synth, *wanted->midi);
     fluid_player_t* player = new_fluid_player(synth);
     if (player && fluid_player_add_mem(player, wanted->midi->data(), wanted->midi->size()) == FLUID_OK
         && fluid_player_play(player) == FLUID_OK) {
@@ -461,7 +393,8 @@ bool FluidSequencer::MakeSynths()
     synth_ = settings_ ? new_fluid_synth(settings_) : nullptr;
     if (!synth_)
         return false;
-    LoadSoundFont();
+    // Without a SoundFont the music is silent but keeps its time.
+    fonts_.Load(synth_, settings_, options_.soundFont, options_.pieces);
     return true;
 }
 
@@ -484,29 +417,6 @@ void FluidSequencer::KeepSilentSynth(bool keep)
         delete_fluid_settings(silentSettings_);
         silentSettings_ = nullptr;
     }
-}
-
-// Without a SoundFont the music is silent but keeps its time.
-void FluidSequencer::LoadSoundFont()
-{
-    NotesPlayed notes;
-    for (const std::string& piece : options_.pieces) {
-        std::ifstream file(piece, std::ios::binary);
-        std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-        if (data.size() > kMaxMidiBytes || !AddNotesPlayed(data, notes)) {
-            notes.clear();  // a piece not read could need anything: the whole SoundFont
-            break;
-        }
-    }
-    if (std::optional<SoundFontCut> cut = notes.empty() ? std::nullopt : SoundFontCut::Make(options_.soundFont, notes)) {
-        cutFont_ = std::make_unique<SoundFontCut>(std::move(*cut));
-        if (fluid_sfloader_t* loader = CutFontLoader(settings_)) {
-            fluid_synth_add_sfloader(synth_, loader);
-            if (fluid_synth_sfload(synth_, MakeCutFontKnown(*cutFont_, true).c_str(), 1) != FLUID_FAILED)
-                return;
-        }
-    }
-    fluid_synth_sfload(synth_, options_.soundFont.c_str(), 1);
 }
 
 void FluidSequencer::RunWorker()
