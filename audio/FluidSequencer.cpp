@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +26,8 @@ constexpr std::chrono::milliseconds kWatchTick{250};
 // the sound server does.
 constexpr std::chrono::seconds kRetryDevice{10};
 constexpr int kBlockFrames = 512;
+// The most buffers a sound driver hands over that we render into slice by slice.
+constexpr int kMaxDriverBuffers = 8;
 // The sound driver asks for this much at a time (0.19 s), and the sound server keeps as
 // much queued: music need not start or stop within a frame, and the server's requests
 // for more, which wake two threads of ours each time, come at a quarter of this. Half of
@@ -372,14 +375,26 @@ void FluidSequencer::LetGoLocked()
 
 int FluidSequencer::RenderToDriver(int frames, int fxCount, float* fx[], int outCount, float* out[])
 {
-    std::lock_guard lock(renderLock_);
-    FollowWantedLocked(synth_);
-    int result = FLUID_OK;
+    // The drivers we use give no separate effect buffers: reverb and chorus go into the mix.
+    float* mixed[4] = {out[0], out[outCount > 1 ? 1 : 0], out[0], out[outCount > 1 ? 1 : 0]};
     if (fxCount == 0) {
-        float* mixed[4] = {out[0], out[outCount > 1 ? 1 : 0], out[0], out[outCount > 1 ? 1 : 0]};
-        result = fluid_synth_process(synth_, frames, 4, mixed, outCount, out);
-    } else {
-        result = fluid_synth_process(synth_, frames, fxCount, fx, outCount, out);
+        fxCount = 4;
+        fx = mixed;
+    }
+    // A slice at a time: the synthesiser's mixing buffers, made for 8192 frames, are then written
+    // no further than a slice reaches, and the pages beyond stay untouched (a third of a megabyte).
+    const bool sliced = fxCount <= kMaxDriverBuffers && outCount <= kMaxDriverBuffers;
+    std::array<float*, kMaxDriverBuffers> fxAt{}, outAt{};
+    std::lock_guard lock(renderLock_);
+    int result = FLUID_OK;
+    for (int done = 0; done < frames && result == FLUID_OK; done += kBlockFrames) {
+        FollowWantedLocked(synth_);
+        const int count = sliced ? std::min(kBlockFrames, frames - done) : frames;
+        for (int i = 0; sliced && i < fxCount; ++i) fxAt[static_cast<std::size_t>(i)] = fx[i] + done;
+        for (int i = 0; sliced && i < outCount; ++i) outAt[static_cast<std::size_t>(i)] = out[i] + done;
+        result = fluid_synth_process(synth_, count, fxCount, sliced ? fxAt.data() : fx, outCount, sliced ? outAt.data() : out);
+        if (!sliced)
+            break;
     }
     MarkRendered();
     return result;
