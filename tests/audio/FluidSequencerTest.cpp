@@ -203,6 +203,36 @@ void AskForSound(FluidSequencer& sequencer)
     sequencer.RenderToDriver(512, 0, nullptr, 2, out);
 }
 
+// Whatever pieces the SoundFont is cut for, a piece sounds as on the whole SoundFont: on a cut of
+// its own, on every cut when none was made for it, and on the whole SoundFont when one of the
+// files to cut for is no music.
+TEST_F(SequencerTest, APieceSoundsAsOnTheWholeSoundFontWhateverItWasCutFor)
+{
+    if (!std::filesystem::exists(ManualClock().soundFont))
+        GTEST_SKIP() << "no SoundFont at " << ManualClock().soundFont;
+    const auto render = [this](const std::vector<std::string>& pieces) {
+        FluidSequencer::Options options = ManualClock();
+        options.pieces = pieces;
+        FluidSequencer sequencer(options);
+        std::string text;
+        Send(sequencer, "OPEN TOLVAR2.MID TYPE SEQUENCER ALIAS SQ2", text);
+        Send(sequencer, "PLAY SQ2 FROM 0", text);
+        return sequencer.Render(1000 * kFramesPerMs);
+    };
+    const std::vector<float> whole = render({});
+    ASSERT_GT(Rms(whole), 0.005);
+    const struct {
+        const char* what;
+        std::vector<std::string> pieces;
+    } cases[] = {
+        {"its own cut", {"TOLVAR3.MID", "TOLVAR2.MID"}},
+        {"the cut of another piece, which plays its instrument and keys", {"TOLVAR3.MID"}},
+        {"a file among them that is no music", {"TOLVAR2.MID", "NOTMIDI.MID"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(render(c.pieces), whole) << c.what;
+}
+
 // A sound driver that asks for a whole period at once, in a buffer per side, hears what the
 // clock renders a block at a time (the sequencer renders the period a slice at a time).
 TEST_F(SequencerTest, ADriverAskingForLongPeriodsHearsWhatTheClockRenders)
