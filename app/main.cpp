@@ -36,6 +36,7 @@ void IdentifyApplication(QApplication& app, const QString& gameDir)
 int main(int argc, char* argv[])
 {
     mallopt(M_MMAP_THRESHOLD, 64 * 1024);  // the music's samples, mapped apart, go back to the system with their piece
+    mallopt(M_ARENA_MAX, 1);  // one heap for all threads, which allocate little: a heap each held half a megabyte more
     const tolvar::CommandLine line = tolvar::ReadCommandLine(argc, argv, TOLVAR_VERSION);
     if (line.exitCode)
         return *line.exitCode;
