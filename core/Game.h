@@ -2,6 +2,7 @@
 // The game: its shared state, its pictures, and every procedure that acts on them.
 // The procedures are grouped by subsystem in files of their own:
 //   core/      Game.cpp, MoveEngine.cpp, Completion.cpp, Undo.cpp, Mode.cpp, MenuDispatch.cpp, HelpMenu.cpp,
+//              AnySizeLevel.cpp,
 //              Startup.cpp, LevelSet.cpp, LevelFiles.cpp, Replay.cpp, SolutionFile.cpp, Settings.cpp,
 //              Drawing.cpp, Appearance.cpp, Animations.cpp (handing the state to the view)
 //   editor/    EditMode.cpp, EditCheck.cpp
@@ -86,7 +87,11 @@ public:
     /// followed by the moves the replay made.
     std::string MoveHistory() const { return Replayed + session_.History(); }
     /// The board cell under client pixel (x, y).
-    Cell BoardCellAt(int x, int y) const { return {view.PixelToCell(x) - BoardLeft, view.PixelToCell(y) - BoardTop}; }
+    Cell BoardCellAt(int x, int y) const
+    {
+        const QPoint cell = view.CellAt(x, y);
+        return {cell.x() - BoardLeft, cell.y() - BoardTop};
+    }
     /// Board at a window cell (column - BoardLeft, row - BoardTop); Outside beyond the grid.
     std::int16_t CellAtWindow(int windowX, int windowY) const;
     /// Every goal holds a box, and there is a goal.
@@ -131,6 +136,13 @@ public:
     void ShowLevel();
     void mnu_NewGame_Click();
     void mnu_Level_Click();
+
+    // --- A level of any size (core/AnySizeLevel.cpp) ---
+    /// Shows `level` (up to 64 x 64, the man not in it) with the man on `man` (maybe a goal)
+    /// whole and centred as a collection level numbered `number`, in `mode`, and plays it from its start.
+    void ShowLevelOfAnySize(Grid level, std::optional<Cell> man, GameModeValue mode, std::int32_t number);
+    /// The board in its own place at its own cell size again: every other level is drawn there.
+    void UseOwnBoardLayout();
 
     // --- Level files (core/LevelFiles.cpp) ---
     void mnu_LoadSelf_Click();
