@@ -168,6 +168,54 @@ void BoxPathAcrossTheBoard(benchmark::State& state)
 }
 BENCHMARK(BoxPathAcrossTheBoard)->Unit(benchmark::kMillisecond);
 
+// A level of 45 x 40, drawn at 8 pixels a cell: walls round the edge, 200 boxes on goals in
+// five bands, the man in the middle row, which is free from wall to wall.
+tolvar::Grid LargeLevel()
+{
+    tolvar::Grid g(45, 40);
+    for (int y = 0; y < g.height; ++y)
+        for (int x = 0; x < g.width; ++x)
+            g(x, y) = (x == 0 || y == 0 || x == 44 || y == 39) ? tolvar::Wall : tolvar::Floor;
+    for (const int y : {4, 10, 16, 26, 34})
+        for (int x = 2; x < 42; ++x)
+            g(x, y) = tolvar::BoxOnGoal;
+    return g;
+}
+
+void MoveOnALargeLevel(benchmark::State& state)
+{
+    TestGame t({BusyLevel()});
+    tolvar::Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
+    t->ShowLevelOfAnySize(LargeLevel(), tolvar::Cell{2, 20}, tolvar::ModePlayOther, 1);
+    bool right = true;
+    int steps = 0;
+    for (auto _ : state) {
+        t->HandleKey(right ? tolvar::VK_RIGHT : tolvar::VK_LEFT, 0);
+        if (++steps == 40) {
+            steps = 0;
+            right = !right;
+        }
+    }
+}
+BENCHMARK(MoveOnALargeLevel)->Unit(benchmark::kMicrosecond);
+
+void ShowALargeLevel(benchmark::State& state)
+{
+    TestGame t({BusyLevel()});
+    for (auto _ : state)
+        t->ShowLevelOfAnySize(LargeLevel(), tolvar::Cell{2, 20}, tolvar::ModePlayOther, 1);
+}
+BENCHMARK(ShowALargeLevel)->Unit(benchmark::kMicrosecond);
+
+void GoalTimerTickOnALargeLevel(benchmark::State& state)
+{
+    TestGame t({BusyLevel()});
+    t->ShowLevelOfAnySize(LargeLevel(), tolvar::Cell{2, 20}, tolvar::ModePlayOther, 1);
+    for (auto _ : state)
+        t->tmr_Goal_Timer();
+}
+BENCHMARK(GoalTimerTickOnALargeLevel)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv)
