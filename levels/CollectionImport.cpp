@@ -1,10 +1,9 @@
 #include "levels/CollectionImport.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "levels/AtomicFile.h"
+#include "levels/CollectionText.h"
 #include "levels/LevelNames.h"
 #include "levels/LevelText.h"
 
@@ -13,9 +12,6 @@ namespace tolvar {
 namespace {
 
 namespace fs = std::filesystem;
-
-/// A collection larger than this is not a text collection (the largest known are well under).
-constexpr std::uintmax_t MaxCollectionBytes = 16u << 20;
 
 bool Taken(const fs::path& dir, int number)
 {
@@ -112,22 +108,12 @@ CollectionImport ImportCollectionText(const std::string& text, const std::string
 CollectionImport ImportCollectionFile(const std::string& path, const std::string& gameDir)
 {
     CollectionImport result;
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
-        result.problem = path + " is not a file that can be read.";
+    const auto text = ReadCollectionBytes(path, &result.problem);
+    if (!text) {
+        result.problem += ".";
         return result;
     }
-    if (fs::file_size(path, ec) > MaxCollectionBytes) {
-        result.problem = path + " is too large for a collection of levels.";
-        return result;
-    }
-    std::ifstream in(path, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in && !in.eof()) {
-        result.problem = path + " cannot be read.";
-        return result;
-    }
-    return ImportCollectionText(text, gameDir);
+    return ImportCollectionText(*text, gameDir);
 }
 
 std::string DescribeImport(const CollectionImport& result)

@@ -24,7 +24,47 @@ std::optional<std::pair<int, int>> OpenCell(const Level& level) {
     return std::nullopt;
 }
 
+/// The problems with the level's men, boxes and goals.
+std::vector<std::string> CountProblems(const Level& level) {
+    std::vector<std::string> problems;
+    const int men = (level.man >= 0) + level.count(ManStart);  // a ManStart in the grid is a second man
+    if (men != 1) problems.push_back(men == 0 ? "there is no man" : "there are " + std::to_string(men) + " men, not one");
+    const int boxes = level.boxCount(), goals = level.goalCount();
+    if (goals == 0) problems.push_back("there is no goal");
+    if (boxes != goals)
+        problems.push_back(std::to_string(boxes) + " boxes but " + std::to_string(goals) + " goals");
+    return problems;
+}
+
+/// The first cell the man could reach, walking through boxes, that is outside or on the grid's edge.
+std::optional<std::pair<int, int>> WayOut(const Level& level) {
+    std::vector<char> seen(static_cast<std::size_t>(level.size()), 0);
+    std::vector<int> stack{level.man};
+    seen[static_cast<std::size_t>(level.man)] = 1;
+    while (!stack.empty()) {
+        const int x = stack.back() % level.width, y = stack.back() / level.width;
+        stack.pop_back();
+        if (level(x, y) == Outside || x == 0 || y == 0 || x == level.width - 1 || y == level.height - 1)
+            return std::pair{x, y};
+        for (int d = 0; d < 4; ++d) {
+            const int next = level.index(x + Directions[d].dx, y + Directions[d].dy);
+            if (level.cells[static_cast<std::size_t>(next)] == Wall || seen[static_cast<std::size_t>(next)]) continue;
+            seen[static_cast<std::size_t>(next)] = 1;
+            stack.push_back(next);
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::vector<std::string> CheckRules(const Level& level) {
+    std::vector<std::string> problems = CountProblems(level);
+    if (level.man < 0 || level.man >= level.size()) return problems;
+    if (const auto out = WayOut(level))
+        problems.push_back("not closed by walls: the man can walk off the level at " + CellName(out->first, out->second));
+    return problems;
+}
 
 std::string CellName(int x, int y) { return "column " + std::to_string(x) + ", row " + std::to_string(y); }
 
@@ -43,16 +83,10 @@ Bounds LevelBounds(const Level& level) {
 }
 
 std::vector<std::string> CheckLevel(const Level& level) {
-    std::vector<std::string> problems;
-    const int men = (level.man >= 0) + level.count(ManStart);  // a ManStart in the grid is a second man
-    if (men != 1) problems.push_back(men == 0 ? "there is no man" : "there are " + std::to_string(men) + " men, not one");
-    const int boxes = level.boxCount(), goals = level.goalCount();
-    if (goals == 0) problems.push_back("there is no goal");
-    if (boxes != goals)
-        problems.push_back(std::to_string(boxes) + " boxes but " + std::to_string(goals) + " goals");
+    std::vector<std::string> problems = CountProblems(level);
     if (const auto open = OpenCell(level))
         problems.push_back("not closed by walls: the cell at " + CellName(open->first, open->second) + " opens to the outside");
-    if (!problems.empty() || boxes == 0) return problems;
+    if (!problems.empty() || level.boxCount() == 0) return problems;
     // A box off a goal that is frozen already or can reach no goal makes the level unwinnable.
     for (const LostBox& box : LostBoxes(level))
         problems.push_back("the box at " + CellName(box.x, box.y) +

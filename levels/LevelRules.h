@@ -8,9 +8,15 @@
 
 namespace tolvar {
 
+/// Why the level breaks the rules of play: not one man, no goal, boxes and goals not equal, or
+/// not closed by walls (the man, walking through boxes, could reach the outside or the grid's
+/// edge). Each problem is one sentence; empty when the level keeps the rules. A level that
+/// keeps them may still be impossible to win; a player may still play it.
+std::vector<std::string> CheckRules(const Level& level);
+
 /// Why the level cannot be played as a fair puzzle: not one man, no goal,
-/// boxes and goals not equal, not closed by walls, a box that can never reach a goal.
-/// Each problem is one sentence; empty when the level is fine.
+/// boxes and goals not equal, not closed by walls (no floor beside the outside), a box that
+/// can never reach a goal. Each problem is one sentence; empty when the level is fine.
 std::vector<std::string> CheckLevel(const Level& level);
 
 /// Problems with where the level lies on the board for a shipped level: the game's 20 x 14,

@@ -1,6 +1,7 @@
 #include "levels/LevelText.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "levels/LevelRules.h"
 #include "rules/Direction.h"
@@ -20,37 +21,78 @@ bool IsLevelRow(std::string_view line) {
 
 }  // namespace
 
-std::vector<TextLevel> SplitCollection(std::string_view text) {
+namespace {
+
+/// The value of a line "Key: value" (also written as a comment, "; Key: value"), the key in any case.
+std::optional<std::string> ValueOf(std::string_view line, std::string_view key) {
+    std::size_t at = line.find_first_not_of(" \t");
+    if (at != std::string_view::npos && line[at] == ';') at = line.find_first_not_of(" \t", at + 1);
+    if (at == std::string_view::npos || line.size() < at + key.size() + 1 || line[at + key.size()] != ':') return std::nullopt;
+    for (std::size_t i = 0; i < key.size(); ++i)
+        if ((line[at + i] | 0x20) != (key[i] | 0x20)) return std::nullopt;
+    const std::size_t start = line.find_first_not_of(" \t", at + key.size() + 1);
+    if (start == std::string_view::npos) return std::string();
+    return std::string(line.substr(start, line.find_last_not_of(" \t") - start + 1));
+}
+
+/// What the lines read so far say of the levels to come.
+struct Between {
+    std::string lastComment;  // the title for the next level: a comment line or an early "Title:" line
+    bool justAfterRows = false;  // only "Title:" and "Author:" lines since the last level's rows
+};
+
+/// A line between levels. A "Title:" or "Author:" line right after a level's rows (no blank line
+/// between) names that level; before the first level it names the collection; elsewhere a
+/// "Title:" line names the level after it, as a comment line does.
+void ReadBetween(std::string_view line, std::vector<TextLevel>& levels, CollectionHeader* header, Between& between) {
+    const auto title = ValueOf(line, "Title"), author = ValueOf(line, "Author");
+    if (title || author) {
+        const std::string& value = title ? *title : *author;
+        if (between.justAfterRows)
+            (title ? levels.back().title : levels.back().author) = value;
+        else if (levels.empty() && header)
+            (title ? header->title : header->author) = value;
+        else if (title)
+            between.lastComment = value;
+        return;
+    }
+    between.justAfterRows = false;
+    const auto start = line.find_first_not_of(" \t");
+    if (start != std::string_view::npos && line[start] == ';') {
+        const auto nameStart = line.find_first_not_of(" \t", start + 1);
+        between.lastComment = nameStart == std::string_view::npos ? "" : std::string(line.substr(nameStart));
+    }
+}
+
+}  // namespace
+
+std::vector<TextLevel> SplitCollection(std::string_view text, CollectionHeader* header) {
     std::vector<TextLevel> levels;
     TextLevel current;
-    std::string lastComment;
+    Between between;
     int lineNo = 0;
-    std::size_t pos = 0;
-    while (pos <= text.size()) {
+    for (std::size_t pos = 0; pos <= text.size();) {
         std::size_t end = text.find('\n', pos);
         if (end == std::string_view::npos) end = text.size();
-        std::string line(text.substr(pos, end - pos));
+        std::string_view line = text.substr(pos, end - pos);
         pos = end + 1;
         ++lineNo;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (IsLevelRow(line)) {
             if (current.rows.empty()) {
                 current.firstLine = lineNo;
-                current.title = lastComment;
+                current.title = between.lastComment;
             }
-            current.rows.push_back(line);
+            if (current.rows.size() <= static_cast<std::size_t>(MaxGridSide)) current.rows.emplace_back(line);
+            ++current.height;
             continue;
         }
         if (!current.rows.empty()) {
             levels.push_back(std::move(current));
             current = TextLevel{};
-            lastComment.clear();
+            between = {{}, true};
         }
-        const auto start = line.find_first_not_of(" \t");
-        if (start != std::string::npos && line[start] == ';') {
-            const auto nameStart = line.find_first_not_of(" \t", start + 1);
-            lastComment = nameStart == std::string::npos ? "" : line.substr(nameStart);
-        }
+        ReadBetween(line, levels, header, between);
     }
     if (!current.rows.empty()) levels.push_back(std::move(current));
     return levels;
@@ -61,6 +103,20 @@ namespace {
 using Rows = std::vector<std::string>;
 
 bool IsBlank(char c) { return c == ' ' || c == '-' || c == '_'; }
+
+/// The width and height of the rows with trailing blanks and empty last rows dropped, found
+/// without a copy: a level far too big is refused before its rows are padded to its width.
+std::pair<int, int> TrimmedSize(const Rows& rows) {
+    std::size_t w = 0, h = 0;
+    for (std::size_t y = 0; y < rows.size(); ++y) {
+        std::size_t length = rows[y].size();
+        while (length > 0 && IsBlank(rows[y][length - 1])) --length;
+        if (length > 0) h = y + 1;
+        w = std::max(w, length);
+    }
+    const auto clamp = [](std::size_t n) { return static_cast<int>(std::min<std::size_t>(n, 1u << 30)); };
+    return {clamp(w), clamp(h)};
+}
 
 /// Trailing blanks and empty last rows dropped, every row padded with blanks to the widest.
 Rows TrimmedRows(const Rows& rows) {
@@ -132,10 +188,10 @@ std::int16_t InsideCode(char c) {
 
 /// The rows placed on `level` with their top left corner at (x0, y0). A box on a goal out of
 /// the man's reach is scenery: it stays where walls close it in and becomes wall where it
-/// touches the outside; any other box or goal out of reach is refused. *fixed counts the
-/// boxes kept as scenery.
-bool PlaceOnBoard(const Rows& lines, const std::vector<char>& inside, Level& level, int x0, int y0, int* fixed,
-                  std::string* error) {
+/// touches the outside; any other box or goal out of reach is refused when the check is Fair,
+/// else kept where it is. *fixed counts the boxes kept as scenery.
+bool PlaceOnBoard(const Rows& lines, const std::vector<char>& inside, Level& level, int x0, int y0, LevelCheck check,
+                  int* fixed, std::string* error) {
     const int h = static_cast<int>(lines.size()), w = static_cast<int>(lines.front().size());
     std::vector<std::pair<int, int>> scenery;
     for (int y = 0; y < h; ++y)
@@ -151,7 +207,9 @@ bool PlaceOnBoard(const Rows& lines, const std::vector<char>& inside, Level& lev
                 code = BoxOnGoal;
                 scenery.emplace_back(x0 + x, y0 + y);
             } else if (!IsBlank(c)) {
-                return *error = "a box or goal at " + Where(x, y) + " lies where the man can never go", false;
+                if (check == LevelCheck::Fair)
+                    return *error = "a box or goal at " + Where(x, y) + " lies where the man can never go", false;
+                code = InsideCode(c);
             }
         }
     for (const auto& [x, y] : scenery)
@@ -162,15 +220,15 @@ bool PlaceOnBoard(const Rows& lines, const std::vector<char>& inside, Level& lev
 }
 
 /// The trimmed rows read onto `level` at (x0, y0) and checked; *said gains the note on scenery.
-std::optional<Level> Place(const Rows& lines, Level level, int x0, int y0, bool onGoal, std::string* why,
+std::optional<Level> Place(const Rows& lines, Level level, int x0, int y0, bool onGoal, LevelCheck check, std::string* why,
                            std::string* said) {
     const auto man = FindMan(lines, onGoal, why);
     if (!man) return std::nullopt;
     const auto inside = ManReach(lines, *man, why);
     if (!inside) return std::nullopt;
     int fixed = 0;
-    if (!PlaceOnBoard(lines, *inside, level, x0, y0, &fixed, why)) return std::nullopt;
-    const auto problems = CheckLevel(level);
+    if (!PlaceOnBoard(lines, *inside, level, x0, y0, check, &fixed, why)) return std::nullopt;
+    const auto problems = check == LevelCheck::Fair ? CheckLevel(level) : CheckRules(level);
     if (!problems.empty()) return *why = problems.front(), std::nullopt;
     if (fixed > 0)
         *said += std::string(said->empty() ? "" : "; ") +
@@ -192,36 +250,35 @@ std::string SizeOf(int w, int h) { return "the level is " + std::to_string(w) + 
 
 }  // namespace
 
-std::optional<Level> ReadLevel(const std::vector<std::string>& rows, std::string* error, std::string* note) {
+std::optional<Level> ReadLevel(const std::vector<std::string>& rows, std::string* error, std::string* note, LevelCheck check) {
     std::string why, said;
-    const Rows lines = TrimmedRows(rows);
-    const int h = static_cast<int>(lines.size()), w = h == 0 ? 0 : static_cast<int>(lines.front().size());
+    const auto [w, h] = TrimmedSize(rows);
     if (h == 0 || w == 0) return Tell(std::nullopt, "the level is empty", said, error, note);
     if (w > MaxGridSide || h > MaxGridSide)
         return Tell(std::nullopt,
                     SizeOf(w, h) + "a level has at most " + std::to_string(MaxGridSide) + " x " + std::to_string(MaxGridSide),
                     said, error, note);
-    auto level = Place(lines, Level(w, h), 0, 0, true, &why, &said);
+    auto level = Place(TrimmedRows(rows), Level(w, h), 0, 0, true, check, &why, &said);
     return Tell(std::move(level), why, said, error, note);
 }
 
 std::optional<Level> LevelFromRows(const std::vector<std::string>& rows, std::string* error, std::string* note) {
     std::string why, said;
-    Rows lines = TrimmedRows(rows);
-    const int h = static_cast<int>(lines.size()), w = h == 0 ? 0 : static_cast<int>(lines.front().size());
+    const auto [w, h] = TrimmedSize(rows);
     if (h == 0 || w == 0) return Tell(std::nullopt, "the level is empty", said, error, note);
+    if ((w > BoardWidth || h > BoardHeight) && (h > BoardWidth || w > BoardHeight))
+        return Tell(std::nullopt,
+                    SizeOf(w, h) + "the board holds " + std::to_string(BoardWidth) + " x " + std::to_string(BoardHeight) +
+                        " (or " + std::to_string(BoardHeight) + " x " + std::to_string(BoardWidth) + " turned)",
+                    said, error, note);
+    Rows lines = TrimmedRows(rows);
     if (w > BoardWidth || h > BoardHeight) {
-        if (h > BoardWidth || w > BoardHeight)
-            return Tell(std::nullopt,
-                        SizeOf(w, h) + "the board holds " + std::to_string(BoardWidth) + " x " +
-                            std::to_string(BoardHeight) + " (or " + std::to_string(BoardHeight) + " x " +
-                            std::to_string(BoardWidth) + " turned)",
-                        said, error, note);
         lines = TurnedQuarter(lines);
         said = "turned a quarter turn to fit the board";
     }
     const int placedW = static_cast<int>(lines.front().size()), placedH = static_cast<int>(lines.size());
-    auto level = Place(lines, Level(), (BoardWidth - placedW) / 2, (BoardHeight - placedH) / 2, false, &why, &said);
+    auto level = Place(lines, Level(), (BoardWidth - placedW) / 2, (BoardHeight - placedH) / 2, false, LevelCheck::Fair,
+                       &why, &said);
     return Tell(std::move(level), why, said, error, note);
 }
 

@@ -1,4 +1,4 @@
-// tolvar-levels: checks, solves, imports and exports the game's level files.
+// tolvar-levels: checks, solves, imports and exports the game's level files, and keeps the library of collections.
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -46,6 +46,18 @@ Commands:
   export FILE [LEVEL]
       Prints the levels of a level set or level file (or only LEVEL) in the
       common text format.
+  collections [--levels] [--dir DIR]
+      Lists the collections of the library in the game directory DIR
+      (default: the player's, $XDG_DATA_HOME/tolvar or
+      ~/.local/share/tolvar): one line each with its title, author, levels
+      and levels solved. --levels adds a line per level: its number, size,
+      whether it is solved with the fewest moves and the fewest pushes of
+      its records, and its title.
+  collections add FILE [--dir DIR]
+      Adds a collection in the common text format to the library, as the
+      game's Open Level Collection does: a copy, recognised by its content
+      (the same file added again is the same collection). Prints the levels
+      refused, each with its number, line, title and reason.
   --help
       Shows this text.
   --version
@@ -54,8 +66,10 @@ Commands:
 Exit codes:
   0  success
   1  a level failed verification, is unsolvable, or was refused by import
+     or collections add
   2  bad command line
-  3  a file could not be read or written, or is not a level file
+  3  a file could not be read or written, is not a level file, or
+     (collections) could not be added or opened
   4  the solver gave up at its time or memory limit
 )";
 
@@ -87,5 +101,6 @@ int main(int argc, char** argv) {
     if (command == "solve") return RunSolve(args);
     if (command == "import") return RunImport(args);
     if (command == "export") return RunExport(args);
+    if (command == "collections") return RunCollections(args);
     return Complain(ExitUsage, "unknown command '" + command + "' (see tolvar-levels --help)");
 }

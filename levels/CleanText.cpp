@@ -1,0 +1,59 @@
+#include "levels/CleanText.h"
+
+namespace tolvar {
+
+namespace {
+
+constexpr std::string_view Replacement = "\xEF\xBF\xBD";  // U+FFFD
+
+/// The length of the valid UTF-8 character at the start of `text`, or 0 when none starts there.
+std::size_t CharacterLength(std::string_view text)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char first = byte(0);
+    if (first < 0x80)
+        return 1;
+    const std::size_t length = first >= 0xC2 && first <= 0xDF ? 2 : first >= 0xE0 && first <= 0xEF ? 3
+                               : first >= 0xF0 && first <= 0xF4                                  ? 4
+                                                                                                  : 0;
+    if (length == 0 || text.size() < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+    // No overlong form, no surrogate, nothing beyond U+10FFFF.
+    const unsigned char second = byte(1);
+    if ((first == 0xE0 && second < 0xA0) || (first == 0xED && second > 0x9F) || (first == 0xF0 && second < 0x90) ||
+        (first == 0xF4 && second > 0x8F))
+        return 0;
+    return length;
+}
+
+}  // namespace
+
+std::string CleanText(std::string_view text)
+{
+    std::string clean;
+    bool cut = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = CharacterLength(text.substr(i));
+        const std::string_view character = length == 0 ? Replacement : text.substr(i, length);
+        const bool control = length == 1 && (static_cast<unsigned char>(text[i]) < 0x20 || text[i] == 0x7F);
+        if (clean.size() + character.size() > MaxCleanTextBytes) {
+            cut = true;
+            break;
+        }
+        if (control)
+            clean += ' ';
+        else
+            clean += character;
+        i += length == 0 ? 1 : length;
+    }
+    const auto first = clean.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    clean = clean.substr(first, clean.find_last_not_of(' ') - first + 1);
+    return cut ? clean + "..." : clean;
+}
+
+}  // namespace tolvar
