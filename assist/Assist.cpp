@@ -97,6 +97,7 @@ void Assist::UpdateMenus()
     game_.EnableMenuItem(MenuId::mnu_ShowSolution, help_.CanShowSolution());
     game_.EnableMenuItem(MenuId::mnu_MarkDeadBoxes, Playing());
     game_.EnableMenuItem(MenuId::mnu_OpenCollection, game_.CanOpenLevelCollection());
+    game_.EnableMenuItem(MenuId::mnu_Collections, game_.CanOpenLevelCollection());
 }
 
 void Assist::tmr_Walk_Timer()

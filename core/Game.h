@@ -2,7 +2,7 @@
 // The game: its shared state, its pictures, and every procedure that acts on them.
 // The procedures are grouped by subsystem in files of their own:
 //   core/      Game.cpp, MoveEngine.cpp, Completion.cpp, Undo.cpp, Mode.cpp, MenuDispatch.cpp, HelpMenu.cpp,
-//              AnySizeLevel.cpp,
+//              AnySizeLevel.cpp, CollectionPlay.cpp (the levels of the library, an object of its own),
 //              Startup.cpp, LevelSet.cpp, LevelFiles.cpp, Replay.cpp, SolutionFile.cpp, Settings.cpp,
 //              Drawing.cpp, Appearance.cpp, Animations.cpp (handing the state to the view)
 //   editor/    EditMode.cpp, EditCheck.cpp
@@ -17,6 +17,7 @@
 #include <string>
 #include <utility>
 
+#include "core/CollectionPlay.h"
 #include "core/Effects.h"
 #include "core/GameState.h"
 #include "rules/Limits.h"
@@ -50,6 +51,9 @@ public:
 
     // --- The board's picture (view/BoardView.h): the client image, the sheets, the appearance, the marks ---
     BoardView view;
+
+    // --- The levels of the collections in the library (core/CollectionPlay.h) ---
+    CollectionPlay collection{*this};
 
     // --- Drawing (core/Drawing.cpp): the game's state handed to the view ---
     /// Sizes the client image and the buffers to the window's client size.
@@ -134,8 +138,15 @@ public:
     /// Opens "tolvar.box" and counts its levels; false (after the message) when it is missing.
     bool OpenLevelSet();
     void ShowLevel();
+    /// New Game: the level of a collection in play from its start again, else the level of the set.
     void mnu_NewGame_Click();
     void mnu_Level_Click();
+    /// The highest level of the set that may be chosen: the one reached, every one once the set is completed.
+    std::int32_t ReachedLevel();
+    /// Plays level `number` of the set as "&Replay Original Level" does; false when it may not be chosen.
+    bool PlaySetLevel(std::int32_t number);
+    /// Record `number` (from 1) of the level set, as its 280 digits.
+    std::string LevelSetRecord(std::int32_t number) { return SetRecord(number); }
 
     // --- A level of any size (core/AnySizeLevel.cpp) ---
     /// Shows `level` (up to 64 x 64, the man not in it) with the man on `man` (maybe a goal)
@@ -149,9 +160,8 @@ public:
     void mnu_LoadOther_Click();
     /// Plays the level file "other." + `answer` as Load Other Level does with a typed answer.
     void LoadOtherLevel(const std::string& answer);
-    /// Imports a collection of levels in the text format into free "other." numbers
-    /// (levels/CollectionImport.h), tells the player what became of its levels, and plays
-    /// the first one imported. Only while CanOpenLevelCollection(); otherwise nothing.
+    /// Adds a collection of levels in the text format to the library and opens the window
+    /// "Collections" on it (CollectionPlay::Open). Only while CanOpenLevelCollection(); otherwise nothing.
     void OpenLevelCollection(const std::string& path);
     /// Load Other Level may be chosen, and no drawing of the editor or its test play would be lost.
     bool CanOpenLevelCollection() const;
@@ -262,6 +272,8 @@ private:
     /// The character, background and scenery submenus, usable only on a level of the set.
     void EnableAppearanceCommands(bool on);
     void OpenEditBarAfresh();
+    /// The level of the set from its start, after a changed drawing was offered for saving.
+    void ShowSetLevelAgain();
     /// Places EditObject at window cell (cx, cy); false (after the warning) off the board.
     bool PlaceEditObject(int cx, int cy);
     /// Before a command throws the drawing away: a changed one is offered for saving first.

@@ -18,6 +18,7 @@ enum class MenuId : int {
     mnu_DisBanner,
     // Assist
     mnu_Assist, mnu_TakeBack, mnu_Redo, mnu_MouseWalking, mnu_Hint, mnu_ShowSolution, mnu_MarkDeadBoxes, mnu_OpenCollection,
+    mnu_Collections,
     // Help
     mnu_Help, mnu_Contents, mnu_Web, mnu_Faq, mnu_About,
     Count

@@ -102,6 +102,7 @@ QStringList DesignedAssistAndHelp()
         "  Mark &Dead Boxes *",
         "  -",
         "  Open Level &Collection...",
+        "  Co&llections... [Ctrl+K]",
         "&Help",
         "  Con&tents [F1]",
         "  -",
