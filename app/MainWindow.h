@@ -9,6 +9,7 @@
 
 #include "session/Gate.h"
 
+class QLabel;
 class QPushButton;
 
 namespace tolvar {
@@ -36,6 +37,8 @@ public:
     CounterBox* LevelCounter() const { return level_; }
     CounterBox* StepCounter() const { return step_; }
     QPushButton* TraceButton() const { return trace_; }
+    /// The moves and pushes of a collection level, at the right of the menu bar.
+    QLabel* CountsLabel() const { return counts_; }
     GameMenus* Menus() const { return menus_; }
     EditBar* EditBarWindow() const;
     QTimer* GoalTimer() { return &goalTimer_; }
@@ -75,6 +78,7 @@ private:
     CounterBox* level_ = nullptr;
     CounterBox* step_ = nullptr;
     QPushButton* trace_ = nullptr;
+    QLabel* counts_ = nullptr;
     GameMenus* menus_ = nullptr;
     QPointer<EditBar> editBar_;
     QPointer<QWidget> beforeMenuBar_;  // had the keyboard before the menu bar took it

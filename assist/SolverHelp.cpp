@@ -24,8 +24,9 @@ bool SolverHelp::CanShowSolution() const
     // A level drawn and never saved has no stored form, and a changed drawing under test is not
     // the stored one: the replay would throw the drawing away and solve another level.
     const std::int16_t kind = game_.LevelKind;
-    return CanHint() && (kind == KindSet || kind == KindSelf || kind == KindOther || kind == KindCollection) &&
-           !game_.DrawingChanged();
+    const bool stored = kind == KindSet || kind == KindSelf || kind == KindOther ||
+                        (kind == KindCollection && game_.collection.LevelInPlay());
+    return CanHint() && stored && !game_.DrawingChanged();
 }
 
 Position SolverHelp::Here() const

@@ -76,11 +76,19 @@ const LibraryCollection* CollectionPlay::OpenCollection(const std::string& id)
         return nullptr;
     }
     number_ = 0;
-    open_ = std::make_unique<LibraryCollection>(std::move(*opened));
+    open_ = std::make_shared<LibraryCollection>(std::move(*opened));
     return open_.get();
 }
 
 const CollectionLevel* CollectionPlay::LevelInPlay() const { return open_ && number_ ? open_->Find(number_) : nullptr; }
+
+void CollectionPlay::Removed(const std::string& id)
+{
+    if (open_ && open_->summary.id == id) {
+        open_.reset();
+        number_ = 0;
+    }
+}
 
 void CollectionPlay::Browse()
 {
@@ -142,8 +150,10 @@ void CollectionPlay::Restart(GameModeValue mode)
 
 void CollectionPlay::Won()
 {
-    if (!LevelInPlay())
+    if (!LevelInPlay()) {
+        game_.services().dialogs->MsgBox("Congratulations!", MsgStyle::OkExclamation, AppTitle);  // its collection was removed
         return;
+    }
     const PlaySession& session = game_.session();
     const RecordedWin win = Library().RecordWin(*open_, number_, session.History());
     const std::string said = "Level " + NumberText(number_) + " solved in " +

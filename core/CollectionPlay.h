@@ -48,6 +48,10 @@ public:
     const CollectionLevel* LevelInPlay() const;
     /// The library of the game directory.
     CollectionLibrary& Library();
+    /// The collection of the level in play as opened, records included, or null.
+    std::shared_ptr<const LibraryCollection> Opened() const { return open_; }
+    /// The collection `id` was removed from the library: a level of it in play is no longer recorded.
+    void Removed(const std::string& id);
 
 private:
     /// The collection `id` opened, the one opened before kept when it is the same.
@@ -57,7 +61,7 @@ private:
 
     Game& game_;
     std::unique_ptr<CollectionLibrary> library_;
-    std::unique_ptr<LibraryCollection> open_;  // the collection of the level in play
+    std::shared_ptr<LibraryCollection> open_;  // the collection of the level in play
     int number_ = 0;                           // the level in play, 0 for none
 };
 

@@ -67,7 +67,7 @@ std::string Game::SetRecord(std::int32_t number)
 
 void Game::mnu_NewGame_Click()
 {
-    if (LevelKind == KindCollection && GameMode != ModeEditorLeft) {
+    if (LevelKind == KindCollection && collection.LevelInPlay()) {
         collection.Restart();
         return;
     }
