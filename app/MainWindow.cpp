@@ -155,8 +155,7 @@ void MainWindow::SyncFromState()
     else
         unsetCursor();
     menus_->Show(game_.menus);
-    setWindowTitle(QString::fromStdString(game_.collection.WindowTitle()));
-    counts_->setText(QString::fromStdString(game_.collection.Counts()));
+    FollowCounts();
     trace_->setVisible(game_.controls.btn_Trace_Visible);
     FollowEditBar();
     FollowTimers();
@@ -166,6 +165,12 @@ void MainWindow::SyncFromState()
         // Closed from the event loop, not from inside the handler that asked for it.
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     }
+}
+
+void MainWindow::FollowCounts()
+{
+    setWindowTitle(QString::fromStdString(game_.collection.WindowTitle()));
+    counts_->setText(QString::fromStdString(game_.collection.Counts()));
 }
 
 EditBar* MainWindow::EditBarWindow() const { return editBar_.data(); }

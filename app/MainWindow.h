@@ -32,6 +32,8 @@ public:
     void RunPosted(const std::function<void()>& task);
     /// Menus, trace button, edit bar, timers, focus and exit as the game's state says.
     void SyncFromState();
+    /// The title and the moves and pushes as the game's state says.
+    void FollowCounts();
 
     BoardWidget* Board() const { return board_; }
     CounterBox* LevelCounter() const { return level_; }

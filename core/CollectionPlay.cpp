@@ -10,6 +10,9 @@ namespace {
 /// At most this many refused levels are listed one by one; the rest are counted.
 constexpr std::size_t RefusalsListed = 10;
 
+/// "1 move", "12 moves".
+std::string Count(long long n, const char* one, const char* more) { return NumberText(n) + " " + (n == 1 ? one : more); }
+
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 /// A reason as the player reads it on its own: a capital first and a full stop.
@@ -29,7 +32,7 @@ std::string LevelName(const CollectionLevel& level)
 /// What became of the levels of a file added: how many open, and the refused ones one by one.
 std::string Refusals(const AddedCollection& added)
 {
-    std::string text = added.summary ? Quoted(added.summary->title) + ": " + NumberText(added.summary->levels) + " levels open, "
+    std::string text = added.summary ? Quoted(added.summary->title) + ": " + Count(added.summary->levels, "level", "levels") + " open, "
                                      : Sentence(added.problem) + "\n";
     text += NumberText(static_cast<std::int32_t>(added.refused.size())) + " refused:";
     for (std::size_t i = 0; i < added.refused.size() && i < RefusalsListed; ++i)
@@ -156,9 +159,8 @@ void CollectionPlay::Won()
     }
     const PlaySession& session = game_.session();
     const RecordedWin win = Library().RecordWin(*open_, number_, session.History());
-    const std::string said = "Level " + NumberText(number_) + " solved in " +
-                             NumberText(static_cast<std::int32_t>(session.Standing())) + " moves and " +
-                             NumberText(session.pushes()) + " pushes." + WhatTheWinDid(win);
+    const std::string said = "Level " + NumberText(number_) + " solved in " + Count(static_cast<long long>(session.Standing()), "move", "moves") +
+                             " and " + Count(session.pushes(), "push", "pushes") + "." + WhatTheWinDid(win);
     const int next = NextUnsolved(*open_, number_);
     const CollectionLevel* offered = next ? open_->Find(next) : nullptr;
     if (!offered) {

@@ -72,7 +72,7 @@ TEST(CollectionPlay, aWinIsRecordedAndTheNextUnsolvedLevelOffered)
         p.t.desktop.dialogs.answers.push_back(answer);
         p.t->Form_KeyDown(VK_RIGHT, 0);
         const fakes::Message& asked = p.t.desktop.dialogs.messages.back();
-        EXPECT_EQ(asked.text, "Level 1 solved in 1 moves and 1 pushes. Recorded.\n\n"
+        EXPECT_EQ(asked.text, "Level 1 solved in 1 move and 1 push. Recorded.\n\n"
                               "Play the next unsolved level, level 2, \"Second\"?");
         EXPECT_EQ(asked.style, MsgStyle::YesNoQuestion);
         const std::optional<LibraryCollection> stored = CollectionLibrary(p.t.dir.str()).Open(p.id, nullptr);
