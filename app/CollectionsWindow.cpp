@@ -1,6 +1,7 @@
 #include "app/CollectionsWindow.h"
 
 #include <QHBoxLayout>
+#include <utility>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPainter>
@@ -11,6 +12,7 @@
 
 #include "app/CollectionModels.h"
 #include "core/Game.h"
+#include "levels/CollectionLibrary.h"
 
 namespace tolvar {
 
@@ -111,12 +113,20 @@ QTableView* CollectionsWindow::MakeView(QAbstractItemModel* model)
 void CollectionsWindow::Choose(const LevelChoice& start)
 {
     const int row = std::max(0, collections_->RowOf(start.collection));
-    collectionView_->setCurrentIndex(collections_->index(row, 0));
-    ShowCollection(row);  // also when the row was current already
-    const int level = std::max(0, levels_->RowOf(start.number));
-    levelView_->setCurrentIndex(levels_->index(level, 0));
-    levelView_->scrollTo(levels_->index(level, 0), QAbstractItemView::PositionAtCenter);
+    levelToChoose_ = start.number;
+    if (collectionView_->currentIndex().row() == row)
+        ShowCollection(row);
+    else
+        collectionView_->setCurrentIndex(collections_->index(row, 0));
     levelView_->setFocus();
+}
+
+void CollectionsWindow::ChooseLevel(int number)
+{
+    const QModelIndex level = levels_->index(std::max(0, levels_->RowOf(number)), 0);
+    levelView_->setCurrentIndex(level);
+    levelView_->scrollTo(level, QAbstractItemView::PositionAtCenter);
+    FollowLevel();
 }
 
 void CollectionsWindow::ShowCollection(int row)
@@ -125,23 +135,49 @@ void CollectionsWindow::ShowCollection(int row)
         return;
     const std::string& id = collections_->At(row).id;
     remove_->setEnabled(!id.empty());
+    ++openRequest_;  // a collection still being opened is no longer wanted
     if (id.empty()) {
         std::vector<Level> set;
         for (std::int32_t n = 1; n <= game_.NumLevels; ++n)
             set.push_back(Level::FromGrid(ReadGrid(game_.LevelSetRecord(n))));
         const int solved = collections_->At(row).solved;
         levels_->ShowSet(std::move(set), game_.ReachedLevel(), solved);
+        ChooseLevel(std::exchange(levelToChoose_, 0));
     } else if (const auto inPlay = game_.collection.Opened(); inPlay && inPlay->summary.id == id) {
-        levels_->ShowCollection(inPlay);
+        ShowLevels(inPlay);
     } else {
-        std::string problem;
-        std::optional<LibraryCollection> opened = game_.collection.Library().Open(id, &problem);
-        if (!opened)
-            QMessageBox::warning(this, windowTitle(), QString::fromStdString("The collection cannot be opened: " + problem + "."));
-        levels_->ShowCollection(opened ? std::make_shared<const LibraryCollection>(std::move(*opened)) : nullptr);
+        levels_->ShowCollection(nullptr);  // nothing until it is open
+        FollowLevel();
+        OpenApart(id);
     }
-    levelView_->setCurrentIndex(levels_->index(0, 0));
-    FollowLevel();
+}
+
+void CollectionsWindow::OpenApart(const std::string& id)
+{
+    const unsigned request = ++openRequest_;
+    if (opening_.joinable())
+        opening_.join();
+    CollectionLibrary& library = game_.collection.Library();
+    opening_ = std::jthread([this, &library, id, request] {
+        std::string problem;
+        std::optional<LibraryCollection> opened = library.Open(id, &problem);
+        std::shared_ptr<const LibraryCollection> collection;
+        if (opened)
+            collection = std::make_shared<const LibraryCollection>(std::move(*opened));
+        QMetaObject::invokeMethod(this, [this, collection, problem, request] {
+            if (request != openRequest_)
+                return;  // another collection was chosen meanwhile
+            if (!collection)
+                QMessageBox::warning(this, windowTitle(), QString::fromStdString("The collection cannot be opened: " + problem + "."));
+            ShowLevels(collection);
+        }, Qt::QueuedConnection);
+    });
+}
+
+void CollectionsWindow::ShowLevels(std::shared_ptr<const LibraryCollection> collection)
+{
+    levels_->ShowCollection(std::move(collection));
+    ChooseLevel(std::exchange(levelToChoose_, 0));
 }
 
 void CollectionsWindow::FollowLevel()
@@ -169,6 +205,8 @@ void CollectionsWindow::RemoveCollection()
     const QString question = QString::fromStdString("Remove \"" + removed.title + "\" and its records from the library?");
     if (QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
+    if (opening_.joinable())
+        opening_.join();
     std::string problem;
     if (!game_.collection.Library().Remove(removed.id, &problem)) {
         QMessageBox::warning(this, windowTitle(), QString::fromStdString("The collection cannot be removed: " + problem + "."));

@@ -3,7 +3,10 @@
 // the levels of the one chosen; Enter or a double click plays a level, and a collection of the
 // library can be removed with its records.
 #include <QDialog>
+#include <memory>
 #include <optional>
+#include <string>
+#include <thread>
 
 #include "core/Services.h"
 #include "view/LevelThumbnails.h"
@@ -14,6 +17,7 @@ class QTableView;
 
 namespace tolvar {
 
+struct LibraryCollection;
 class CollectionListModel;
 class Game;
 class LevelListModel;
@@ -31,8 +35,15 @@ public:
 
 private:
     void Choose(const LevelChoice& start);
-    /// Lists the levels of the collection of row `row`.
+    /// Lists the levels of the collection of row `row`: at once for the game's set and the
+    /// collection in play, else once opened on a thread of its own.
     void ShowCollection(int row);
+    /// Opens the collection `id` of the library apart from the window's thread; the levels show
+    /// when it is open, unless another collection was chosen meanwhile.
+    void OpenApart(const std::string& id);
+    void ShowLevels(std::shared_ptr<const LibraryCollection> collection);
+    /// Chooses the level numbered `number`, the first when there is none.
+    void ChooseLevel(int number);
     void FollowLevel();
     void Play();
     void RemoveCollection();
@@ -47,6 +58,9 @@ private:
     QPushButton* play_ = nullptr;
     QPushButton* remove_ = nullptr;
     std::optional<LevelChoice> chosen_;
+    int levelToChoose_ = 0;       // chosen when the levels show
+    unsigned openRequest_ = 0;    // the latest collection asked for
+    std::jthread opening_;        // last: joined before anything it reports to goes
 };
 
 }  // namespace tolvar
