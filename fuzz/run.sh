@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and libFuzzer and runs each for SECONDS (default 10).
 #   fuzz/run.sh [SECONDS] [TARGET...]      targets: level_set level_file replay settings typed_number ini_file
-#                                          wave music level_text
+#                                          wave music level_text library
 # The build goes to $TOLVAR_FUZZ_BUILD (default build-fuzz beside the sources). Inputs that
 # reach new code are kept in <build>/corpus/<target>/ and grow from run to run; the seeds
 # in fuzz/corpus/<target>/ are only read. A crash leaves <build>/artifacts/<target>/crash-*,
@@ -12,19 +12,20 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-10}
 shift || true
 build=${TOLVAR_FUZZ_BUILD:-$root/build-fuzz}
-all_targets=(level_set level_file replay settings typed_number ini_file wave music level_text)
+all_targets=(level_set level_file replay settings typed_number ini_file wave music level_text library)
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=("${all_targets[@]}")
 
 # The longest input worth trying: a level set of five levels, a level file with some bytes
-# beyond its 280, a level with a long solution, a level of 64 x 64, short texts.
+# beyond its 280, a level with a long solution, a level of 64 x 64 (or a few levels and their
+# records), short texts.
 max_len() {
     case $1 in
         level_set) echo 1400 ;;
         level_file) echo 400 ;;
         replay) echo 2000 ;;
         wave | music) echo 4096 ;;
-        level_text) echo 8192 ;;
+        level_text | library) echo 8192 ;;
         *) echo 512 ;;
     esac
 }

@@ -5,6 +5,7 @@ namespace tolvar {
 namespace {
 
 constexpr std::string_view Replacement = "\xEF\xBF\xBD";  // U+FFFD
+constexpr std::string_view Ellipsis = "...";
 
 /// The length of the valid UTF-8 character at the start of `text`, or 0 when none starts there.
 std::size_t CharacterLength(std::string_view text)
@@ -34,26 +35,26 @@ std::size_t CharacterLength(std::string_view text)
 std::string CleanText(std::string_view text)
 {
     std::string clean;
-    bool cut = false;
+    std::size_t cut = 0;  // where a text too long is cut: after the last character that fits before "..."
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t length = CharacterLength(text.substr(i));
-        const std::string_view character = length == 0 ? Replacement : text.substr(i, length);
-        const bool control = length == 1 && (static_cast<unsigned char>(text[i]) < 0x20 || text[i] == 0x7F);
-        if (clean.size() + character.size() > MaxCleanTextBytes) {
-            cut = true;
-            break;
-        }
-        if (control)
+        const bool blank = text[i] == ' ' || (length == 1 && (static_cast<unsigned char>(text[i]) < 0x20 || text[i] == 0x7F));
+        if (blank && !clean.empty())
             clean += ' ';
-        else
-            clean += character;
+        else if (!blank)
+            clean += length == 0 ? Replacement : text.substr(i, length);
         i += length == 0 ? 1 : length;
+        if (clean.size() <= MaxCleanTextBytes - Ellipsis.size())
+            cut = clean.size();
     }
-    const auto first = clean.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    clean = clean.substr(first, clean.find_last_not_of(' ') - first + 1);
-    return cut ? clean + "..." : clean;
+    const auto withoutTrailingBlanks = [](std::string s) {
+        s.erase(s.find_last_not_of(' ') + 1);
+        return s;
+    };
+    clean = withoutTrailingBlanks(std::move(clean));
+    if (clean.size() <= MaxCleanTextBytes)
+        return clean;
+    return withoutTrailingBlanks(clean.substr(0, cut)) + std::string(Ellipsis);
 }
 
 }  // namespace tolvar

@@ -8,6 +8,7 @@
 namespace tolvar {
 
 /// The longest text kept, in bytes; a longer one is cut at a character and ends in "...".
+/// Cleaning a clean text changes nothing.
 constexpr std::size_t MaxCleanTextBytes = 200;
 
 /// `text` as valid UTF-8 (a byte that starts no valid character becomes U+FFFD), control

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "levels/AtomicFile.h"
+#include "levels/CleanText.h"
 #include "levels/LibraryIndex.h"
 
 namespace tolvar {
@@ -66,7 +67,10 @@ void LoadRecords(const fs::path& folder, LibraryCollection& collection)
         return;
     }
     RecordsRead read = ParseRecords(*text);
-    collection.records = CheckRecords(read, [&](int number) { return collection.Find(number) ? &collection.Find(number)->level : nullptr; });
+    collection.records = CheckRecords(read, [&](int number) -> const Level* {
+        const CollectionLevel* level = collection.Find(number);
+        return level ? &level->level : nullptr;
+    });
     collection.recordProblems = std::move(read.problems);
 }
 
@@ -125,6 +129,23 @@ bool Reindex(const fs::path& folder, const std::string& id, const CollectionSumm
     return WriteFileAtomically((folder / IndexName).string(), WriteIndex(*index));
 }
 
+/// The id of `text` in the library and whether it is there already: the first of its ids whose
+/// copy holds the same content, else the first one free; an empty id when none is left.
+std::pair<std::string, bool> PlaceFor(const fs::path& folder, std::string_view text)
+{
+    constexpr int Attempts = 100;  // other contents with the same hash: practically never one
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        const std::string id = LibraryIdOf(text, attempt);
+        const fs::path copy = PathOf(folder, id, CopyEnding);
+        std::error_code ec;
+        if (!fs::exists(copy, ec))
+            return {id, false};
+        if (ReadSmallFile(copy, MaxCollectionBytes) == text)
+            return {id, true};
+    }
+    return {{}, false};
+}
+
 }  // namespace
 
 const CollectionLevel* LibraryCollection::Find(int number) const
@@ -162,8 +183,10 @@ std::vector<CollectionSummary> CollectionLibrary::List(std::string* problem) con
     for (const std::string& id : ids) {
         if (std::any_of(list.begin(), list.end(), [&](const CollectionSummary& c) { return c.id == id; }))
             continue;
-        if (auto collection = Load(folder, id, nullptr))
-            list.push_back(collection->summary);
+        // One that cannot be read is listed all the same, by the name of its file, so that it can be removed.
+        const auto collection = Load(folder, id, nullptr);
+        const std::string name = ReadSmallFile(PathOf(folder, id, NameEnding), 4096).value_or(id);
+        list.push_back(collection ? collection->summary : CollectionSummary{id, CleanText(name), {}, 0, 0});
     }
     if (!WriteFileAtomically((folder / IndexName).string(), WriteIndex(list)) && problem)
         *problem = "the library's index cannot be written in " + folder.string();
@@ -185,44 +208,40 @@ AddedCollection CollectionLibrary::Add(const std::string& path)
 AddedCollection CollectionLibrary::AddText(std::string_view text, std::string_view fileName)
 {
     AddedCollection added;
-    std::string error;
-    auto read = ReadCollectionText(text, fileName, &error);
-    if (!read) {
-        added.problem = error;
+    const fs::path folder = Folder();
+    const auto [id, there] = PlaceFor(folder, text);
+    if (there) {
+        added.alreadyThere = true;
+        if (auto collection = Open(id, &added.problem)) {
+            added.summary = collection->summary;
+            added.refused = std::move(collection->refused);
+        }
         return added;
     }
+    auto read = ReadCollectionText(text, fileName, &added.problem);
+    if (!read)
+        return added;
     added.refused = read->refused;
     if (read->levels.empty()) {
         added.problem = "no level of the file opens";
         return added;
     }
-    const fs::path folder = Folder();
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string id = LibraryIdOf(text, attempt);
-        const fs::path copy = PathOf(folder, id, CopyEnding);
-        if (fs::exists(copy, ec)) {
-            if (ReadSmallFile(copy, MaxCollectionBytes) != text)
-                continue;  // another collection whose content has the same hash
-            added.alreadyThere = true;
-            if (auto collection = Open(id, &added.problem))
-                added.summary = collection->summary;
-            return added;
-        }
-        const std::string name = std::string(fileName.substr(std::min(fileName.size(), fileName.find_last_of('/') + 1)));
-        if (!WriteFileAtomically(PathOf(folder, id, NameEnding).string(), name) ||
-            !WriteFileAtomically(copy.string(), std::string(text))) {
-            fs::remove(PathOf(folder, id, NameEnding), ec);
-            added.problem = "the collection cannot be written in " + folder.string();
-            return added;
-        }
-        added.summary = CollectionSummary{id, read->title, read->author, static_cast<int>(read->levels.size()), 0};
-        if (!Reindex(folder, id, &*added.summary))
-            added.problem = "the library's index cannot be written in " + folder.string();
+    if (id.empty()) {
+        added.problem = "the library holds too many other collections like it";
         return added;
     }
-    added.problem = "the library holds too many other collections like it";
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    const std::string name(fileName.substr(std::min(fileName.size(), fileName.find_last_of('/') + 1)));
+    if (!WriteFileAtomically(PathOf(folder, id, NameEnding).string(), name) ||
+        !WriteFileAtomically(PathOf(folder, id, CopyEnding).string(), std::string(text))) {
+        fs::remove(PathOf(folder, id, NameEnding), ec);
+        added.problem = "the collection cannot be written in " + folder.string();
+        return added;
+    }
+    added.summary = CollectionSummary{id, read->title, read->author, static_cast<int>(read->levels.size()), 0};
+    if (!Reindex(folder, id, &*added.summary))
+        added.problem = "the library's index cannot be written in " + folder.string();
     return added;
 }
 
@@ -272,9 +291,15 @@ RecordedWin CollectionLibrary::RecordWin(LibraryCollection& collection, int numb
     const fs::path folder = Folder();
     const fs::path path = PathOf(folder, collection.summary.id, RecordsEnding);
     std::error_code ec;
+    if (!fs::exists(PathOf(folder, collection.summary.id, CopyEnding), ec)) {
+        result.improvement = {};
+        result.problem = "the collection is no longer in the library";
+        return result;
+    }
     // A records file that was not read whole is kept beside, as it was, before it is replaced.
     if (!collection.recordProblems.empty() && fs::exists(path, ec))
-        fs::copy_file(path, PathOf(folder, collection.summary.id, BadRecordsEnding), fs::copy_options::overwrite_existing, ec);
+        fs::copy_file(path, PathOf(folder, collection.summary.id, BadRecordsEnding), fs::copy_options::overwrite_existing,
+                      ec);
     if (ec || !WriteFileAtomically(path.string(), WriteRecords(records))) {
         result.improvement = {};
         result.problem = "the records cannot be written in " + folder.string();

@@ -19,7 +19,7 @@ inline constexpr const char* LibraryFolder = "collections";
 
 /// A collection as the library lists it.
 struct CollectionSummary {
-    std::string id;      // the library's name for it: lower-case hex digits and "-", never from the file
+    std::string id;      // the library's name for it, from a hash of the content: hex digits, maybe "-N"
     std::string title;   // see CollectionText
     std::string author;
     int levels = 0;      // the levels that open (refused ones are not counted)
@@ -63,7 +63,8 @@ public:
     explicit CollectionLibrary(std::string gameDir);
 
     /// Every collection in the order they were added, from the index. A damaged or missing index,
-    /// or one that disagrees with the folder, is made again from the files (and written back).
+    /// or one that disagrees with the folder, is made again from the files (and written back); a
+    /// collection that cannot be read is listed by its file's name with no level (Open says why).
     /// *problem (when given) says what could not be read or written.
     std::vector<CollectionSummary> List(std::string* problem = nullptr) const;
 

@@ -53,21 +53,25 @@ std::optional<CollectionText> ReadCollectionText(std::string_view text, std::str
         return fail("the file is larger than a collection of levels can be (" + std::to_string(MaxCollectionBytes >> 20) +
                     " MB)");
     CollectionHeader header;
-    std::vector<TextLevel> sources = SplitCollection(text, &header);
+    std::vector<TextLevel> sources = SplitCollection(text, &header, MaxCollectionLevels + 1u);
     if (sources.empty())
         return fail("the file holds no level in the common text format");
     if (sources.size() > static_cast<std::size_t>(MaxCollectionLevels))
-        return fail("the file holds " + std::to_string(sources.size()) + " levels; a collection holds at most " +
-                    std::to_string(MaxCollectionLevels));
+        return fail("the file holds more than " + std::to_string(MaxCollectionLevels) + " levels");
     CollectionText collection;
     collection.title = CleanText(header.title);
     if (collection.title.empty())
         collection.title = NameOfFile(fileName);
     collection.author = CleanText(header.author);
     collection.levels.reserve(sources.size());
+    std::size_t cells = 0;
     for (std::size_t i = 0; i < sources.size(); ++i) {
         ReadOne(sources[i], static_cast<int>(i + 1), collection);
         sources[i] = TextLevel{};  // its rows are read: give back their memory at once
+        if (!collection.levels.empty() && collection.levels.back().number == static_cast<int>(i + 1) &&
+            (cells += static_cast<std::size_t>(collection.levels.back().level.size())) > MaxCollectionCells)
+            return fail("the levels of the file are too large together (more than " + std::to_string(MaxCollectionCells) +
+                        " cells)");
     }
     return collection;
 }

@@ -14,8 +14,10 @@ namespace tolvar {
 
 /// A file larger than this is not a collection of levels (the largest known are well under).
 constexpr std::size_t MaxCollectionBytes = 16u << 20;
-/// The most levels a collection may hold, refused ones counted.
+/// The most levels a collection may hold, refused ones counted, and the most cells its levels
+/// may have together (a level's cells take more memory than its text).
 constexpr int MaxCollectionLevels = 100000;
+constexpr std::size_t MaxCollectionCells = 32u << 20;
 
 struct CollectionLevel {
     int number = 0;         // its place among the levels of the file, from 1, refused ones counted
@@ -44,8 +46,8 @@ struct CollectionText {
 /// comments, "; Title: ...") name the collection. A level's title is its own "Title:" line right
 /// after its rows, else the comment or "Title:" line before it (see SplitCollection). Every text
 /// is cleaned (see CleanText).
-/// Nothing, with the reason in *error, when the text is too large, holds too many levels or
-/// holds no level at all.
+/// Nothing, with the reason in *error, when the text is too large, holds too many levels, levels
+/// too large together, or no level at all.
 std::optional<CollectionText> ReadCollectionText(std::string_view text, std::string_view fileName, std::string* error);
 
 /// The whole content of the file at `path`, when it is a regular file of at most

@@ -27,7 +27,8 @@ namespace {
 std::optional<std::string> ValueOf(std::string_view line, std::string_view key) {
     std::size_t at = line.find_first_not_of(" \t");
     if (at != std::string_view::npos && line[at] == ';') at = line.find_first_not_of(" \t", at + 1);
-    if (at == std::string_view::npos || line.size() < at + key.size() + 1 || line[at + key.size()] != ':') return std::nullopt;
+    if (at == std::string_view::npos || line.size() < at + key.size() + 1 || line[at + key.size()] != ':')
+        return std::nullopt;
     for (std::size_t i = 0; i < key.size(); ++i)
         if ((line[at + i] | 0x20) != (key[i] | 0x20)) return std::nullopt;
     const std::size_t start = line.find_first_not_of(" \t", at + key.size() + 1);
@@ -66,7 +67,7 @@ void ReadBetween(std::string_view line, std::vector<TextLevel>& levels, Collecti
 
 }  // namespace
 
-std::vector<TextLevel> SplitCollection(std::string_view text, CollectionHeader* header) {
+std::vector<TextLevel> SplitCollection(std::string_view text, CollectionHeader* header, std::size_t maxLevels) {
     std::vector<TextLevel> levels;
     TextLevel current;
     Between between;
@@ -89,12 +90,13 @@ std::vector<TextLevel> SplitCollection(std::string_view text, CollectionHeader* 
         }
         if (!current.rows.empty()) {
             levels.push_back(std::move(current));
+            if (levels.size() >= maxLevels) return levels;
             current = TextLevel{};
             between = {{}, true};
         }
         ReadBetween(line, levels, header, between);
     }
-    if (!current.rows.empty()) levels.push_back(std::move(current));
+    if (!current.rows.empty() && levels.size() < maxLevels) levels.push_back(std::move(current));
     return levels;
 }
 

@@ -2,6 +2,7 @@
 // The common text format of box-pushing levels: "#" wall, "@" man, "+" man on
 // a goal, "$" box, "*" box on a goal, "." goal, space floor; levels separated
 // by blank lines or by comment lines such as "; name".
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,8 +30,9 @@ struct CollectionHeader {
 /// holding a wall are rows; every other line ends the level before it. "Title:" and "Author:"
 /// lines right after a level's rows (no blank line between) name that level; *header, when
 /// given, receives what those before the first level say; a "Title:" line elsewhere names the
-/// level after it, as a comment line does.
-std::vector<TextLevel> SplitCollection(std::string_view text, CollectionHeader* header = nullptr);
+/// level after it, as a comment line does. Stops after `maxLevels` levels.
+std::vector<TextLevel> SplitCollection(std::string_view text, CollectionHeader* header = nullptr,
+                                       std::size_t maxLevels = SIZE_MAX);
 
 /// How much a level read from text is checked: Fair refuses besides what breaks the rules (see
 /// CheckRules) a box or goal out of the man's reach and a level that cannot be played fairly

@@ -10,7 +10,8 @@ namespace tolvar {
 
 namespace {
 
-constexpr std::string_view Heading = "# TOLVAR collections: id, levels, solved, title, author (made again from the files when damaged)\n";
+constexpr std::string_view Heading =
+    "# TOLVAR collections: id, levels, solved, title, author (made again from the files when damaged)\n";
 
 /// The fields of a line, split at tabs.
 std::vector<std::string_view> Fields(std::string_view line)

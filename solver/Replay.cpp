@@ -1,32 +1,24 @@
 #include "solver/Replay.h"
 
-#include "rules/Step.h"
+#include "rules/MoveString.h"
 
 namespace tolvar::solver {
 
 ReplayResult Replay(const Level& level, std::string_view moves) {
     ReplayResult result;
-    Level board = level;
-    const int manIndex = level.man;
-    if (manIndex < 0) {
+    result.finalBoard = level;
+    if (level.man < 0) {
         result.blockedAt = moves.empty() ? -1 : 0;
-        result.finalBoard = board;
-        result.won = AllGoalsFilled(board);
+        result.won = AllGoalsFilled(result.finalBoard);
         return result;
     }
-    int mx = manIndex % level.width, my = manIndex / level.width;
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        const int d = DirectionOfDigit(moves[i]);
-        const Step step = d < 0 ? Step{} : TakeStep(board, mx, my, d);
-        if (!step.moved()) { result.blockedAt = static_cast<int>(i); break; }
-        if (step.pushed()) ++result.pushes;
-        mx = step.toX;
-        my = step.toY;
-        ++result.moves;
-    }
-    result.won = AllGoalsFilled(board);
-    result.finalBoard = board;
-    result.manIndex = level.index(mx, my);
+    Cell man{level.man % level.width, level.man / level.width};
+    const PlayedMoves played = PlayMoveString(result.finalBoard, man, moves);
+    result.moves = static_cast<int>(played.made);
+    result.pushes = played.pushes;
+    result.blockedAt = played.blocked ? static_cast<int>(played.made) : -1;
+    result.won = AllGoalsFilled(result.finalBoard);
+    result.manIndex = level.index(man.x, man.y);
     return result;
 }
 

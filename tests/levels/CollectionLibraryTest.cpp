@@ -131,8 +131,18 @@ TEST_F(Library, ADamagedIndexIsMadeAgainAndRemovingTakesTheRecords)
         EXPECT_EQ(list[0].id == b ? list[0].solved : list[1].solved, 1) << damage;
         EXPECT_EQ(list[0].id == a ? list[0].title : list[1].title, "Rooms") << damage;
     }
+    const fs::path copyOfB = fs::path(library.Folder()) / (b + ".txt");
+    Write(copyOfB, std::string(MaxCollectionBytes + 1, ' '));  // damaged: it no longer opens
+    Write(index, "");
+    const auto list = library.List();
+    ASSERT_EQ(list.size(), 2u) << "a collection that no longer opens is listed, to be removed";
+    EXPECT_EQ((list[0].id == b ? list[0] : list[1]).title, "b.txt");
     std::string problem;
+    EXPECT_FALSE(library.Open(b, &problem));
+    EXPECT_NE(problem.find("too large"), std::string::npos) << problem;
     EXPECT_TRUE(library.Remove(b, &problem)) << problem;
+    collection->records.clear();  // as if not won yet when it was removed
+    EXPECT_NE(library.RecordWin(*collection, 1, "r").problem, "") << "no records left behind";
     EXPECT_FALSE(library.Remove(b, &problem));
     EXPECT_FALSE(library.Remove("../../etc/passwd", &problem));
     ASSERT_EQ(library.List().size(), 1u);
@@ -147,6 +157,10 @@ TEST_F(Library, AFileThatCannotBeAddedLeavesNoTrace)
         EXPECT_NE(added.problem, "");
     }
     EXPECT_FALSE(library.Add((dir / "missing.txt").string()).summary);
+    const fs::path huge = dir / "huge.txt";
+    Write(huge, "#####\n#@$.#\n#####\n");
+    fs::resize_file(huge, 50u << 20);  // 50 MB, never read
+    EXPECT_NE(library.Add(huge.string()).problem.find("too large for a collection of levels (50 MB"), std::string::npos);
     EXPECT_FALSE(fs::exists(library.Folder()));
 }
 

@@ -73,8 +73,13 @@ TEST(CollectionText, BadInputIsAnsweredWithAReason)
     for (int i = 0; i < 63; ++i) big += "#@$." + std::string(60, ' ') + "#\n";
     big += wall65 + "\n";
     const std::string longLine = "#" + std::string(1 << 20, ' ') + "#\n";
-    std::string column;
+    std::string column, tiny, sparse;
     for (int i = 0; i < 100; ++i) column += "#\n";
+    for (int i = 0; i <= MaxCollectionLevels; ++i) tiny += "#\n\n";
+    // Levels of 64 x 64 cells in 200 bytes of text each: their cells would take far more memory.
+    std::string spread = std::string(64, '#') + "\n#@$.#\n#####\n";
+    for (int i = 3; i < 64; ++i) spread += "#\n";
+    for (std::size_t cells = 0; cells <= MaxCollectionCells; cells += 64 * 64) sparse += spread + "\n";
     struct Case {
         const char* name;
         std::string text;
@@ -88,6 +93,8 @@ TEST(CollectionText, BadInputIsAnsweredWithAReason)
         {"a line of 1 MB", "#####\n#@$.#\n" + longLine + "#####\n", "", "x 4 cells; a level has at most 64 x 64"},
         {"a level of 100 rows", column, "", "the level has 100 rows"},
         {"larger than a collection", std::string(MaxCollectionBytes + 1, ' '), "larger than a collection", ""},
+        {"too many levels", tiny, "holds more than 100000 levels", ""},
+        {"levels too large together", sparse, "too large together", ""},
     };
     for (const Case& c : cases) {
         std::string error;
@@ -108,9 +115,18 @@ TEST(CleanText, MakesAnyBytesOneShortLineOfValidText)
         {"\xC0\xAF overlong", "\xEF\xBF\xBD\xEF\xBF\xBD overlong"},
         {"cut \xE2\x82", "cut \xEF\xBF\xBD\xEF\xBF\xBD"},
         {"a\nb\x7F", "a b"},
-        {std::string(300, 'x'), std::string(MaxCleanTextBytes, 'x') + "..."},
+        {std::string(300, 'x'), std::string(MaxCleanTextBytes - 3, 'x') + "..."},
+        {"  " + std::string(MaxCleanTextBytes, 'y') + "    ", std::string(MaxCleanTextBytes, 'y')},
+        {"\x1e\x1e" + std::string(100, '\xA6'), [] {  // cut after whole characters only
+             std::string cut;
+             for (int i = 0; i < 65; ++i) cut += "\xEF\xBF\xBD";
+             return cut + "...";
+         }()},
     };
-    for (const auto& [text, clean] : cases) EXPECT_EQ(CleanText(text), clean) << text;
+    for (const auto& [text, clean] : cases) {
+        EXPECT_EQ(CleanText(text), clean) << text;
+        EXPECT_EQ(CleanText(clean), clean) << "cleaned twice";
+    }
 }
 
 }  // namespace

@@ -70,4 +70,19 @@ expect 1 "$tool" import "$dir/big.txt" --dir "$dir"
 expect 3 "$tool" solve "$dir/wide.txt"
 expect 1 "$tool" verify "$dir/wide.txt"
 "$tool" verify "$dir/wide.txt" | grep -q "at most 64 x 64" || { echo "no reason for the wide level"; failures=$((failures + 1)); }
+# The library of collections: a file added twice is one collection; its refusals set exit 1.
+mkdir "$dir/game"
+printf 'Title: Two Rooms\n#####\n#@$.#\n#####\n\n; broken\n#####\n# $.#\n#####\n' >"$dir/rooms.txt"
+expect 1 "$tool" collections add "$dir/rooms.txt" --dir "$dir/game"
+grep -q "refused: level 2 (line 7, broken): there is no man" "$dir/out" || { echo "no refusal said"; failures=$((failures + 1)); }
+expect 1 "$tool" collections add "$dir/rooms.txt" --dir "$dir/game"
+grep -q "already in the library" "$dir/out" || { echo "added twice"; failures=$((failures + 1)); }
+expect 0 "$tool" collections --levels --dir "$dir/game"
+grep -q "^Two Rooms: 1 level, 0 solved" "$dir/out" && grep -q "^  1  5 x 3  unsolved" "$dir/out" ||
+    { echo "the library is not listed"; cat "$dir/out"; failures=$((failures + 1)); }
+expect 2 "$tool" collections add
+expect 2 "$tool" collections "$dir/rooms.txt"
+expect 3 "$tool" collections add "$dir/missing.txt" --dir "$dir/game"
+expect 3 "$tool" collections --dir "$dir/nowhere"
+HOME= XDG_DATA_HOME= expect 3 "$tool" collections
 exit $((failures != 0))

@@ -48,7 +48,8 @@ int List(const CollectionLibrary& library, bool levels) {
             continue;
         }
         PrintCollection(collection->summary);
-        for (const std::string& note : collection->recordProblems) std::cerr << "tolvar-levels: " << collection->summary.title << ": " << note << "\n";
+        for (const std::string& note : collection->recordProblems)
+            std::cerr << "tolvar-levels: " << collection->summary.title << ": " << note << "\n";
         for (const CollectionLevel& level : collection->levels) PrintLevel(*collection, level);
     }
     if (list.empty()) std::cout << "No collection in " << library.Folder() << "\n";
@@ -78,7 +79,9 @@ int RunCollections(const std::vector<std::string>& args) {
     const auto dir = GameDir(*parsed, &error);
     if (!dir) return Complain(ExitFileError, error);
     std::error_code ec;
-    if (!std::filesystem::is_directory(*dir, ec)) return Complain(ExitFileError, *dir + ": no such directory");
+    if (!std::filesystem::is_directory(*dir, ec))
+        return Complain(ExitFileError, *dir + ": no such directory" +
+                                           (parsed->has("--dir") ? "" : " (the game makes it when it first starts)"));
     CollectionLibrary library(*dir);
     return adding ? Add(library, pos[1]) : List(library, parsed->has("--levels"));
 }
