@@ -62,14 +62,14 @@ int main(int argc, char** argv)
     const auto opened = t->collection.Library().Open(added.summary->id, nullptr);
     std::printf("add 20,000 levels: %.1f ms; open: %.1f ms (%zu levels)\n", adding, Ms(clock), opened->levels.size());
 
+    // The library's first collection leaves its index to the first listing, which reads it whole.
     clock.restart();
     t->collection.Library().List();
-    std::fprintf(stderr, "list %.1f\n", Ms(clock));
+    std::printf("first listing of a new library: %.1f ms\n", Ms(clock));
+
     clock.restart();
     tolvar::CollectionsWindow window(*t, {added.summary->id, 1});
-    std::fprintf(stderr, "constructed %.1f\n", Ms(clock));
     window.show();
-    std::fprintf(stderr, "shown %.1f\n", Ms(clock));
     QApplication::processEvents();
     window.LevelView()->viewport()->repaint();
     std::printf("first paint: %.1f ms\n", Ms(clock));
