@@ -32,14 +32,14 @@ std::string BusyLevel()
     return text;
 }
 
-// One move per iteration, to and fro along the board's middle row.
-void WalkToAndFro(TestGame& t, benchmark::State& state)
+// One move per iteration, to and fro along the board's middle row, `span` moves each way.
+void WalkToAndFro(TestGame& t, benchmark::State& state, int span = 17)
 {
     bool right = true;
     int steps = 0;
     for (auto _ : state) {
         t->HandleKey(right ? tolvar::VK_RIGHT : tolvar::VK_LEFT, 0);
-        if (++steps == 17) {
+        if (++steps == span) {
             steps = 0;
             right = !right;
         }
@@ -187,15 +187,7 @@ void MoveOnALargeLevel(benchmark::State& state)
     TestGame t({BusyLevel()});
     tolvar::Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
     t->ShowLevelOfAnySize(LargeLevel(), tolvar::Cell{2, 20}, tolvar::ModePlayOther, 1);
-    bool right = true;
-    int steps = 0;
-    for (auto _ : state) {
-        t->HandleKey(right ? tolvar::VK_RIGHT : tolvar::VK_LEFT, 0);
-        if (++steps == 40) {
-            steps = 0;
-            right = !right;
-        }
-    }
+    WalkToAndFro(t, state, 40);
 }
 BENCHMARK(MoveOnALargeLevel)->Unit(benchmark::kMicrosecond);
 
