@@ -1,6 +1,5 @@
 #include "view/LevelThumbnails.h"
 
-#include <QPainter>
 #include <algorithm>
 
 #include "view/BoardView.h"
@@ -33,7 +32,9 @@ const LevelThumbnails::Pictures& LevelThumbnails::PicturesAt(int cellSize)
         return found->second;
     Pictures scaled;
     for (std::size_t i = 0; i < scaled.size(); ++i)
-        scaled[i] = pictures_[i].scaled(cellSize, cellSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled[i] = pictures_[i]
+                        .scaled(cellSize, cellSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_RGB32);
     return scaled_.emplace(cellSize, std::move(scaled)).first->second;
 }
 
@@ -46,16 +47,24 @@ QImage LevelThumbnails::Draw(const Grid& grid, std::optional<Cell> man, QSize bo
     const Pictures& pictures = PicturesAt(cell);
     const QPoint origin = QPoint((box.width() - used.width() * cell) / 2, (box.height() - used.height() * cell) / 2) -
                           used.topLeft() * cell;
-    QPainter painter(&image);
+    // Copied row by row: a list scrolls through thousands of these.
+    const auto put = [&](int x, int y, const QImage& picture) {
+        const QPoint at = origin + QPoint(x * cell, y * cell);
+        const QRect inside = QRect(at, QSize(cell, cell)) & image.rect();
+        for (int row = inside.top(); row <= inside.bottom(); ++row) {
+            const QRgb* from = reinterpret_cast<const QRgb*>(picture.constScanLine(row - at.y())) + (inside.left() - at.x());
+            std::copy(from, from + inside.width(), reinterpret_cast<QRgb*>(image.scanLine(row)) + inside.left());
+        }
+    };
     for (int y = used.top(); y <= used.bottom(); ++y) {
         for (int x = used.left(); x <= used.right(); ++x) {
             const std::int16_t code = grid(x, y);
             if (code > Outside && code < CellCodeCount)
-                painter.drawImage(origin + QPoint(x * cell, y * cell), pictures[static_cast<std::size_t>(code)]);
+                put(x, y, pictures[static_cast<std::size_t>(code)]);
         }
     }
     if (man && grid.inside(*man))
-        painter.drawImage(origin + QPoint(man->x * cell, man->y * cell), pictures[ManStart]);
+        put(man->x, man->y, pictures[ManStart]);
     return image;
 }
 
