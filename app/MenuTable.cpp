@@ -88,6 +88,7 @@ constexpr auto Rows = std::to_array<MenuRow>({
     Check(M::mnu_Speed3, M::mnu_ReplaySpeed, "mnu_Speed(3)", "Fast F&orward"),
     Separator(M::mnu_Assist, "mnu_CollectionSep"),
     Item(M::mnu_OpenCollection, M::mnu_Assist, "mnu_OpenCollection", "Open Level &Collection...", ""),
+    Item(M::mnu_Collections, M::mnu_Assist, "mnu_Collections", "Co&llections...", "Ctrl+K"),
 
     Menu(M::mnu_Help, NoMenuId, "mnu_Help", "&Help"),
     Item(M::mnu_Contents, M::mnu_Help, "mnu_Contents", "Con&tents", "F1"),

@@ -14,6 +14,7 @@
 #include "app/IniSettings.h"
 #include "app/InstanceLock.h"
 #include "app/MainWindow.h"
+#include "app/QtCollectionsBrowser.h"
 #include "app/QtDialogs.h"
 #include "app/QtGuiThread.h"
 #include "app/ScreenPlacement.h"
@@ -58,19 +59,14 @@ int main(int argc, char* argv[])
     tolvar::IniSettings settings(tolvar::IniSettings::DefaultPath());
     tolvar::IniSettings assistSettings(tolvar::IniSettings::DefaultPath(), "Assist");
     tolvar::IniSettings progressSettings(tolvar::IniSettings::DefaultPath(), tolvar::ProgressSection);
+    tolvar::IniSettings collectionSettings(tolvar::IniSettings::DefaultPath(), "Collections");
+    tolvar::QtCollectionsBrowser browser;
     tolvar::WindowService window;
     tolvar::InstanceLock instance(tolvar::InstanceLock::DefaultPath());
 
-    tolvar::Services services;
-    services.dialogs = &dialogs;
-    services.sound = &audio;
-    services.mci = &audio;
-    services.help = &help;
-    services.shell = &shell;
-    services.settings = &settings;
-    services.progress = &progressSettings;
-    services.window = &window;
-    services.instance = &instance;
+    const tolvar::Services services{.dialogs = &dialogs, .sound = &audio, .mci = &audio, .help = &help, .shell = &shell,
+                                    .settings = &settings, .window = &window, .instance = &instance,
+                                    .progress = &progressSettings, .browser = &browser, .collections = &collectionSettings};
 
     tolvar::Game game(services);
     tolvar::QtGuiThread guiThread;
@@ -80,6 +76,7 @@ int main(int argc, char* argv[])
     window.Attach(&mainWindow);
     dialogs.AttachWindow(&mainWindow);
     help.AttachWindow(&mainWindow);
+    browser.Attach(&game, &mainWindow);
     dialogs.SetAfterCall([&mainWindow] { mainWindow.SyncFromState(); });
 
     // Start-up shows the about box itself and ends early for a second copy or a missing level set.

@@ -114,6 +114,7 @@ void Assist::UpdateMenus()
     game_.CheckMenuItem(MenuId::mnu_PlayReplay, replay_.Playing());
     for (int i = 0; i < static_cast<int>(AutoReplay::StepsPerSecond.size()); ++i)
         game_.CheckMenuItem(mnu_Speed(i), i == replay_.speed());
+    game_.EnableMenuItem(MenuId::mnu_Collections, game_.CanOpenLevelCollection());
 }
 
 void Assist::tmr_Walk_Timer()

@@ -110,6 +110,7 @@ QStringList DesignedAssistAndHelp()
         "    Fast F&orward",
         "  -",
         "  Open Level &Collection...",
+        "  Co&llections... [Ctrl+K]",
         "&Help",
         "  Con&tents [F1]",
         "  -",
