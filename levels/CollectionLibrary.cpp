@@ -131,8 +131,11 @@ std::optional<std::vector<CollectionSummary>> ReadIndex(const fs::path& folder)
 bool Reindex(const fs::path& folder, const std::string& id, const CollectionSummary* summary)
 {
     auto index = ReadIndex(folder);
+    std::error_code ec;
+    if (!index && !fs::exists(folder / IndexName, ec) && StoredIds(folder).size() <= 1)
+        index.emplace();  // the first collection of a new library: its index starts here
     if (!index)
-        return true;
+        return true;  // a damaged index is made again from the files when the library is listed
     const auto it = std::find_if(index->begin(), index->end(), [&](const CollectionSummary& c) { return c.id == id; });
     if (!summary && it == index->end())
         return true;
