@@ -1,4 +1,4 @@
-// Effects on Qt Multimedia, music on the FluidSynth sequencer.
+// Effects on the sound server, music on the FluidSynth sequencer.
 #include "app/AudioBackend.h"
 
 #include <QCoreApplication>

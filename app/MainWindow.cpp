@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -69,6 +70,13 @@ MainWindow::MainWindow(Game& game, Assist& assist) : game_(game), assist_(assist
     trace_->installEventFilter(this);
 
     menus_ = new GameMenus(menuBar(), [this](MenuId id) { Run([this, id] { assist_.MenuCommand(id); }); });
+    counts_ = new QLabel(menuBar());
+    counts_->setObjectName(QStringLiteral("lbl_Counts"));
+    counts_->setContentsMargins(0, 0, 8, 0);
+    counts_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The menu bar lays its corner out once: room for the largest counts from the start.
+    counts_->setMinimumWidth(counts_->fontMetrics().horizontalAdvance(QStringLiteral("Moves 999999   Pushes 999999")) + 8);
+    menuBar()->setCornerWidget(counts_, Qt::TopRightCorner);
     // Escape leaves the menu bar holding the keyboard, and the next arrow would open a menu.
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (now == menuBar() && old && isAncestorOf(old))
@@ -149,6 +157,7 @@ void MainWindow::SyncFromState()
     else
         unsetCursor();
     menus_->Show(game_.menus);
+    FollowCounts();
     trace_->setVisible(game_.controls.btn_Trace_Visible);
     FollowEditBar();
     FollowTimers();
@@ -158,6 +167,12 @@ void MainWindow::SyncFromState()
         // Closed from the event loop, not from inside the handler that asked for it.
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     }
+}
+
+void MainWindow::FollowCounts()
+{
+    setWindowTitle(QString::fromStdString(game_.collection.WindowTitle()));
+    counts_->setText(QString::fromStdString(game_.collection.Counts()));
 }
 
 EditBar* MainWindow::EditBarWindow() const { return editBar_.data(); }

@@ -9,6 +9,7 @@
 
 #include "session/Gate.h"
 
+class QLabel;
 class QPushButton;
 
 namespace tolvar {
@@ -31,11 +32,15 @@ public:
     void RunPosted(const std::function<void()>& task);
     /// Menus, trace button, edit bar, timers, focus and exit as the game's state says.
     void SyncFromState();
+    /// The title and the moves and pushes as the game's state says.
+    void FollowCounts();
 
     BoardWidget* Board() const { return board_; }
     CounterBox* LevelCounter() const { return level_; }
     CounterBox* StepCounter() const { return step_; }
     QPushButton* TraceButton() const { return trace_; }
+    /// The moves and pushes of a collection level, at the right of the menu bar.
+    QLabel* CountsLabel() const { return counts_; }
     GameMenus* Menus() const { return menus_; }
     EditBar* EditBarWindow() const;
     QTimer* GoalTimer() { return &goalTimer_; }
@@ -75,6 +80,7 @@ private:
     CounterBox* level_ = nullptr;
     CounterBox* step_ = nullptr;
     QPushButton* trace_ = nullptr;
+    QLabel* counts_ = nullptr;
     GameMenus* menus_ = nullptr;
     QPointer<EditBar> editBar_;
     QPointer<QWidget> beforeMenuBar_;  // had the keyboard before the menu bar took it

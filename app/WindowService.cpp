@@ -24,6 +24,8 @@ void WindowService::RefreshCounter(Counter which)
     if (!window_)
         return;
     (which == Counter::Level ? window_->LevelCounter() : window_->StepCounter())->update();
+    if (which == Counter::Step)
+        window_->FollowCounts();  // with the step counter, also where a won level's window opens next
 }
 
 }  // namespace tolvar

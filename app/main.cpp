@@ -15,6 +15,7 @@
 #include "app/IniSettings.h"
 #include "app/InstanceLock.h"
 #include "app/MainWindow.h"
+#include "app/QtCollectionsBrowser.h"
 #include "app/QtDialogs.h"
 #include "app/QtGuiThread.h"
 #include "app/ScreenPlacement.h"
@@ -37,6 +38,7 @@ void IdentifyApplication(QApplication& app, const QString& gameDir)
 int main(int argc, char* argv[])
 {
     mallopt(M_MMAP_THRESHOLD, 64 * 1024);  // the music's samples, mapped apart, go back to the system with their piece
+    mallopt(M_ARENA_MAX, 1);  // one heap for all threads, which allocate little: a heap each held half a megabyte more
     const tolvar::CommandLine line = tolvar::ReadCommandLine(argc, argv, TOLVAR_VERSION);
     if (line.exitCode)
         return *line.exitCode;
@@ -59,20 +61,15 @@ int main(int argc, char* argv[])
     tolvar::IniSettings settings(tolvar::IniSettings::DefaultPath());
     tolvar::IniSettings assistSettings(tolvar::IniSettings::DefaultPath(), "Assist");
     tolvar::IniSettings progressSettings(tolvar::IniSettings::DefaultPath(), tolvar::ProgressSection);
+    tolvar::IniSettings collectionSettings(tolvar::IniSettings::DefaultPath(), "Collections");
+    tolvar::QtCollectionsBrowser browser;
     tolvar::WindowService window;
     tolvar::InstanceLock instance(tolvar::InstanceLock::DefaultPath());
 
-    tolvar::Services services;
-    services.dialogs = &dialogs;
-    services.sound = &audio;
-    services.mci = &audio;
-    services.help = &help;
-    services.shell = &shell;
-    services.settings = &settings;
-    services.progress = &progressSettings;
-    services.window = &window;
-    services.instance = &instance;
-    services.clipboard = &clipboard;
+    const tolvar::Services services{.dialogs = &dialogs, .sound = &audio, .mci = &audio, .help = &help, .shell = &shell,
+                                    .settings = &settings, .window = &window, .instance = &instance,
+                                    .progress = &progressSettings, .browser = &browser, .collections = &collectionSettings,
+                                    .clipboard = &clipboard};
 
     tolvar::Game game(services);
     tolvar::QtGuiThread guiThread;
@@ -82,6 +79,7 @@ int main(int argc, char* argv[])
     window.Attach(&mainWindow);
     dialogs.AttachWindow(&mainWindow);
     help.AttachWindow(&mainWindow);
+    browser.Attach(&game, &mainWindow);
     dialogs.SetAfterCall([&mainWindow] { mainWindow.SyncFromState(); });
 
     // Start-up shows the about box itself and ends early for a second copy or a missing level set.

@@ -20,6 +20,7 @@ Assist::Assist(Game& game, SettingsPort& settings, GuiThreadPort& gui)
     const std::optional<std::string> marking = settings_.Value(MarkDeadBoxesKey);
     game_.CheckMenuItem(MenuId::mnu_MarkDeadBoxes, !marking || marking->empty() || marking->front() != '0');
     replay_.SetSpeed(AutoReplay::SpeedOf(settings_.Value(ReplaySpeedKey)));
+    clipboard_.added = [this](const std::string& id, int firstLevel) { PlayPasted(id, firstLevel); };
     UpdateMenus();
 }
 
@@ -109,6 +110,16 @@ void Assist::OpenCollection(const std::string& path)
     UpdateMenus();
 }
 
+void Assist::PlayPasted(const std::string& id, int firstLevel)
+{
+    // Levels pasted while a drawing is open stay in the library, to be chosen in the window Collections.
+    gate_.Run(Gate::Anywhere(), [&] {
+        if (game_.CanOpenLevelCollection())
+            game_.collection.Play({id, firstLevel});
+    });
+    UpdateMenus();
+}
+
 void Assist::UpdateMenus()
 {
     game_.EnableMenuItem(MenuId::mnu_TakeBack, CanTakeBack());
@@ -126,6 +137,7 @@ void Assist::UpdateMenus()
     game_.EnableMenuItem(MenuId::mnu_BackToSnapshot, snapshots_.CanUse());
     for (int i = 0; i < static_cast<int>(AutoReplay::StepsPerSecond.size()); ++i)
         game_.CheckMenuItem(mnu_Speed(i), i == replay_.speed());
+    game_.EnableMenuItem(MenuId::mnu_Collections, game_.CanOpenLevelCollection());
 }
 
 void Assist::tmr_Walk_Timer()

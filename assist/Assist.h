@@ -51,6 +51,9 @@ public:
     /// A collection file dropped onto the window: opened as "Open Level &Collection..." opens
     /// the file chosen in its dialog, through the gate.
     void OpenCollection(const std::string& path);
+    /// The first level of a collection that was pasted is played, through the gate, unless a
+    /// drawing of the editor would be lost.
+    void PlayPasted(const std::string& id, int firstLevel);
     /// Writes the enabled and checked states of the Assist menu into the game's menu state.
     void UpdateMenus();
     const Playback& playback() const { return playback_; }

@@ -97,17 +97,21 @@ void ClipboardExchange::AddPasted(std::string text, std::string moves)
         CollectionLibrary library(gameDir);
         AddedCollection result = library.AddText(text, name);
         bool solutionKept = false;
-        if (result.summary && !moves.empty())
-            if (auto collection = library.Open(result.summary->id, nullptr); collection && !collection->levels.empty())
-                solutionKept = library.RecordWin(*collection, collection->levels.front().number, moves).improvement.any();
-        gui.Post([self, result = std::move(result), solutionKept] {
+        int firstLevel = 0;
+        if (auto collection = result.summary ? library.Open(result.summary->id, nullptr) : std::nullopt;
+            collection && !collection->levels.empty()) {
+            firstLevel = collection->levels.front().number;
+            if (!moves.empty())
+                solutionKept = library.RecordWin(*collection, firstLevel, moves).improvement.any();
+        }
+        gui.Post([self, result = std::move(result), firstLevel, solutionKept] {
             if (const auto alive = self.lock(); alive && *alive)
-                (*alive)->Report(result, solutionKept);
+                (*alive)->Report(result, firstLevel, solutionKept);
         });
     });
 }
 
-void ClipboardExchange::Report(const AddedCollection& result, bool solutionKept)
+void ClipboardExchange::Report(const AddedCollection& result, int firstLevel, bool solutionKept)
 {
     adding_ = false;
     if (!result.summary) {
@@ -123,8 +127,8 @@ void ClipboardExchange::Report(const AddedCollection& result, bool solutionKept)
     if (solutionKept)
         text += " The solution pasted with the level is kept as its record.";
     game_.services().dialogs->MsgBox(text, MsgStyle::OkExclamation, AppTitle);
-    if (added)
-        added(summary);
+    if (added && firstLevel > 0)
+        added(summary.id, firstLevel);
 }
 
 }  // namespace tolvar

@@ -35,15 +35,15 @@ public:
     bool Adding() const { return adding_; }
     /// The name a paste gives its collection; the clock's "Pasted 2026-12-08 07:10" unless a test sets it.
     std::function<std::string()> pasteName;
-    /// Hears of a collection added, on the game's thread (after the message): the collection
-    /// is then played from the library where the game can.
-    std::function<void(const CollectionSummary&)> added;
+    /// Hears of a collection added, on the game's thread (after the message), with the number
+    /// of its first level: the level is then played where the game can.
+    std::function<void(const std::string& id, int firstLevel)> added;
 
 private:
     void ReplayPasted(const std::string& moves);
     void AddPasted(std::string text, std::string moves);
     /// On the game's thread: says what adding did.
-    void Report(const AddedCollection& result, bool solutionKept);
+    void Report(const AddedCollection& result, int firstLevel, bool solutionKept);
 
     Game& game_;
     GuiThreadPort& gui_;

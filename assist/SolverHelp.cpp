@@ -1,6 +1,7 @@
 #include "assist/SolverHelp.h"
 
 #include "core/Game.h"
+#include "levels/CollectionText.h"
 
 namespace tolvar {
 
@@ -23,7 +24,9 @@ bool SolverHelp::CanShowSolution() const
     // A level drawn and never saved has no stored form, and a changed drawing under test is not
     // the stored one: the replay would throw the drawing away and solve another level.
     const std::int16_t kind = game_.LevelKind;
-    return CanHint() && (kind == KindSet || kind == KindSelf || kind == KindOther) && !game_.DrawingChanged();
+    const bool stored = kind == KindSet || kind == KindSelf || kind == KindOther ||
+                        (kind == KindCollection && game_.collection.LevelInPlay());
+    return CanHint() && stored && !game_.DrawingChanged();
 }
 
 Position SolverHelp::Here() const
@@ -59,6 +62,11 @@ void SolverHelp::ShowSolution()
 {
     if (!CanShowSolution())
         return;
+    if (const CollectionLevel* inPlay = game_.LevelKind == KindCollection ? game_.collection.LevelInPlay() : nullptr) {
+        // A level of a collection is replayed on itself, at its own size.
+        Search(inPlay->level, [this](const solver::SolveResult& result) { SolutionFound({}, result); });
+        return;
+    }
     const std::optional<std::string> cells = game_.ReplayLevel();
     if (!cells)
         return;

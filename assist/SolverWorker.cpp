@@ -23,7 +23,7 @@ void SolverWorker::Start(const solver::Level& level, double seconds, Done done)
         solver::SolveLimits limits;
         limits.seconds = seconds;
         limits.cancel = cancel.get();
-        const solver::SolveResult result = solver::Solve(level, limits);
+        const solver::SolveResult result = solver::Solve(level, limits, HelpOptions());
         if (cancel->load())
             return;
         // The worker joins this thread before it goes, so gui_ is still there; the answer

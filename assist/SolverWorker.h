@@ -13,6 +13,15 @@
 
 namespace tolvar {
 
+/// How the game asks the solver for help: the first solution found, at once, proven the
+/// fewest pushes or not.
+inline solver::SolveOptions HelpOptions()
+{
+    solver::SolveOptions options;
+    options.proveWhereCheap = false;
+    return options;
+}
+
 class SolverWorker {
 public:
     using Done = std::function<void(const solver::SolveResult&)>;
@@ -23,8 +32,9 @@ public:
     SolverWorker(const SolverWorker&) = delete;
     SolverWorker& operator=(const SolverWorker&) = delete;
 
-    /// Solves `level` within `seconds` (a search still running is cancelled first); `done`
-    /// then runs on the game's thread with the answer, unless the search is cancelled before.
+    /// Solves `level` within `seconds` as HelpOptions() says (a search still running is
+    /// cancelled first); `done` then runs on the game's thread with the answer, unless the
+    /// search is cancelled before.
     void Start(const solver::Level& level, double seconds, Done done);
     /// Stops the search: its answer is dropped and `done` never runs.
     void Cancel();

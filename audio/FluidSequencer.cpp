@@ -3,11 +3,10 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <map>
 #include <mutex>
 
 #include "audio/MidiNotes.h"
@@ -18,8 +17,6 @@ namespace tolvar::audio {
 
 namespace {
 
-// The game's pieces are a few kilobytes; anything this large is not one of them.
-constexpr std::uintmax_t kMaxMidiBytes = 4u << 20;
 // How often the worker wakes while the silent clock runs: the end of a piece is
 // noticed within this time.
 constexpr std::chrono::milliseconds kClockTick{20};
@@ -29,6 +26,8 @@ constexpr std::chrono::milliseconds kWatchTick{250};
 // the sound server does.
 constexpr std::chrono::seconds kRetryDevice{10};
 constexpr int kBlockFrames = 512;
+// The most buffers a sound driver hands over that we render into slice by slice.
+constexpr int kMaxDriverBuffers = 8;
 // The sound driver asks for this much at a time (0.19 s), and the sound server keeps as
 // much queued: music need not start or stop within a frame, and the server's requests
 // for more, which wake two threads of ours each time, come at a quarter of this. Half of
@@ -48,70 +47,6 @@ void SilenceFluidSynth()
         for (int level = 0; level < LAST_LOG_LEVEL; ++level)
             fluid_set_log_function(level, IgnoreFluidLog, nullptr);
     });
-}
-
-// FluidSynth reads the cut SoundFont through a loader of its own, by a name that stands for it.
-struct CutFontFile {
-    const SoundFontCut* font;
-    std::ifstream original;
-    fluid_long_long_t at = 0;
-};
-std::mutex cutFontsLock;
-std::map<std::string, const SoundFontCut*> cutFonts;
-
-std::string CutFontName(const SoundFontCut& font)
-{
-    return "tolvar-cut-soundfont:" + std::to_string(reinterpret_cast<std::uintptr_t>(&font));
-}
-
-/// The name FluidSynth is to load `font` by; `known` false takes it back.
-std::string MakeCutFontKnown(const SoundFontCut& font, bool known)
-{
-    const std::string name = CutFontName(font);
-    std::lock_guard guard(cutFontsLock);
-    if (known)
-        cutFonts[name] = &font;
-    else
-        cutFonts.erase(name);
-    return name;
-}
-
-fluid_sfloader_t* CutFontLoader(fluid_settings_t* settings)
-{
-    fluid_sfloader_t* loader = new_fluid_defsfloader(settings);
-    if (!loader)
-        return nullptr;
-    const auto open = [](const char* name) -> void* {
-        std::lock_guard guard(cutFontsLock);
-        const auto found = cutFonts.find(name);
-        if (found == cutFonts.end())
-            return nullptr;  // another loader's file
-        return new CutFontFile{found->second, std::ifstream(found->second->OriginalPath(), std::ios::binary)};
-    };
-    const auto read = [](void* out, fluid_long_long_t count, void* handle) {
-        auto* f = static_cast<CutFontFile*>(handle);
-        const auto at = static_cast<std::uint64_t>(f->at);
-        if (count < 0 || !f->font->Read(at, static_cast<char*>(out), static_cast<std::uint64_t>(count), f->original))
-            return FLUID_FAILED;
-        f->at += count;
-        return FLUID_OK;
-    };
-    const auto seek = [](void* handle, fluid_long_long_t offset, int origin) {
-        auto* f = static_cast<CutFontFile*>(handle);
-        const auto size = static_cast<fluid_long_long_t>(f->font->Size());
-        const fluid_long_long_t at = origin == SEEK_SET ? offset : origin == SEEK_CUR ? f->at + offset : size + offset;
-        if (at < 0 || at > size)
-            return FLUID_FAILED;
-        f->at = at;
-        return FLUID_OK;
-    };
-    const auto close = [](void* handle) {
-        delete static_cast<CutFontFile*>(handle);
-        return FLUID_OK;
-    };
-    const auto tell = [](void* handle) { return static_cast<CutFontFile*>(handle)->at; };
-    fluid_sfloader_set_callbacks(loader, open, read, seek, tell, close);
-    return loader;
 }
 
 bool LooksLikeMidi(const std::vector<char>& data)
@@ -219,8 +154,6 @@ FluidSequencer::~FluidSequencer()
     for (fluid_settings_t* settings : {settings_, silentSettings_})
         if (settings)
             delete_fluid_settings(settings);
-    if (cutFont_)
-        MakeCutFontKnown(*cutFont_, false);
 }
 
 int FluidSequencer::SendString(const std::string& command, std::string& returnText, int returnLength)
@@ -412,6 +345,8 @@ void FluidSequencer::FollowWantedLocked(fluid_synth_t* synth)
         LetGoLocked();
     if (!wanted || wanted->generation == ended || playing_.player)
         return;
+    if (synth == synth_)
+        fonts_.ReadyFor(synth, *wanted->midi);
     fluid_player_t* player = new_fluid_player(synth);
     if (player && fluid_player_add_mem(player, wanted->midi->data(), wanted->midi->size()) == FLUID_OK
         && fluid_player_play(player) == FLUID_OK) {
@@ -440,14 +375,26 @@ void FluidSequencer::LetGoLocked()
 
 int FluidSequencer::RenderToDriver(int frames, int fxCount, float* fx[], int outCount, float* out[])
 {
-    std::lock_guard lock(renderLock_);
-    FollowWantedLocked(synth_);
-    int result = FLUID_OK;
+    // The drivers we use give no separate effect buffers: reverb and chorus go into the mix.
+    float* mixed[4] = {out[0], out[outCount > 1 ? 1 : 0], out[0], out[outCount > 1 ? 1 : 0]};
     if (fxCount == 0) {
-        float* mixed[4] = {out[0], out[outCount > 1 ? 1 : 0], out[0], out[outCount > 1 ? 1 : 0]};
-        result = fluid_synth_process(synth_, frames, 4, mixed, outCount, out);
-    } else {
-        result = fluid_synth_process(synth_, frames, fxCount, fx, outCount, out);
+        fxCount = 4;
+        fx = mixed;
+    }
+    // A slice at a time: the synthesiser's mixing buffers, made for 8192 frames, are then written
+    // no further than a slice reaches, and the pages beyond stay untouched (a third of a megabyte).
+    const bool sliced = fxCount <= kMaxDriverBuffers && outCount <= kMaxDriverBuffers;
+    std::array<float*, kMaxDriverBuffers> fxAt{}, outAt{};
+    std::lock_guard lock(renderLock_);
+    int result = FLUID_OK;
+    for (int done = 0; done < frames && result == FLUID_OK; done += kBlockFrames) {
+        FollowWantedLocked(synth_);
+        const int count = sliced ? std::min(kBlockFrames, frames - done) : frames;
+        for (int i = 0; sliced && i < fxCount; ++i) fxAt[static_cast<std::size_t>(i)] = fx[i] + done;
+        for (int i = 0; sliced && i < outCount; ++i) outAt[static_cast<std::size_t>(i)] = out[i] + done;
+        result = fluid_synth_process(synth_, count, fxCount, sliced ? fxAt.data() : fx, outCount, sliced ? outAt.data() : out);
+        if (!sliced)
+            break;
     }
     MarkRendered();
     return result;
@@ -461,34 +408,30 @@ bool FluidSequencer::MakeSynths()
     synth_ = settings_ ? new_fluid_synth(settings_) : nullptr;
     if (!synth_)
         return false;
-    LoadSoundFont();
-    silentSettings_ = options_.manualClock ? nullptr : NewSilentSettings();
-    if (silentSettings_)
-        silentSynth_ = new_fluid_synth(silentSettings_);
+    // Without a SoundFont the music is silent but keeps its time.
+    fonts_.Load(synth_, settings_, options_.soundFont, options_.pieces);
     return true;
 }
 
-// Without a SoundFont the music is silent but keeps its time.
-void FluidSequencer::LoadSoundFont()
+// The silent clock's synthesiser is made when the clock starts and goes when it stops: a
+// machine whose music plays on a sound device never holds it (a third of a megabyte).
+void FluidSequencer::KeepSilentSynth(bool keep)
 {
-    NotesPlayed notes;
-    for (const std::string& piece : options_.pieces) {
-        std::ifstream file(piece, std::ios::binary);
-        std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-        if (data.size() > kMaxMidiBytes || !AddNotesPlayed(data, notes)) {
-            notes.clear();  // a piece not read could need anything: the whole SoundFont
-            break;
-        }
+    if (keep && !silentSynth_) {
+        silentSettings_ = NewSilentSettings();
+        silentSynth_ = silentSettings_ ? new_fluid_synth(silentSettings_) : nullptr;
     }
-    if (std::optional<SoundFontCut> cut = notes.empty() ? std::nullopt : SoundFontCut::Make(options_.soundFont, notes)) {
-        cutFont_ = std::make_unique<SoundFontCut>(std::move(*cut));
-        if (fluid_sfloader_t* loader = CutFontLoader(settings_)) {
-            fluid_synth_add_sfloader(synth_, loader);
-            if (fluid_synth_sfload(synth_, MakeCutFontKnown(*cutFont_, true).c_str(), 1) != FLUID_FAILED)
-                return;
-        }
+    if (!keep && silentSynth_) {
+        std::lock_guard lock(renderLock_);
+        if (playing_.synth == silentSynth_)
+            LetGoLocked();
+        delete_fluid_synth(silentSynth_);
+        silentSynth_ = nullptr;
     }
-    fluid_synth_sfload(synth_, options_.soundFont.c_str(), 1);
+    if (!silentSynth_ && silentSettings_) {
+        delete_fluid_settings(silentSettings_);
+        silentSettings_ = nullptr;
+    }
 }
 
 void FluidSequencer::RunWorker()
@@ -556,12 +499,13 @@ std::chrono::milliseconds FluidSequencer::TendOutput(std::unique_lock<std::mutex
         lock.lock();
         output_ = Output::NotChosen;
     }
-    if (output_ == Output::SilentClock) {
-        lock.unlock();
+    const bool silent = output_ == Output::SilentClock;
+    lock.unlock();
+    KeepSilentSynth(silent);
+    if (silent)
         RenderSilence();
-        lock.lock();
-    }
-    return output_ == Output::SilentClock ? kClockTick : kWatchTick;
+    lock.lock();
+    return silent ? kClockTick : kWatchTick;
 }
 
 bool FluidSequencer::StartDriver()

@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "audio/MciCommand.h"
-#include "audio/SoundFontCut.h"
+#include "audio/PieceFonts.h"
 #include "core/Services.h"
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
@@ -49,8 +49,9 @@ public:
 
     struct Options {
         std::string soundFont = "/usr/share/sounds/sf2/default-GM.sf2";
-        /// The MIDI files the game plays: the SoundFont is cut down to what they sound
-        /// (SoundFontCut.h). None, or a SoundFont that cannot be cut: the whole SoundFont.
+        /// The MIDI files the game plays: each plays on the SoundFont cut down to what it sounds
+        /// (PieceFonts.h); another piece on every cut at once. None, one that cannot be read, or
+        /// a SoundFont that cannot be cut: the whole SoundFont, for every piece.
         std::vector<std::string> pieces;
         /// FluidSynth audio drivers tried in turn when music plays and none is open.
         std::vector<std::string> drivers{"pulseaudio", "alsa"};
@@ -143,7 +144,7 @@ private:
         Clock::time_point lastTry;    // of a sound driver
     };
     bool MakeSynths();
-    void LoadSoundFont();
+    void KeepSilentSynth(bool keep);
     void RunWorker();
     /// One round of the worker; returns how long it may sleep before the next.
     std::chrono::milliseconds TendOutput(std::unique_lock<std::mutex>& lock);
@@ -156,11 +157,10 @@ private:
     Options options_;
     std::map<std::string, Piece> pieces_;  // by AliasKey; the GUI thread's alone
 
-    std::unique_ptr<SoundFontCut> cutFont_;  // read by the synthesiser whenever it loads samples
     fluid_settings_t* settings_ = nullptr;
     fluid_settings_t* silentSettings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;        // with the SoundFont, for a device
-    fluid_synth_t* silentSynth_ = nullptr;  // without instruments, for the silent clock
+    fluid_synth_t* silentSynth_ = nullptr;  // without instruments, while the silent clock runs; the worker's
     std::unique_ptr<SoundDriver> driver_;
     WorkerClock clock_;  // the worker's alone
 
@@ -182,6 +182,9 @@ private:
     std::atomic<Clock::rep> lastRender_{0};
 
     std::thread worker_;
+    // The SoundFont of the synthesiser with instruments, which reads it whenever it loads samples:
+    // the destructor deletes the synthesisers before it goes.
+    PieceFonts fonts_;
 };
 
 }  // namespace tolvar::audio

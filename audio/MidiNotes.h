@@ -9,6 +9,9 @@
 
 namespace tolvar::audio {
 
+/// The game's pieces are a few kilobytes; a MIDI file this large is not one of them.
+constexpr std::uintmax_t kMaxMidiBytes = 4u << 20;
+
 /// A General MIDI instrument: its bank (128 for the drum kits of channel 10) and program.
 using Instrument = std::pair<int, int>;
 /// A note as the synthesiser chooses its samples: key and velocity.

@@ -1,5 +1,5 @@
 #pragma once
-// The game's sound effects on Qt Multimedia. Each WAV file is decoded once, on
+// The game's sound effects, on the Qt event loop. Each WAV file is decoded once, on
 // its first use, and kept; effects are written into one sound stream that
 // stays open, so a push is heard at once and every effect plays to its end.
 // One effect sounds at a time; the call never waits.
@@ -11,15 +11,13 @@
 #include "audio/WaveDecoder.h"
 #include "core/Services.h"
 
-class QMediaDevices;
-
 namespace tolvar::audio {
 
 class EffectOutput;
 
 class QtSoundPlayer final : public SoundPort {
 public:
-    /// Needs a QGuiApplication (or QCoreApplication) on the calling thread.
+    /// Needs a QCoreApplication on the calling thread.
     QtSoundPlayer();
     ~QtSoundPlayer() override;
     QtSoundPlayer(const QtSoundPlayer&) = delete;
@@ -33,7 +31,7 @@ public:
     /// Decodes the file ahead of its first use.
     void Preload(const std::string& fileName);
 
-    /// Whether the desktop offers an audio output that we could open.
+    /// Whether the sound server is reached.
     bool HasOutput() const;
     /// Whether the file's sound is decoded and kept.
     bool IsLoaded(const std::string& fileName) const;
@@ -48,14 +46,11 @@ public:
     };
 
 private:
-    void OpenOutput();
     std::shared_ptr<const PcmSamples> SamplesFor(const std::string& fileName);
 
-    std::unique_ptr<QMediaDevices> devices_;
     std::unique_ptr<EffectOutput> output_;
     std::map<std::string, std::shared_ptr<const PcmSamples>> sounds_;  // by absolute path
     std::map<std::string, std::optional<FileStamp>> refused_;  // too long, by absolute path
-    PcmLayout soundsLayout_;  // what `sounds_` were decoded into
 };
 
 }  // namespace tolvar::audio

@@ -32,6 +32,12 @@ void Game::CheckFinish(bool skip)
         ForbidUndo();
         return;
     }
+    if (LevelKind == KindCollection) {
+        GameMode = ModeOtherWon;
+        ForbidUndo();
+        collection.Won();
+        return;
+    }
     if (GameMode == ModePlayOther) {
         svc_.dialogs->MsgBox("Congratulations!", MsgStyle::OkExclamation, AppTitle);
         GameMode = ModeOtherWon;

@@ -2,6 +2,7 @@
 // The game: its shared state, its pictures, and every procedure that acts on them.
 // The procedures are grouped by subsystem in files of their own:
 //   Game.cpp, MoveEngine.cpp, Completion.cpp, Undo.cpp, Mode.cpp, MenuDispatch.cpp, HelpMenu.cpp,
+//   AnySizeLevel.cpp, CollectionPlay.cpp (the levels of the library, an object of its own),
 //   Startup.cpp, LevelSet.cpp, LevelFiles.cpp, Replay.cpp, SolutionFile.cpp, Settings.cpp,
 //   Editor.cpp, EditorFiles.cpp, Music.cpp, Drawing.cpp, Appearance.cpp, Animations.cpp.
 // They forward: the level in play to the session (session/PlaySession.h), the drawing to the
@@ -15,6 +16,7 @@
 #include <string>
 #include <utility>
 
+#include "core/CollectionPlay.h"
 #include "core/Effects.h"
 #include "core/GameState.h"
 #include "rules/Limits.h"
@@ -50,6 +52,9 @@ public:
 
     // --- The board's picture (view/BoardView.h): the client image, the sheets, the appearance, the marks ---
     BoardView view;
+
+    // --- The levels of the collections in the library (core/CollectionPlay.h) ---
+    CollectionPlay collection{*this};
 
     // --- Drawing (core/Drawing.cpp): the game's state handed to the view ---
     /// Sizes the client image and the buffers to the window's client size.
@@ -87,7 +92,11 @@ public:
     /// followed by the moves the replay made.
     std::string MoveHistory() const { return Replayed + session_.History(); }
     /// The board cell under client pixel (x, y).
-    Cell BoardCellAt(int x, int y) const { return {view.PixelToCell(x) - BoardLeft, view.PixelToCell(y) - BoardTop}; }
+    Cell BoardCellAt(int x, int y) const
+    {
+        const QPoint cell = view.CellAt(x, y);
+        return {cell.x() - BoardLeft, cell.y() - BoardTop};
+    }
     /// Board at a window cell (column - BoardLeft, row - BoardTop); Outside beyond the grid.
     std::int16_t CellAtWindow(int windowX, int windowY) const;
     /// Every goal holds a box, and there is a goal.
@@ -130,17 +139,30 @@ public:
     /// Opens "tolvar.box" and counts its levels; false (after the message) when it is missing.
     bool OpenLevelSet();
     void ShowLevel();
+    /// New Game: the level of a collection in play from its start again, else the level of the set.
     void mnu_NewGame_Click();
     void mnu_Level_Click();
+    /// The highest level of the set that may be chosen: the one reached, every one once the set is completed.
+    std::int32_t ReachedLevel();
+    /// Plays level `number` of the set as "&Replay Original Level" does; false when it may not be chosen.
+    bool PlaySetLevel(std::int32_t number);
+    /// Record `number` (from 1) of the level set, as its 280 digits.
+    std::string LevelSetRecord(std::int32_t number) { return SetRecord(number); }
+
+    // --- A level of any size (core/AnySizeLevel.cpp) ---
+    /// Shows `level` (up to 64 x 64, the man not in it) with the man on `man` (maybe a goal)
+    /// whole and centred as a collection level numbered `number`, in `mode`, and plays it from its start.
+    void ShowLevelOfAnySize(Grid level, std::optional<Cell> man, GameModeValue mode, std::int32_t number);
+    /// The board in its own place at its own cell size again: every other level is drawn there.
+    void UseOwnBoardLayout();
 
     // --- Level files (core/LevelFiles.cpp) ---
     void mnu_LoadSelf_Click();
     void mnu_LoadOther_Click();
     /// Plays the level file "other." + `answer` as Load Other Level does with a typed answer.
     void LoadOtherLevel(const std::string& answer);
-    /// Imports a collection of levels in the text format into free "other." numbers
-    /// (levels/CollectionImport.h), tells the player what became of its levels, and plays
-    /// the first one imported. Only while CanOpenLevelCollection(); otherwise nothing.
+    /// Adds a collection of levels in the text format to the library and opens the window
+    /// "Collections" on it (CollectionPlay::Open). Only while CanOpenLevelCollection(); otherwise nothing.
     void OpenLevelCollection(const std::string& path);
     /// Load Other Level may be chosen, and no drawing of the editor or its test play would be lost.
     bool CanOpenLevelCollection() const;
@@ -277,6 +299,8 @@ private:
     /// The character, background and scenery submenus, usable only on a level of the set.
     void EnableAppearanceCommands(bool on);
     void OpenEditBarAfresh();
+    /// The level of the set from its start, after a changed drawing was offered for saving.
+    void ShowSetLevelAgain();
     /// Places the palette's choice at window cell (cx, cy); false (after the warning) off the board.
     bool PlaceEditObject(int cx, int cy);
     /// Before a command throws the drawing away: a changed one is offered for saving first.

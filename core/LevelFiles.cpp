@@ -106,13 +106,7 @@ void Game::OpenLevelCollection(const std::string& path)
 {
     if (!CanOpenLevelCollection())
         return;
-    const CollectionImport result = ImportCollectionFile(path, AppPath);
-    if (result.numbers.empty()) {
-        Warn(DescribeImport(result));
-        return;
-    }
-    svc_.dialogs->MsgBox(DescribeImport(result), MsgStyle::OkExclamation, AppTitle);
-    LoadOtherLevel(NumberText(result.numbers.front()));
+    collection.Open(path);
 }
 
 void Game::mnu_OpenCollection_Click()

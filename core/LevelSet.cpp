@@ -67,17 +67,41 @@ std::string Game::SetRecord(std::int32_t number)
 
 void Game::mnu_NewGame_Click()
 {
+    if (LevelKind == KindCollection && collection.LevelInPlay()) {
+        collection.Restart();
+        return;
+    }
+    ShowSetLevelAgain();
+}
+
+void Game::ShowSetLevelAgain()
+{
     if (!MayDiscardDrawing())
         return;
     ShowLevel();
     ShowChanges();
 }
 
-void Game::mnu_Level_Click()
+std::int32_t Game::ReachedLevel()
 {
     // The highest level reached, and never beyond the end of the set; every level once the set is completed.
     const std::int32_t last = std::max<std::int32_t>(NumLevels, 1);
-    const std::int32_t reached = SetCompleted() ? last : std::clamp<std::int32_t>(ReadSetting(LevelKey, 1), 1, last);
+    return SetCompleted() ? last : std::clamp<std::int32_t>(ReadSetting(LevelKey, 1), 1, last);
+}
+
+bool Game::PlaySetLevel(std::int32_t number)
+{
+    if (number < 1 || number > ReachedLevel() || !MayDiscardDrawing())
+        return false;
+    LevelNo = number;
+    NextScenery();
+    ShowSetLevelAgain();
+    return true;
+}
+
+void Game::mnu_Level_Click()
+{
+    const std::int32_t reached = ReachedLevel();
     const std::string prompt = "Please select the level: (1-" + NumberText(reached) + ")";
     double value = 0;
     for (;;) {
@@ -92,7 +116,7 @@ void Game::mnu_Level_Click()
         return;
     LevelNo = static_cast<std::int32_t>(RoundHalfEven(value));
     NextScenery();
-    mnu_NewGame_Click();
+    ShowSetLevelAgain();
 }
 
 }  // namespace tolvar

@@ -42,6 +42,7 @@ void Game::MenuCommand(MenuId id)
     case MenuId::mnu_LoadSelf: mnu_LoadSelf_Click(); break;
     case MenuId::mnu_LoadOther: mnu_LoadOther_Click(); break;
     case MenuId::mnu_OpenCollection: mnu_OpenCollection_Click(); break;
+    case MenuId::mnu_Collections: collection.Browse(); break;
     case MenuId::mnu_LoadOriginalSol: mnu_LoadOriginalSol_Click(); break;
     case MenuId::mnu_LoadSelfSol: mnu_LoadSelfSol_Click(); break;
     case MenuId::mnu_LoadOtherSol: mnu_LoadOtherSol_Click(); break;

@@ -19,6 +19,7 @@ enum class MenuId : int {
     // Assist
     mnu_Assist, mnu_TakeBack, mnu_Redo, mnu_MouseWalking, mnu_Hint, mnu_ShowSolution, mnu_MarkDeadBoxes, mnu_OpenCollection,
     mnu_PlayReplay, mnu_TakeOver, mnu_ReplaySpeed, mnu_Speed0, mnu_Speed1, mnu_Speed2, mnu_Speed3,
+    mnu_Collections,
     mnu_CopyLevel, mnu_Paste, mnu_KeepSnapshot, mnu_BackToSnapshot,
     // Help
     mnu_Help, mnu_Contents, mnu_Web, mnu_Faq, mnu_About,

@@ -6,6 +6,8 @@ namespace tolvar {
 void Game::EnterMode(GameModeValue mode, LevelKindValue kind)
 {
     const bool editing = mode == ModeEditNew || mode == ModeEditStored;
+    if (kind != KindCollection)
+        UseOwnBoardLayout();
     if (!editing)
         CloseEditBar();
     GameMode = mode;

@@ -105,7 +105,10 @@ void Game::StartReplay(const std::string& solution, const std::string& levelCell
         if (GameMode != ModePlaySet)
             return;  // the level could not be shown for play (it has no man): nothing to replay on
     }
-    EnterMode(ModeTracing, static_cast<LevelKindValue>(LevelKind));
+    if (LevelKind == KindCollection)
+        collection.Restart(ModeTracing);  // the level of the collection drawn again, for the replay
+    else
+        EnterMode(ModeTracing, static_cast<LevelKindValue>(LevelKind));
     Replayed = solution;
     if (LevelKind == KindSelf || LevelKind == KindOther) {
         GoalCount = 0;

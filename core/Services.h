@@ -103,6 +103,23 @@ public:
     virtual void RefreshCounter(Counter which) = 0;
 };
 
+/// A level the window "Collections" offers: of the game's own level set, or of a collection of
+/// the library.
+struct LevelChoice {
+    std::string collection;  // the library's id of the collection; empty for the game's own set
+    int number = 0;          // the level's number in it, from 1
+    bool operator==(const LevelChoice&) const = default;
+};
+
+/// The window "Collections": the collections of the library and their levels.
+class BrowserPort {
+public:
+    virtual ~BrowserPort() = default;
+    /// Shows the window with `start` chosen (a collection or level that is no longer there
+    /// chooses the first); the level the player chose to play, or nothing when closed.
+    virtual std::optional<LevelChoice> Browse(const LevelChoice& start) = 0;
+};
+
 /// One running game per user.
 class InstancePort {
 public:
@@ -131,6 +148,10 @@ struct Services {
     InstancePort* instance = nullptr;
     /// Section "Progress" of the settings file: what the game remembers beside "Box".
     SettingsPort* progress = nullptr;
+    /// The window "Collections"; nothing opens it when there is none.
+    BrowserPort* browser = nullptr;
+    /// Section "Collections" of the settings file: the browser's last choice.
+    SettingsPort* collections = nullptr;
     ClipboardPort* clipboard = nullptr;
 };
 

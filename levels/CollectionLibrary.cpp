@@ -1,6 +1,7 @@
 #include "levels/CollectionLibrary.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -49,6 +50,23 @@ std::set<std::string> StoredIds(const fs::path& folder)
             ids.insert(path.stem().string());
     }
     return ids;
+}
+
+/// Removes what an add or a remove cut short by a kill left behind: the files of a collection
+/// whose copy is gone, and temporary files. Only those untouched for a minute go: another
+/// program (the level tool, say) may be adding a collection right now.
+void SweepLeftovers(const fs::path& folder, const std::set<std::string>& ids)
+{
+    std::error_code ec;
+    const auto stale = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const std::string id = name.substr(0, name.find('.'));
+        const bool leftover = IsLibraryId(id) && (ids.count(id) == 0 || name.ends_with(".tmp"));
+        std::error_code timeError;
+        if (leftover && it->last_write_time(timeError) < stale && !timeError)
+            fs::remove(it->path(), timeError);
+    }
 }
 
 /// The paths of a collection's files.
@@ -113,8 +131,11 @@ std::optional<std::vector<CollectionSummary>> ReadIndex(const fs::path& folder)
 bool Reindex(const fs::path& folder, const std::string& id, const CollectionSummary* summary)
 {
     auto index = ReadIndex(folder);
+    std::error_code ec;
+    if (!index && !fs::exists(folder / IndexName, ec) && StoredIds(folder).size() <= 1)
+        index.emplace();  // the first collection of a new library: its index starts here
     if (!index)
-        return true;
+        return true;  // a damaged index is made again from the files when the library is listed
     const auto it = std::find_if(index->begin(), index->end(), [&](const CollectionSummary& c) { return c.id == id; });
     if (!summary && it == index->end())
         return true;
@@ -172,6 +193,7 @@ std::vector<CollectionSummary> CollectionLibrary::List(std::string* problem) con
     if (!fs::is_directory(folder, ec))
         return {};
     const std::set<std::string> ids = StoredIds(folder);
+    SweepLeftovers(folder, ids);
     const auto index = ReadIndex(folder);
     std::vector<CollectionSummary> list;
     if (index)
@@ -212,6 +234,10 @@ AddedCollection CollectionLibrary::AddText(std::string_view text, std::string_vi
     const auto [id, there] = PlaceFor(folder, text);
     if (there) {
         added.alreadyThere = true;
+        const fs::path nameFile = PathOf(folder, id, NameEnding);
+        std::error_code ec;
+        if (!fs::exists(nameFile, ec))  // an add cut short before the name was written
+            WriteFileAtomically(nameFile.string(), std::string(fileName.substr(std::min(fileName.size(), fileName.find_last_of('/') + 1))));
         if (auto collection = Open(id, &added.problem)) {
             added.summary = collection->summary;
             added.refused = std::move(collection->refused);
@@ -233,9 +259,10 @@ AddedCollection CollectionLibrary::AddText(std::string_view text, std::string_vi
     std::error_code ec;
     fs::create_directories(folder, ec);
     const std::string name(fileName.substr(std::min(fileName.size(), fileName.find_last_of('/') + 1)));
-    if (!WriteFileAtomically(PathOf(folder, id, NameEnding).string(), name) ||
-        !WriteFileAtomically(PathOf(folder, id, CopyEnding).string(), std::string(text))) {
-        fs::remove(PathOf(folder, id, NameEnding), ec);
+    // The copy first: a collection is there once its copy is, and a kill before it leaves nothing.
+    if (!WriteFileAtomically(PathOf(folder, id, CopyEnding).string(), std::string(text)) ||
+        !WriteFileAtomically(PathOf(folder, id, NameEnding).string(), name)) {
+        fs::remove(PathOf(folder, id, CopyEnding), ec);
         added.problem = "the collection cannot be written in " + folder.string();
         return added;
     }
@@ -262,8 +289,9 @@ bool CollectionLibrary::Remove(const std::string& id, std::string* problem)
             *problem = "there is no collection \"" + id + "\" in the library";
         return false;
     }
-    // The copy goes first: without it the rest is no collection, and List forgets it.
-    for (const char* ending : {CopyEnding, RecordsEnding, BadRecordsEnding, NameEnding}) {
+    // The copy goes last: until it goes the collection is there, and a kill before leaves no
+    // files of a collection that is not.
+    for (const char* ending : {RecordsEnding, BadRecordsEnding, NameEnding, CopyEnding}) {
         fs::remove(PathOf(folder, id, ending), ec);
         if (ec && ending == CopyEnding) {
             if (problem)

@@ -11,6 +11,7 @@ enum LevelKindValue : std::int16_t {
     KindSelf = 1,
     KindOther = 2,
     KindNew = 3,
+    KindCollection = 4,  // a level of a collection in the library: no level or solution file of its own
 };
 
 /// The file a level of this kind is kept in: "self.3", "other.7"; a new level is saved as a

@@ -22,6 +22,7 @@ const Zobrist& Keys() {
 StopReason BestFirst::overLimit() {
     peakBytes_ = std::max(peakBytes_, bytes());
     if (budget_.cancel && budget_.cancel->load(std::memory_order_relaxed)) return StopReason::Cancelled;
+    if (budget_.stop && budget_.stop->load(std::memory_order_relaxed)) return StopReason::Cancelled;
     if ((expanded_ & 63) == 0 && budget_.watch->seconds() > budget_.deadline) return StopReason::Time;
     if (peakBytes_ > budget_.memoryBytes) return StopReason::Memory;
     if ((budget_.nodes != 0 && nodes_.size() >= budget_.nodes) || nodes_.size() >= NodeStore::None - 1)

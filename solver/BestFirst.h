@@ -40,6 +40,8 @@ struct SearchBudget {
     std::size_t memoryBytes = 0;
     std::uint64_t nodes = 0;  // 0: no limit
     const std::atomic<bool>* cancel = nullptr;
+    /// Set when the run has its answer from another search: this one stops as if cancelled.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 /// Why a search stopped without an answer.
@@ -88,6 +90,10 @@ public:
     std::size_t bytes() const { return nodes_.bytes() + open_.bytes(); }
     /// The positions it has stored.
     std::uint64_t positions() const { return nodes_.size(); }
+    /// The least estimate still queued (quarter pushes): 0 before it runs, the largest there is
+    /// once none is left.
+    /// For the search for the fewest pushes, no solution has fewer pushes than a quarter of it.
+    std::uint32_t frontier() const { return !begun_ ? 0 : open_.empty() ? 0xFFFFu : open_.least(); }
 
 protected:
     /// Stores and queues the first positions; may set goalNode_.
@@ -122,6 +128,7 @@ protected:
 
 private:
     StopReason overLimit();
+
 
     SearchBudget budget_;
     bool begun_ = false;

@@ -75,6 +75,8 @@ public:
         heap_.push(key);
     }
     bool empty() const { return heap_.empty(); }
+    /// The estimate of the best entry (not empty).
+    std::uint32_t least() const { return static_cast<std::uint32_t>(heap_.top() >> 48); }
     /// Takes the best entry: its node and the push count it was queued with.
     std::uint32_t pop(std::uint16_t& pushes) {
         const std::uint64_t key = heap_.top();

@@ -25,15 +25,23 @@ struct SolveLimits {
     std::uint64_t nodes = 0;                          // positions stored; 0 means no limit
     /// When given, setting it from another thread stops the search within a few milliseconds.
     const std::atomic<bool>* cancel = nullptr;
+    /// Threads the default's searches run on side by side: 0 one a core, up to two; 1 runs them
+    /// in turns on the caller's thread. Either way every thread has ended when Solve returns.
+    /// The processor time counted (processorTime) is that of all of them.
+    int threads = 0;
 };
 
 struct SolveOptions {
-    /// 0, the default: the fewest pushes while that search makes headway, then searches that
-    /// trade them for speed (the first of them from the end, pulling the boxes back out of
-    /// the goals), then the fewest pushes again, going on where it stopped, for the time left;
-    /// the result says whether its pushes are proven the fewest.
+    /// 0, the default: the search for the fewest pushes and searches that trade them for speed
+    /// (the first of them from the end, pulling the boxes back out of the goals) take turns,
+    /// and the first solution any of them finds is the answer, proven or not, as
+    /// proveWhereCheap says; the result says whether its pushes are proven the fewest.
     /// 1 searches only for the fewest pushes (A*); larger values only trade that for speed.
     double weight = 0.0;
+    /// With the default weight: after a first solution that is not proven the fewest pushes, the
+    /// search for the fewest goes on for up to a quarter of the budget to prove them or find
+    /// fewer (see Portfolio.h). Off, the first solution is the answer at once.
+    bool proveWhereCheap = true;
     /// Dead squares and frozen boxes prune the search. Off only to check that they are sound.
     bool pruneDeadlocks = true;
     /// With a fixed weight: areas the man cannot reach narrow the pushes tried (see Corral.h); needs pruneDeadlocks.
@@ -55,6 +63,7 @@ struct SolveResult {
     std::uint64_t nodes = 0;    // positions stored
     std::uint64_t expanded = 0; // positions whose pushes were tried
     double seconds = 0.0;       // by the clock the limits chose
+    double firstSeconds = 0.0;  // when the first solution was found (solved only)
     std::size_t peakBytes = 0;  // estimate of the search's largest memory use
     std::string reason;         // why it gave up or why the level cannot be solved
 };

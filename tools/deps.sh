@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
-  libfluidsynth-dev timgm6mb-soundfont
+  libfluidsynth-dev libpulse-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip imagemagick x11-utils

@@ -138,25 +138,27 @@ void BoardView::Draw(int dx, int dy, int w, int h, const QImage& src, int sx, in
 void BoardView::DrawTile(const Tile& tile, int x, int y)
 {
     const QImage& sheet = TileSheet(tile.sheet);
+    const QPoint at = CellCorner(x, y);
     if (tile.black)
-        Draw(CellToPixel(x), CellToPixel(y), cellSize_, cellSize_, sheet, 0, 0, Rop::Blackness);
+        Draw(at.x(), at.y(), cellSize_, cellSize_, sheet, 0, 0, Rop::Blackness);
     else
-        Draw(CellToPixel(x), CellToPixel(y), cellSize_, cellSize_, sheet, CellToPixel(tile.column),
-             CellToPixel(tile.row), Rop::SrcCopy);
+        Draw(at.x(), at.y(), cellSize_, cellSize_, sheet, CellToPixel(tile.column), CellToPixel(tile.row), Rop::SrcCopy);
 }
 
 void BoardView::DrawBuffer(const QImage& buffer, int x, int y)
 {
-    Draw(CellToPixel(x), CellToPixel(y), cellSize_, cellSize_, buffer, 0, 0, Rop::SrcCopy);
+    const QPoint at = CellCorner(x, y);
+    Draw(at.x(), at.y(), cellSize_, cellSize_, buffer, 0, 0, Rop::SrcCopy);
 }
 
 void BoardView::FillBackground(int clientWidth, int clientHeight)
 {
-    // Both bounds included: a 640 x 442 client area gets 21 x 14 squares.
-    const int columns = PixelToCell(clientWidth), rows = PixelToCell(clientHeight);
+    // Both bounds included: a 640 x 442 client area gets 21 x 14 squares; a shifted board's
+    // squares begin left of and above the window.
+    const QPoint first = CellAt(0, 0), last = CellAt(clientWidth, clientHeight);
     const Tile background = CellTile(Outside);
-    for (int y = 0; y <= rows; ++y)
-        for (int x = 0; x <= columns; ++x)
+    for (int y = first.y(); y <= last.y(); ++y)
+        for (int x = first.x(); x <= last.x(); ++x)
             DrawTile(background, x, y);
 }
 
@@ -221,10 +223,11 @@ void BoardView::DrawMarks()
         return;
     QPainter painter(&client_);
     for (const CellMark& mark : marks_) {
+        const QPoint at = CellCorner(mark.x, mark.y);
         if (mark.kind == MarkKind::Dead)
-            PaintDeadMark(painter, CellToPixel(mark.x), CellToPixel(mark.y), cellSize_);
+            PaintDeadMark(painter, at.x(), at.y(), cellSize_);
         else
-            PaintSelectedMark(painter, CellToPixel(mark.x), CellToPixel(mark.y), cellSize_);
+            PaintSelectedMark(painter, at.x(), at.y(), cellSize_);
     }
 }
 
@@ -232,7 +235,7 @@ void BoardView::SetMarks(CellMarks marks)
 {
     marks_ = std::move(marks);
     for (const CellMark& mark : marks_)
-        unshown_.Add(QRect(CellToPixel(mark.x), CellToPixel(mark.y), cellSize_, cellSize_));
+        unshown_.Add(QRect(CellCorner(mark.x, mark.y), QSize(cellSize_, cellSize_)));
 }
 
 }  // namespace tolvar

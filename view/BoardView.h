@@ -47,10 +47,20 @@ public:
     int CellSize() const { return cellSize_; }
     /// The cell size from now on: the sheets are drawn scaled to it and the man's buffers resized.
     void SetCellSize(int cellSize);
-    /// The left or top pixel of window cell `cell`.
+    /// The pixels `cell` cells span: the left or top pixel of window cell `cell` where the
+    /// cells start at the window's corner (no shift), and a picture's place in a sheet.
     int CellToPixel(int cell) const { return cell * cellSize_; }
-    /// The window cell holding pixel `pixel`, rounded down (left of or above the window too).
+    /// The window cell holding pixel `pixel` where the cells start at the window's corner,
+    /// rounded down (left of or above the window too).
     int PixelToCell(int pixel) const;
+    /// Where window cell (0, 0) starts, in pixels: nothing for the game's own board; a board of
+    /// another size is centred to the pixel by it.
+    QPoint Shift() const { return shift_; }
+    void SetShift(QPoint shift) { shift_ = shift; }
+    /// The top left pixel of window cell (x, y), shift included.
+    QPoint CellCorner(int x, int y) const { return QPoint(CellToPixel(x), CellToPixel(y)) + shift_; }
+    /// The window cell holding client pixel (x, y), shift included.
+    QPoint CellAt(int x, int y) const { return {PixelToCell(x - shift_.x()), PixelToCell(y - shift_.y())}; }
     /// The board's offset in window cells in a client area of this size: centred as if the area
     /// were CentringWidth x CentringHeight, each spare half counted in whole cells toward zero.
     QPoint BoardOrigin(int clientWidth, int clientHeight) const;
@@ -124,6 +134,7 @@ private:
     const QImage& TileSheet(Tile::Sheet sheet) const;
 
     int cellSize_;
+    QPoint shift_;
     Sheets sheets_;
     Sheets scaled_;  // the tile sheets at the cell size, when it is not the sheets' own
     QImage client_;

@@ -44,7 +44,7 @@ double HintSeconds(const std::string& text, HintKind& kind)
     start.board(start.manX, start.manY) = Floor;
     const auto t0 = std::chrono::steady_clock::now();
     HintBook book;
-    kind = book.Answer(start, solver::Solve(AskFor(start), {.seconds = HelpSeconds})).kind;
+    kind = book.Answer(start, solver::Solve(AskFor(start), {.seconds = HelpSeconds}, HelpOptions())).kind;
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 }
 

@@ -32,14 +32,14 @@ std::string BusyLevel()
     return text;
 }
 
-// One move per iteration, to and fro along the board's middle row.
-void WalkToAndFro(TestGame& t, benchmark::State& state)
+// One move per iteration, to and fro along the board's middle row, `span` moves each way.
+void WalkToAndFro(TestGame& t, benchmark::State& state, int span = 17)
 {
     bool right = true;
     int steps = 0;
     for (auto _ : state) {
         t->HandleKey(right ? tolvar::VK_RIGHT : tolvar::VK_LEFT, 0);
-        if (++steps == 17) {
+        if (++steps == span) {
             steps = 0;
             right = !right;
         }
@@ -167,6 +167,46 @@ void BoxPathAcrossTheBoard(benchmark::State& state)
     }
 }
 BENCHMARK(BoxPathAcrossTheBoard)->Unit(benchmark::kMillisecond);
+
+// A level of 45 x 40, drawn at 8 pixels a cell: walls round the edge, 200 boxes on goals in
+// five bands, the man in the middle row, which is free from wall to wall.
+tolvar::Grid LargeLevel()
+{
+    tolvar::Grid g(45, 40);
+    for (int y = 0; y < g.height; ++y)
+        for (int x = 0; x < g.width; ++x)
+            g(x, y) = (x == 0 || y == 0 || x == 44 || y == 39) ? tolvar::Wall : tolvar::Floor;
+    for (const int y : {4, 10, 16, 26, 34})
+        for (int x = 2; x < 42; ++x)
+            g(x, y) = tolvar::BoxOnGoal;
+    return g;
+}
+
+void MoveOnALargeLevel(benchmark::State& state)
+{
+    TestGame t({BusyLevel()});
+    tolvar::Assist assist(*t, t.desktop.assistSettings, t.desktop.gui);
+    t->ShowLevelOfAnySize(LargeLevel(), tolvar::Cell{2, 20}, tolvar::ModePlayOther, 1);
+    WalkToAndFro(t, state, 40);
+}
+BENCHMARK(MoveOnALargeLevel)->Unit(benchmark::kMicrosecond);
+
+void ShowALargeLevel(benchmark::State& state)
+{
+    TestGame t({BusyLevel()});
+    for (auto _ : state)
+        t->ShowLevelOfAnySize(LargeLevel(), tolvar::Cell{2, 20}, tolvar::ModePlayOther, 1);
+}
+BENCHMARK(ShowALargeLevel)->Unit(benchmark::kMicrosecond);
+
+void GoalTimerTickOnALargeLevel(benchmark::State& state)
+{
+    TestGame t({BusyLevel()});
+    t->ShowLevelOfAnySize(LargeLevel(), tolvar::Cell{2, 20}, tolvar::ModePlayOther, 1);
+    for (auto _ : state)
+        t->tmr_Goal_Timer();
+}
+BENCHMARK(GoalTimerTickOnALargeLevel)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

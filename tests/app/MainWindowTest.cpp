@@ -343,7 +343,8 @@ private Q_SLOTS:
     }
 
     // "E&xit" and the close box end the same way: the game unloads once.
-    // A collection file dropped onto the window is opened; any other file is not taken.
+    // A collection file dropped onto the window goes to the library and the browser opens on
+    // it; any other file is not taken.
     void aDroppedCollectionIsOpened()
     {
         Fixture f;
@@ -360,8 +361,9 @@ private Q_SLOTS:
         QVERIFY(!send(QEvent::DragEnter, f.game.dir.file("pack.png")));
         QVERIFY(send(QEvent::DragEnter, f.game.dir.file("Pack.SOK")));
         QVERIFY(send(QEvent::Drop, f.game.dir.file("Pack.SOK")));
-        QTRY_COMPARE(f.game->GameMode, ModePlayOther);
-        QCOMPARE(f.game.desktop.dialogs.messages.back().text, "1 level imported as other.1.");
+        QTRY_COMPARE(f.game.desktop.browser.starts.size(), std::size_t{1});
+        QVERIFY(!f.game.desktop.browser.starts.front().collection.empty());
+        QVERIFY(!std::filesystem::exists(f.game.dir.file("other.1")));
     }
 
     void exitUnloadsTheGameOnce_data()

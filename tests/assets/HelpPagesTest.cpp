@@ -55,7 +55,7 @@ TEST(HelpPages, mentionTheKeysAndFilesAPlayerNeeds)
     for (const char* fact : {"Ctrl+Alt+Shift+F9", "Ctrl+U", "~/.config/tolvar/tolvar.ini", "[Box]", "SelfLevel",
                              "[Progress]", "tolvar.box", "boxsol.N", "selfsol.N", "othersol.N", "self.N", "other.N", "Trace",
                              "~/.local/share/tolvar", "tolvar-levels import", "verify", "solve", "export",
-                             "default-GM.sf2", "Scenery1 is Brick"})
+                             "default-GM.sf2", "Scenery1 is Brick", "Ctrl+K", "Remove..."})
         EXPECT_TRUE(all.contains(QString::fromUtf8(fact))) << fact;
 }
 

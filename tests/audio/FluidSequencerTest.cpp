@@ -203,6 +203,62 @@ void AskForSound(FluidSequencer& sequencer)
     sequencer.RenderToDriver(512, 0, nullptr, 2, out);
 }
 
+// Whatever pieces the SoundFont is cut for, a piece sounds as on the whole SoundFont: on a cut of
+// its own, on every cut when none was made for it, and on the whole SoundFont when one of the
+// files to cut for is no music.
+TEST_F(SequencerTest, APieceSoundsAsOnTheWholeSoundFontWhateverItWasCutFor)
+{
+    if (!std::filesystem::exists(ManualClock().soundFont))
+        GTEST_SKIP() << "no SoundFont at " << ManualClock().soundFont;
+    const auto render = [this](const std::vector<std::string>& pieces) {
+        FluidSequencer::Options options = ManualClock();
+        options.pieces = pieces;
+        FluidSequencer sequencer(options);
+        std::string text;
+        Send(sequencer, "OPEN TOLVAR2.MID TYPE SEQUENCER ALIAS SQ2", text);
+        Send(sequencer, "PLAY SQ2 FROM 0", text);
+        return sequencer.Render(1000 * kFramesPerMs);
+    };
+    const std::vector<float> whole = render({});
+    ASSERT_GT(Rms(whole), 0.005);
+    const struct {
+        const char* what;
+        std::vector<std::string> pieces;
+    } cases[] = {
+        {"its own cut", {"TOLVAR3.MID", "TOLVAR2.MID"}},
+        {"the cut of another piece, which plays its instrument and keys", {"TOLVAR3.MID"}},
+        {"a file among them that is no music", {"TOLVAR2.MID", "NOTMIDI.MID"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(render(c.pieces), whole) << c.what;
+}
+
+// A sound driver that asks for a whole period at once, in a buffer per side, hears what the
+// clock renders a block at a time (the sequencer renders the period a slice at a time).
+TEST_F(SequencerTest, ADriverAskingForLongPeriodsHearsWhatTheClockRenders)
+{
+    const FluidSequencer::Options options = ManualClock();
+    if (!std::filesystem::exists(options.soundFont))
+        GTEST_SKIP() << "no SoundFont at " << options.soundFont;
+    constexpr int kPeriod = 8192, kPeriods = 3;
+    std::string text;
+    FluidSequencer clock(options), driven(options);
+    for (FluidSequencer* sequencer : {&clock, &driven}) {
+        ASSERT_EQ(Send(*sequencer, "OPEN TOLVAR2.MID TYPE SEQUENCER ALIAS SQ2", text), 0);
+        ASSERT_EQ(Send(*sequencer, "PLAY SQ2 FROM 0", text), 0);
+    }
+    const std::vector<float> expected = clock.Render(kPeriod * kPeriods);
+    std::vector<float> heard;
+    for (int period = 0; period < kPeriods; ++period) {
+        std::vector<float> left(kPeriod), right(kPeriod);
+        float* out[2] = {left.data(), right.data()};
+        ASSERT_EQ(driven.RenderToDriver(kPeriod, 0, nullptr, 2, out), 0);
+        for (int i = 0; i < kPeriod; ++i) heard.insert(heard.end(), {left[static_cast<std::size_t>(i)], right[static_cast<std::size_t>(i)]});
+    }
+    ASSERT_GT(Rms(expected), 0.005);
+    EXPECT_EQ(heard, expected);
+}
+
 // The sound server goes away during a piece and comes back later, on a clock and drivers
 // the test moves itself: the piece counts as stopped once the driver has asked for nothing
 // for 1.5 s, the next piece plays silently, and a driver is tried again every 10 s.

@@ -8,12 +8,14 @@
 #include <fstream>
 #include <functional>
 #include <random>
+#include <set>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "app/IniSettings.h"
 #include "levels/AtomicFile.h"
+#include "levels/CollectionLibrary.h"
 
 namespace tolvar {
 namespace {
@@ -137,6 +139,55 @@ TEST_P(Durability, aFullDiskOrAReadOnlyFolderKeepsTheOldContent)
     });
     EXPECT_EQ(readOnly, 0);
     EXPECT_EQ(GetParam().held(file), 0);
+}
+
+// The library's writes (a collection's copy, its records, the index) killed while wins are
+// recorded and a second collection is added and removed: the next start lists and opens every
+// collection without a complaint, and no file but the library's own is left in its folder.
+TEST(LibraryDurability, aKillWhileRecordingOrAddingLeavesALibraryThatOpensCleanly)
+{
+    const fs::path dir = fs::temp_directory_path() / ("tolvar-library-kill-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    std::string text;
+    for (int i = 1; i <= 1500; ++i)
+        text += "; " + std::to_string(i) + "\n#####\n#@$.#\n#####\n\n";
+    const std::string id = CollectionLibrary(dir.string()).AddText(text, "big.txt").summary->id;
+    const std::string small = text.substr(0, text.size() / 3) + "; another\n";
+    std::mt19937 random(54321);
+    for (int kill = 0; kill < 100; ++kill) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            CollectionLibrary library(dir.string());
+            std::optional<LibraryCollection> opened = library.Open(id, nullptr);
+            for (int n = 1 + kill * 7 % 1500;; n = n % 1500 + 1) {
+                library.RecordWin(*opened, n, n % 2 ? "R" : "r");
+                const std::optional<CollectionSummary> added = library.AddText(small + "#####\n#@$.#\n#####\n", "small.txt").summary;
+                if (added)
+                    library.Remove(added->id, nullptr);
+            }
+        }
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 20000)(random));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        std::string problem;
+        const std::vector<CollectionSummary> listed = CollectionLibrary(dir.string()).List(&problem);
+        ASSERT_EQ(problem, "") << "after kill " << kill;
+        for (const CollectionSummary& c : listed) {
+            const std::optional<LibraryCollection> opened = CollectionLibrary(dir.string()).Open(c.id, &problem);
+            ASSERT_TRUE(opened) << problem << " after kill " << kill;
+            ASSERT_EQ(opened->recordProblems, std::vector<std::string>{}) << "after kill " << kill;
+        }
+    }
+    // What the kills left behind goes once it has lain a minute: nothing is left to grow.
+    for (const fs::directory_entry& e : fs::directory_iterator(dir / LibraryFolder))
+        fs::last_write_time(e.path(), fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    std::set<std::string> files{"index"};
+    for (const CollectionSummary& c : CollectionLibrary(dir.string()).List())
+        for (const char* ending : {".txt", ".name", ".records"})
+            files.insert(c.id + ending);
+    for (const fs::directory_entry& e : fs::directory_iterator(dir / LibraryFolder))
+        EXPECT_EQ(files.count(e.path().filename().string()), 1u) << e.path();
+    fs::remove_all(dir);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWrite, Durability, ::testing::ValuesIn(Writers),

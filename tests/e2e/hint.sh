@@ -3,7 +3,10 @@
 #   - level 1 is won by one Assist > Hint chosen through the menu with the keyboard: the man
 #     walks to the box and pushes it home, the solution is stored and level 2 comes up;
 #   - level 2 needs several pushes: Ctrl+I again and again steps through the solution found,
-#     one push each, until the level is won.
+#     one push each, until the level is won;
+#   - a collection opened through Assist > Open Level Collection and its file dialog shows in the
+#     window "Collections"; Enter plays its first level, a push by the arrow key wins it, the win
+#     is recorded and the next level offered; Enter takes the offer.
 # Usage: hint.sh TOLVAR_BINARY GAME_DIR SCREENSHOT_DIR
 set -u
 
@@ -66,6 +69,32 @@ fi
 sleep 0.3
 [ -s "$work/game/boxsol.2" ] || fail "no boxsol.2"
 [ "$(setting Level)" = "3" ] || fail "the stored level is '$(setting Level)', not 3"
+
+step "a collection: opened through the dialog, its first level won, the next one offered"
+mkdir -p "$work/files"
+printf 'Title: Two Rooms\n\n; First\n#####\n#@$.#\n#####\n\n; Second\n######\n#+$ .#\n#  $ #\n######\n' \
+    >"$work/files/rooms.txt"
+press "$main" alt+a c
+if dialog=$(wait_window '^Open Level Collection$' 10); then
+    sleep 0.5
+    xdotool windowfocus --sync "$dialog"
+    xdotool type --delay 20 "$work/files/rooms.txt"
+    press "$dialog" Return
+else
+    fail "no file dialog"
+fi
+if browser=$(wait_window '^Collections$' 10); then
+    import -window root "$screens/3-collections.png"
+    press "$browser" Return
+else
+    fail "the window Collections did not open on the collection"
+fi
+wait_window '^Two Rooms .* 1: First .* TOLVAR$' 10 >/dev/null || fail "its first level is not played"
+press "$main" Right
+answer_message Return 3-next-offered || fail "the next level was not offered"
+wait_window '^Two Rooms .* 2: Second .* TOLVAR$' 10 >/dev/null || fail "the next level offered is not played"
+import -window root "$screens/4-next-level.png"
+grep -qs ' R$' "$work/game/collections/"*.records || fail "the win of level 1 was not recorded"
 
 exit_with_ctrl_x "$main" "$game"
 finish

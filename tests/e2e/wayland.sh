@@ -2,9 +2,10 @@
 # The real game on a Wayland desktop: Debian's sway, headless, with XWayland, in a copy of
 # the game directory:
 #   - natively on Wayland: a level collection is opened with real keys (Assist > Open Level
-#     Collection..., its path typed into the file dialog); the levels that fit become the next
-#     free other.N beside the player's own level, which stays as it was, and the first one is
-#     played with the arrow keys to its win; in the editor the edit bar lies beside the board,
+#     Collection..., its path typed into the file dialog); it goes to the library, not into
+#     other.N files (the player's own other.1 stays as it was), the level that breaks the rules
+#     is named, the window Collections opens on it, Enter plays its first level, the arrow key
+#     wins it and Enter takes the next level offered; in the editor the edit bar lies beside the board,
 #     never over it; a level is drawn with the mouse, tested with the arrow keys at once after
 #     "&Test", with no click on the board, won and saved;
 #   - with an X server as well the game opens its windows through XWayland, and there too
@@ -117,13 +118,20 @@ wait_for 'Open Level Collection' 10 || { shot 1-no-dialog; fail "no file dialog"
 sleep 0.5
 wtype "$collection"
 keys Return
-answer Return 1-imported
+answer Return 1-refused
+wait_for Collections 10 || { shot 1-no-browser; fail "the window Collections did not open on the collection"; finish; }
+shot 1-collections
+keys Return
+dash=$(printf '\u2013')
+wait_for "pack $dash 1: One $dash TOLVAR" 10 || fail "the first level of the collection is not played"
 [ "$(cat "$work/game/other.1")" = mine ] || fail "the player's other.1 was changed"
-[ -s "$work/game/other.2" ] && [ -s "$work/game/other.3" ] || fail "other.2 and other.3 were not written"
-[ -e "$work/game/other.4" ] && fail "a refused level was written"
+[ -e "$work/game/other.2" ] && fail "the collection was written as other.N files"
 keys Right
-answer Return 2-won
-[ "$(cat "$work/game/othersol.2" 2>/dev/null)" = 9 ] || fail "othersol.2 does not hold the winning move"
+wait_for TOLVAR 10 || fail "the next level was not offered"
+shot 2-won
+keys Return
+wait_for "pack $dash 3: Two $dash TOLVAR" 10 || fail "the next level offered is not played"
+grep -qs ' R$' "$work/game/collections/"*.records || fail "the win was not recorded"
 
 step "natively on Wayland: the edit bar beside the board"
 keys ctrl+e

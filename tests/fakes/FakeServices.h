@@ -163,6 +163,22 @@ public:
     bool ClaimSingleInstance() override { return alone; }
 };
 
+/// The window "Collections": records where it was opened and answers from a script.
+class FakeBrowser : public BrowserPort {
+public:
+    std::vector<LevelChoice> starts;          // the choice it was opened on, each time
+    std::deque<std::optional<LevelChoice>> chosen;  // what the player plays; closed when none left
+    std::optional<LevelChoice> Browse(const LevelChoice& start) override
+    {
+        starts.push_back(start);
+        if (chosen.empty())
+            return std::nullopt;
+        std::optional<LevelChoice> choice = chosen.front();
+        chosen.pop_front();
+        return choice;
+    }
+};
+
 class FakeClipboard : public ClipboardPort {
 public:
     std::string text;
@@ -188,11 +204,13 @@ struct FakeDesktop {
     FakeSettings progress;        // section "Progress"
     FakeWindow window;
     FakeInstance instance;
+    FakeBrowser browser;
+    FakeSettings collections;     // section "Collections"
     FakeClipboard clipboard;
 
     Services services()
     {
-        return Services{&dialogs, &sound, &mci, &help, &shell, &settings, &window, &instance, &progress, &clipboard};
+        return Services{&dialogs, &sound, &mci, &help, &shell, &settings, &window, &instance, &progress, &browser, &collections, &clipboard};
     }
 };
 

@@ -52,6 +52,8 @@ TEST(Clipboard, ALevelCopiedWithItsRecordPastesBackAsTheSameLevelAndSolution)
     EXPECT_NE(c.LastMessage().find("added to the library as \"Pasted 2026-12-08 07:10\": 1 level"), std::string::npos)
         << c.LastMessage();
     EXPECT_NE(c.LastMessage().find("kept as its record"), std::string::npos);
+    ASSERT_NE(c.t->collection.LevelInPlay(), nullptr);  // the level pasted is played
+    EXPECT_EQ(c.t->collection.LevelInPlay()->number, 1);
     CollectionLibrary library(c.t->AppPath);
     const auto list = library.List();
     ASSERT_EQ(list.size(), 1u);

@@ -86,29 +86,6 @@ TEST(CollectionImport, AFailurePartWayNamesTheLevelsWrittenBeforeIt)
     EXPECT_EQ(ReadFile(dir.file("other.1")).size(), 280u);
 }
 
-// From the game: the player is told what happened, then the first imported level is played
-// as Load Other Level would play it; a file without levels changes nothing.
-TEST(CollectionImport, TheGameTellsThePlayerAndPlaysTheFirstImportedLevel)
-{
-    testing::TestGame t({testing::Level({"11111", "16231", "11111"})});
-    testing::WriteFile(t.dir.file("other.1"), "kept");
-    testing::WriteFile(t.dir.file("pack.xsb"), "; A\n#####\n#@$.#\n#####\n\n; B\n#####\n#+$.#\n#####\n");
-    testing::WriteFile(t.dir.file("letter.txt"), "no level here\n");
-
-    t.desktop.dialogs.chosen.push_back(t.dir.file("letter.txt"));
-    t->MenuCommand(MenuId::mnu_OpenCollection);
-    EXPECT_EQ(t.desktop.dialogs.fileDialogs.back(), "Open Level Collection");
-    EXPECT_EQ(t.desktop.dialogs.messages.back().text, "The file holds no level in the text format.");
-    EXPECT_NE(t->GameMode, ModePlayOther);
-
-    t->OpenLevelCollection(t.dir.file("pack.xsb"));
-    EXPECT_EQ(t.desktop.dialogs.messages.back().text.substr(0, 39), "1 level imported as other.2.\n1 refused:");
-    EXPECT_EQ(t->GameMode, ModePlayOther);
-    EXPECT_EQ(t->OtherLevelNumber, "2");
-    EXPECT_TRUE(t->menus.Enabled(MenuId::mnu_LoadOtherSol));
-    EXPECT_EQ(ReadFile(t.dir.file("other.1")), "kept");
-}
-
 // In the editor and its test play a level opened would lose the drawing: the item is greyed,
 // and neither the menu nor a drop imports anything or leaves the editor.
 TEST(CollectionImport, NothingIsOpenedWhileALevelIsDrawnOrTested)

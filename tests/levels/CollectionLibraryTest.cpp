@@ -58,6 +58,7 @@ TEST_F(Library, TheSameContentAddedAgainIsTheSameCollection)
     const auto again = library.AddText(three, "/elsewhere/b.xsb");
     ASSERT_TRUE(first.summary && again.summary);
     EXPECT_FALSE(first.alreadyThere);
+    EXPECT_TRUE(Files().count("index")) << "a new library is indexed from its first collection on";
     EXPECT_TRUE(again.alreadyThere);
     EXPECT_EQ(*again.summary, *first.summary);
     EXPECT_EQ(first.summary->levels, 3);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <future>
+#include <iterator>
 #include <memory>
 #include <random>
 #include <tuple>
@@ -119,11 +121,16 @@ TEST(SolverLimits, GivesUpWhenTheMemoryBudgetIsTooSmall) {
     EXPECT_EQ(Solve(level, limits).status, SolveStatus::GaveUp);
 }
 
+// A square of four boxes off the goals can never move, but no search sees it: all go on for
+// minutes among the other boxes.
+const std::vector<std::string> EndlessRoom = {"####################", "#@                 #", "#                  #",
+                                              "#  $$ $ $ $ $ $ $  #", "#  $$              #", "#  $ $ $ $ $ $     #",
+                                              "#                  #", "#                  #", "#     ........     #",
+                                              "#     ........     #", "#                  #", "####################"};
+
 // Another thread can stop a long search; it then gives up and says so.
 TEST(SolverLimits, StopsWhenCancelled) {
-    Level level = LevelOf({"####################", "#@                 #", "#                  #", "#  $ $ $ $ $ $ $ $ #",
-                           "#                  #", "#  $ $ $ $ $ $ $ $ #", "#                  #", "#                  #",
-                           "#     ........     #", "#     ........     #", "#                  #", "####################"});
+    const Level level = LevelOf(EndlessRoom);
     SolveLimits limits;
     limits.seconds = 600;
     std::atomic<bool> cancel{true};
@@ -136,6 +143,38 @@ TEST(SolverLimits, StopsWhenCancelled) {
     const auto result = running.get();
     EXPECT_EQ(result.status, SolveStatus::GaveUp);
     EXPECT_EQ(result.reason, "cancelled");
+}
+
+// The threads of this process.
+std::size_t RunningThreads() {
+    const auto tasks = std::filesystem::directory_iterator("/proc/self/task");
+    return static_cast<std::size_t>(std::distance(std::filesystem::begin(tasks), std::filesystem::end(tasks)));
+}
+
+// Searches side by side on two threads stop together when cancelled, and none is left running.
+TEST(SolverLimits, CancellingThePoolStopsEveryThread) {
+    const Level level = LevelOf(EndlessRoom);
+    SolveLimits limits;
+    limits.seconds = 600;
+    limits.threads = 2;
+    std::atomic<bool> cancel{false};
+    limits.cancel = &cancel;
+    const std::size_t before = RunningThreads();
+    std::size_t during = 0;
+    Clock::time_point cancelled;
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        during = RunningThreads();
+        cancelled = Clock::now();
+        cancel = true;
+    });
+    const auto result = Solve(level, limits);
+    const double after = std::chrono::duration<double>(Clock::now() - cancelled).count();
+    canceller.join();
+    EXPECT_EQ(during, before + 2);  // the canceller and the second search
+    EXPECT_EQ(result.reason, "cancelled");
+    EXPECT_LT(after, 0.5);
+    EXPECT_EQ(RunningThreads(), before);
 }
 
 // A budget counted in processor time ends a search as the wall clock does.
@@ -351,7 +390,9 @@ CrossCheckCounts CrossCheck(unsigned seed, int boards, int width, int height, in
         corrals.weight = 1;
         corrals.pruneCorrals = true;
         const auto result = Solve(level, SolveLimits{}, corrals);
-        const auto plain = Solve(level);
+        SolveLimits turns;
+        turns.threads = 1 + board % 2;  // the default's searches in turns on one thread, or on two
+        const auto plain = Solve(level, turns);
         SolveOptions quick;
         quick.weight = 3;
         quick.pruneCorrals = true;
@@ -400,13 +441,17 @@ TEST(SolverCrossCheck, AgreesWithExhaustiveSearchInTunnels) {
     EXPECT_GT(counts.unsolvable, 500);
 }
 
-// Boards of other shapes than the game's: long and thin, wider than its 20 columns, and
-// narrow and taller than its 14 rows.
+// Boards of other shapes than the game's: long and thin, wider than its 20 columns, narrow
+// and taller than its 14 rows, a corridor of 30 x 3 and a square of 12 x 12.
 TEST(SolverCrossCheck, AgreesWithExhaustiveSearchOnLongAndTallBoards) {
     const auto wide = CrossCheck(11, 100, 22, 4, 2);
     const auto tall = CrossCheck(12, 100, 4, 16, 2);
+    const auto corridor = CrossCheck(13, 60, 30, 3, 2);
+    const auto square = CrossCheck(14, 30, 12, 12, 2);
     EXPECT_GT(wide.solvable + tall.solvable, 40);
     EXPECT_GT(wide.unsolvable + tall.unsolvable, 100);
+    EXPECT_GT(corridor.solvable, 5);
+    EXPECT_GT(square.solvable, 5);
 }
 
 // The guided searches pay for every area the boxes cut the free floor into.

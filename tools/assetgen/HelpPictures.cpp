@@ -118,6 +118,55 @@ QImage deadBox()
     return img;
 }
 
+// A level's small picture as the window "Collections" lists it: the board drawn as the game draws
+// it, shrunk to fit 64 x 44 pixels on black.
+QImage levelThumbnail(const LevelRows& rows)
+{
+    const int w = static_cast<int>(rows.front().size()), h = static_cast<int>(rows.size());
+    const QImage board = drawBoard(rows, w * 32, h * 32, 1, 0, 0)
+                             .scaled(64, 44, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage img = newImage(64, 44, Qt::black);
+    copyInto(img, board, (64 - board.width()) / 2, (44 - board.height()) / 2);
+    return img;
+}
+
+// The window "Collections": the collections, the game's own set first, and the levels of the one
+// chosen with their small pictures, sizes, solved marks and best moves and pushes.
+QImage collectionsWindow()
+{
+    QImage img = newImage(640, 250, QColor(239, 239, 239));
+    QPainter p(&img);
+    p.setFont(fontFor(Face::Sans, 11));
+    const QRect left(6, 6, 214, 204), right(226, 6, 408, 204);
+    p.fillRect(left, Qt::white);
+    p.fillRect(right, Qt::white);
+    const auto row = [&](const QRect& list, int y, int height, const std::vector<std::pair<int, QString>>& cells, bool chosen) {
+        if (chosen)
+            p.fillRect(QRect(list.x(), y, list.width(), height), QColor(48, 140, 198));
+        p.setPen(chosen ? Qt::white : QColor(30, 30, 34));
+        for (const auto& [x, text] : cells)
+            p.drawText(QRect(list.x() + x, y, 200, height), Qt::AlignLeft | Qt::AlignVCenter, text);
+    };
+    const QString tick = QString::fromUtf8("\u2714");
+    row(left, 6, 20, {{4, "Collection"}, {130, "Levels"}, {172, "Solved"}}, false);
+    row(left, 28, 22, {{4, "TOLVAR"}, {140, "77"}, {182, "12"}}, false);
+    row(left, 50, 22, {{4, "Two Rooms"}, {146, "2"}, {182, "1"}}, true);
+    row(right, 6, 20, {{72, "No."}, {104, "Title"}, {180, "Size"}, {242, "Solved"}, {296, "Moves"}, {350, "Pushes"}}, false);
+    const LevelRows first{"11111", "12352", "11111"}, second{"111111", "162342", "122422", "111111"};
+    const QString sizes[2] = {QString::fromUtf8("5 \u00d7 3"), QString::fromUtf8("6 \u00d7 4")};
+    for (int i = 0; i < 2; ++i) {
+        const int y = 28 + i * 50;
+        row(right, y, 48, {{78, QString::number(i + 1)}, {104, i == 0 ? "First" : "Second"}, {180, sizes[i]},
+                           {252, i == 0 ? tick : ""}, {304, i == 0 ? "1" : ""}, {362, i == 0 ? "1" : ""}}, i == 1);
+        p.drawImage(right.x() + 4, y + 2, levelThumbnail(i == 0 ? first : second));
+    }
+    drawButton(p, QRect(6, 218, 90, 26), "&Remove...", true, false);
+    drawButton(p, QRect(450, 218, 88, 26), "&Play", true, true);
+    drawButton(p, QRect(546, 218, 88, 26), "Close", true, false);
+    p.end();
+    return img;
+}
+
 } // namespace
 
 std::vector<NamedPicture> helpPictures()
@@ -128,7 +177,8 @@ std::vector<NamedPicture> helpPictures()
             {"screen.png", gameScreen(0, 0, 1)},
             {"editbar.png", editBar()},
             {"trace.png", traceButton()},
-            {"deadbox.png", deadBox()}};
+            {"deadbox.png", deadBox()},
+            {"collections.png", collectionsWindow()}};
 }
 
 } // namespace assetgen

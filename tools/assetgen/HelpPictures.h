@@ -7,8 +7,8 @@
 
 namespace assetgen {
 
-/// objects.png, sceneries.png, characters.png, screen.png, editbar.png, trace.png and
-/// deadbox.png for the help folder.
+/// objects.png, sceneries.png, characters.png, screen.png, editbar.png, trace.png,
+/// deadbox.png and collections.png for the help folder.
 std::vector<NamedPicture> helpPictures();
 
 } // namespace assetgen

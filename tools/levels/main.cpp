@@ -27,11 +27,13 @@ Commands:
   solve FILE [LEVEL] [-o OUT] [--time SECONDS] [--weight W] [--corrals]
       Solves level LEVEL (default 1) and prints its moves in the solution
       file format ("7" left, "8" up, "9" right, "0" down), or writes them
-      to OUT. By default it searches for the fewest pushes while that is
-      quick, then for any solution, and says whether the pushes are proven
-      the fewest. --weight 1 searches only for the fewest pushes; above 1 it
-      trades them for speed; --corrals narrows the pushes tried near areas
-      the man cannot reach, which helps most together with --weight.
+      to OUT. By default its searches take turns (on two cores, side by
+      side) until one finds a solution; the search for the fewest pushes then
+      goes on for up to a quarter of the time to prove them the fewest or find
+      fewer, and it says whether they are proven the fewest. --weight 1
+      searches only for the fewest pushes; above 1 it trades them for speed;
+      --corrals narrows the pushes tried near areas the man cannot reach,
+      which helps most together with --weight.
   import FILE [--dir DIR] [--first N] [--set OUT] [--force]
       Reads levels in the common text format ("#" wall, "@" man, "$" box,
       "*" box on goal, "." goal, space floor; levels separated by blank or

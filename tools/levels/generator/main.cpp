@@ -62,21 +62,24 @@ double Difficulty(const Level& level, const solver::SolveResult& r) {
            3 * level.boxCount();
 }
 
-/// Puzzles on drawn boards (a level file whose boxes all stand on their goals):
+/// Puzzles on drawn boards of any size (a level file whose boxes all stand on their goals):
 /// `--count` of them per board, each as hard as the pulling found.
 int MakeOnBoards(const std::map<std::string, std::string>& o, levelgen::PuzzleRequest request, std::mt19937& random) {
     auto get = [&](const std::string& k, const std::string& d) { auto it = o.find(k); return it == o.end() ? d : it->second; };
     std::ifstream in(get("--boards", ""));
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    request.onGoalsAllowed = std::stoi(get("--on-goals", "2"));
+    // A number of boxes, or a share of each board's goals ("30%").
+    const std::string onGoals = get("--on-goals", "2");
+    const bool share = !onGoals.empty() && onGoals.back() == '%';
     std::ofstream out(get("-o", "/dev/stdout"), std::ios::app);
     for (const auto& source : SplitCollection(text)) {
         std::string error;
-        const auto board = LevelFromRows(source.rows, &error);
+        const auto board = ReadLevel(source.rows, &error);
         if (!board) {
             std::cerr << "line " << source.firstLine << ": refused: " << error << "\n";
             return 1;
         }
+        request.onGoalsAllowed = share ? board->goalCount() * std::stoi(onGoals) / 100 : std::stoi(onGoals);
         for (int n = 0; n < std::stoi(get("--count", "1")); ++n) {
             const auto puzzle = levelgen::PullFromGoals(*board, request, random);
             if (!puzzle) continue;
