@@ -55,11 +55,12 @@ void CollectionListModel::RemoveRow(int row)
 
 LevelListModel::LevelListModel(LevelThumbnails& thumbnails, QObject* parent) : QAbstractTableModel(parent), thumbnails_(thumbnails) {}
 
-void LevelListModel::ShowSet(std::vector<Level> levels, int reached, int solved)
+void LevelListModel::ShowSet(std::vector<Level> levels, int reached, int solved, RecordMap records)
 {
     beginResetModel();
     collection_.reset();
     setLevels_ = std::move(levels);
+    setRecords_ = std::move(records);
     reached_ = reached;
     solved_ = solved;
     pictures_.clear();
@@ -93,7 +94,13 @@ int LevelListModel::NumberAt(int row) const { return collection_ ? collection_->
 
 bool LevelListModel::Playable(int row) const { return collection_ || row + 1 <= reached_; }
 
-const LevelRecord* LevelListModel::RecordAt(int row) const { return collection_ ? collection_->Record(NumberAt(row)) : nullptr; }
+const LevelRecord* LevelListModel::RecordAt(int row) const
+{
+    if (collection_)
+        return collection_->Record(NumberAt(row));
+    const auto it = setRecords_.find(NumberAt(row));
+    return it == setRecords_.end() ? nullptr : &it->second;
+}
 
 int LevelListModel::RowOf(int number) const
 {

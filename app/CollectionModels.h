@@ -48,8 +48,8 @@ public:
 
     LevelListModel(LevelThumbnails& thumbnails, QObject* parent);
     /// The levels of the game's own set, `levels` numbered from 1: those up to `reached` playable,
-    /// those up to `solved` solved.
-    void ShowSet(std::vector<Level> levels, int reached, int solved);
+    /// those up to `solved` or with a record solved, with their best records.
+    void ShowSet(std::vector<Level> levels, int reached, int solved, RecordMap records);
     /// The levels of a collection of the library with their records.
     void ShowCollection(std::shared_ptr<const LibraryCollection> collection);
 
@@ -73,6 +73,7 @@ private:
     LevelThumbnails& thumbnails_;
     std::shared_ptr<const LibraryCollection> collection_;  // null while the set is shown
     std::vector<Level> setLevels_;
+    RecordMap setRecords_;  // the set's best records (levels/LevelRecords.h), each replayed
     int reached_ = 0, solved_ = 0;
     mutable QCache<int, QImage> pictures_{4000};
 };

@@ -13,6 +13,7 @@
 #include "app/CollectionModels.h"
 #include "core/Game.h"
 #include "levels/CollectionLibrary.h"
+#include "levels/LevelRecords.h"
 
 namespace tolvar {
 
@@ -141,7 +142,12 @@ void CollectionsWindow::ShowCollection(int row)
         for (std::int32_t n = 1; n <= game_.NumLevels; ++n)
             set.push_back(Level::FromGrid(ReadGrid(game_.LevelSetRecord(n))));
         const int solved = collections_->At(row).solved;
-        levels_->ShowSet(std::move(set), game_.ReachedLevel(), solved);
+        // The set's records are shown only as far as they replay on its levels.
+        const GroupRecords records(RecordsFilePath(game_.AppPath, RecordGroup::Set), [&set](int n) {
+            return n >= 1 && n <= static_cast<int>(set.size()) ? std::optional<Level>(set[static_cast<std::size_t>(n) - 1])
+                                                                : std::nullopt;
+        });
+        levels_->ShowSet(std::move(set), game_.ReachedLevel(), solved, records.records());
         ChooseLevel(std::exchange(levelToChoose_, 0));
     } else if (const auto inPlay = game_.collection.Opened(); inPlay && inPlay->summary.id == id) {
         ShowLevels(inPlay);

@@ -62,6 +62,21 @@ private Q_SLOTS:
         QVERIFY(window.Chosen() == (LevelChoice{"", 2}));
     }
 
+    // The set's best records show beside its levels, only those that replay to a win.
+    void theSetShowsItsRecordsThatReplay()
+    {
+        const std::string corridor = testing::Level({"1111111", "1642231", "1111111"});  // "RRR" wins
+        testing::TestGame game{{corridor, corridor}};
+        std::filesystem::create_directories(game.dir.file("records"));
+        testing::WriteFile(game.dir.file("records/set.records"), "1 moves 3 3 RRR\n1 pushes 3 3 RRR\n2 moves 2 2 RR\n");
+        CollectionsWindow window(*game, {"", 1});
+        window.show();
+        const QAbstractItemModel* model = window.LevelView()->model();
+        QCOMPARE(model->data(model->index(0, LevelListModel::Moves)).toInt(), 3);
+        QCOMPARE(model->data(model->index(0, LevelListModel::Pushes)).toInt(), 3);
+        QVERIFY(!model->data(model->index(1, LevelListModel::Moves)).isValid());
+    }
+
     // Remove asks first; No keeps the collection, Yes takes it and its records from the library.
     void aCollectionIsRemovedAfterAQuestion()
     {
