@@ -88,6 +88,17 @@ MainWindow::MainWindow(Game& game, Assist& assist) : game_(game), assist_(assist
                 QTimer::singleShot(0, this, &MainWindow::ReturnKeyboardFromMenuBar);
             });
 
+    ConnectTimers();
+    ConnectInput();
+    connect(trace_, &QPushButton::clicked, this, [this] { Command(assist_.gate().Here(), [this] { game_.btn_Trace_Click(); }); });
+
+    // The window is exactly as big as the menu bar and the board: it cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    board_->setFocus();
+}
+
+void MainWindow::ConnectTimers()
+{
     goalTimer_.setObjectName(QStringLiteral("tmr_Goal"));
     spriteTimer_.setObjectName(QStringLiteral("tmr_Sprite"));
     iconTimer_.setObjectName(QStringLiteral("tmr_Icon"));
@@ -101,13 +112,6 @@ MainWindow::MainWindow(Game& game, Assist& assist) : game_(game), assist_(assist
     connect(&walkTimer_, &QTimer::timeout, this, [this] { Run([this] { assist_.tmr_Walk_Timer(); }); });
     replayTimer_.setObjectName(QStringLiteral("tmr_Replay"));
     connect(&replayTimer_, &QTimer::timeout, this, [this] { Run([this] { assist_.tmr_Replay_Timer(); }); });
-
-    ConnectInput();
-    connect(trace_, &QPushButton::clicked, this, [this] { Command(assist_.gate().Here(), [this] { game_.btn_Trace_Click(); }); });
-
-    // The window is exactly as big as the menu bar and the board: it cannot be resized.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    board_->setFocus();
 }
 
 // Keys and clicks go to the game through the gate: a mouse walk still being shown is finished

@@ -72,6 +72,7 @@ private:
     /// After a menu closed without a command: the keyboard back where it was before the menu bar took it.
     void ReturnKeyboardFromMenuBar();
     /// Keys and the mouse reach the game, a mouse walk still being shown finished first.
+    void ConnectTimers();
     void ConnectInput();
 
     Game& game_;

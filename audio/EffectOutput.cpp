@@ -20,7 +20,7 @@ constexpr int kRestMs = 3000;
 // How often a sound server that has gone, or was not there, is looked for again.
 constexpr std::chrono::seconds kRetry{5};
 
-pa_sample_spec Spec()
+pa_sample_spec SampleFormat()
 {
     const PcmLayout layout = EffectOutput::Layout();
     return pa_sample_spec{PA_SAMPLE_S16LE, static_cast<std::uint32_t>(layout.sampleRate),
@@ -135,8 +135,8 @@ bool EffectOutput::Reach()
 
 bool EffectOutput::OpenStreamLocked()
 {
-    const pa_sample_spec spec = Spec();
-    stream_ = pa_stream_new(context_, "effects", &spec, nullptr);
+    const pa_sample_spec format = SampleFormat();
+    stream_ = pa_stream_new(context_, "effects", &format, nullptr);
     if (!stream_)
         return false;
     pa_stream_set_write_callback(
@@ -144,7 +144,7 @@ bool EffectOutput::OpenStreamLocked()
         this);
     pa_buffer_attr buffer;
     buffer.maxlength = UINT32_MAX;
-    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kLeadUs, &spec));
+    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kLeadUs, &format));
     buffer.prebuf = UINT32_MAX;  // as much as the lead
     buffer.minreq = UINT32_MAX;
     buffer.fragsize = UINT32_MAX;
