@@ -29,8 +29,8 @@ struct Sheets {
     QImage pic_Back[2];  // 0 the decoration, 1 its mask
 };
 
-/// Loads every sheet from `dir`, converted to RGB32. On failure returns false and
-/// names the file and the fault in `error`.
+/// Loads every sheet from `dir`, converted to RGB32; a mask of black and white only is kept
+/// one bit a pixel. On failure returns false and names the file and the fault in `error`.
 bool LoadSheets(const std::string& dir, Sheets& sheets, std::string& error);
 
 /// Loads one picture at its exact size; used for the sheets and the about box's pictures.

@@ -71,7 +71,10 @@ TEST(Drawing, theChangedPartsAloneGiveTheWholePicture)
 {
     TestGame t({Level({"1111111", "1643221", "1253221", "1111111"})});
     // A decoration over every pixel, so that every cell drawn needs it.
-    t->view.sheets().pic_Back[1].fill(qRgb(0x0F, 0xF0, 0xFF));
+    QImage& mask = t->view.sheets().pic_Back[1];
+    EXPECT_EQ(mask.format(), QImage::Format_Mono) << "a mask of black and white is kept one bit a pixel";
+    mask = QImage(mask.size(), QImage::Format_RGB32);  // a mask of any colour
+    mask.fill(qRgb(0x0F, 0xF0, 0xFF));
     t->view.sheets().pic_Back[0].fill(qRgb(0x30, 0x03, 0x00));
     QImage screen(t->view.Client().size(), QImage::Format_RGB32);
     screen.fill(qRgb(7, 7, 7));
@@ -175,6 +178,26 @@ TEST(Raster, theFourOperationsCombinePixelsLikeTheirNamesakes)
         BitBlt(dst, 0, 0, 1, 1, src, 0, 0, c.rop);
         EXPECT_EQ(dst.pixel(0, 0) & 0xFFFFFF, c.expected & 0xFFFFFF) << static_cast<int>(c.rop);
     }
+}
+
+// A one-bit mask draws exactly as its 32-bit picture, from any pixel of a byte on.
+TEST(Raster, aOneBitSourceCombinesLikeItsColours)
+{
+    QImage bits(21, 2, QImage::Format_Mono);
+    bits.setColorTable({qRgb(0, 0, 0), qRgb(0xFF, 0xFF, 0xFF)});
+    for (int x = 0; x < 21; ++x)
+        for (int y = 0; y < 2; ++y)
+            bits.setPixel(x, y, (x * 7 + y) % 3 == 0 ? 1 : 0);
+    const QImage colours = bits.convertToFormat(QImage::Format_RGB32);
+    for (const Rop rop : {Rop::SrcCopy, Rop::SrcAnd, Rop::SrcPaint})
+        for (const int sx : {0, 3, 9}) {
+            QImage a = BlankImage(16, 2), b;
+            a.fill(qRgb(0x3C, 0x99, 0x55));
+            b = a.copy();
+            BitBlt(a, 1, 0, 12, 2, bits, sx, 0, rop);
+            BitBlt(b, 1, 0, 12, 2, colours, sx, 0, rop);
+            EXPECT_TRUE(a == b) << static_cast<int>(rop) << " from " << sx;
+        }
 }
 
 TEST(Counters, drawFourDigitsWithLeadingZeros)
