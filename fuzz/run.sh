@@ -6,7 +6,8 @@
 # reach new code are kept in <build>/corpus/<target>/ and grow from run to run; the seeds
 # in fuzz/corpus/<target>/ are only read. A crash leaves <build>/artifacts/<target>/crash-*,
 # which the target replays when given the file: <build>/fuzz_<target> FILE
-# Exits 1 when a target crashed, 77 when clang or libFuzzer is missing.
+# With TOLVAR_FUZZ_RUNS=N each target stops after N executions instead (a campaign; SECONDS
+# still bounds it). Exits 1 when a target crashed, 77 when clang or libFuzzer is missing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-10}
@@ -67,7 +68,9 @@ for target in "${targets[@]}"; do
     dict=()
     [ -f "$root/fuzz/dict/$target.dict" ] && dict=(-dict="$root/fuzz/dict/$target.dict")
     status=0
-    "$build/fuzz_$target" -max_total_time="$seconds" -max_len="$(max_len "$target")" -timeout=10 \
+    limit=()
+    [ -n "${TOLVAR_FUZZ_RUNS:-}" ] && limit=(-runs="$TOLVAR_FUZZ_RUNS")
+    "$build/fuzz_$target" -max_total_time="$seconds" "${limit[@]}" -max_len="$(max_len "$target")" -timeout=10 \
         -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artifacts/" "${dict[@]}" \
         "$corpus" "$root/fuzz/corpus/$target" >"$log" 2>&1 || status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
