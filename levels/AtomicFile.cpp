@@ -1,6 +1,7 @@
 #include "levels/AtomicFile.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
@@ -54,6 +55,14 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes)
     }
     SyncFolder(path);
     return true;
+}
+
+void RemoveWhenStale(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    const auto stale = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1);
+    if (std::filesystem::last_write_time(path, ec) < stale && !ec)
+        std::filesystem::remove(path, ec);
 }
 
 }  // namespace tolvar

@@ -1,6 +1,8 @@
 #include "levels/CollectionImport.h"
 
 #include <filesystem>
+#include <string_view>
+#include <unistd.h>
 
 #include "levels/AtomicFile.h"
 #include "levels/CollectionText.h"
@@ -12,6 +14,19 @@ namespace tolvar {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The name a level is written under before it takes its number N, followed by "<process>.N": two
+// programs importing at once never write the same file.
+constexpr std::string_view ImportTemporary = ".other.import.";
+
+/// Removes what imports killed part-way left behind in `dir`, once it is stale.
+void SweepLeftovers(const fs::path& dir)
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+        if (it->path().filename().string().starts_with(ImportTemporary))
+            RemoveWhenStale(it->path());
+}
 
 bool Taken(const fs::path& dir, int number)
 {
@@ -29,7 +44,7 @@ int WriteNextFree(const fs::path& dir, const std::string& bytes, int* next)
         if (Taken(dir, *next))
             continue;
         const fs::path target = dir / LevelFileName(KindOther, std::to_string(*next));
-        const fs::path temporary = dir / (".other.import." + std::to_string(*next));
+        const fs::path temporary = dir / (std::string(ImportTemporary) + std::to_string(::getpid()) + "." + std::to_string(*next));
         if (!WriteFileAtomically(temporary.string(), bytes))
             return -1;
         std::error_code ec, ignored;
@@ -80,6 +95,7 @@ CollectionImport ImportCollectionText(const std::string& text, const std::string
         result.problem = "The file holds no level in the text format.";
         return result;
     }
+    SweepLeftovers(gameDir);
     int next = 1;
     for (std::size_t i = 0; i < levels.size(); ++i) {
         std::string error, note;

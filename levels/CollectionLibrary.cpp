@@ -53,19 +53,15 @@ std::set<std::string> StoredIds(const fs::path& folder)
 }
 
 /// Removes what an add or a remove cut short by a kill left behind: the files of a collection
-/// whose copy is gone, and temporary files. Only those untouched for a minute go: another
-/// program (the level tool, say) may be adding a collection right now.
+/// whose copy is gone, and temporary files, once they are stale.
 void SweepLeftovers(const fs::path& folder, const std::set<std::string>& ids)
 {
     std::error_code ec;
-    const auto stale = fs::file_time_type::clock::now() - std::chrono::minutes(1);
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         const std::string id = name.substr(0, name.find('.'));
-        const bool leftover = IsLibraryId(id) && (ids.count(id) == 0 || name.ends_with(".tmp"));
-        std::error_code timeError;
-        if (leftover && it->last_write_time(timeError) < stale && !timeError)
-            fs::remove(it->path(), timeError);
+        if (IsLibraryId(id) && (ids.count(id) == 0 || name.ends_with(".tmp")))
+            RemoveWhenStale(it->path());
     }
 }
 

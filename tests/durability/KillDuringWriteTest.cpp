@@ -15,7 +15,10 @@
 
 #include "app/IniSettings.h"
 #include "levels/AtomicFile.h"
+#include "levels/CollectionImport.h"
 #include "levels/CollectionLibrary.h"
+#include "levels/LevelRecords.h"
+#include "levels/LevelText.h"
 
 namespace tolvar {
 namespace {
@@ -54,11 +57,34 @@ int HeldInSettings(const fs::path& file)
     return value == Version(0) ? 0 : value == Version(1) ? 1 : -1;
 }
 
+// A level of the set whose snapshot is a long walk to and fro: version 0 starts to the right,
+// version 1 to the left, each about as long as the other versions above.
+std::optional<Level> Corridor(int)
+{
+    return LevelFromRows({"#######", "#  @  #", "#.$   #", "#######"}, nullptr);
+}
+std::string Walk(int round)
+{
+    std::string walk;
+    for (int i = 0; i < 75000; ++i) walk += round % 2 ? "lr" : "rl";
+    return walk;
+}
+
+
+int HeldAsSnapshot(const fs::path& file)
+{
+    const GroupRecords read(file.string(), Corridor);
+    const Solution* kept = read.Snapshot(1);
+    return !read.problems().empty() || !kept ? -1 : kept->moves == Walk(0) ? 0 : kept->moves == Walk(1) ? 1 : -1;
+}
+
 const Writer Writers[] = {
     {"levelAndSolutionFiles", "other.1", [](const fs::path& f, int r) { return WriteFileAtomically(f, Version(r)); }, HeldAsIs},
     {"settingsFile", "tolvar.ini",
      [](const fs::path& f, int r) { return IniSettings(QString::fromStdString(f.string())).SetValue("Level", Version(r)); },
      HeldInSettings},
+    {"recordsAndSnapshots", "set.records",
+     [](const fs::path& f, int r) { return GroupRecords(f.string(), Corridor).KeepSnapshot(1, Walk(r)).empty(); }, HeldAsSnapshot},
 };
 
 class Durability : public ::testing::TestWithParam<Writer> {
@@ -187,6 +213,43 @@ TEST(LibraryDurability, aKillWhileRecordingOrAddingLeavesALibraryThatOpensCleanl
             files.insert(c.id + ending);
     for (const fs::directory_entry& e : fs::directory_iterator(dir / LibraryFolder))
         EXPECT_EQ(files.count(e.path().filename().string()), 1u) << e.path();
+    fs::remove_all(dir);
+}
+
+// The level tool's import killed part-way through a collection: every level file it made is a
+// whole level of the collection, and what the kills left goes with the next import once stale.
+TEST(ImportDurability, aKillDuringAnImportLeavesWholeLevelsAndNothingToGrow)
+{
+    const fs::path dir = fs::temp_directory_path() / ("tolvar-import-kill-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::string text;
+    std::set<std::string> levels;
+    for (int i = 1; i <= 14; ++i) {  // as wide as the board allows
+        const std::string row = "#" + std::string(static_cast<std::size_t>(i), ' ') + "@$.#";
+        text += std::string(row.size(), '#') + "\n" + row + "\n" + std::string(row.size(), '#') + "\n\n";
+        levels.insert(LevelFromRows({std::string(row.size(), '#'), row, std::string(row.size(), '#')}, nullptr)->ToText());
+    }
+    std::mt19937 random(777);
+    for (int kill = 0; kill < 100; ++kill) {
+        const pid_t pid = ::fork();
+        if (pid == 0)
+            for (;;)
+                ImportCollectionText(text, dir.string());
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 3000)(random));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        for (const fs::directory_entry& e : fs::directory_iterator(dir)) {
+            const std::string name = e.path().filename().string();
+            if (!name.starts_with(".other.import."))
+                ASSERT_EQ(levels.count(Read(e.path())), 1u) << name << " after kill " << kill;
+        }
+    }
+    for (const fs::directory_entry& e : fs::directory_iterator(dir))
+        fs::last_write_time(e.path(), fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    EXPECT_EQ(ImportCollectionText(text, dir.string()).numbers.size(), 14u);
+    for (const fs::directory_entry& e : fs::directory_iterator(dir))
+        EXPECT_FALSE(e.path().filename().string().starts_with(".other.import.")) << e.path();
     fs::remove_all(dir);
 }
 

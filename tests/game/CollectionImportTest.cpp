@@ -1,6 +1,7 @@
 // Opening a collection: the levels that fit go to the next free "other." numbers, nothing
 // in the game directory is replaced, and the player learns what happened to each level.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "assist/Assist.h"
 #include "fakes/TestGame.h"
@@ -77,7 +78,8 @@ TEST(CollectionImport, AFileThatCannotBeImportedWritesNothing)
 TEST(CollectionImport, AFailurePartWayNamesTheLevelsWrittenBeforeIt)
 {
     TempDir dir;
-    std::filesystem::create_directory(dir.file(".other.import.2.tmp"));  // where the second level is written first
+    // Where the second level is written first.
+    std::filesystem::create_directory(dir.file(".other.import." + std::to_string(::getpid()) + ".2.tmp"));
     const std::string level = "#####\n#@$.#\n#####\n\n";
     const CollectionImport result = ImportCollectionText(level + level + level, dir.str());
     EXPECT_EQ(result.numbers, std::vector<int>{1});
