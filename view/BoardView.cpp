@@ -200,8 +200,7 @@ void BoardView::ClientChanged()
 void BoardView::DrawOverlay()
 {
     for (const QRect& r : unlaid_.Rects()) {
-        BitBlt(client_, r.x(), r.y(), r.width(), r.height(), sheets_.pic_Back[1], r.x(), r.y(), Rop::SrcAnd);
-        BitBlt(client_, r.x(), r.y(), r.width(), r.height(), sheets_.pic_Back[0], r.x(), r.y(), Rop::SrcPaint);
+        sheets_.pic_Back.Lay(client_, r);
         unshown_.Add(r);  // a repaint may have shown the drawing before the decoration was laid
     }
     unlaid_.Clear();

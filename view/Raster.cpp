@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cassert>
 #include <cstring>
-#include <vector>
 
 namespace tolvar {
 
@@ -13,21 +12,6 @@ QImage BlankImage(int w, int h)
     image.fill(Qt::black);
     return image;
 }
-
-namespace {
-
-/// The pixels from `sx` on of a one-bit row (the highest bit first), as `out.size()` colours.
-const QRgb* ExpandMonoRow(const QImage& mono, const uchar* row, int sx, std::vector<QRgb>& out)
-{
-    const QRgb colours[2] = {mono.color(0), mono.color(1)};
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const auto x = static_cast<std::size_t>(sx) + i;
-        out[i] = colours[(row[x >> 3] >> (7 - (x & 7))) & 1];
-    }
-    return out.data();
-}
-
-}  // namespace
 
 // The operations work on 32-bit pixels row by row, exactly like their GDI namesakes: a
 // bitwise AND or OR of source and destination. Written out rather than through QPainter,
@@ -64,17 +48,14 @@ void BitBlt(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int sx
         }
         return;
     }
-    const bool mono = src.format() == QImage::Format_Mono;
-    const QImage source = (mono || src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32)
+    const QImage source = (src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32)
                               ? src
                               : src.convertToFormat(QImage::Format_RGB32);
     const uchar* const srcRow0 = source.constBits() + sy * source.bytesPerLine();
     uchar* const dstRow0 = dst.bits() + dy * dstStride;  // after the source: a picture copied onto itself is copied first
     const qsizetype srcStride = source.bytesPerLine();
-    std::vector<QRgb> expanded(mono ? static_cast<std::size_t>(w) : 0);
     for (int y = 0; y < h; ++y) {
-        const QRgb* __restrict s = mono ? ExpandMonoRow(source, srcRow0 + y * srcStride, sx, expanded)
-                                        : reinterpret_cast<const QRgb*>(srcRow0 + y * srcStride) + sx;
+        const QRgb* __restrict s = reinterpret_cast<const QRgb*>(srcRow0 + y * srcStride) + sx;
         QRgb* __restrict d = reinterpret_cast<QRgb*>(dstRow0 + y * dstStride) + dx;
         switch (rop) {
         case Rop::SrcCopy:

@@ -12,8 +12,7 @@ enum class Rop {
 };
 
 /// Copies the w x h rectangle at (sx, sy) of src to (dx, dy) of dst with the raster
-/// operation; parts outside either image are clipped away. A one-bit source (a mask) is read
-/// through its two colours.
+/// operation; parts outside either image are clipped away.
 void BitBlt(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int sx, int sy, Rop rop);
 
 /// A black RGB32 image of the given size.

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <string>
 
+#include "view/Decoration.h"
 #include "view/SheetLayout.h"
 
 namespace tolvar {
@@ -18,19 +19,19 @@ inline constexpr SheetFile ObjSheet{"obj.png", ObjSheetWidth, ObjSheetHeight};  
 inline constexpr SheetFile SpriteSheet{"sprite.png", SpriteSheetWidth, SpriteSheetHeight};  // pic_Sprite
 inline constexpr SheetFile GoalSheet{"goal.png", GoalSheetWidth, GoalSheetHeight};          // pic_Goal
 inline constexpr SheetFile NumberSheet{"number.png", 130, 69};      // pic_Number
-inline constexpr SheetFile BackPicture{"back.png", OverlayWidth, OverlayHeight};  // pic_Back(0)
-inline constexpr SheetFile BackMask{"backmask.png", OverlayWidth, OverlayHeight};  // pic_Back(1)
+inline constexpr SheetFile BackPicture{"back.png", OverlayWidth, OverlayHeight};  // the decoration
+inline constexpr SheetFile BackMask{"backmask.png", OverlayWidth, OverlayHeight};  // its mask
 
 struct Sheets {
     QImage pic_Obj;
     QImage pic_Sprite;
     QImage pic_Goal;
     QImage pic_Number;
-    QImage pic_Back[2];  // 0 the decoration, 1 its mask
+    Decoration pic_Back;  // the decoration (back.png) over its mask (backmask.png)
 };
 
-/// Loads every sheet from `dir`, converted to RGB32; a mask of black and white only is kept
-/// one bit a pixel. On failure returns false and names the file and the fault in `error`.
+/// Loads every sheet from `dir`, converted to RGB32, and the decoration over its mask. On
+/// failure returns false and names the file and the fault in `error`.
 bool LoadSheets(const std::string& dir, Sheets& sheets, std::string& error);
 
 /// Loads one picture at its exact size; used for the sheets and the about box's pictures.

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/Game.h"
@@ -34,6 +35,19 @@ inline QImage CellSheet(int sheet, int columns, int rows)
     return image;
 }
 
+/// The decoration's picture and mask: a frame four pixels wide.
+inline std::pair<QImage, QImage> SyntheticDecoration()
+{
+    QImage picture(640, 445, QImage::Format_RGB32), mask(640, 445, QImage::Format_RGB32);
+    for (int y = 0; y < 445; ++y)
+        for (int x = 0; x < 640; ++x) {
+            const bool frame = x < 4 || y < 4 || x >= 636 || y >= 441;
+            picture.setPixel(x, y, frame ? DecorationColour() : qRgb(0, 0, 0));
+            mask.setPixel(x, y, frame ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        }
+    return {picture, mask};
+}
+
 inline Sheets SyntheticSheets()
 {
     Sheets s;
@@ -46,14 +60,8 @@ inline Sheets SyntheticSheets()
             for (int y = 0; y < 23; ++y)
                 for (int x = 0; x < 13; ++x)
                     s.pic_Number.setPixel(d * 13 + x, style * 23 + y, DigitColour(d, style));
-    s.pic_Back[0] = QImage(640, 445, QImage::Format_RGB32);
-    s.pic_Back[1] = QImage(640, 445, QImage::Format_RGB32);
-    for (int y = 0; y < 445; ++y)
-        for (int x = 0; x < 640; ++x) {
-            const bool frame = x < 4 || y < 4 || x >= 636 || y >= 441;
-            s.pic_Back[0].setPixel(x, y, frame ? DecorationColour() : qRgb(0, 0, 0));
-            s.pic_Back[1].setPixel(x, y, frame ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-        }
+    const auto [picture, mask] = SyntheticDecoration();
+    s.pic_Back = Decoration(picture, mask);
     return s;
 }
 
@@ -64,8 +72,9 @@ inline void WriteSheets(const std::string& dir)
     s.pic_Sprite.save(QString::fromStdString(dir + "/sprite.png"));
     s.pic_Goal.save(QString::fromStdString(dir + "/goal.png"));
     s.pic_Number.save(QString::fromStdString(dir + "/number.png"));
-    s.pic_Back[0].save(QString::fromStdString(dir + "/back.png"));
-    s.pic_Back[1].save(QString::fromStdString(dir + "/backmask.png"));
+    const auto [picture, mask] = SyntheticDecoration();
+    picture.save(QString::fromStdString(dir + "/back.png"));
+    mask.save(QString::fromStdString(dir + "/backmask.png"));
 }
 
 /// A level text from up to 14 rows of up to 20 characters, the rest outside ("0").

@@ -71,11 +71,10 @@ TEST(Drawing, theChangedPartsAloneGiveTheWholePicture)
 {
     TestGame t({Level({"1111111", "1643221", "1253221", "1111111"})});
     // A decoration over every pixel, so that every cell drawn needs it.
-    QImage& mask = t->view.sheets().pic_Back[1];
-    EXPECT_EQ(mask.format(), QImage::Format_Mono) << "a mask of black and white is kept one bit a pixel";
-    mask = QImage(mask.size(), QImage::Format_RGB32);  // a mask of any colour
+    QImage picture(OverlayWidth, OverlayHeight, QImage::Format_RGB32), mask(picture.size(), QImage::Format_RGB32);
+    picture.fill(qRgb(0x30, 0x03, 0x00));
     mask.fill(qRgb(0x0F, 0xF0, 0xFF));
-    t->view.sheets().pic_Back[0].fill(qRgb(0x30, 0x03, 0x00));
+    t->view.sheets().pic_Back = Decoration(picture, mask);
     QImage screen(t->view.Client().size(), QImage::Format_RGB32);
     screen.fill(qRgb(7, 7, 7));
     const auto tick = [&] { t->tmr_Goal_Timer(); };
@@ -104,8 +103,8 @@ TEST(Drawing, theChangedPartsAloneGiveTheWholePicture)
         painter.end();
         EXPECT_TRUE(screen == t->view.Client()) << step.name << ": the repaints left part of the window out of date";
         QImage whole = t->view.Client().copy();
-        BitBlt(whole, 0, 0, OverlayWidth, OverlayHeight, t->view.sheets().pic_Back[1], 0, 0, Rop::SrcAnd);
-        BitBlt(whole, 0, 0, OverlayWidth, OverlayHeight, t->view.sheets().pic_Back[0], 0, 0, Rop::SrcPaint);
+        BitBlt(whole, 0, 0, OverlayWidth, OverlayHeight, mask, 0, 0, Rop::SrcAnd);
+        BitBlt(whole, 0, 0, OverlayWidth, OverlayHeight, picture, 0, 0, Rop::SrcPaint);
         EXPECT_TRUE(step.unlaid || whole == t->view.Client()) << step.name << ": part of the picture lacks the decoration";
     }
 }
@@ -180,24 +179,26 @@ TEST(Raster, theFourOperationsCombinePixelsLikeTheirNamesakes)
     }
 }
 
-// A one-bit mask draws exactly as its 32-bit picture, from any pixel of a byte on.
-TEST(Raster, aOneBitSourceCombinesLikeItsColours)
+// A decoration kept as its runs lays, on any part of the board, what its picture and mask laid
+// with the two block transfers would: runs at the ends of rows, across the area's edges, beyond it.
+TEST(Raster, aDecorationLaysLikeItsPictureOverItsMask)
 {
-    QImage bits(21, 2, QImage::Format_Mono);
-    bits.setColorTable({qRgb(0, 0, 0), qRgb(0xFF, 0xFF, 0xFF)});
-    for (int x = 0; x < 21; ++x)
-        for (int y = 0; y < 2; ++y)
-            bits.setPixel(x, y, (x * 7 + y) % 3 == 0 ? 1 : 0);
-    const QImage colours = bits.convertToFormat(QImage::Format_RGB32);
-    for (const Rop rop : {Rop::SrcCopy, Rop::SrcAnd, Rop::SrcPaint})
-        for (const int sx : {0, 3, 9}) {
-            QImage a = BlankImage(16, 2), b;
-            a.fill(qRgb(0x3C, 0x99, 0x55));
-            b = a.copy();
-            BitBlt(a, 1, 0, 12, 2, bits, sx, 0, rop);
-            BitBlt(b, 1, 0, 12, 2, colours, sx, 0, rop);
-            EXPECT_TRUE(a == b) << static_cast<int>(rop) << " from " << sx;
-        }
+    QImage picture = BlankImage(40, 9), mask(40, 9, QImage::Format_RGB32);
+    mask.fill(qRgb(0xFF, 0xFF, 0xFF));
+    for (int i = 0; i < 90; ++i) {
+        const int x = (i * 37) % 40, y = (i * 11) % 9;
+        (i % 3 ? picture : mask).setPixel(x, y, qRgb(i * 40 % 256, i * 7 % 256, 0x5A));
+    }
+    const Decoration decoration(picture, mask);
+    for (const QRect area : {QRect(0, 0, 40, 9), QRect(3, 2, 17, 5), QRect(-5, -5, 8, 30), QRect(39, 8, 20, 20), QRect(50, 0, 5, 5)}) {
+        QImage laid = BlankImage(48, 12);
+        laid.fill(qRgb(0x3C, 0x99, 0x55));
+        QImage expected = laid.copy();
+        decoration.Lay(laid, area);
+        BitBlt(expected, area.x(), area.y(), area.width(), area.height(), mask, area.x(), area.y(), Rop::SrcAnd);
+        BitBlt(expected, area.x(), area.y(), area.width(), area.height(), picture, area.x(), area.y(), Rop::SrcPaint);
+        EXPECT_TRUE(laid == expected) << area.x() << "," << area.y() << " " << area.width() << "x" << area.height();
+    }
 }
 
 TEST(Counters, drawFourDigitsWithLeadingZeros)
