@@ -15,7 +15,7 @@ constexpr std::uint32_t OutOfOrderCost = 4 * 4;
 
 Search::Search(const Level& level, const Board& board, const SearchStyle& style)
     : board_(board), guide_(style.guide), patterns_(style.patterns), region_(board_), childRegion_(board_),
-      areaRegion_(board_), parentAreas_(board_), areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea), bound_(board_) {
+      areaRegion_(board_), parentAreas_(board_), childAreas_(board_), areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea), bound_(board_) {
     weight_ = QuarterWeight(style.weight);
     startBoxes_ = board_.boxesOf(level);
     // With spare boxes a box may rest anywhere, so only the bound prunes then.
@@ -135,6 +135,17 @@ bool Search::fromParentAreas(const Expansion& e, const BoxSet& boxes, int box, i
     return true;
 }
 
+// The man's region and the areas after a push that ends with the man on `stand`, in a search
+// that pays for areas: from the parent's areas, or else by one labelling of the new position.
+Search::ChildFloor Search::childFloor(const Expansion& e, const BoxSet& boxes, int box, int to, int stand, int length) {
+    ChildFloor child{-1, -1};
+    if (length == 1 && fromParentAreas(e, boxes, box, to, child)) return child;
+    childAreas_.label(boxes);
+    child.man = childAreas_.least(childAreas_.areaOf(stand));
+    child.areas = childAreas_.count(smallestArea_);
+    return child;
+}
+
 // Stores the start position and queues it.
 void Search::begin() {
     SearchNode root;
@@ -207,8 +218,8 @@ bool Search::tryPush(const Expansion& e, int box, int dir) {
     boxes.set(to);
     if (prune_ && board_.isFrozenDeadlock(boxes, to)) return true;
     ChildFloor floor{-1, -1};
-    if (!(areaCost_ && length == 1 && fromParentAreas(e, boxes, box, to, floor)))
-        floor.man = length == 1 ? childMan(e.man, boxes, box, to) : childRegion_.flood(boxes, stand);
+    if (areaCost_) floor = childFloor(e, boxes, box, to, stand, length);
+    else floor.man = length == 1 ? childMan(e.man, boxes, box, to) : childRegion_.flood(boxes, stand);
     const int man = floor.man;
     const PositionKey boxKey = e.boxKey ^ Keys().box[static_cast<std::size_t>(box)] ^ Keys().box[static_cast<std::size_t>(to)];
     const PositionKey key = boxKey ^ Keys().man[static_cast<std::size_t>(man)];

@@ -56,6 +56,7 @@ private:
         int areas;
     };
     bool fromParentAreas(const Expansion& e, const BoxSet& boxes, int box, int to, ChildFloor& child) const;
+    ChildFloor childFloor(const Expansion& e, const BoxSet& boxes, int box, int to, int stand, int length);
     int pushOn(const BoxSet& boxes, int& to, int dir, std::uint16_t pushes) const;
     bool cutsTheRegion(const BoxSet& boxes, int to) const;
     void begin() override;
@@ -68,6 +69,7 @@ private:
     ManRegion childRegion_;  // a new position's man, to normalise it
     ManRegion areaRegion_;   // counts the areas of a new position's free floor
     FloorAreas parentAreas_;  // the expanded position's, where areas cost
+    FloorAreas childAreas_;   // a new position's, where the parent's do not tell them
     int parentAreaCount_ = 0;
     std::uint32_t areaCost_ = 0;
     int smallestArea_ = 1;
