@@ -166,10 +166,6 @@ void Search::expand(std::uint32_t id, std::uint16_t pushes) {
     e.man = region_.flood(e.boxes, stand, prune_ ? &reach : nullptr);
     e.boxKey = Keys().boxes(e.boxes);
     bound_.setParent(e.boxes);
-    if (areaCost_) {
-        parentAreas_.label(e.boxes);
-        parentAreaCount_ = parentAreas_.count(smallestArea_);
-    }
     BoxSet movable = e.boxes;
     if (prune_) {
         // A closed area with work left that no push can open is lost in every search;
@@ -178,6 +174,10 @@ void Search::expand(std::uint32_t id, std::uint16_t pushes) {
         const auto verdict = FindCorral(board_, e.boxes, reach, border);
         if (verdict == CorralVerdict::Deadlock) return;
         if (verdict == CorralVerdict::Restrict && corrals_) movable = border;
+    }
+    if (areaCost_) {
+        parentAreas_.label(e.boxes);
+        parentAreaCount_ = parentAreas_.count(smallestArea_);
     }
     bool going = true;
     movable.forEach([&](int b) {
