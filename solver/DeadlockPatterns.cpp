@@ -30,7 +30,7 @@ std::uint64_t KeyOf(const BoxSet& boxes, int man) {
 }  // namespace
 
 DeadlockPatterns::DeadlockPatterns(const Board& board)
-    : board_(board), region_(board), window_(static_cast<std::size_t>(board.size()), board.noCells()),
+    : board_(board), reach_(board), window_(static_cast<std::size_t>(board.size()), board.noCells()),
       ring_(window_), near_(board.noCells()), seen_(SeenSlots, 0) {
     for (int c = 0; c < board.size(); ++c) {
         const int cx = board.x(c), cy = board.y(c);
@@ -59,7 +59,7 @@ bool DeadlockPatterns::isDead(const BoxSet& boxes, int man, int pushed) {
     if (cache_.empty()) cache_.assign(FirstCacheSlots, 0);
     std::uint64_t& slot = cache_[(key >> 1) & (cache_.size() - 1)];
     if ((slot & ~std::uint64_t{1}) == key) return slot & 1;
-    const bool dead = subSearch(near, window, man) == Verdict::Dead;
+    const bool dead = subSearch(near, pushed, man) == Verdict::Dead;
     learned_ += dead;
     cached_ += slot == 0;
     slot = key | static_cast<std::uint64_t>(dead);
@@ -81,7 +81,9 @@ void DeadlockPatterns::growCache() {
 }
 
 // Whether the boxes, alone on the board, can all be brought onto goals or out of the window.
-DeadlockPatterns::Verdict DeadlockPatterns::subSearch(const BoxSet& boxes, const BoxSet& window, int man) {
+DeadlockPatterns::Verdict DeadlockPatterns::subSearch(const BoxSet& boxes, int pushed, int man) {
+    const BoxSet& window = window_[static_cast<std::size_t>(pushed)];
+    reach_.setWindow(pushed, window);
     std::fill(seen_.begin(), seen_.end(), 0);
     queue_.clear();
     auto add = [&](const BoxSet& next, int stand) {
@@ -99,12 +101,12 @@ DeadlockPatterns::Verdict DeadlockPatterns::subSearch(const BoxSet& boxes, const
     for (std::size_t stored = 1; !queue_.empty();) {
         const State state = queue_.back();
         queue_.pop_back();
-        region_.flood(state.boxes, state.man);
+        reach_.flood(state.boxes, state.man);
         bool solved = false;
         state.boxes.forEach([&](int box) {
             for (int d = 0; d < 4 && !solved; ++d) {
                 const int from = board_.step(box, Opposite(d)), to = board_.step(box, d);
-                if (from < 0 || to < 0 || !region_.reached(from) || state.boxes.test(to) || board_.isDead(to)) continue;
+                if (from < 0 || to < 0 || !reach_.reached(from) || state.boxes.test(to) || board_.isDead(to)) continue;
                 BoxSet next = state.boxes;
                 next.reset(box);
                 if (window.test(to)) next.set(to);  // else it left the window: free

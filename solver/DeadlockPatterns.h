@@ -11,7 +11,7 @@
 
 #include "solver/Board.h"
 #include "solver/BoxSet.h"
-#include "solver/ManRegion.h"
+#include "solver/WindowReach.h"
 
 namespace tolvar::solver {
 
@@ -25,15 +25,15 @@ public:
     bool isDead(const BoxSet& boxes, int man, int pushed);
     /// How many windows of boxes were found lost.
     std::uint64_t learned() const { return learned_; }
-    std::size_t bytes() const { return cache_.size() * sizeof(std::uint64_t); }
+    std::size_t bytes() const { return cache_.size() * sizeof(std::uint64_t) + reach_.bytes(); }
 
 private:
     enum class Verdict { Alive, Dead, Unknown };
-    Verdict subSearch(const BoxSet& boxes, const BoxSet& window, int man);
+    Verdict subSearch(const BoxSet& boxes, int pushed, int man);
     void growCache();
 
     const Board& board_;
-    ManRegion region_;
+    WindowReach reach_;  // the man's in a trial
     std::vector<BoxSet> window_;  // by cell: the floor round it that a trial pushed there looks at
     std::vector<BoxSet> ring_;    // by cell: its eight neighbours on the floor
     BoxSet near_;                 // the boxes in the window being asked about

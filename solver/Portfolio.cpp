@@ -270,16 +270,27 @@ std::vector<std::vector<std::size_t>> LanesOf(const std::vector<Stage>& stages, 
 // The first quicker search runs from the end, pulling the boxes back out of the goals: where
 // a room of goals must be filled in the right order it finds one in a tenth of a second (the
 // order of pulling them out), where the searches forward lose their way for minutes.
-// Alone, the search from the end and the guided ones of weight 3 find the first solution of
-// most of our benchmark levels first, so they get four times the slices of the others (with
-// twice, the hard collection's median first solution took 0.10 s of one core; with four
-// times, 0.08 s). On two cores the search from the end and the guided one that counts every
-// pocket share one lane, the rest the other.
-std::vector<Stage> DefaultStages() {
+// Alone, the search from the end and the guided one of weight 3 that counts every pocket find
+// the first solution of most of our benchmark levels first (in 1 to 50 ms), so they get the
+// largest slices, twelve and sixteen times those of the search for the fewest pushes and of
+// the weight-10 ones; the guided one that lets single cells be gets four times. A fixed
+// division costs about the sum of the shares over the share of the search that finds the
+// solution; with these (and quicker searches) the hard collection's median first solution
+// went from 0.079 s of one core to 0.035 s, the large collection's from 0.13 s to 0.040 s
+// (bench/solver/README.md).
+// On levels of many boxes (ManyBoxes) the searches of weight 3 drown in positions of equal
+// promise and only the weight-10 ones come through (our 48 x 34 levels of 30 boxes: 0.3 and
+// 0.5 s alone, none of the others in 10 s), so there the weight-10 ones get the largest slices.
+// On two cores the search from the end and the guided one that counts every pocket share one
+// lane, the rest the other; with many boxes the two weight-10 searches go to different lanes.
+std::vector<Stage> DefaultStages(int boxes) {
     constexpr std::uint32_t AreaCost = 6 * 4;
-    return {{1.0, false, false, false, 0, 1, false, 0.5, 0},      {3.0, false, false, false, 0, 1, true, 2, 1},
-            {10.0, true, true, true, AreaCost, 1, false, 0.5, 0}, {3.0, true, true, true, AreaCost, 1, false, 2, 1},
-            {3.0, true, true, true, AreaCost, 2, false, 2, 0},    {10.0, true, true, true, 0, 1, false, 0.5, 0}};
+    const bool many = boxes >= ManyBoxes;
+    const double fewest = many ? 0.5 : 0.25, pulls = many ? 1 : 3, greedy = many ? 4 : 0.25;
+    const double packs = many ? 1 : 4;
+    return {{1.0, false, false, false, 0, 1, false, fewest, 0},      {3.0, false, false, false, 0, 1, true, pulls, 1},
+            {10.0, true, true, true, AreaCost, 1, false, greedy, many ? 1u : 0u}, {3.0, true, true, true, AreaCost, 1, false, packs, 1},
+            {3.0, true, true, true, AreaCost, 2, false, 1, 0}, {10.0, true, true, true, 0, 1, false, greedy, 0}};
 }
 
 SolveResult RunStages(const Level& level, const Board& board, const std::vector<Stage>& stages, std::size_t lanes,

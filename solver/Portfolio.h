@@ -45,7 +45,10 @@ constexpr double ProofShare = 0.25;
 SolveResult RunStages(const Level& level, const Board& board, const std::vector<Stage>& stages, std::size_t lanes,
                       const SolveLimits& limits, const SolveOptions& options, const Stopwatch& watch);
 
-/// The stages of the default.
-std::vector<Stage> DefaultStages();
+/// From this many boxes on, the default gives the weight-10 searches the largest slices.
+constexpr int ManyBoxes = 25;
+
+/// The stages of the default for a level of `boxes` boxes.
+std::vector<Stage> DefaultStages(int boxes);
 
 }  // namespace tolvar::solver

@@ -15,7 +15,7 @@ constexpr std::uint32_t OutOfOrderCost = 4 * 4;
 
 Search::Search(const Level& level, const Board& board, const SearchStyle& style)
     : board_(board), guide_(style.guide), patterns_(style.patterns), region_(board_), childRegion_(board_),
-      areaRegion_(board_), areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea), bound_(board_) {
+      areaRegion_(board_), parentAreas_(board_), childAreas_(board_), areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea), bound_(board_) {
     weight_ = QuarterWeight(style.weight);
     startBoxes_ = board_.boxesOf(level);
     // With spare boxes a box may rest anywhere, so only the bound prunes then.
@@ -25,9 +25,12 @@ Search::Search(const Level& level, const Board& board, const SearchStyle& style)
 }
 
 // The estimate a position is queued by, pushes made not counted, in quarter pushes.
-std::uint32_t Search::estimate(const BoxSet& boxes, std::uint32_t bound) {
+// `areas`, when known, is the number of areas the free floor falls into.
+std::uint32_t Search::estimate(const BoxSet& boxes, std::uint32_t bound, int areas) {
     if (!guide_) return bound * weight_;
-    const int areas = areaCost_ ? std::max(1, areaRegion_.areas(boxes, smallestArea_)) : 1;
+    if (!areaCost_) areas = 1;
+    else if (areas < 0) areas = areaRegion_.areas(boxes, smallestArea_);
+    areas = std::max(1, areas);
     const std::uint32_t apart = static_cast<std::uint32_t>(areas - 1) * areaCost_;
     return bound * weight_ + static_cast<std::uint32_t>(guide_->outOfOrder(boxes)) * OutOfOrderCost + apart;
 }
@@ -109,6 +112,40 @@ int Search::childMan(int parentMan, const BoxSet& boxes, int from, int to) {
     return std::min(parentMan, from);
 }
 
+// The position after the box at `box` went one step to `to`: when that cell cut no area in
+// two and was not the least of its area, the areas beside the old box cell join into one
+// with it, the man's, and every other area stays as it was.
+bool Search::fromParentAreas(const Expansion& e, const BoxSet& boxes, int box, int to, ChildFloor& child) const {
+    const FloorAreas& parent = parentAreas_;
+    if (parent.least(parent.areaOf(to)) == to || cutsTheRegion(boxes, to)) return false;
+    std::uint32_t joined[4];
+    int count = 0, cells = 0, dropped = 0;
+    child.man = box;
+    for (int d = 0; d < 4; ++d) {
+        const int n = board_.step(box, d);
+        if (n < 0 || e.boxes.test(n)) continue;
+        const std::uint32_t area = parent.areaOf(n);
+        if (std::find(joined, joined + count, area) != joined + count) continue;
+        joined[count++] = area;
+        cells += parent.size(area);  // with the old box cell, less the new one
+        dropped += parent.size(area) >= smallestArea_;
+        child.man = std::min(child.man, parent.least(area));
+    }
+    child.areas = parentAreaCount_ - dropped + (cells >= smallestArea_);
+    return true;
+}
+
+// The man's region and the areas after a push that ends with the man on `stand`, in a search
+// that pays for areas: from the parent's areas, or else by one labelling of the new position.
+Search::ChildFloor Search::childFloor(const Expansion& e, const BoxSet& boxes, int box, int to, int stand, int length) {
+    ChildFloor child{-1, -1};
+    if (length == 1 && fromParentAreas(e, boxes, box, to, child)) return child;
+    childAreas_.label(boxes);
+    child.man = childAreas_.least(childAreas_.areaOf(stand));
+    child.areas = childAreas_.count(smallestArea_);
+    return child;
+}
+
 // Stores the start position and queues it.
 void Search::begin() {
     SearchNode root;
@@ -137,6 +174,10 @@ void Search::expand(std::uint32_t id, std::uint16_t pushes) {
         const auto verdict = FindCorral(board_, e.boxes, reach, border);
         if (verdict == CorralVerdict::Deadlock) return;
         if (verdict == CorralVerdict::Restrict && corrals_) movable = border;
+    }
+    if (areaCost_) {
+        parentAreas_.label(e.boxes);
+        parentAreaCount_ = parentAreas_.count(smallestArea_);
     }
     bool going = true;
     movable.forEach([&](int b) {
@@ -176,7 +217,10 @@ bool Search::tryPush(const Expansion& e, int box, int dir) {
     boxes.reset(box);
     boxes.set(to);
     if (prune_ && board_.isFrozenDeadlock(boxes, to)) return true;
-    const int man = length == 1 ? childMan(e.man, boxes, box, to) : childRegion_.flood(boxes, stand);
+    ChildFloor floor{-1, -1};
+    if (areaCost_) floor = childFloor(e, boxes, box, to, stand, length);
+    else floor.man = length == 1 ? childMan(e.man, boxes, box, to) : childRegion_.flood(boxes, stand);
+    const int man = floor.man;
     const PositionKey boxKey = e.boxKey ^ Keys().box[static_cast<std::size_t>(box)] ^ Keys().box[static_cast<std::size_t>(to)];
     const PositionKey key = boxKey ^ Keys().man[static_cast<std::size_t>(man)];
     SearchNode child;
@@ -184,7 +228,7 @@ bool Search::tryPush(const Expansion& e, int box, int dir) {
     child.parent = e.id;
     child.pushes = static_cast<std::uint16_t>(e.pushes + length);
     child.setPush(box, dir, length);
-    if (storedBefore(child, [&] { return estimate(boxes, bound_.child(box, to, boxKey.hash)); })) return true;
+    if (storedBefore(child, [&] { return estimate(boxes, bound_.child(box, to, boxKey.hash), floor.areas); })) return true;
     const std::uint32_t bound = bound_.child(box, to, boxKey.hash);
     if (bound == Bound::None || (patterns_ && prune_ && patterns_->isDead(boxes, stand, to))) return true;
     const std::uint32_t childId = nodes_.add(child);
@@ -192,7 +236,7 @@ bool Search::tryPush(const Expansion& e, int box, int dir) {
         goalNode_ = childId;
         return false;
     }
-    open_.push(child.pushes * 4 + estimate(boxes, bound), child.pushes, childId);
+    open_.push(child.pushes * 4 + estimate(boxes, bound, floor.areas), child.pushes, childId);
     return true;
 }
 

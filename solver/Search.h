@@ -9,6 +9,7 @@
 #include "solver/Bound.h"
 #include "solver/BoxSet.h"
 #include "solver/DeadlockPatterns.h"
+#include "solver/FloorAreas.h"
 #include "solver/ManRegion.h"
 #include "solver/PackingOrder.h"
 
@@ -43,12 +44,19 @@ private:
         PositionKey boxKey;  // hashes of the boxes alone
     };
     bool solvedBy(const BoxSet& boxes) const;
-    std::uint32_t estimate(const BoxSet& boxes, std::uint32_t bound);
+    std::uint32_t estimate(const BoxSet& boxes, std::uint32_t bound, int areas = -1);
     int landing(const SearchNode& node) const;
     int restore(std::uint32_t id, BoxSet& boxes);
     void expand(std::uint32_t id, std::uint16_t pushes) override;
     bool tryPush(const Expansion& e, int box, int dir);
     int childMan(int parentMan, const BoxSet& boxes, int from, int to);
+    /// The man's region and the areas after a push one step, from the parent's areas.
+    struct ChildFloor {
+        int man;
+        int areas;
+    };
+    bool fromParentAreas(const Expansion& e, const BoxSet& boxes, int box, int to, ChildFloor& child) const;
+    ChildFloor childFloor(const Expansion& e, const BoxSet& boxes, int box, int to, int stand, int length);
     int pushOn(const BoxSet& boxes, int& to, int dir, std::uint16_t pushes) const;
     bool cutsTheRegion(const BoxSet& boxes, int to) const;
     void begin() override;
@@ -60,6 +68,9 @@ private:
     ManRegion region_;       // the expanded position's man
     ManRegion childRegion_;  // a new position's man, to normalise it
     ManRegion areaRegion_;   // counts the areas of a new position's free floor
+    FloorAreas parentAreas_;  // the expanded position's, where areas cost
+    FloorAreas childAreas_;   // a new position's, where the parent's do not tell them
+    int parentAreaCount_ = 0;
     std::uint32_t areaCost_ = 0;
     int smallestArea_ = 1;
     std::uint32_t weight_ = 4;

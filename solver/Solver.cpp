@@ -32,7 +32,7 @@ SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOpti
     if (!result.reason.empty()) return finish();
     result.status = SolveStatus::GaveUp;
 
-    std::vector<Stage> stages = DefaultStages();
+    std::vector<Stage> stages = DefaultStages(level.boxCount());
     if (options.weight >= 1.0) stages = {{options.weight, options.pruneCorrals, options.weight > 1.0, options.weight > 1.0, 0, 1}};
     const std::size_t cores = limits.threads > 0 ? static_cast<std::size_t>(limits.threads) : std::thread::hardware_concurrency();
     const auto board = std::make_unique<Board>(level);

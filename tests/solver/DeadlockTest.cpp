@@ -7,9 +7,11 @@
 #include "solver/Board.h"
 #include "solver/Corral.h"
 #include "solver/DeadlockPatterns.h"
+#include "solver/ManRegion.h"
 #include "solver/PackingOrder.h"
 #include "solver/Replay.h"
 #include "solver/Solver.h"
+#include "solver/WindowReach.h"
 
 namespace tolvar::solver {
 namespace {
@@ -139,6 +141,44 @@ TEST(DeadlockPatterns, CallOnlyLostPositionsDead) {
         EXPECT_FALSE(testing::FewestPushes(level).has_value()) << shown;
     }
     EXPECT_GT(dead, 35);
+}
+
+// A trial floods only its window and the cells beside it, joined outside once per window:
+// on boards whose walls split the floor round a window into parts, the man reaches there
+// just what a flood of the whole board reaches, boxes standing only in the window.
+TEST(DeadlockPatterns, ReachInAWindowIsTheWholeBoardsReach) {
+    std::mt19937 random(2718);
+    for (int n = 0; n < 300 && !HasFailure(); ++n) {
+        std::vector<std::string> rows(9, std::string(14, '#'));
+        for (int y = 1; y < 8; ++y)
+            for (int x = 1; x < 13; ++x) rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = random() % 4 ? ' ' : '#';
+        rows[4][6] = '@';
+        rows[1][1] = '.';
+        const Board board(LevelOf(rows));
+        const int centre = board.cellAt(5 + static_cast<int>(random() % 3), 3 + static_cast<int>(random() % 3));
+        if (centre < 0) continue;
+        BoxSet window = board.noCells(), boxes = board.noCells();
+        for (int c = 0; c < board.size(); ++c)
+            if (std::abs(board.x(c) - board.x(centre)) <= 2 && std::abs(board.y(c) - board.y(centre)) <= 2) window.set(c);
+        window.forEach([&](int c) {
+            if (random() % 3 == 0) boxes.set(c);
+        });
+        int man = -1;
+        window.forEach([&](int c) { man = boxes.test(c) || man >= 0 ? man : c; });
+        if (man < 0) continue;
+        WindowReach reach(board);
+        reach.setWindow(centre, window);
+        reach.flood(boxes, man);
+        ManRegion whole(board);
+        whole.flood(boxes, man);
+        for (int c = 0; c < board.size(); ++c) {
+            bool beside = false;
+            for (int d = 0; d < 4; ++d) beside = beside || (board.step(c, d) >= 0 && window.test(board.step(c, d)));
+            if (window.test(c) || beside) {
+                EXPECT_EQ(reach.reached(c), whole.reached(c)) << "cell " << board.x(c) << "," << board.y(c);
+            }
+        }
+    }
 }
 
 TEST(StuckBoxes, NamesBoxesOffGoalsThatCanNeverReachOne) {
