@@ -1,6 +1,7 @@
 #include "view/Decoration.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace tolvar {
 
@@ -48,6 +49,7 @@ void Decoration::Lay(QImage& dst, const QRect& area) const
         for (std::uint32_t r = rowRuns_[static_cast<std::size_t>(y)]; r < rowRuns_[static_cast<std::size_t>(y) + 1]; ++r) {
             const Run& run = runs_[r];
             const int from = std::max(run.x, inside.left()), to = std::min(run.x + run.length, inside.right() + 1);
+            assert(from >= 0 && (from >= to || to <= dst.width()));  // within the row
             for (int x = from; x < to; ++x) {
                 const Pixel& p = pixels_[run.first + static_cast<std::uint32_t>(x - run.x)];
                 d[x] = (d[x] & p.mask) | p.picture | 0xFF000000;
