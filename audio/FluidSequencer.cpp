@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -49,10 +48,12 @@ void SilenceFluidSynth()
     });
 }
 
-bool LooksLikeMidi(const std::vector<char>& data)
+/// A MIDI file the player can be given: one that reads to its end (FluidSynth's own reader can
+/// loop for ever on some that do not, holding the sound thread).
+bool PlayableMidi(const std::vector<char>& data)
 {
-    // "MThd", a header length of 6, then format, track count and division.
-    return data.size() >= 14 && std::memcmp(data.data(), "MThd", 4) == 0;
+    NotesPlayed notes;
+    return AddNotesPlayed(std::string(data.begin(), data.end()), notes);
 }
 
 fluid_settings_t* NewSettings()
@@ -221,7 +222,7 @@ MciError FluidSequencer::Open(const MciCommand& command)
     auto midi = std::make_shared<std::vector<char>>(static_cast<std::size_t>(size));
     if (!file.read(midi->data(), static_cast<std::streamsize>(midi->size())))
         return MciError::FileNotFound;
-    if (!LooksLikeMidi(*midi))
+    if (!PlayableMidi(*midi))
         return MciError::NotMidi;
     pieces_.emplace(key, Piece{command.fileName, std::move(midi)});
     return MciError::None;

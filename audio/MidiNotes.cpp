@@ -110,17 +110,21 @@ bool AddNotesPlayed(const std::string& data, NotesPlayed& notes)
     Reader file(data, 0, data.size());
     if (file.Number(4) != 0x4d546864)  // "MThd"
         return false;
-    const std::uint32_t header = file.Number(4);
+    // FluidSynth's player reads the tracks from the 15th byte on whatever the header's length,
+    // and can loop for ever on a chunk that is not a track: a file it would read otherwise than
+    // we do is refused.
+    if (file.Number(4) != 6)
+        return false;
     file.Number(2);
     const std::uint32_t tracks = file.Number(2);
-    file.Skip(header - 4);
+    file.Skip(2);
     std::vector<Event> events;
     for (std::uint32_t t = 0; t < tracks && file.Ok(); ++t) {
         const std::uint32_t id = file.Number(4), length = file.Number(4);
-        if (!file.Ok() || length > data.size() - file.At())
+        if (!file.Ok() || id != 0x4d54726b || length > data.size() - file.At())  // "MTrk"
             return false;
         Reader track(data, file.At(), file.At() + length);
-        if (id == 0x4d54726b && !ReadTrack(track, events))  // "MTrk"
+        if (!ReadTrack(track, events))
             return false;
         file.Skip(length);
     }

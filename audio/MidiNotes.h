@@ -19,7 +19,8 @@ using KeyVelocity = std::pair<int, int>;
 using NotesPlayed = std::map<Instrument, std::set<KeyVelocity>>;
 
 /// Adds the notes of the MIDI file `data` to `notes`; false (nothing added) when it is not a
-/// MIDI file that can be read to its end.
+/// MIDI file that can be read to its end: a header of six bytes, then as many track chunks as
+/// it names, each read to its end.
 bool AddNotesPlayed(const std::string& data, NotesPlayed& notes);
 
 }  // namespace tolvar::audio

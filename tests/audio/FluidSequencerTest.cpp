@@ -43,6 +43,9 @@ protected:
         WriteFile("TOLVAR3.MID", ShortMidi(4));    // half a second
         WriteFile("TOLVAR2.MID", ShortMidi(16));   // two seconds
         WriteFile("NOTMIDI.MID", "this is no music at all");
+        // A chunk that is not a track where the header names one, then a length of -4: given to
+        // FluidSynth's player, it would read that length for ever and hold the sound thread.
+        WriteFile("NOTRACK.MID", std::string("MThd\0\0\0\6\0\0\0\1\0\x60MT|k\0\0\0\0\xFF\xFF\xFF\xFC", 26));
     }
 
     int Send(MciPort& port, const std::string& command, std::string& text, int length = 15)
@@ -103,6 +106,7 @@ const Step kSession[] = {
     {"OPEN TOLVAR2.MID ALIAS sq1", 0, MciError::AliasInUse, nullptr},
     {"OPEN TOLVAR2.MID TYPE waveaudio ALIAS SQ9", 0, MciError::Unsupported, nullptr},
     {"OPEN NOTMIDI.MID TYPE SEQUENCER ALIAS SQ9", 0, MciError::NotMidi, nullptr},
+    {"OPEN NOTRACK.MID TYPE SEQUENCER ALIAS SQ9", 0, MciError::NotMidi, nullptr},
     {"STATUS SQ9 MODE", 0, MciError::UnknownAlias, nullptr},
     // Malformed lines.
     {"", 0, MciError::UnknownCommand, nullptr},
