@@ -1,7 +1,6 @@
 #include "levels/CollectionLibrary.h"
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
