@@ -1,7 +1,6 @@
 // Effects on the sound server, music on the FluidSynth sequencer.
 #include "app/AudioBackend.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -15,8 +14,6 @@ namespace tolvar {
 
 AudioBackend MakeAudioBackend(const std::string& gameDir)
 {
-    // Sound mixers show the game's streams by its title, with its icon (named after the program).
-    audio::NameSoundStreams(AppTitle, QCoreApplication::applicationName().toStdString());
     auto sound = std::make_unique<audio::QtSoundPlayer>();
     // Loaded ahead so the first push sounds as quickly as every later one.
     for (const char* effect : AllEffects)
@@ -27,6 +24,16 @@ AudioBackend MakeAudioBackend(const std::string& gameDir)
     for (const QString& piece : pieces)
         music.pieces.push_back(QFile::encodeName(QDir(QString::fromStdString(gameDir)).filePath(piece)).toStdString());
     return {std::move(sound), std::make_unique<audio::FluidSequencer>(std::move(music))};
+}
+
+void NameAudioStreams(const std::string& iconName)
+{
+    audio::NameSoundStreams(AppTitle, iconName, "music");
+}
+
+std::vector<std::string> AudioStreamNamingVariables()
+{
+    return audio::SoundNamingVariables();
 }
 
 }  // namespace tolvar

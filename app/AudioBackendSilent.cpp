@@ -30,4 +30,11 @@ AudioBackend MakeAudioBackend(const std::string&)
     return {std::make_unique<SilentSound>(), std::make_unique<SilentSequencer>()};
 }
 
+void NameAudioStreams(const std::string&) {}
+
+std::vector<std::string> AudioStreamNamingVariables()
+{
+    return {};
+}
+
 }  // namespace tolvar

@@ -24,10 +24,12 @@
 #include "core/Game.h"
 
 namespace {
+constexpr const char* ProgramName = "tolvar";
+
 /// The program's name, desktop entry and icon, as the desktop shows them; the key chords' filter.
 void IdentifyApplication(QApplication& app, const QString& gameDir)
 {
-    QApplication::setApplicationName(QStringLiteral("tolvar"));
+    QApplication::setApplicationName(QString::fromLatin1(ProgramName));
     // Lets the desktop match the window to its installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quillon_studio.Tolvar"));
     QApplication::setWindowIcon(QIcon(gameDir + QStringLiteral("/tolvar.png")));
@@ -47,6 +49,7 @@ int main(int argc, char* argv[])
         std::fputs("tolvar: no display to open the game's window on (set DISPLAY for X11 or WAYLAND_DISPLAY for Wayland)\n", stderr);
         return 1;
     }
+    tolvar::NameAudioStreams(ProgramName);  // the icon is named after the program
     std::optional<tolvar::PlatformStart> starting(std::in_place, *platform);
     QApplication app(argc, argv);
     starting.reset();

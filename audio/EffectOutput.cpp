@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "audio/StreamNaming.h"
 
 namespace tolvar::audio {
 
@@ -85,7 +84,6 @@ bool EffectOutput::Connect()
     bool open = false;
     {
         LoopLock lock(loop_);
-        const StreamNaming naming;  // the connection carries the game's names
         context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "tolvar");
         if (context_) {
             pa_context_set_state_callback(context_, WakeWaiter, loop_);
@@ -136,7 +134,11 @@ bool EffectOutput::Reach()
 bool EffectOutput::OpenStreamLocked()
 {
     const pa_sample_spec format = SampleFormat();
-    stream_ = pa_stream_new(context_, "effects", &format, nullptr);
+    // The music's role, set for the whole program, is not the effects' role.
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
+    stream_ = pa_stream_new_with_proplist(context_, "effects", &format, nullptr, properties);
+    pa_proplist_free(properties);
     if (!stream_)
         return false;
     pa_stream_set_write_callback(

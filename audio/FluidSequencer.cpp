@@ -10,7 +10,6 @@
 
 #include "audio/MidiNotes.h"
 #include "audio/QuietAlsa.h"
-#include "audio/StreamNaming.h"
 
 namespace tolvar::audio {
 
@@ -69,7 +68,8 @@ fluid_settings_t* NewSettings()
     fluid_settings_setint(settings, "synth.polyphony", 128);
     fluid_settings_setint(settings, "audio.period-size", kDriverPeriodFrames);
     fluid_settings_setint(settings, "audio.periods", 2);
-    // The role goes with the stream's names (StreamNaming), not into the whole process's environment.
+    // FluidSynth would set the role in the environment on every driver it opens, while other threads
+    // may read the environment; the role is set once at start-up instead (NameSoundStreams).
     fluid_settings_setstr(settings, "audio.pulseaudio.media-role", "");
     return settings;
 }
@@ -529,7 +529,6 @@ std::unique_ptr<SoundDriver> FluidSequencer::OpenFluidDriver(const std::string& 
     if (fluid_settings_setstr(settings_, "audio.driver", name.c_str()) != FLUID_OK)
         return nullptr;
     QuietAlsa quiet;
-    const StreamNaming naming("music");
     fluid_audio_driver_t* driver = new_fluid_audio_driver2(settings_, &FluidDriver::Render, this);
     if (!driver)
         return nullptr;

@@ -1,27 +1,20 @@
 #pragma once
 // What sound mixers show for the game's sound streams. The sound libraries name their streams
 // themselves ("FluidSynth", "QtPulseAudio:<pid>"); the sound server's client library lets the
-// environment override that while a stream's connection is made.
+// environment override that when a connection is made.
 #include <string>
+#include <vector>
 
 namespace tolvar::audio {
 
-/// The application name and icon name the game's streams carry; set once, before the first
-/// stream opens. Unset, the libraries' own names stay.
-void NameSoundStreams(const std::string& application, const std::string& iconName);
+/// Every connection this process makes to the sound server carries `application` and
+/// `iconName`, and a stream that names no role of its own (the music's) carries `role`.
+/// Call it once in main, before the first thread starts: it sets environment variables, and
+/// setting one can move the environment while another thread reads it.
+void NameSoundStreams(const std::string& application, const std::string& iconName, const std::string& role);
 
-/// While one lives, connections to the sound server made in this process carry those names
-/// (and `role`, when not empty). Only then: a program the game starts, a browser say, keeps
-/// its own.
-class StreamNaming {
-public:
-    explicit StreamNaming(const std::string& role = {});
-    ~StreamNaming();
-    StreamNaming(const StreamNaming&) = delete;
-    StreamNaming& operator=(const StreamNaming&) = delete;
-
-private:
-    bool role_;
-};
+/// The variables NameSoundStreams set. A program the game starts goes without them, so its own
+/// sounds keep its own names.
+std::vector<std::string> SoundNamingVariables();
 
 }  // namespace tolvar::audio

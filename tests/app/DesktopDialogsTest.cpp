@@ -12,6 +12,8 @@
 #include <functional>
 
 #include "app/AboutBox.h"
+#include "app/AudioBackend.h"
+#include "app/DesktopShell.h"
 #include "app/HelpWindow.h"
 #include "app/QtDialogs.h"
 #include "app/ScreenPlacement.h"
@@ -271,6 +273,20 @@ private Q_SLOTS:
         HelpViewer help(dir.path());
         help.ShowContents();
         QVERIFY(help.Window()->Browser()->toPlainText().contains(QStringLiteral("missing")));
+    }
+
+    // A browser the game starts shows its sounds under its own name, not the game's.
+    void programsStartWithoutTheGamesSoundNames()
+    {
+        NameAudioStreams("tolvar");
+        if (AudioStreamNamingVariables().empty())
+            QSKIP("this build plays no sound, or the sound names came from the environment");
+        const QProcessEnvironment environment = DesktopShell::ProgramEnvironment();
+        for (const std::string& variable : AudioStreamNamingVariables()) {
+            QVERIFY(qEnvironmentVariableIsSet(variable.c_str()));
+            QVERIFY(!environment.contains(QString::fromStdString(variable)));
+        }
+        QCOMPARE(environment.value(QStringLiteral("PATH")), qEnvironmentVariable("PATH"));
     }
 };
 

@@ -1,5 +1,5 @@
-// The game's sound streams carry its names, and only its own: the names are in the environment
-// while a stream's connection is made, and gone after, so a program the game starts keeps its own.
+// The game's sound streams carry its names; a name the user gave the whole program stays, and the
+// variables the game set are the ones a program it starts goes without.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,25 +9,17 @@
 namespace tolvar::audio {
 namespace {
 
-const char* Name() { return std::getenv("PULSE_PROP_OVERRIDE_application.name"); }
-const char* Role() { return std::getenv("PULSE_PROP_OVERRIDE_media.role"); }
-
-TEST(StreamNaming, namesConnectionsOnlyWhileOneIsHeld)
+TEST(StreamNaming, namesEveryConnectionButKeepsWhatTheUserSet)
 {
-    NameSoundStreams("TOLVAR", "tolvar");
-    EXPECT_EQ(Name(), nullptr);
-    {
-        const StreamNaming music("music");
-        {
-            const StreamNaming effects;
-            EXPECT_STREQ(Name(), "TOLVAR");
-            EXPECT_STREQ(std::getenv("PULSE_PROP_OVERRIDE_application.icon_name"), "tolvar");
-        }
-        EXPECT_STREQ(Name(), "TOLVAR");  // the music's connection is still being made
-        EXPECT_STREQ(Role(), "music");
-    }
-    EXPECT_EQ(Name(), nullptr);
-    EXPECT_EQ(Role(), nullptr);
+    setenv("PULSE_PROP_OVERRIDE_application.icon_name", "users-icon", 1);
+    unsetenv("PULSE_PROP_OVERRIDE_application.name");
+    unsetenv("PULSE_PROP_media.role");
+    NameSoundStreams("TOLVAR", "tolvar", "music");
+    EXPECT_STREQ(std::getenv("PULSE_PROP_OVERRIDE_application.name"), "TOLVAR");
+    EXPECT_STREQ(std::getenv("PULSE_PROP_OVERRIDE_application.icon_name"), "users-icon");
+    EXPECT_STREQ(std::getenv("PULSE_PROP_media.role"), "music");
+    EXPECT_EQ(SoundNamingVariables(),
+              (std::vector<std::string>{"PULSE_PROP_OVERRIDE_application.name", "PULSE_PROP_media.role"}));
 }
 
 }  // namespace
