@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 
-
 namespace tolvar::audio {
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
-// What sound mixers show for the game's sound streams. The sound libraries name their streams
-// themselves ("FluidSynth", "QtPulseAudio:<pid>"); the sound server's client library lets the
-// environment override that when a connection is made.
+// What sound mixers show for the game's sound streams. FluidSynth names its stream itself
+// ("FluidSynth"); the sound server's client library lets the environment override that when a
+// connection is made.
 #include <string>
 #include <vector>
 
