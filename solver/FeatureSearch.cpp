@@ -3,20 +3,23 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 namespace tolvar::solver {
 
 std::uint32_t Features::key() const {
-    return static_cast<std::uint32_t>(std::min(packed, 1023)) << 20 | static_cast<std::uint32_t>(std::min(areas, 63)) << 14 |
+    static const bool noPack = std::getenv("NOPACK") != nullptr;
+    return static_cast<std::uint32_t>(noPack ? 0 : std::min(packed, 1023)) << 20 | static_cast<std::uint32_t>(std::min(areas, 63)) << 14 |
            static_cast<std::uint32_t>(std::min(shutIn, 127)) << 7 | static_cast<std::uint32_t>(std::min(outOfPlan, 127));
 }
 
 bool Features::dominates(const Features& o) const {
-    return packed >= o.packed && areas <= o.areas && shutIn <= o.shutIn && outOfPlan <= o.outOfPlan && key() != o.key();
+    static const bool noPack = std::getenv("NOPACK") != nullptr;
+    return (noPack || packed >= o.packed) && areas <= o.areas && shutIn <= o.shutIn && outOfPlan <= o.outOfPlan && key() != o.key();
 }
 
 FeatureSearch::FeatureSearch(const Level& level, const Board& board)
-    : level_(level), board_(board), reach_(board), region_(board), childRegion_(board),
+    : level_(level), board_(board), reach_(board), region_(board), childRegion_(board), patterns_(board), bound_(board),
       label_(static_cast<std::size_t>(board.size()), 0), stack_(static_cast<std::size_t>(board.size())),
       disc_(label_.size(), -1), low_(label_.size()), sum_(label_.size()), up_(label_.size()) {
     markZones();
@@ -88,6 +91,55 @@ bool FeatureSearch::walledOff(const BoxSet& boxes, const BoxSet& placed, bool fo
     for (int c = 0; c < board_.size() && !lost; ++c)
         lost = !placed.test(c) && (forward ? board_.isGoal(c) : boxes.test(c)) && label_[static_cast<std::size_t>(c)] != labelNow_;
     return lost;
+}
+
+// Whether the boxes off goals cannot each be given an empty goal of their own that they can
+// reach, the boxes on goals walls and the others taken away.
+bool FeatureSearch::unmatched(const BoxSet& boxes, const BoxSet& placed) {
+    std::vector<std::vector<int>> reach;  // by loose box: the empty goals it can reach
+    std::vector<int> goalIndex(static_cast<std::size_t>(board_.size()), -1);
+    int goals = 0;
+    for (const int g : board_.goals())
+        if (!placed.test(g)) goalIndex[static_cast<std::size_t>(g)] = goals++;
+    bool lost = false;
+    boxes.forEach([&](int b) {
+        if (lost || placed.test(b)) return;
+        if (++labelNow_ == 0) std::fill(label_.begin(), label_.end(), 0u), labelNow_ = 1;
+        int top = 0;
+        stack_[static_cast<std::size_t>(top++)] = b;
+        label_[static_cast<std::size_t>(b)] = labelNow_;
+        std::vector<int> mine;
+        while (top > 0) {
+            const int c = stack_[static_cast<std::size_t>(--top)];
+            if (goalIndex[static_cast<std::size_t>(c)] >= 0) mine.push_back(goalIndex[static_cast<std::size_t>(c)]);
+            for (int d = 0; d < 4; ++d) {
+                const int next = board_.step(c, d), man = board_.step(c, Opposite(d));
+                if (next < 0 || man < 0 || placed.test(next) || placed.test(man) || board_.isDead(next)) continue;
+                if (label_[static_cast<std::size_t>(next)] == labelNow_) continue;
+                label_[static_cast<std::size_t>(next)] = labelNow_;
+                stack_[static_cast<std::size_t>(top++)] = next;
+            }
+        }
+        lost = mine.empty();
+        reach.push_back(std::move(mine));
+    });
+    if (lost) return true;
+    std::vector<int> owner(static_cast<std::size_t>(goals), -1);
+    std::vector<int> seen(static_cast<std::size_t>(goals), -1);
+    std::function<bool(int, int)> augment = [&](int box, int round) {
+        for (const int g : reach[static_cast<std::size_t>(box)]) {
+            if (seen[static_cast<std::size_t>(g)] == round) continue;
+            seen[static_cast<std::size_t>(g)] = round;
+            if (owner[static_cast<std::size_t>(g)] < 0 || augment(owner[static_cast<std::size_t>(g)], round)) {
+                owner[static_cast<std::size_t>(g)] = box;
+                return true;
+            }
+        }
+        return false;
+    };
+    for (int box = 0; box < static_cast<int>(reach.size()); ++box)
+        if (!augment(box, box)) return true;
+    return false;
 }
 
 int FeatureSearch::spare(const BoxSet& boxes) const {
@@ -182,6 +234,16 @@ Features FeatureSearch::features(const BoxSet& boxes, int man) {
     const BoxSet placed = placedOf(boxes);
     Features f;
     f.packed = placed.count();
+    static const bool hand = std::getenv("HANDPLAN") != nullptr;
+    if (hand) {
+        int tier[3] = {0, 0, 0}, size[3] = {0, 0, 0};
+        for (const int g : board_.goals()) {
+            const int t = board_.y(g) >= 17 ? 0 : board_.y(g) >= 14 ? 1 : 2;
+            ++size[t];
+            tier[t] += boxes.test(g) ? 1 : 0;
+        }
+        f.packed = tier[0] + (tier[0] == size[0] ? tier[1] : 0) + (tier[0] == size[0] && tier[1] == size[1] ? tier[2] : 0);
+    }
     static const int cap = std::getenv("AREACAP") ? std::atoi(std::getenv("AREACAP")) : 63;
     static const int smallest = std::getenv("SMALLEST") ? std::atoi(std::getenv("SMALLEST")) : 1;
     f.areas = std::min(cap, childRegion_.areas(boxes, smallest));
@@ -197,9 +259,10 @@ Features FeatureSearch::features(const BoxSet& boxes, int man) {
 void FeatureSearch::begin() {
     begun_ = true;
     const BoxSet boxes = board_.boxesOf(level_);
-    positions_.push_back({boxes, region_.flood(boxes, board_.manStart()), 0xFFFFFFFFu, -1, -1, -1, 0, 0});
+    positions_.push_back({boxes, region_.flood(boxes, board_.manStart()), 0xFFFFFFFFu, -1, -1, -1, 0, 0, {}});
     known_.emplace((Keys().boxes(boxes) ^ Keys().man[static_cast<std::size_t>(positions_[0].man)]).hash, 0);
     const Features f = features(boxes, positions_[0].man);
+    positions_[0].features = f;
     if (f.packed == static_cast<int>(board_.goals().size())) goal_ = 0;
     cells_[f.key()].push({0, 0});
     cellFeatures_[f.key()] = f;
@@ -268,6 +331,7 @@ void FeatureSearch::expand(std::uint32_t id) {
     const BoxSet boxes = positions_[id].boxes;
     BoxSet manReach(board_.size());
     region_.flood(boxes, positions_[id].man, &manReach);
+    bound_.setParent(boxes);
     boxes.forEach([&](int box) {
         if (goal_ != 0xFFFFFFFFu) return;
         reach_.spread(boxes, box, manReach);
@@ -311,6 +375,17 @@ void FeatureSearch::tryMoves(std::uint32_t id, const BoxSet& boxes, int box) {
 
 void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, int from, int to, int side, std::uint32_t pushes, bool advised) {
     if (board_.isFrozenDeadlock(boxes, to)) return;
+    static const bool wallMatch = std::getenv("WALLMATCH") != nullptr;
+    if (wallMatch) {
+        BoxSet committed = placedOf(boxes);
+        static const bool freshM = std::getenv("FRESHMATCH") != nullptr;
+        if (freshM) positions_[0].boxes.forEach([&](int c) { committed.reset(c); });
+        if (unmatched(boxes, committed)) return;
+    }
+    static const bool match = std::getenv("MATCH") != nullptr;
+    if (match && bound_.child(from, to, Keys().boxes(boxes).hash) == Bound::None) return;
+    static const bool learn = std::getenv("PATTERNS") != nullptr;
+    if (learn && level_.boxCount() == level_.goalCount() && patterns_.isDead(boxes, board_.step(to, side), to)) return;
     const int man = childRegion_.flood(boxes, board_.step(to, side));
     const std::uint64_t hash = (Keys().boxes(boxes) ^ Keys().man[static_cast<std::size_t>(man)]).hash;
     if (!known_.emplace(hash, static_cast<std::uint32_t>(positions_.size())).second) return;
@@ -320,14 +395,28 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, int from, int to, in
     static const bool walls = std::getenv("WALLED") != nullptr;
     static long cntF = 0, cntB = 0, cntAll = 0;
     ++cntAll;
-    if (walls && walledOff(boxes, placedOf(boxes), true)) { if (++cntF % 1000 == 0) fprintf(stderr, "F %ld B %ld of %ld\n", cntF, cntB, cntAll); return; }
-    if (walls && walledOff(boxes, placedOf(boxes), false)) { if (++cntB % 1000 == 0) fprintf(stderr, "F %ld B %ld of %ld\n", cntF, cntB, cntAll); return; }
+    BoxSet committed = placedOf(boxes);
+    static const bool fresh = std::getenv("FRESHWALLS") != nullptr;
+    if (fresh) positions_[0].boxes.forEach([&](int c) { committed.reset(c); });
+    static const int dirs = std::getenv("WALLDIRS") ? std::atoi(std::getenv("WALLDIRS")) : 3;
+    if (walls && (dirs & 1) && walledOff(boxes, committed, true)) { if (++cntF % 1000 == 0) fprintf(stderr, "F %ld B %ld of %ld\n", cntF, cntB, cntAll); return; }
+    if (walls && (dirs & 2) && walledOff(boxes, committed, false)) { if (++cntB % 1000 == 0) fprintf(stderr, "F %ld B %ld of %ld\n", cntF, cntB, cntAll); return; }
+    static const int mode = std::getenv("ADVISE") ? std::atoi(std::getenv("ADVISE")) : 0;
+    const Features& pf = positions_[parent].features;
+    const bool better = f.packed > pf.packed || f.areas < pf.areas || f.shutIn < pf.shutIn || f.outOfPlan < pf.outOfPlan;
+    const bool worse = f.areas > pf.areas || f.shutIn > pf.shutIn || f.outOfPlan > pf.outOfPlan;
+    if (mode == 1) advised = better;
+    if (mode == 2) advised = better && !worse;
     const std::uint32_t cost = positions_[parent].cost + (advised ? 0 : 1);
     const auto id = static_cast<std::uint32_t>(positions_.size());
-    positions_.push_back({std::move(boxes), man, parent, from, to, side, cost, pushes});
+    positions_.push_back({std::move(boxes), man, parent, from, to, side, cost, pushes, f});
     if (f.packed == static_cast<int>(board_.goals().size())) goal_ = id;
     if (f.packed > deepestPacked_) deepestPacked_ = f.packed, deepest_ = id;
-    cells_[f.key()].push({std::uint64_t{cost} << 32 | pushes, id});
+    static const bool noPack = std::getenv("NOPACK") != nullptr;
+    static const bool byPushes = std::getenv("BYPUSHES") != nullptr;
+    const std::uint64_t rank = byPushes ? std::uint64_t{pushes} : noPack ? (std::uint64_t{cost} << 40 | std::uint64_t(1000 - f.packed) << 24 | std::min(pushes, 0xFFFFFFu))
+                                      : (std::uint64_t{cost} << 32 | pushes);
+    cells_[f.key()].push({rank, id});
     cellFeatures_[f.key()] = f;
 }
 

@@ -14,7 +14,9 @@
 
 #include "solver/BestFirst.h"
 #include "solver/Board.h"
+#include "solver/Bound.h"
 #include "solver/BoxReach.h"
+#include "solver/DeadlockPatterns.h"
 #include "solver/ManRegion.h"
 
 namespace tolvar::solver {
@@ -45,6 +47,14 @@ public:
     const BoxSet& deepest() const { return positions_[deepest_].boxes; }
     int deepestPacked() const { return deepestPacked_; }
     std::size_t cellCount() const { return cells_.size(); }
+    std::vector<int> lostBoxes(const BoxSet& boxes) {
+        BoxSet committed = placedOf(boxes);
+        positions_[0].boxes.forEach([&](int c) { committed.reset(c); });
+        walledOff(boxes, committed, false);
+        std::vector<int> lost;
+        boxes.forEach([&](int c) { if (!committed.test(c) && label_[static_cast<std::size_t>(c)] != labelNow_) lost.push_back(c); });
+        return lost;
+    }
 
 private:
     struct Position {
@@ -54,6 +64,7 @@ private:
         int from, to, side;  // the move from the parent: the box's cells and the man's side after it
         std::uint32_t cost;  // moves that were no advisor's choice
         std::uint32_t pushes;
+        Features features;
     };
     using Entry = std::pair<std::uint64_t, std::uint32_t>;  // cost and pushes, position
     using Queue = std::priority_queue<Entry, std::vector<Entry>, std::greater<>>;
@@ -67,6 +78,7 @@ private:
     int outOfPlan(const BoxSet& boxes, const BoxSet& walls, int man);
     void markZones();
     bool walledOff(const BoxSet& boxes, const BoxSet& placed, bool forward);
+    bool unmatched(const BoxSet& boxes, const BoxSet& placed);
     BoxSet placedOf(const BoxSet& boxes) const;
     int spare(const BoxSet& boxes) const;
     bool straightEnd(const BoxSet& boxes, int box, int cell) const;
@@ -77,6 +89,8 @@ private:
     const Board& board_;
     BoxReach reach_;
     ManRegion region_, childRegion_;
+    DeadlockPatterns patterns_;
+    Bound bound_;
     std::vector<Position> positions_;
     std::unordered_map<std::uint64_t, std::uint32_t> known_;  // position hash to position
     std::map<std::uint32_t, Queue> cells_;                    // feature key to its waiting positions

@@ -20,6 +20,19 @@ int main(int argc, char** argv) {
     std::string error;
     const auto level = tolvar::ReadLevel(source.rows, &error);
     if (!level) return std::puts(error.c_str()), 1;
+    if (std::getenv("DEFAULT")) {
+        SolveLimits limits;
+        limits.seconds = argc > 3 ? std::atof(argv[3]) : 10.0;
+        limits.processorTime = true;
+        limits.threads = 1;
+        SolveOptions options;
+        if (std::getenv("WEIGHT")) options.weight = std::atof(std::getenv("WEIGHT"));
+        if (std::getenv("NODEAD")) options.pruneDeadlocks = false, options.learnDeadlocks = false;
+        const SolveResult r = Solve(*level, limits, options);
+        std::printf("default: %s (%s) %.3f s first %.3f, %llu positions, %d pushes\n", ToString(r.status), r.reason.c_str(), r.seconds, r.firstSeconds,
+                    static_cast<unsigned long long>(r.nodes), r.pushes);
+        return 0;
+    }
     const Board board(*level);
     FeatureSearch search(*level, board);
     {
@@ -41,6 +54,13 @@ int main(int argc, char** argv) {
     std::printf("deepest packed %d, cells %zu\n", search.deepestPacked(), search.cellCount());
     if (std::getenv("SHOW")) {
         const BoxSet& boxes = search.deepest();
+        BoxSet probe = boxes;
+        if (std::getenv("PROBE")) {
+            const int from = board.cellAt(std::atoi(std::getenv("PROBE")), std::atoi(std::getenv("PROBEY")));
+            const int to = board.cellAt(std::atoi(std::getenv("TOX")), std::atoi(std::getenv("TOY")));
+            probe.reset(from), probe.set(to);
+        }
+        for (const int c : search.lostBoxes(probe)) std::printf("lost %d,%d\n", board.x(c), board.y(c));
         for (int y = 0; y < level->height; ++y) {
             std::string row;
             for (int x = 0; x < level->width; ++x) {
