@@ -21,7 +21,7 @@ bool Features::dominates(const Features& o) const {
 FeatureSearch::FeatureSearch(const Level& level, const Board& board)
     : level_(level), board_(board), reach_(board), region_(board), childRegion_(board), patterns_(board), bound_(board),
       label_(static_cast<std::size_t>(board.size()), 0), stack_(static_cast<std::size_t>(board.size())),
-      disc_(label_.size(), -1), low_(label_.size()), sum_(label_.size()), up_(label_.size()) {
+      disc_(label_.size(), -1), low_(label_.size()), sum_(label_.size()), up_(label_.size()), order_(label_.size()), partCheck_(board) {
     markZones();
 }
 
@@ -194,8 +194,10 @@ int FeatureSearch::shutIn(const BoxSet& boxes, const BoxSet& walls, int man) {
 int FeatureSearch::outOfPlan(const BoxSet& boxes, const BoxSet& walls, int man) {
     std::fill(disc_.begin(), disc_.end(), -1);
     int counter = 0, total = 0;
+    parts_.clear();
     auto visit = [&](int c, int parent) {
         const auto ci = static_cast<std::size_t>(c);
+        order_[static_cast<std::size_t>(counter)] = c;
         disc_[ci] = low_[ci] = counter++;
         sum_[ci] = (boxes.test(c) ? 1 : 0) - (board_.isGoal(c) ? 1 : 0);
         up_[ci] = parent;
@@ -219,9 +221,25 @@ int FeatureSearch::outOfPlan(const BoxSet& boxes, const BoxSet& walls, int man) 
         const auto pi = static_cast<std::size_t>(parent);
         low_[pi] = std::min(low_[pi], low_[vi]);
         sum_[pi] += sum_[vi];
-        if (low_[vi] >= disc_[pi] && board_.isGoal(parent) && !boxes.test(parent)) total += std::abs(sum_[vi]);
+        if (low_[vi] < disc_[pi] || !board_.isGoal(parent) || boxes.test(parent)) continue;
+        total += std::abs(sum_[vi]);
+        if (sum_[vi] >= 0 && counter - disc_[vi] <= 60) parts_.push_back({parent, disc_[vi], counter});
     }
     return total;
+}
+
+// Whether some part one more goal would cut off (found by the last outOfPlan) cannot be cleared.
+bool FeatureSearch::partFails(const BoxSet& boxes, int man) {
+    static const int use = std::getenv("PARTS") ? std::atoi(std::getenv("PARTS")) : 0;
+    if (use == 2) return partCheck_.fails(boxes, placedOf(boxes), man);
+    if (use != 1) return false;
+    const BoxSet placed = placedOf(boxes);
+    std::vector<int> cells;
+    for (const Part& part : parts_) {
+        cells.assign(order_.begin() + part.first, order_.begin() + part.end);
+        if (partCheck_.check(boxes, placed, {part.gate}, cells) == PartCheck::Verdict::Fails) return true;
+    }
+    return false;
 }
 
 BoxSet FeatureSearch::placedOf(const BoxSet& boxes) const {
@@ -390,6 +408,7 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, int from, int to, in
     const std::uint64_t hash = (Keys().boxes(boxes) ^ Keys().man[static_cast<std::size_t>(man)]).hash;
     if (!known_.emplace(hash, static_cast<std::uint32_t>(positions_.size())).second) return;
     const Features f = features(boxes, man);
+    if (partFails(boxes, man)) return;
     static const bool prune = std::getenv("PRUNE") != nullptr;
     if (prune && shutIn(boxes, placedOf(boxes), man) > 0) return;
     static const bool walls = std::getenv("WALLED") != nullptr;

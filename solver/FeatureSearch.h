@@ -18,6 +18,7 @@
 #include "solver/BoxReach.h"
 #include "solver/DeadlockPatterns.h"
 #include "solver/ManRegion.h"
+#include "solver/PartCheck.h"
 
 namespace tolvar::solver {
 
@@ -47,6 +48,7 @@ public:
     const BoxSet& deepest() const { return positions_[deepest_].boxes; }
     int deepestPacked() const { return deepestPacked_; }
     std::size_t cellCount() const { return cells_.size(); }
+    const PartCheck& partCheck() const { return partCheck_; }
     std::vector<int> lostBoxes(const BoxSet& boxes) {
         BoxSet committed = placedOf(boxes);
         positions_[0].boxes.forEach([&](int c) { committed.reset(c); });
@@ -77,6 +79,7 @@ private:
     int shutIn(const BoxSet& boxes, const BoxSet& walls, int man);
     int outOfPlan(const BoxSet& boxes, const BoxSet& walls, int man);
     void markZones();
+    bool partFails(const BoxSet& boxes, int man);
     bool walledOff(const BoxSet& boxes, const BoxSet& placed, bool forward);
     bool unmatched(const BoxSet& boxes, const BoxSet& placed);
     BoxSet placedOf(const BoxSet& boxes) const;
@@ -99,6 +102,12 @@ private:
     std::vector<int> stack_;
     std::vector<int> disc_, low_, sum_, up_;  // by cell, for outOfPlan's numbering
     std::vector<std::pair<int, int>> dfs_;
+    struct Part {
+        int gate, first, end;  // the goal that would cut it off; its cells in order_
+    };
+    std::vector<int> order_;     // outOfPlan's cells by number
+    std::vector<Part> parts_;    // the parts of the last outOfPlan with no fewer boxes than goals
+    PartCheck partCheck_;
     std::vector<int> zone_;      // by cell: the pocket whose zone it is in, -1 for none
     std::vector<int> zoneGoals_; // by zone: its goals
     std::uint32_t labelNow_ = 0;
