@@ -21,7 +21,9 @@ bool Features::dominates(const Features& o) const {
 FeatureSearch::FeatureSearch(const Level& level, const Board& board)
     : level_(level), board_(board), reach_(board), region_(board), childRegion_(board), patterns_(board), bound_(board),
       label_(static_cast<std::size_t>(board.size()), 0), stack_(static_cast<std::size_t>(board.size())),
-      disc_(label_.size(), -1), low_(label_.size()), sum_(label_.size()), up_(label_.size()), order_(label_.size()), partCheck_(board) {
+      disc_(label_.size(), -1), low_(label_.size()), sum_(label_.size()), up_(label_.size()), order_(label_.size()),
+      partCheck_(board, std::getenv("PARTREACH") ? std::atoi(std::getenv("PARTREACH")) : 4,
+                 std::getenv("PARTBUDGET") ? std::atoi(std::getenv("PARTBUDGET")) : 4000) {
     markZones();
 }
 
@@ -408,7 +410,6 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, int from, int to, in
     const std::uint64_t hash = (Keys().boxes(boxes) ^ Keys().man[static_cast<std::size_t>(man)]).hash;
     if (!known_.emplace(hash, static_cast<std::uint32_t>(positions_.size())).second) return;
     const Features f = features(boxes, man);
-    if (partFails(boxes, man)) return;
     static const bool prune = std::getenv("PRUNE") != nullptr;
     if (prune && shutIn(boxes, placedOf(boxes), man) > 0) return;
     static const bool walls = std::getenv("WALLED") != nullptr;
@@ -420,6 +421,7 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, int from, int to, in
     static const int dirs = std::getenv("WALLDIRS") ? std::atoi(std::getenv("WALLDIRS")) : 3;
     if (walls && (dirs & 1) && walledOff(boxes, committed, true)) { if (++cntF % 1000 == 0) fprintf(stderr, "F %ld B %ld of %ld\n", cntF, cntB, cntAll); return; }
     if (walls && (dirs & 2) && walledOff(boxes, committed, false)) { if (++cntB % 1000 == 0) fprintf(stderr, "F %ld B %ld of %ld\n", cntF, cntB, cntAll); return; }
+    if (partFails(boxes, man)) return;
     static const int mode = std::getenv("ADVISE") ? std::atoi(std::getenv("ADVISE")) : 0;
     const Features& pf = positions_[parent].features;
     const bool better = f.packed > pf.packed || f.areas < pf.areas || f.shutIn < pf.shutIn || f.outOfPlan < pf.outOfPlan;

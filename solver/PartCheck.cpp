@@ -117,7 +117,7 @@ PartCheck::Verdict PartCheck::search(std::uint64_t start, int man) {
 }
 
 PartCheck::Verdict PartCheck::check(const BoxSet& boxes, const BoxSet& walls, const std::vector<int>& gate, const std::vector<int>& part) {
-    if (!build(walls, gate, part)) return Verdict::Unknown;
+    if (!build(walls, gate, part)) return ++tooLarge_, Verdict::Unknown;
     std::uint64_t start = 0, key = gate.size();
     for (std::size_t i = 0; i < part.size(); ++i)
         if (boxes.test(part[i]) && !walls.test(part[i])) start |= Bit(static_cast<int>(i));
@@ -128,16 +128,17 @@ PartCheck::Verdict PartCheck::check(const BoxSet& boxes, const BoxSet& walls, co
     const Verdict verdict = search(start, std::countr_zero(manRegion(start, static_cast<int>(part.size()))));
     // The man starts on the gate, which he reaches from his side (the boxes there left out).
     failures_ += verdict == Verdict::Fails ? 1 : 0;
+    unknown_ += verdict == Verdict::Unknown ? 1 : 0;
     cache_.emplace(key, verdict);
     return verdict;
 }
 
 // Floods from `start` over the floor but `walls`, the cells marked `block` and those already
-// marked with `mark`; returns the cells reached.
-std::vector<int> PartCheck::flood(int start, const BoxSet& walls, std::uint32_t block, std::uint32_t mark) {
+// marked with `mark`, stopping past `most` cells; returns the cells reached.
+std::vector<int> PartCheck::flood(int start, const BoxSet& walls, std::uint32_t block, std::uint32_t mark, std::size_t most) {
     std::vector<int> cells{start};
     mark_[static_cast<std::size_t>(start)] = mark;
-    for (std::size_t k = 0; k < cells.size(); ++k)
+    for (std::size_t k = 0; k < cells.size() && cells.size() <= most; ++k)
         for (int d = 0; d < 4; ++d) {
             const int n = board_.step(cells[k], d);
             if (n < 0 || walls.test(n)) continue;
@@ -177,24 +178,26 @@ bool PartCheck::fails(const BoxSet& boxes, const BoxSet& walls, int man) {
     return false;
 }
 
+// The parts round the cluster `gate` small enough for a window: floods from its sides that
+// stop within 56 cells less the gate's and miss the man.
 bool PartCheck::clusterFails(const BoxSet& boxes, const BoxSet& walls, int man, const std::vector<int>& gate) {
     const std::uint32_t gateMark = fresh();
     for (const int c : gate) mark_[static_cast<std::size_t>(c)] = gateMark;
     if (mark_[static_cast<std::size_t>(man)] == gateMark) return false;
-    const std::uint32_t manSide = fresh();
-    flood(man, walls, gateMark, manSide);
+    const std::size_t most = 56 - gate.size();
     for (const int c : gate)
         for (int d = 0; d < 4; ++d) {
             const int n = board_.step(c, d);
             if (n < 0 || walls.test(n) || mark_[static_cast<std::size_t>(n)] >= gateMark) continue;
-            const std::vector<int> part = flood(n, walls, gateMark, fresh());
+            const std::uint32_t partMark = fresh();
+            const std::vector<int> part = flood(n, walls, gateMark, partMark, most);
+            if (part.size() > most || mark_[static_cast<std::size_t>(man)] == partMark) continue;
             int balance = 0, loose = 0;
             for (const int p : part) {
                 loose += boxes.test(p) ? 1 : 0;
                 balance += (boxes.test(p) ? 1 : 0) - (board_.isGoal(p) ? 1 : 0);
             }
-            if (part.size() + gate.size() > 56 || loose == 0 || balance < 0) continue;
-            if (check(boxes, walls, gate, part) == Verdict::Fails) return true;
+            if (loose > 0 && balance >= 0 && check(boxes, walls, gate, part) == Verdict::Fails) return true;
         }
     return false;
 }

@@ -28,6 +28,8 @@ public:
     Verdict check(const BoxSet& boxes, const BoxSet& walls, const std::vector<int>& gate, const std::vector<int>& part);
     std::uint64_t searches() const { return searches_; }
     std::uint64_t failures() const { return failures_; }
+    std::uint64_t unknown() const { return unknown_; }
+    std::uint64_t tooLarge() const { return tooLarge_; }
 
 private:
     struct Window {
@@ -41,7 +43,7 @@ private:
     };
     bool build(const BoxSet& walls, const std::vector<int>& gate, const std::vector<int>& part);
     bool clusterFails(const BoxSet& boxes, const BoxSet& walls, int man, const std::vector<int>& gate);
-    std::vector<int> flood(int start, const BoxSet& walls, std::uint32_t block, std::uint32_t mark);
+    std::vector<int> flood(int start, const BoxSet& walls, std::uint32_t block, std::uint32_t mark, std::size_t most);
     std::uint32_t fresh();
     std::uint64_t manRegion(std::uint64_t boxes, int man) const;
     Verdict search(std::uint64_t boxes, int man);
@@ -54,7 +56,7 @@ private:
     std::vector<std::uint32_t> mark_;  // by cell, for the floods of fails
     std::uint32_t stamp_ = 0;
     std::unordered_map<std::uint64_t, Verdict> cache_;
-    std::uint64_t searches_ = 0, failures_ = 0;
+    std::uint64_t searches_ = 0, failures_ = 0, unknown_ = 0, tooLarge_ = 0;
 };
 
 }  // namespace tolvar::solver

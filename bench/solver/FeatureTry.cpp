@@ -51,8 +51,9 @@ int main(int argc, char** argv) {
                 ToString(result.status), static_cast<int>(stop), watch.seconds(), static_cast<unsigned long long>(result.nodes),
                 static_cast<unsigned long long>(result.expanded), result.pushes, replay.won, result.peakBytes / 1e6,
                 result.reason.c_str());
-    std::printf("deepest packed %d, cells %zu, part searches %llu, failed %llu\n", search.deepestPacked(), search.cellCount(),
-                static_cast<unsigned long long>(search.partCheck().searches()), static_cast<unsigned long long>(search.partCheck().failures()));
+    std::printf("deepest packed %d, cells %zu, part searches %llu, failed %llu, unknown %llu, windows too large %llu\n", search.deepestPacked(), search.cellCount(),
+                static_cast<unsigned long long>(search.partCheck().searches()), static_cast<unsigned long long>(search.partCheck().failures()),
+                static_cast<unsigned long long>(search.partCheck().unknown()), static_cast<unsigned long long>(search.partCheck().tooLarge()));
     if (std::getenv("SHOW")) {
         const BoxSet& boxes = search.deepest();
         BoxSet probe = boxes;
