@@ -421,7 +421,8 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, int from, int to, in
     static const int dirs = std::getenv("WALLDIRS") ? std::atoi(std::getenv("WALLDIRS")) : 3;
     if (walls && (dirs & 1) && walledOff(boxes, committed, true)) { if (++cntF % 1000 == 0) fprintf(stderr, "F %ld B %ld of %ld\n", cntF, cntB, cntAll); return; }
     if (walls && (dirs & 2) && walledOff(boxes, committed, false)) { if (++cntB % 1000 == 0) fprintf(stderr, "F %ld B %ld of %ld\n", cntF, cntB, cntAll); return; }
-    if (partFails(boxes, man)) return;
+    static const int partsFrom = std::getenv("PARTSFROM") ? std::atoi(std::getenv("PARTSFROM")) : 0;
+    if (f.packed >= partsFrom && partFails(boxes, man)) return;
     static const int mode = std::getenv("ADVISE") ? std::atoi(std::getenv("ADVISE")) : 0;
     const Features& pf = positions_[parent].features;
     const bool better = f.packed > pf.packed || f.areas < pf.areas || f.shutIn < pf.shutIn || f.outOfPlan < pf.outOfPlan;

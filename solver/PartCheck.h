@@ -1,10 +1,12 @@
 #pragma once
-// Whether a part of the floor that one more goal would cut off from the man can still be
-// cleared: every box of the part off a goal either put on one of its empty goals or taken out
-// through the gate (the goal that would cut it off), its goals all filled, and the man outside
-// at the end. A short search of the part, the gate and a few cells beyond it, the boxes on goals
+// Whether a part of the floor that a cluster of empty goals (the gate) would cut off from the
+// man once filled can still be cleared: every box of the part off a goal either put on one of
+// its empty goals or taken out through the gate, its goals all filled, and the man outside at
+// the end. A short search of the part, the gate and a few cells beyond it, the boxes on goals
 // standing as walls; the boxes beyond the part are left out and a box pushed to the edge of the
-// window is gone, so it errs towards "clears". Answers are kept by the part's boxes and walls.
+// window is gone, so it errs towards "clears" (but for a part whose goals need a box from
+// beyond the gate though its own boxes are enough in number). Answers are kept by the part's
+// boxes and walls.
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
