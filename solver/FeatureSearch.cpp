@@ -98,38 +98,27 @@ bool FeatureSearch::walledOff(const BoxSet& boxes, const BoxSet& placed, bool fo
 // Whether the boxes off goals cannot each be given an empty goal of their own that they can
 // reach, the boxes on goals walls and the others taken away.
 bool FeatureSearch::unmatched(const BoxSet& boxes, const BoxSet& placed) {
-    std::vector<std::vector<int>> reach;  // by loose box: the empty goals it can reach
+    std::vector<const std::vector<int>*> reach;  // by loose box: the empty goals it can reach
     std::vector<int> goalIndex(static_cast<std::size_t>(board_.size()), -1);
     int goals = 0;
     for (const int g : board_.goals())
         if (!placed.test(g)) goalIndex[static_cast<std::size_t>(g)] = goals++;
+    if (goalReach_.size() > 400000) goalReach_.clear();
+    const std::uint64_t placedKey = Keys().boxes(placed).hash;
     bool lost = false;
     boxes.forEach([&](int b) {
         if (lost || placed.test(b)) return;
-        if (++labelNow_ == 0) std::fill(label_.begin(), label_.end(), 0u), labelNow_ = 1;
-        int top = 0;
-        stack_[static_cast<std::size_t>(top++)] = b;
-        label_[static_cast<std::size_t>(b)] = labelNow_;
-        std::vector<int> mine;
-        while (top > 0) {
-            const int c = stack_[static_cast<std::size_t>(--top)];
-            if (goalIndex[static_cast<std::size_t>(c)] >= 0) mine.push_back(goalIndex[static_cast<std::size_t>(c)]);
-            for (int d = 0; d < 4; ++d) {
-                const int next = board_.step(c, d), man = board_.step(c, Opposite(d));
-                if (next < 0 || man < 0 || placed.test(next) || placed.test(man) || board_.isDead(next)) continue;
-                if (label_[static_cast<std::size_t>(next)] == labelNow_) continue;
-                label_[static_cast<std::size_t>(next)] = labelNow_;
-                stack_[static_cast<std::size_t>(top++)] = next;
-            }
-        }
-        lost = mine.empty();
-        reach.push_back(std::move(mine));
+        const std::uint64_t key = (placedKey ^ static_cast<std::uint64_t>(b)) * 0x9E3779B97F4A7C15ull;
+        auto [it, fresh] = goalReach_.try_emplace(key);
+        if (fresh) it->second = goalsReached(b, placed, goalIndex);
+        lost = it->second.empty();
+        reach.push_back(&it->second);
     });
     if (lost) return true;
     std::vector<int> owner(static_cast<std::size_t>(goals), -1);
     std::vector<int> seen(static_cast<std::size_t>(goals), -1);
     std::function<bool(int, int)> augment = [&](int box, int round) {
-        for (const int g : reach[static_cast<std::size_t>(box)]) {
+        for (const int g : *reach[static_cast<std::size_t>(box)]) {
             if (seen[static_cast<std::size_t>(g)] == round) continue;
             seen[static_cast<std::size_t>(g)] = round;
             if (owner[static_cast<std::size_t>(g)] < 0 || augment(owner[static_cast<std::size_t>(g)], round)) {
@@ -142,6 +131,27 @@ bool FeatureSearch::unmatched(const BoxSet& boxes, const BoxSet& placed) {
     for (int box = 0; box < static_cast<int>(reach.size()); ++box)
         if (!augment(box, box)) return true;
     return false;
+}
+
+// The empty goals (by goalIndex) a box at `b` reaches alone, the boxes on goals walls.
+std::vector<int> FeatureSearch::goalsReached(int b, const BoxSet& placed, const std::vector<int>& goalIndex) {
+    if (++labelNow_ == 0) std::fill(label_.begin(), label_.end(), 0u), labelNow_ = 1;
+    int top = 0;
+    stack_[static_cast<std::size_t>(top++)] = b;
+    label_[static_cast<std::size_t>(b)] = labelNow_;
+    std::vector<int> mine;
+    while (top > 0) {
+        const int c = stack_[static_cast<std::size_t>(--top)];
+        if (goalIndex[static_cast<std::size_t>(c)] >= 0) mine.push_back(goalIndex[static_cast<std::size_t>(c)]);
+        for (int d = 0; d < 4; ++d) {
+            const int next = board_.step(c, d), man = board_.step(c, Opposite(d));
+            if (next < 0 || man < 0 || placed.test(next) || placed.test(man) || board_.isDead(next)) continue;
+            if (label_[static_cast<std::size_t>(next)] == labelNow_) continue;
+            label_[static_cast<std::size_t>(next)] = labelNow_;
+            stack_[static_cast<std::size_t>(top++)] = next;
+        }
+    }
+    return mine;
 }
 
 int FeatureSearch::spare(const BoxSet& boxes) const {

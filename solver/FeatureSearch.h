@@ -82,6 +82,7 @@ private:
     bool partFails(const BoxSet& boxes, int man);
     bool walledOff(const BoxSet& boxes, const BoxSet& placed, bool forward);
     bool unmatched(const BoxSet& boxes, const BoxSet& placed);
+    std::vector<int> goalsReached(int b, const BoxSet& placed, const std::vector<int>& goalIndex);
     BoxSet placedOf(const BoxSet& boxes) const;
     int spare(const BoxSet& boxes) const;
     bool straightEnd(const BoxSet& boxes, int box, int cell) const;
@@ -108,6 +109,7 @@ private:
     std::vector<int> order_;     // outOfPlan's cells by number
     std::vector<Part> parts_;    // the parts of the last outOfPlan with no fewer boxes than goals
     PartCheck partCheck_;
+    std::unordered_map<std::uint64_t, std::vector<int>> goalReach_;  // by boxes on goals and cell: goalsReached
     std::vector<int> zone_;      // by cell: the pocket whose zone it is in, -1 for none
     std::vector<int> zoneGoals_; // by zone: its goals
     std::uint32_t labelNow_ = 0;
