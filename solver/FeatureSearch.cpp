@@ -421,7 +421,8 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, int from, int to, in
     if (!known_.emplace(hash, static_cast<std::uint32_t>(positions_.size())).second) return;
     const Features f = features(boxes, man);
     static const bool prune = std::getenv("PRUNE") != nullptr;
-    if (prune && shutIn(boxes, placedOf(boxes), man) > 0) return;
+    static const bool featureIsShutIn = std::getenv("SPARE") == nullptr && std::getenv("MERGE") == nullptr;
+    if (prune && (featureIsShutIn ? f.shutIn : shutIn(boxes, placedOf(boxes), man)) > 0) return;
     static const bool walls = std::getenv("WALLED") != nullptr;
     static long cntF = 0, cntB = 0, cntAll = 0;
     ++cntAll;
