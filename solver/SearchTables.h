@@ -53,16 +53,21 @@ public:
     std::uint32_t size() const { return size_; }
     SearchNode& operator[](std::uint32_t i) { return chunks_[i >> ChunkBits][i & (ChunkSize - 1)]; }
     std::uint32_t add(const SearchNode& node);
-    std::size_t bytes() const { return chunks_.size() * ChunkSize * sizeof(SearchNode) + index_.size() * sizeof(std::uint32_t); }
+    std::size_t bytes() const { return chunks_.size() * ChunkSize * sizeof(SearchNode) + index_.size() * sizeof(std::uint64_t); }
     /// The node with the same hashes as `node`, or None.
     std::uint32_t find(const SearchNode& node);
 
 private:
     static constexpr int ChunkBits = 16;
     static constexpr std::uint32_t ChunkSize = 1u << ChunkBits;
+    /// A slot of the index: the node's number in the low half, its hashHigh in the high half,
+    /// so that a probe past another position seldom has to read that node.
+    static std::uint64_t slotOf(const SearchNode& node, std::uint32_t id) { return std::uint64_t{node.hashHigh} << 32 | id; }
+    static constexpr std::uint64_t FreeSlot = ~std::uint64_t{0};
+    void place(std::uint64_t slotValue, std::uint64_t hash);
     void growIndex();
     std::vector<std::unique_ptr<SearchNode[]>> chunks_;
-    std::vector<std::uint32_t> index_;  // open addressing, None marks a free slot
+    std::vector<std::uint64_t> index_;  // open addressing by the hash's low bits
     std::uint32_t size_ = 0;
 };
 
