@@ -46,42 +46,52 @@ std::int32_t Matching::MinCostWithColumn(const std::vector<std::int32_t>& cost, 
     return Total(cost, m, trial_);
 }
 
+// One row joins along a shortest path of reduced costs (Dijkstra over the columns). The
+// tables are read through plain pointers, so the compiler keeps them in registers.
 void Matching::augment(const std::vector<std::int32_t>& cost, std::size_t m, int row, Solution& s) {
-    s.p[0] = row;
-    std::size_t j0 = 0;
+    std::int32_t* const u = s.u.data();
+    std::int32_t* const v = s.v.data();
+    int* const p = s.p.data();
     minv_.assign(m + 1, Big);
     used_.assign(m + 1, 0);
-    way_.assign(m + 1, 0);
+    way_.resize(m + 1);  // every column's entry is written in the first round, before it is read
+    std::int32_t* const minv = minv_.data();
+    std::int32_t* const used = used_.data();
+    int* const way = way_.data();
+    p[0] = row;
+    std::size_t j0 = 0;
     do {
-        used_[j0] = 1;
-        const auto i0 = static_cast<std::size_t>(s.p[j0]);
+        used[j0] = 1;
+        const auto i0 = static_cast<std::size_t>(p[j0]);
+        const std::int32_t* const costs = cost.data() + (i0 - 1) * m;  // the row's, column j at j - 1
+        const std::int32_t ui = u[i0];
         std::int32_t delta = Big;
         std::size_t j1 = 0;
         for (std::size_t j = 1; j <= m; ++j) {
-            if (used_[j]) continue;
-            const std::int32_t cur = cost[(i0 - 1) * m + (j - 1)] - s.u[i0] - s.v[j];
-            if (cur < minv_[j]) {
-                minv_[j] = cur;
-                way_[j] = static_cast<int>(j0);
+            if (used[j]) continue;
+            const std::int32_t cur = costs[j - 1] - ui - v[j];
+            if (cur < minv[j]) {
+                minv[j] = cur;
+                way[j] = static_cast<int>(j0);
             }
-            if (minv_[j] < delta) {
-                delta = minv_[j];
+            if (minv[j] < delta) {
+                delta = minv[j];
                 j1 = j;
             }
         }
         for (std::size_t j = 0; j <= m; ++j) {
-            if (used_[j]) {
-                s.u[static_cast<std::size_t>(s.p[j])] += delta;
-                s.v[j] -= delta;
+            if (used[j]) {
+                u[p[j]] += delta;
+                v[j] -= delta;
             } else {
-                minv_[j] -= delta;
+                minv[j] -= delta;
             }
         }
         j0 = j1;
-    } while (s.p[j0] != 0);
+    } while (p[j0] != 0);
     do {
-        const auto j1 = static_cast<std::size_t>(way_[j0]);
-        s.p[j0] = s.p[j1];
+        const auto j1 = static_cast<std::size_t>(way[j0]);
+        p[j0] = p[j1];
         j0 = j1;
     } while (j0);
 }

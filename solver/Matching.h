@@ -28,7 +28,7 @@ private:
     Solution last_, trial_;
     std::vector<std::int32_t> minv_;
     std::vector<int> way_;
-    std::vector<char> used_;
+    std::vector<std::int32_t> used_;
 };
 
 }  // namespace tolvar::solver
