@@ -15,7 +15,7 @@ constexpr std::uint32_t OutOfOrderCost = 4 * 4;
 
 Search::Search(const Level& level, const Board& board, const SearchStyle& style)
     : board_(board), guide_(style.guide), patterns_(style.patterns), region_(board_), childRegion_(board_),
-      areaRegion_(board_), parentAreas_(board_), childAreas_(board_), areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea), bound_(board_) {
+      areaRegion_(board_), cuts_(board_), parentAreas_(board_), childAreas_(board_), areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea), bound_(board_) {
     weight_ = QuarterWeight(style.weight);
     startBoxes_ = board_.boxesOf(level);
     // With spare boxes a box may rest anywhere, so only the bound prunes then.
@@ -96,22 +96,6 @@ bool Search::cutsTheRegion(const BoxSet& boxes, int to) const {
     return runsWithNeighbour > 1;
 }
 
-// The man's region after a push, normalised, mostly without a flood: the man
-// now stands where the box was, and the region only loses the cell the box went
-// to. When that cell kept its free neighbours connected around it, and the old
-// box cell opens onto nothing new, the region is the old one with that swap.
-int Search::childMan(int parentMan, const BoxSet& boxes, int from, int to) {
-    auto open = [&](int cell) { return cell >= 0 && !boxes.test(cell); };
-    int dirToward = 0;
-    for (int d = 0; d < 4; ++d)
-        if (board_.step(from, d) == to) dirToward = d;
-    // Cells beside the old box cell that the man could not reach before join the region now.
-    for (const int side : {board_.step(from, (dirToward + 1) & 3), board_.step(from, (dirToward + 3) & 3)})
-        if (open(side) && !region_.reached(side)) return childRegion_.flood(boxes, from);
-    if (region_.reached(to) && (parentMan == to || cutsTheRegion(boxes, to))) return childRegion_.flood(boxes, from);
-    return std::min(parentMan, from);
-}
-
 // The position after the box at `box` went one step to `to`: when that cell cut no area in
 // two and was not the least of its area, the areas beside the old box cell join into one
 // with it, the man's, and every other area stays as it was.
@@ -163,7 +147,9 @@ void Search::expand(std::uint32_t id, std::uint16_t pushes) {
     Expansion e{id, pushes, {}, 0, {}};
     const int stand = restore(id, e.boxes);
     BoxSet reach = board_.noCells();
-    e.man = region_.flood(e.boxes, stand, prune_ ? &reach : nullptr);
+    // Where areas cost, the children's regions come from the areas (childFloor); else from the cuts.
+    BoxSet* reachSet = prune_ ? &reach : nullptr;
+    e.man = areaCost_ ? region_.flood(e.boxes, stand, reachSet) : cuts_.walk(e.boxes, stand, reachSet);
     e.boxKey = Keys().boxes(e.boxes);
     bound_.setParent(e.boxes);
     BoxSet movable = e.boxes;
@@ -208,7 +194,7 @@ int Search::pushOn(const BoxSet& boxes, int& to, int dir, std::uint16_t pushes) 
 // tunnel), if that push is possible and not hopeless; false once a push has won.
 bool Search::tryPush(const Expansion& e, int box, int dir) {
     const int from = board_.step(box, Opposite(dir));
-    if (from < 0 || !region_.reached(from)) return true;
+    if (from < 0 || !(areaCost_ ? region_.reached(from) : cuts_.reached(from))) return true;
     int to = board_.step(box, dir);
     if (to < 0 || e.boxes.test(to) || (prune_ && board_.isDead(to))) return true;
     const int length = 1 + (tunnels_ ? pushOn(e.boxes, to, dir, e.pushes) : 0);
@@ -219,7 +205,7 @@ bool Search::tryPush(const Expansion& e, int box, int dir) {
     if (prune_ && board_.isFrozenDeadlock(boxes, to)) return true;
     ChildFloor floor{-1, -1};
     if (areaCost_) floor = childFloor(e, boxes, box, to, stand, length);
-    else floor.man = length == 1 ? childMan(e.man, boxes, box, to) : childRegion_.flood(boxes, stand);
+    else floor.man = length == 1 ? cuts_.manAfterPush(box, to) : childRegion_.flood(boxes, stand);
     const int man = floor.man;
     const PositionKey boxKey = e.boxKey ^ Keys().box[static_cast<std::size_t>(box)] ^ Keys().box[static_cast<std::size_t>(to)];
     const PositionKey key = boxKey ^ Keys().man[static_cast<std::size_t>(man)];

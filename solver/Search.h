@@ -10,6 +10,7 @@
 #include "solver/BoxSet.h"
 #include "solver/DeadlockPatterns.h"
 #include "solver/FloorAreas.h"
+#include "solver/FloorCuts.h"
 #include "solver/ManRegion.h"
 #include "solver/PackingOrder.h"
 
@@ -49,7 +50,6 @@ private:
     int restore(std::uint32_t id, BoxSet& boxes);
     void expand(std::uint32_t id, std::uint16_t pushes) override;
     bool tryPush(const Expansion& e, int box, int dir);
-    int childMan(int parentMan, const BoxSet& boxes, int from, int to);
     /// The man's region and the areas after a push one step, from the parent's areas.
     struct ChildFloor {
         int man;
@@ -65,9 +65,10 @@ private:
     const Board& board_;
     const PackingOrder* guide_;
     DeadlockPatterns* patterns_;
-    ManRegion region_;       // the expanded position's man
+    ManRegion region_;       // the expanded position's man, where areas cost
     ManRegion childRegion_;  // a new position's man, to normalise it
     ManRegion areaRegion_;   // counts the areas of a new position's free floor
+    FloorCuts cuts_;         // the expanded position's floor, where areas cost nothing
     FloorAreas parentAreas_;  // the expanded position's, where areas cost
     FloorAreas childAreas_;   // a new position's, where the parent's do not tell them
     int parentAreaCount_ = 0;

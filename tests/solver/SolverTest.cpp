@@ -11,6 +11,7 @@
 #include "ExhaustiveSearch.h"
 #include "TestLevels.h"
 #include "solver/Board.h"
+#include "solver/FloorCuts.h"
 #include "solver/Matching.h"
 #include "solver/PackingOrder.h"
 #include "solver/PullSearch.h"
@@ -475,6 +476,38 @@ TEST(ManRegion, CountsTheAreasTheBoxesCutTheFloorInto) {
         EXPECT_EQ(region.areas(boxes), c.areas) << c.rows[1];
         EXPECT_EQ(region.areas(boxes, 2), c.areasOfTwoCells) << c.rows[1];
     }
+}
+
+// One walk of a position gives the man's region after each of its pushes as a flood would.
+TEST(FloorCuts, GivesTheMansRegionAfterEveryPushAsAFloodDoes) {
+    std::mt19937 random(8);
+    int pushes = 0;
+    for (int trial = 0; trial < 400; ++trial) {
+        std::vector<std::string> rows(7, std::string(9, '#'));
+        for (int y = 1; y < 6; ++y)
+            for (int x = 1; x < 8; ++x) rows[y][x] = "   #$$"[random() % 6];
+        rows[5][7] = '.';
+        rows[1 + random() % 5][1 + random() % 6] = '@';
+        const Level level = LevelOf(rows);
+        const Board board(level, Board::Distances::Skip);
+        const BoxSet boxes = board.boxesOf(level);
+        FloorCuts cuts(board);
+        ManRegion flood(board);
+        BoxSet reach = board.noCells();
+        ASSERT_EQ(cuts.walk(boxes, board.manStart(), &reach), flood.flood(boxes, board.manStart()));
+        boxes.forEach([&](int box) {
+            for (int d = 0; d < 4; ++d) {
+                const int behind = board.step(box, Opposite(d)), to = board.step(box, d);
+                if (behind < 0 || !reach.test(behind) || to < 0 || boxes.test(to)) continue;
+                BoxSet after = boxes;
+                after.reset(box);
+                after.set(to);
+                ++pushes;
+                EXPECT_EQ(cuts.manAfterPush(box, to), ManRegion(board).flood(after, box)) << "trial " << trial;
+            }
+        });
+    }
+    EXPECT_GT(pushes, 500);
 }
 
 TEST(Matching, FindsTheCheapestAssignment) {

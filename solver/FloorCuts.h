@@ -1,0 +1,42 @@
+#pragma once
+// The free floor of one position walked once, depth first: its areas and, in each, the cells
+// whose box would cut it apart. A position being expanded is walked so; then the man's region
+// after each of its pushes is known without a flood of its own (see manAfterPush).
+#include <cstdint>
+#include <vector>
+
+#include "solver/Board.h"
+#include "solver/BoxSet.h"
+
+namespace tolvar::solver {
+
+class FloorCuts {
+public:
+    explicit FloorCuts(const Board& board);
+
+    /// Walks the free floor round `boxes`. When given, `reach` receives the area of `man`.
+    /// Returns the least cell of that area, the man normalised.
+    int walk(const BoxSet& boxes, int man, BoxSet* reach = nullptr);
+    /// Whether `cell` is free floor in the man's area of the walked position.
+    bool reached(int cell) const { return area_[static_cast<std::size_t>(cell)] == manArea_; }
+    /// The man normalised after the box at `from` went one step to the free cell `to`, the
+    /// man following it onto `from`: the least cell he then reaches.
+    int manAfterPush(int from, int to) const;
+
+private:
+    static constexpr std::uint32_t NoArea = 0xFFFFFFFFu;
+    void walkArea(const BoxSet& boxes, int root, std::uint32_t area);
+    int leastBeside(int to, int cell) const;
+
+    const Board& board_;
+    std::uint32_t manArea_ = NoArea;
+    std::vector<std::uint32_t> area_;  // by cell: NoArea for a box or a wall
+    std::vector<int> least_;           // by area: its root, the first cell of it in order
+    // By cell: the order it was walked in, the order past its subtree, the earliest order its
+    // subtree reaches back to, the least cell of its subtree and the cell it was reached from.
+    std::vector<int> order_, end_, low_, subtreeLeast_, parent_;
+    std::vector<int> stack_;
+    std::vector<std::uint8_t> dirs_;  // by depth: the next direction to try
+};
+
+}  // namespace tolvar::solver
