@@ -69,11 +69,12 @@ void FloorCuts::walkArea(const BoxSet& boxes, int root, std::uint32_t area) {
     }
 }
 
-// The least cell of the part of its area that the free cell `cell` keeps once a box stands
-// on `to`. Taking `to` out leaves the subtrees of those of its children that reach back no
-// earlier than it each on their own, and the rest with the root (the area's least cell); a
-// root taken out leaves every child's subtree on its own.
-int FloorCuts::leastBeside(int to, int cell) const {
+// The part of its area that the free cell `cell` falls in once a box stands on `to`, told
+// by a cell of it: its least cell's subtree. Taking `to` out leaves the subtrees of those of
+// its children that reach back no earlier than it each on their own (told by that child), and
+// the rest with the root, the area's least cell; a root taken out leaves every child's subtree
+// on its own.
+int FloorCuts::partBeside(int to, int cell) const {
     const auto t = static_cast<std::size_t>(to), c = static_cast<std::size_t>(cell);
     const std::uint32_t area = area_[c];
     if (area != area_[t] || order_[c] < order_[t] || order_[c] >= end_[t]) return least_[area];
@@ -82,7 +83,7 @@ int FloorCuts::leastBeside(int to, int cell) const {
         if (child < 0 || area_[static_cast<std::size_t>(child)] != area || parent_[static_cast<std::size_t>(child)] != to) continue;
         const auto k = static_cast<std::size_t>(child);
         if (order_[c] < order_[k] || order_[c] >= end_[k]) continue;
-        return low_[k] >= order_[t] ? subtreeLeast_[k] : least_[area];
+        return low_[k] >= order_[t] ? child : least_[area];
     }
     return least_[area];  // not reached: `cell` lies in the subtree of one of the children
 }
@@ -92,9 +93,24 @@ int FloorCuts::manAfterPush(int from, int to) const {
     for (int d = 0; d < 4; ++d) {
         const int n = board_.step(from, d);
         if (n < 0 || n == to || area_[static_cast<std::size_t>(n)] == NoArea) continue;
-        least = std::min(least, leastBeside(to, n));
+        least = std::min(least, subtreeLeast_[static_cast<std::size_t>(partBeside(to, n))]);
     }
     return least;
+}
+
+// The man's part, and with the cell the box left all the parts beside it when his is one.
+int FloorCuts::manAfterPull(int box, int to, int stand) const {
+    const int part = partBeside(to, stand);
+    int least = subtreeLeast_[static_cast<std::size_t>(part)], beside = box;
+    bool joins = false;
+    for (int d = 0; d < 4; ++d) {
+        const int n = board_.step(box, d);
+        if (n < 0 || n == to || area_[static_cast<std::size_t>(n)] == NoArea) continue;
+        const int other = partBeside(to, n);
+        joins = joins || other == part;
+        beside = std::min(beside, subtreeLeast_[static_cast<std::size_t>(other)]);
+    }
+    return joins ? std::min(least, beside) : least;
 }
 
 }  // namespace tolvar::solver

@@ -1,7 +1,7 @@
 #pragma once
 // The free floor of one position walked once, depth first: its areas and, in each, the cells
 // whose box would cut it apart. A position being expanded is walked so; then the man's region
-// after each of its pushes is known without a flood of its own (see manAfterPush).
+// after each of its pushes (or pulls) is known without a flood of its own.
 #include <cstdint>
 #include <vector>
 
@@ -22,11 +22,14 @@ public:
     /// The man normalised after the box at `from` went one step to the free cell `to`, the
     /// man following it onto `from`: the least cell he then reaches.
     int manAfterPush(int from, int to) const;
+    /// The man normalised after he, on the free cell `to` beside the box at `box`, pulled it
+    /// onto `to` and stepped on to the free cell `stand` beyond.
+    int manAfterPull(int box, int to, int stand) const;
 
 private:
     static constexpr std::uint32_t NoArea = 0xFFFFFFFFu;
     void walkArea(const BoxSet& boxes, int root, std::uint32_t area);
-    int leastBeside(int to, int cell) const;
+    int partBeside(int to, int cell) const;
 
     const Board& board_;
     std::uint32_t manArea_ = NoArea;

@@ -5,7 +5,7 @@ namespace tolvar::solver {
 PullSearch::PullSearch(const Level& level, const Board& board, double weight)
     : board_(board), back_(level, Board::Distances::Measure, Board::Sense::Pulls), bound_(back_),
       weight_(QuarterWeight(weight)), startBoxes_(back_.goalMask()),
-      region_(board), childRegion_(board) {
+      region_(board), cuts_(board) {
     startMan_ = region_.flood(startBoxes_, board.manStart());
 }
 
@@ -50,7 +50,7 @@ int PullSearch::restore(std::uint32_t id, BoxSet& boxes) {
 
 void PullSearch::expand(std::uint32_t id, std::uint16_t pulls) {
     BoxSet boxes;
-    region_.flood(boxes, restore(id, boxes));
+    cuts_.walk(boxes, restore(id, boxes));
     bound_.setParent(boxes);
     const PositionKey boxKey = Keys().boxes(boxes);
     boxes.forEach([&](int box) {
@@ -63,13 +63,13 @@ void PullSearch::expand(std::uint32_t id, std::uint16_t pulls) {
 void PullSearch::tryPull(std::uint32_t id, std::uint16_t pulls, const BoxSet& parent, const PositionKey& parentKey, int box,
                          int dir) {
     const int to = board_.step(box, dir);
-    if (to < 0 || !region_.reached(to) || back_.isDead(to)) return;
+    if (to < 0 || !cuts_.reached(to) || back_.isDead(to)) return;
     const int stand = board_.step(to, dir);
     if (stand < 0 || parent.test(stand)) return;
     BoxSet boxes = parent;
     boxes.reset(box);
     boxes.set(to);
-    const int man = childRegion_.flood(boxes, stand);
+    const int man = cuts_.manAfterPull(box, to, stand);
     const PositionKey boxKey = parentKey ^ Keys().box[static_cast<std::size_t>(box)] ^ Keys().box[static_cast<std::size_t>(to)];
     const PositionKey key = boxKey ^ Keys().man[static_cast<std::size_t>(man)];
     SearchNode child;

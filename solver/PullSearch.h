@@ -9,6 +9,7 @@
 #include "solver/BestFirst.h"
 #include "solver/Board.h"
 #include "solver/Bound.h"
+#include "solver/FloorCuts.h"
 #include "solver/ManRegion.h"
 
 namespace tolvar::solver {
@@ -33,7 +34,8 @@ private:
     Bound bound_;
     std::uint32_t weight_;
     BoxSet startBoxes_;
-    ManRegion region_, childRegion_;
+    ManRegion region_;  // the man's region at the start and his walks
+    FloorCuts cuts_;    // the expanded position's floor
     int startMan_ = 0;  // the least cell of the man's region at the start
     std::vector<std::uint32_t> path_;
 };

@@ -478,10 +478,10 @@ TEST(ManRegion, CountsTheAreasTheBoxesCutTheFloorInto) {
     }
 }
 
-// One walk of a position gives the man's region after each of its pushes as a flood would.
-TEST(FloorCuts, GivesTheMansRegionAfterEveryPushAsAFloodDoes) {
+// One walk of a position gives the man's region after each of its pushes and pulls as a flood would.
+TEST(FloorCuts, GivesTheMansRegionAfterEveryPushAndPullAsAFloodDoes) {
     std::mt19937 random(8);
-    int pushes = 0;
+    int pushes = 0, pulls = 0;
     for (int trial = 0; trial < 400; ++trial) {
         std::vector<std::string> rows(7, std::string(9, '#'));
         for (int y = 1; y < 6; ++y)
@@ -504,10 +504,17 @@ TEST(FloorCuts, GivesTheMansRegionAfterEveryPushAsAFloodDoes) {
                 after.set(to);
                 ++pushes;
                 EXPECT_EQ(cuts.manAfterPush(box, to), ManRegion(board).flood(after, box)) << "trial " << trial;
+                // Pulled the other way: the man on `to` takes the box along and steps on.
+                const int stand = board.step(to, d);
+                if (reach.test(to) && stand >= 0 && !boxes.test(stand)) {
+                    ++pulls;
+                    EXPECT_EQ(cuts.manAfterPull(box, to, stand), ManRegion(board).flood(after, stand)) << "trial " << trial;
+                }
             }
         });
     }
     EXPECT_GT(pushes, 500);
+    EXPECT_GT(pulls, 200);
 }
 
 TEST(Matching, FindsTheCheapestAssignment) {
