@@ -6,66 +6,77 @@ namespace tolvar::solver {
 
 FloorCuts::FloorCuts(const Board& board) : board_(board) {
     const auto cells = static_cast<std::size_t>(board.size());
-    area_.assign(cells, NoArea);
-    for (auto* v : {&order_, &end_, &low_, &subtreeLeast_, &parent_, &stack_}) v->assign(cells, 0);
+    area_.assign(cells + 1, Blocked);  // the last stands for every wall
+    next_.resize(cells * 4);
+    for (int c = 0; c < board.size(); ++c)
+        for (int d = 0; d < 4; ++d) {
+            const int n = board.step(c, d);
+            next_[static_cast<std::size_t>(c * 4 + d)] = n < 0 ? static_cast<int>(cells) : n;
+        }
+    for (auto* v : {&end_, &low_, &subtreeLeast_, &parent_, &stack_}) v->assign(cells, 0);
+    order_.assign(cells + 1, 0);
     dirs_.assign(cells, 0);
 }
 
 int FloorCuts::walk(const BoxSet& boxes, int man, BoxSet* reach) {
-    std::fill(area_.begin(), area_.end(), NoArea);
+    const int cells = board_.size();
+    for (int c = 0; c < cells; ++c) area_[static_cast<std::size_t>(c)] = boxes.test(c) ? Blocked : NoArea;
     least_.clear();
     int walked = 0;
-    for (int root = 0; root < board_.size(); ++root) {
-        if (boxes.test(root) || area_[static_cast<std::size_t>(root)] != NoArea) continue;
+    for (int root = 0; root < cells; ++root) {
+        if (area_[static_cast<std::size_t>(root)] != NoArea) continue;
         order_[static_cast<std::size_t>(root)] = walked;
-        walkArea(boxes, root, static_cast<std::uint32_t>(least_.size()));
+        walkArea(root, static_cast<std::uint32_t>(least_.size()));
         least_.push_back(root);
         walked = end_[static_cast<std::size_t>(root)];
     }
     manArea_ = area_[static_cast<std::size_t>(man)];
     if (reach)
-        for (int c = 0; c < board_.size(); ++c)
+        for (int c = 0; c < cells; ++c)
             if (reached(c)) reach->set(c);
     return least_[manArea_];
 }
 
 // Tarjan's walk of the area of `root`, whose order is set: a cell's subtree is cut off by it
-// when the subtree reaches back no earlier than the cell.
-void FloorCuts::walkArea(const BoxSet& boxes, int root, std::uint32_t area) {
-    auto enter = [&](int cell, int from, int order) {
-        const auto c = static_cast<std::size_t>(cell);
-        area_[c] = area;
-        order_[c] = low_[c] = order;
-        subtreeLeast_[c] = cell;
-        parent_[c] = from;
+// when the subtree reaches back no earlier than the cell. The tables are read through plain
+// pointers, which the compiler keeps in registers.
+void FloorCuts::walkArea(int root, std::uint32_t area) {
+    std::uint32_t* const areas = area_.data();
+    int* const order = order_.data();
+    int* const low = low_.data();
+    int* const least = subtreeLeast_.data();
+    int* const parent = parent_.data();
+    int* const stack = stack_.data();
+    std::uint8_t* const dirs = dirs_.data();
+    const int* const next = next_.data();
+    auto enter = [&](int cell, int from, int when) {
+        areas[cell] = area;
+        order[cell] = low[cell] = when;
+        least[cell] = cell;
+        parent[cell] = from;
     };
-    int order = order_[static_cast<std::size_t>(root)];
-    enter(root, -1, order++);
+    int count = order[root];
+    enter(root, -1, count++);
     int top = 0;
-    stack_[0] = root;
-    dirs_[0] = 0;
-    while (top >= 0) {
-        const int c = stack_[static_cast<std::size_t>(top)];
-        const auto cc = static_cast<std::size_t>(c);
-        if (dirs_[static_cast<std::size_t>(top)] < 4) {
-            const int n = board_.step(c, dirs_[static_cast<std::size_t>(top)]++);
-            if (n < 0 || boxes.test(n)) continue;
-            const auto nn = static_cast<std::size_t>(n);
-            if (area_[nn] == area) {
-                low_[cc] = std::min(low_[cc], order_[nn]);
-                continue;
-            }
-            enter(n, c, order++);
-            ++top;
-            stack_[static_cast<std::size_t>(top)] = n;
-            dirs_[static_cast<std::size_t>(top)] = 0;
+    stack[0] = root;
+    dirs[0] = 0;
+    for (;;) {
+        const int c = stack[top];
+        if (dirs[top] < 4) {
+            const int n = next[c * 4 + dirs[top]++];
+            const std::uint32_t a = areas[n];
+            if (a == area) low[c] = std::min(low[c], order[n]);
+            if (a != NoArea) continue;  // walked already, a box or a wall
+            enter(n, c, count++);
+            stack[++top] = n;
+            dirs[top] = 0;
             continue;
         }
-        end_[cc] = order;
-        if (--top < 0) break;
-        const auto p = static_cast<std::size_t>(stack_[static_cast<std::size_t>(top)]);
-        low_[p] = std::min(low_[p], low_[cc]);
-        subtreeLeast_[p] = std::min(subtreeLeast_[p], subtreeLeast_[cc]);
+        end_[static_cast<std::size_t>(c)] = count;
+        if (top == 0) break;
+        const int p = stack[--top];
+        low[p] = std::min(low[p], low[c]);
+        least[p] = std::min(least[p], least[c]);
     }
 }
 
@@ -92,7 +103,7 @@ int FloorCuts::manAfterPush(int from, int to) const {
     int least = from;
     for (int d = 0; d < 4; ++d) {
         const int n = board_.step(from, d);
-        if (n < 0 || n == to || area_[static_cast<std::size_t>(n)] == NoArea) continue;
+        if (n < 0 || n == to || area_[static_cast<std::size_t>(n)] == Blocked) continue;
         least = std::min(least, subtreeLeast_[static_cast<std::size_t>(partBeside(to, n))]);
     }
     return least;
@@ -105,7 +116,7 @@ int FloorCuts::manAfterPull(int box, int to, int stand) const {
     bool joins = false;
     for (int d = 0; d < 4; ++d) {
         const int n = board_.step(box, d);
-        if (n < 0 || n == to || area_[static_cast<std::size_t>(n)] == NoArea) continue;
+        if (n < 0 || n == to || area_[static_cast<std::size_t>(n)] == Blocked) continue;
         const int other = partBeside(to, n);
         joins = joins || other == part;
         beside = std::min(beside, subtreeLeast_[static_cast<std::size_t>(other)]);

@@ -27,13 +27,15 @@ public:
     int manAfterPull(int box, int to, int stand) const;
 
 private:
-    static constexpr std::uint32_t NoArea = 0xFFFFFFFFu;
-    void walkArea(const BoxSet& boxes, int root, std::uint32_t area);
+    static constexpr std::uint32_t NoArea = 0xFFFFFFFFu;   // free floor not walked yet
+    static constexpr std::uint32_t Blocked = 0xFFFFFFFEu;  // a box or a wall
+    void walkArea(int root, std::uint32_t area);
     int partBeside(int to, int cell) const;
 
     const Board& board_;
     std::uint32_t manArea_ = NoArea;
-    std::vector<std::uint32_t> area_;  // by cell: NoArea for a box or a wall
+    std::vector<std::uint32_t> area_;  // by cell, and one more for every wall
+    std::vector<int> next_;            // by cell and direction: the neighbour, or that one more
     std::vector<int> least_;           // by area: its root, the first cell of it in order
     // By cell: the order it was walked in, the order past its subtree, the earliest order its
     // subtree reaches back to, the least cell of its subtree and the cell it was reached from.
