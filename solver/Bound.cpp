@@ -18,7 +18,7 @@ std::uint32_t Bound::of(const BoxSet& boxes) {
 }
 
 std::uint32_t Bound::child(int from, int to, std::uint64_t boxHash) {
-    Cached& slot = cache_[boxHash & (cache_.size() - 1)];
+    Cached& slot = cache_[boxHash & (cacheSlots_ - 1)];
     if (slot.boxHash == boxHash && boxHash != 0) return slot.bound;
     if (!parentMatched_) {
         of(parentBoxes_);
@@ -35,7 +35,19 @@ std::uint32_t Bound::child(int from, int to, std::uint64_t boxHash) {
     const auto total = matching_.MinCostWithColumn(cost_, rows, cols, col);
     for (int g = 0; g < rows; ++g) cost_[static_cast<std::size_t>(g * cols + col)] = savedColumn_[static_cast<std::size_t>(g)];
     slot = {boxHash, total >= Matching::Infinite ? None : static_cast<std::uint32_t>(total)};
-    return slot.bound;
+    const std::uint32_t bound = slot.bound;
+    if (++misses_ > 2 * cacheSlots_ && cacheSlots_ < MostCacheSlots) growCache();
+    return bound;
+}
+
+void Bound::growCache() {
+    const std::size_t slots = cacheSlots_ * 4;
+    ZeroedArray<Cached> larger(slots);
+    for (std::size_t k = 0; k < cacheSlots_; ++k)
+        if (cache_[k].boxHash != 0) larger[cache_[k].boxHash & (slots - 1)] = cache_[k];
+    cache_ = std::move(larger);
+    cacheSlots_ = slots;
+    misses_ = 0;
 }
 
 }  // namespace tolvar::solver

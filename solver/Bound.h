@@ -7,6 +7,7 @@
 #include "solver/Board.h"
 #include "solver/BoxSet.h"
 #include "solver/Matching.h"
+#include "solver/SearchTables.h"
 
 namespace tolvar::solver {
 
@@ -41,7 +42,13 @@ private:
         std::uint64_t boxHash = 0;
         std::uint32_t bound = 0;
     };
-    std::vector<Cached> cache_ = std::vector<Cached>(std::size_t{1} << 16);
+    // The cache grows from a few pages, as a search that finds its answer at once never
+    // needs more, to its largest size once it has missed twice its slots since it last grew.
+    static constexpr std::size_t FirstCacheSlots = std::size_t{1} << 10, MostCacheSlots = std::size_t{1} << 16;
+    void growCache();
+    std::size_t cacheSlots_ = FirstCacheSlots;
+    std::size_t misses_ = 0;
+    ZeroedArray<Cached> cache_{FirstCacheSlots};
 };
 
 }  // namespace tolvar::solver

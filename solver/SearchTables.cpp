@@ -4,7 +4,7 @@ namespace tolvar::solver {
 
 std::uint32_t NodeStore::add(const SearchNode& node) {
     if ((size_ & (ChunkSize - 1)) == 0 && (size_ >> ChunkBits) == chunks_.size())
-        chunks_.push_back(std::make_unique<SearchNode[]>(ChunkSize));
+        chunks_.emplace_back(ChunkSize);
     const std::uint32_t id = size_++;
     (*this)[id] = node;
     if (static_cast<std::size_t>(size_) * 4 > index_.size() * 3) growIndex();

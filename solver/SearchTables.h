@@ -9,11 +9,35 @@
 // less likely than a fault of the hardware.
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <queue>
+#include <type_traits>
 #include <vector>
 
 namespace tolvar::solver {
+
+/// `count` values of T in memory that comes zeroed from the system: a large table costs no
+/// time until its pages are first touched (a vector would clear all of it at once, and every
+/// search of a run makes its tables before it finds anything). All-zero bytes must be a T.
+template <class T>
+class ZeroedArray {
+    static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+
+public:
+    explicit ZeroedArray(std::size_t count) : data_(static_cast<T*>(std::calloc(count, sizeof(T)))) {
+        if (!data_) throw std::bad_alloc();
+    }
+    T& operator[](std::size_t i) { return data_.get()[i]; }
+    const T& operator[](std::size_t i) const { return data_.get()[i]; }
+
+private:
+    struct Free {
+        void operator()(T* p) const { std::free(p); }
+    };
+    std::unique_ptr<T, Free> data_;
+};
 
 struct SearchNode {
     std::uint32_t hashLow = 0, hashHigh = 0;  // hash of the boxes and the man's region
@@ -66,7 +90,7 @@ private:
     static constexpr std::uint64_t FreeSlot = ~std::uint64_t{0};
     void place(std::uint64_t slotValue, std::uint64_t hash);
     void growIndex();
-    std::vector<std::unique_ptr<SearchNode[]>> chunks_;
+    std::vector<ZeroedArray<SearchNode>> chunks_;
     std::vector<std::uint64_t> index_;  // open addressing by the hash's low bits
     std::uint32_t size_ = 0;
 };

@@ -11,6 +11,7 @@
 #include "ExhaustiveSearch.h"
 #include "TestLevels.h"
 #include "solver/Board.h"
+#include "solver/Bound.h"
 #include "solver/FloorCuts.h"
 #include "solver/Matching.h"
 #include "solver/PackingOrder.h"
@@ -515,6 +516,36 @@ TEST(FloorCuts, GivesTheMansRegionAfterEveryPushAndPullAsAFloodDoes) {
     }
     EXPECT_GT(pushes, 500);
     EXPECT_GT(pulls, 200);
+}
+
+// A child's bound, remembered or worked out from its parent's matching, whatever the size its
+// cache has grown to by then, is the bound of the child worked out afresh.
+TEST(Bound, EveryChildsBoundIsItsBoundAfresh) {
+    const Level level = LevelOf({"##########", "#@       #", "# ...... #", "#        #", "# $$$$$$ #", "#        #", "##########"});
+    const Board board(level);
+    Bound incremental(board), fresh(board);
+    std::mt19937 random(5);
+    std::vector<int> floor;
+    for (int c = 0; c < board.size(); ++c)
+        if (!board.isDead(c)) floor.push_back(c);
+    int children = 0;
+    for (int trial = 0; trial < 3000; ++trial) {
+        BoxSet boxes = board.noCells();
+        while (boxes.count() < 6) boxes.set(floor[random() % floor.size()]);
+        incremental.setParent(boxes);
+        boxes.forEach([&](int box) {
+            for (int d = 0; d < 4; ++d) {
+                const int to = board.step(box, d);
+                if (to < 0 || boxes.test(to)) continue;
+                BoxSet child = boxes;
+                child.reset(box);
+                child.set(to);
+                ++children;
+                ASSERT_EQ(incremental.child(box, to, Keys().boxes(child).hash), fresh.of(child));
+            }
+        });
+    }
+    EXPECT_GT(children, 20000);  // enough misses for the cache to grow twice
 }
 
 TEST(Matching, FindsTheCheapestAssignment) {
