@@ -5,6 +5,9 @@ namespace tolvar::solver {
 Board::Board(const Level& level, Distances distances, Sense sense)
     : Floorplan(level, sense), manStart_(cellOfIndex(level.man)) {
     if (distances == Distances::Measure) measureDistances();
+    neighbours_.resize(static_cast<std::size_t>(size()) * 4);
+    for (int c = 0; c < size(); ++c)
+        for (int d = 0; d < 4; ++d) neighbours_[static_cast<std::size_t>(c * 4 + d)] = step(c, d) < 0 ? size() : step(c, d);
 }
 
 // Moving backwards from each goal (see forEachMoveTo). Each cell joins a queue at most once.

@@ -26,12 +26,16 @@ public:
     /// Pushes needed to bring a box from cell i to goal number g, other boxes ignored
     /// (only on a board built with Distances::Measure).
     std::uint16_t distance(int g, int i) const { return dist_[static_cast<std::size_t>(g * size() + i)]; }
+    /// By cell times 4 plus direction: the neighbour, or size() for a wall. A table with one
+    /// entry more than the floor, that one marked blocked, then needs no test for walls.
+    const int* neighbours() const { return neighbours_.data(); }
 
 private:
     void measureDistances();
 
     int manStart_ = -1;
     std::vector<std::uint16_t> dist_;  // by goal number, then cell
+    std::vector<int> neighbours_;
 };
 
 }  // namespace tolvar::solver

@@ -4,28 +4,33 @@
 
 namespace tolvar::solver {
 
+// Boxes are marked in the labels first, and walls through the board's neighbours, so one
+// load tells a cell labelled, free or blocked.
 void FloorAreas::label(const BoxSet& boxes) {
-    constexpr std::uint32_t Unlabelled = 0xFFFFFFFFu;
-    std::fill(label_.begin(), label_.end(), Unlabelled);
+    const int cells = board_.size();
+    std::uint32_t* const labels = label_.data();
+    for (int c = 0; c < cells; ++c) labels[c] = boxes.test(c) ? Blocked : Unlabelled;
+    const int* const next = board_.neighbours();
+    int* const stack = stack_.data();
     size_.clear();
     least_.clear();
-    for (int start = 0; start < board_.size(); ++start) {
-        if (boxes.test(start) || label_[static_cast<std::size_t>(start)] != Unlabelled) continue;
+    for (int start = 0; start < cells; ++start) {
+        if (labels[start] != Unlabelled) continue;
         const auto area = static_cast<std::uint32_t>(size_.size());
-        int top = 0, cells = 0;
-        stack_[static_cast<std::size_t>(top++)] = start;
-        label_[static_cast<std::size_t>(start)] = area;
+        int top = 0, count = 0;
+        stack[top++] = start;
+        labels[start] = area;
         while (top > 0) {
-            const int c = stack_[static_cast<std::size_t>(--top)];
-            ++cells;
+            const int c = stack[--top];
+            ++count;
             for (int d = 0; d < 4; ++d) {
-                const int n = board_.step(c, d);
-                if (n < 0 || boxes.test(n) || label_[static_cast<std::size_t>(n)] != Unlabelled) continue;
-                label_[static_cast<std::size_t>(n)] = area;
-                stack_[static_cast<std::size_t>(top++)] = n;
+                const int n = next[c * 4 + d];
+                if (labels[n] != Unlabelled) continue;
+                labels[n] = area;
+                stack[top++] = n;
             }
         }
-        size_.push_back(cells);
+        size_.push_back(count);
         least_.push_back(start);  // cells are tried in order: the first of an area is its least
     }
 }

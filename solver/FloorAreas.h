@@ -13,7 +13,7 @@ namespace tolvar::solver {
 class FloorAreas {
 public:
     explicit FloorAreas(const Board& board)
-        : board_(board), label_(static_cast<std::size_t>(board.size()), 0), stack_(label_.size()) {}
+        : board_(board), label_(static_cast<std::size_t>(board.size()) + 1, Blocked), stack_(label_.size()) {}
 
     /// Labels the free floor round `boxes`.
     void label(const BoxSet& boxes);
@@ -25,8 +25,9 @@ public:
     int count(int smallest) const;
 
 private:
+    static constexpr std::uint32_t Unlabelled = 0xFFFFFFFFu, Blocked = 0xFFFFFFFEu;
     const Board& board_;
-    std::vector<std::uint32_t> label_;  // by cell; meaningful for free cells only
+    std::vector<std::uint32_t> label_;  // by cell, and one more for every wall; meaningful for free cells only
     std::vector<int> size_, least_;      // by area
     std::vector<int> stack_;
 };

@@ -7,12 +7,6 @@ namespace tolvar::solver {
 FloorCuts::FloorCuts(const Board& board) : board_(board) {
     const auto cells = static_cast<std::size_t>(board.size());
     area_.assign(cells + 1, Blocked);  // the last stands for every wall
-    next_.resize(cells * 4);
-    for (int c = 0; c < board.size(); ++c)
-        for (int d = 0; d < 4; ++d) {
-            const int n = board.step(c, d);
-            next_[static_cast<std::size_t>(c * 4 + d)] = n < 0 ? static_cast<int>(cells) : n;
-        }
     for (auto* v : {&end_, &low_, &subtreeLeast_, &parent_, &stack_}) v->assign(cells, 0);
     order_.assign(cells + 1, 0);
     dirs_.assign(cells, 0);
@@ -48,7 +42,7 @@ void FloorCuts::walkArea(int root, std::uint32_t area) {
     int* const parent = parent_.data();
     int* const stack = stack_.data();
     std::uint8_t* const dirs = dirs_.data();
-    const int* const next = next_.data();
+    const int* const next = board_.neighbours();
     auto enter = [&](int cell, int from, int when) {
         areas[cell] = area;
         order[cell] = low[cell] = when;

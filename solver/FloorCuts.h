@@ -34,8 +34,7 @@ private:
 
     const Board& board_;
     std::uint32_t manArea_ = NoArea;
-    std::vector<std::uint32_t> area_;  // by cell, and one more for every wall
-    std::vector<int> next_;            // by cell and direction: the neighbour, or that one more
+    std::vector<std::uint32_t> area_;  // by cell, and one more for every wall (Board::neighbours)
     std::vector<int> least_;           // by area: its root, the first cell of it in order
     // By cell: the order it was walked in, the order past its subtree, the earliest order its
     // subtree reaches back to, the least cell of its subtree and the cell it was reached from.
