@@ -1,0 +1,57 @@
+#pragma once
+// Where one box can be pushed with every other box standing still: each cell it can reach,
+// from which sides the man can then stand by it, the fewest pushes there, and the pushes
+// that take it there. The macro moves of FeatureSearch are read from it.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "solver/Board.h"
+#include "solver/BoxSet.h"
+
+namespace tolvar::solver {
+
+class BoxReach {
+public:
+    explicit BoxReach(const Board& board);
+
+    /// Pushes the box at `box` everywhere it can go; `manReach` is the man's region (the box
+    /// in place). Dead squares are never entered.
+    void spread(const BoxSet& boxes, int box, const BoxSet& manReach);
+    /// Whether the box reached `cell` with the man free to stand on side `side` of it.
+    bool reached(int cell, int side) const { return stamp_[state(cell, side)] == stampNow_; }
+    /// The fewest pushes to `cell` with the man on `side` (reached only).
+    int pushes(int cell, int side) const { return dist_[state(cell, side)]; }
+    /// The cells reached, in the order of their first reaching (the box's own cell first).
+    const std::vector<int>& cells() const { return cells_; }
+    /// The class of side `side` at `cell` (sides of one class are joined round the box); -1: no floor.
+    int sideClass(int cell, int side) const { return sideClass_[state(cell, side)]; }
+    /// The man's moves (walks and pushes) from `man` that take the box to `cell` with him on
+    /// `side` after the last push, or walking round to it; after spread() for this box. `man`
+    /// becomes where he stands after the last push.
+    std::string moves(const BoxSet& boxes, int& man, int cell, int side) const;
+
+private:
+    static std::size_t state(int cell, int side) { return static_cast<std::size_t>(cell * 4 + side); }
+    void classify(int cell);
+    void number(int root);
+    int piece(int cell, int side) const;
+
+    const Board& board_;
+    BoxSet others_;
+    int origin_ = -1;
+    std::vector<std::uint32_t> stamp_;      // by state: reached in the current spread
+    std::vector<std::uint32_t> classed_;    // by cell: sides classified in the current spread
+    std::vector<std::int8_t> sideClass_;    // by state
+    std::vector<std::uint16_t> dist_;       // by state
+    std::vector<std::int32_t> parent_;      // by state: the state pushed from, -1 at the start
+    // A depth-first numbering of the free floor round the other boxes, from the box's cell: which
+    // cells a box standing on one cuts apart (cut vertices), without a flood for each cell.
+    std::vector<int> disc_, low_, last_, up_;  // by cell: number, least reached, last in subtree, parent
+    std::vector<std::uint32_t> numbered_;      // by cell: numbered in the current spread
+    std::vector<std::pair<int, int>> dfs_;
+    std::vector<int> cells_, queue_;
+    std::uint32_t stampNow_ = 0;
+};
+
+}  // namespace tolvar::solver
