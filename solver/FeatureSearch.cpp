@@ -19,7 +19,7 @@ bool Features::dominates(const Features& o) const {
 }
 
 FeatureSearch::FeatureSearch(const Level& level, const Board& board)
-    : level_(level), board_(board), reach_(board), region_(board), childRegion_(board), patterns_(board), bound_(board),
+    : level_(level), board_(board), reach_(board), floor_(board), region_(board), childRegion_(board), patterns_(board), bound_(board),
       label_(static_cast<std::size_t>(board.size()), 0), stack_(static_cast<std::size_t>(board.size())),
       disc_(label_.size(), -1), low_(label_.size()), sum_(label_.size()), up_(label_.size()), order_(label_.size()),
       partCheck_(board, std::getenv("PARTREACH") ? std::atoi(std::getenv("PARTREACH")) : 4,
@@ -168,7 +168,7 @@ int FeatureSearch::spare(const BoxSet& boxes) const {
 
 std::size_t FeatureSearch::bytes() const {
     const std::size_t boxBytes = static_cast<std::size_t>(board_.size() + 63) / 64 * 8;
-    return positions_.capacity() * (sizeof(Position) + boxBytes) + known_.size() * 32 + positions_.size() * 16;
+    return positions_.capacity() * (sizeof(Position) + boxBytes) + known_.size() * 32 + positions_.size() * 16 + floor_.bytes();
 }
 
 // Off-goal boxes against empty goals in each area of the floor that `walls` (boxes on goals)
@@ -277,8 +277,11 @@ Features FeatureSearch::features(const BoxSet& boxes, int man) {
     static const int cap = std::getenv("AREACAP") ? std::atoi(std::getenv("AREACAP")) : 63;
     static const int smallest = std::getenv("SMALLEST") ? std::atoi(std::getenv("SMALLEST")) : 1;
     f.areas = std::min(cap, childRegion_.areas(boxes, smallest));
-    f.shutIn = shutIn(boxes, placed, man);
-    f.outOfPlan = outOfPlan(boxes, placed, man);
+    f.shutIn = floor_.shutIn(boxes, placed, man);
+    f.outOfPlan = floor_.outOfPlan(boxes, placed, man);
+    static const bool xcheck = std::getenv("XCHECK") != nullptr;
+    if (xcheck && (f.shutIn != shutIn(boxes, placed, man) || f.outOfPlan != outOfPlan(boxes, placed, man)))
+        std::fprintf(stderr, "features differ: %d/%d against %d/%d\n", f.shutIn, f.outOfPlan, shutIn(boxes, placed, man), outOfPlan(boxes, placed, man));
     static const bool useSpare = std::getenv("SPARE") != nullptr;
     if (useSpare) f.shutIn = spare(boxes);
     static const bool merge = std::getenv("MERGE") != nullptr;
@@ -410,7 +413,9 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, int from, int to, in
         BoxSet committed = placedOf(boxes);
         static const bool freshM = std::getenv("FRESHMATCH") != nullptr;
         if (freshM) positions_[0].boxes.forEach([&](int c) { committed.reset(c); });
-        if (unmatched(boxes, committed)) return;
+        static const bool xcheck = std::getenv("XCHECK") != nullptr;
+        if (xcheck && floor_.unmatched(boxes, committed) != unmatched(boxes, committed)) std::fprintf(stderr, "matching differs\n");
+        if (floor_.unmatched(boxes, committed)) return;
     }
     static const bool match = std::getenv("MATCH") != nullptr;
     if (match && bound_.child(from, to, Keys().boxes(boxes).hash) == Bound::None) return;
@@ -422,7 +427,7 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, int from, int to, in
     const Features f = features(boxes, man);
     static const bool prune = std::getenv("PRUNE") != nullptr;
     static const bool featureIsShutIn = std::getenv("SPARE") == nullptr && std::getenv("MERGE") == nullptr;
-    if (prune && (featureIsShutIn ? f.shutIn : shutIn(boxes, placedOf(boxes), man)) > 0) return;
+    if (prune && (featureIsShutIn ? f.shutIn : floor_.shutIn(boxes, placedOf(boxes), man)) > 0) return;
     static const bool walls = std::getenv("WALLED") != nullptr;
     static long cntF = 0, cntB = 0, cntAll = 0;
     ++cntAll;

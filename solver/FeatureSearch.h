@@ -19,6 +19,7 @@
 #include "solver/DeadlockPatterns.h"
 #include "solver/ManRegion.h"
 #include "solver/PartCheck.h"
+#include "solver/PlacedFloor.h"
 
 namespace tolvar::solver {
 
@@ -92,6 +93,7 @@ private:
     const Level& level_;
     const Board& board_;
     BoxReach reach_;
+    PlacedFloor floor_;
     ManRegion region_, childRegion_;
     DeadlockPatterns patterns_;
     Bound bound_;

@@ -1,0 +1,202 @@
+#include "solver/PlacedFloor.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdlib>
+
+#include "solver/BestFirst.h"
+
+namespace tolvar::solver {
+
+namespace {
+
+constexpr std::size_t MostBytes = std::size_t{128} << 20;  // the layouts kept, then forgotten at once
+
+}  // namespace
+
+PlacedFloor::PlacedFloor(const Board& board)
+    : board_(board), words_(static_cast<int>((board.goals().size() + 63) / 64)), goalIndex_(static_cast<std::size_t>(board.size()), -1),
+      low_(goalIndex_.size()), up_(goalIndex_.size()), goals_(goalIndex_.size()), stack_(goalIndex_.size()) {
+    for (std::size_t k = 0; k < board.goals().size(); ++k) goalIndex_[static_cast<std::size_t>(board.goals()[k])] = static_cast<int>(k);
+}
+
+const PlacedFloor::Layout& PlacedFloor::layout(const BoxSet& placed) {
+    const std::uint64_t key = Keys().boxes(placed).hash;
+    if (const auto it = layouts_.find(key); it != layouts_.end()) return it->second;
+    if (bytes_ > MostBytes) layouts_.clear(), bytes_ = 0;
+    Layout& made = layouts_[key];
+    numberAreas(made, placed);
+    reachGoals(made, placed);
+    bytes_ += made.number.size() * sizeof(int) + made.reach.size() * sizeof(std::uint64_t) +
+              (made.areas.size() + made.parts.size()) * sizeof(Range) + made.cuts.size() * sizeof(Cut) + 64;
+    return made;
+}
+
+// Numbers each area depth first from its least cell; a subtree that reaches nothing above an
+// empty goal, its parent, is a part that goal cuts off (every subtree of the area's first cell).
+void PlacedFloor::numberAreas(Layout& l, const BoxSet& placed) {
+    const auto n = static_cast<std::size_t>(board_.size());
+    l.number.assign(n, -1);
+    struct Found {
+        int goal, area;
+        Range part;
+    };
+    std::vector<Found> found;
+    int counter = 0;
+    auto visit = [&](int c, int parent) {
+        const auto ci = static_cast<std::size_t>(c);
+        l.number[ci] = low_[ci] = counter++;
+        up_[ci] = parent;
+        goals_[ci] = board_.isGoal(c) ? 1 : 0;
+        dfs_.emplace_back(c, 0);
+    };
+    for (int root = 0; root < board_.size(); ++root) {
+        if (placed.test(root) || l.number[static_cast<std::size_t>(root)] >= 0) continue;
+        const int first = counter, area = static_cast<int>(l.areas.size());
+        dfs_.clear();
+        visit(root, -1);
+        while (!dfs_.empty()) {
+            auto& [v, next] = dfs_.back();
+            const auto vi = static_cast<std::size_t>(v);
+            if (next < 4) {
+                const int c = board_.step(v, next++);
+                if (c < 0 || placed.test(c)) continue;
+                if (l.number[static_cast<std::size_t>(c)] < 0) visit(c, v);
+                else if (c != up_[vi]) low_[vi] = std::min(low_[vi], l.number[static_cast<std::size_t>(c)]);
+                continue;
+            }
+            const int parent = up_[vi];
+            dfs_.pop_back();
+            if (parent < 0) continue;
+            const auto pi = static_cast<std::size_t>(parent);
+            low_[pi] = std::min(low_[pi], low_[vi]);
+            goals_[pi] += goals_[vi];
+            if (low_[vi] >= l.number[pi] && board_.isGoal(parent)) found.push_back({parent, area, {l.number[vi], counter, goals_[vi]}});
+        }
+        l.areas.push_back({first, counter, goals_[static_cast<std::size_t>(root)]});
+    }
+    std::stable_sort(found.begin(), found.end(), [&](const Found& a, const Found& b) {
+        return l.number[static_cast<std::size_t>(a.goal)] < l.number[static_cast<std::size_t>(b.goal)];
+    });
+    for (const Found& f : found) {
+        if (l.cuts.empty() || l.cuts.back().goal != f.goal)
+            l.cuts.push_back({f.goal, f.area, static_cast<int>(l.parts.size()), static_cast<int>(l.parts.size())});
+        l.parts.push_back(f.part);
+        ++l.cuts.back().endPart;
+    }
+}
+
+// For each empty goal, the cells a box could be pushed to it from, by pulls back from the goal:
+// the man's cell and the box's free of walls, and no push ends on a dead square.
+void PlacedFloor::reachGoals(Layout& l, const BoxSet& placed) {
+    const auto w = static_cast<std::size_t>(words_);
+    l.reach.assign(static_cast<std::size_t>(board_.size()) * w, 0);
+    for (const int g : board_.goals()) {
+        if (placed.test(g)) continue;
+        const auto word = static_cast<std::size_t>(goalIndex_[static_cast<std::size_t>(g)] / 64);
+        const std::uint64_t bit = std::uint64_t{1} << (goalIndex_[static_cast<std::size_t>(g)] % 64);
+        int top = 0;
+        stack_[static_cast<std::size_t>(top++)] = g;
+        l.reach[static_cast<std::size_t>(g) * w + word] |= bit;
+        while (top > 0) {
+            const int to = stack_[static_cast<std::size_t>(--top)];
+            if (board_.isDead(to)) continue;
+            for (int d = 0; d < 4; ++d) {
+                const int box = board_.step(to, Opposite(d));
+                const int man = box < 0 ? -1 : board_.step(box, Opposite(d));
+                if (man < 0 || placed.test(box) || placed.test(man)) continue;
+                std::uint64_t& mine = l.reach[static_cast<std::size_t>(box) * w + word];
+                if ((mine & bit) != 0) continue;
+                mine |= bit;
+                stack_[static_cast<std::size_t>(top++)] = box;
+            }
+        }
+    }
+}
+
+void PlacedFloor::numberBoxes(const Layout& l, const BoxSet& boxes) {
+    numbers_.clear();
+    boxes.forEach([&](int b) {
+        if (l.number[static_cast<std::size_t>(b)] >= 0) numbers_.push_back(l.number[static_cast<std::size_t>(b)]);
+    });
+    std::sort(numbers_.begin(), numbers_.end());
+}
+
+int PlacedFloor::boxesIn(int first, int end) const {
+    return static_cast<int>(std::lower_bound(numbers_.begin(), numbers_.end(), end) - std::lower_bound(numbers_.begin(), numbers_.end(), first));
+}
+
+int PlacedFloor::area(const Layout& l, int number) const {
+    const auto it = std::upper_bound(l.areas.begin(), l.areas.end(), number, [](int n, const Range& a) { return n < a.first; });
+    return static_cast<int>(it - l.areas.begin()) - 1;
+}
+
+int PlacedFloor::shutIn(const BoxSet& boxes, const BoxSet& placed, int man) {
+    const Layout& l = layout(placed);
+    numberBoxes(l, boxes);
+    const int m = l.number[static_cast<std::size_t>(man)];
+    int total = 0;
+    for (const Range& a : l.areas)
+        total += std::abs(boxesIn(a.first, a.end) - a.goals) + (a.goals > 0 && (m < a.first || m >= a.end) ? 1 : 0);
+    return total;
+}
+
+int PlacedFloor::outOfPlan(const BoxSet& boxes, const BoxSet& placed, int man) {
+    const Layout& l = layout(placed);
+    numberBoxes(l, boxes);
+    const int m = l.number[static_cast<std::size_t>(man)];
+    const int a = area(l, m);
+    const Range& whole = l.areas[static_cast<std::size_t>(a)];
+    const int areaSum = boxesIn(whole.first, whole.end) - whole.goals;
+    const auto begin = std::lower_bound(l.cuts.begin(), l.cuts.end(), a, [](const Cut& c, int x) { return c.area < x; });
+    const auto end = std::upper_bound(begin, l.cuts.end(), a, [](int x, const Cut& c) { return x < c.area; });
+    int total = 0;
+    bool manCut = false;
+    for (auto cut = begin; cut != end; ++cut) {
+        const bool onIt = cut->goal == man;
+        int rest = areaSum + 1;  // the area less the parts and the goal itself (-1: empty)
+        bool manInPart = false;
+        for (int k = cut->firstPart; k < cut->endPart; ++k) {
+            const Range& p = l.parts[static_cast<std::size_t>(k)];
+            const int sum = boxesIn(p.first, p.end) - p.goals;
+            const bool holdsMan = m >= p.first && m < p.end;
+            rest -= sum;
+            manInPart = manInPart || holdsMan;
+            total += onIt || !holdsMan ? std::abs(sum) : 0;
+        }
+        total += onIt || manInPart ? std::abs(rest) : 0;
+        manCut = manCut || onIt;
+    }
+    if (!manCut && board_.isGoal(man)) total += std::abs(areaSum + 1);
+    return total;
+}
+
+bool PlacedFloor::unmatched(const BoxSet& boxes, const BoxSet& placed) {
+    const Layout& l = layout(placed);
+    const auto w = static_cast<std::size_t>(words_);
+    std::vector<const std::uint64_t*> reach;  // by loose box: the goals it can reach
+    bool lost = false;
+    boxes.forEach([&](int b) {
+        if (lost || placed.test(b)) return;
+        const std::uint64_t* mine = &l.reach[static_cast<std::size_t>(b) * w];
+        lost = std::all_of(mine, mine + w, [](std::uint64_t x) { return x == 0; });
+        reach.push_back(mine);
+    });
+    if (lost) return true;
+    std::vector<int> owner(board_.goals().size(), -1), seen(board_.goals().size(), -1);
+    auto augment = [&](auto&& self, int box, int round) -> bool {
+        for (std::size_t k = 0; k < w; ++k)
+            for (std::uint64_t rest = reach[static_cast<std::size_t>(box)][k]; rest != 0; rest &= rest - 1) {
+                const auto g = k * 64 + static_cast<std::size_t>(std::countr_zero(rest));
+                if (seen[g] == round) continue;
+                seen[g] = round;
+                if (owner[g] < 0 || self(self, owner[g], round)) return owner[g] = box, true;
+            }
+        return false;
+    };
+    for (int box = 0; box < static_cast<int>(reach.size()); ++box)
+        if (!augment(augment, box, box)) return true;
+    return false;
+}
+
+}  // namespace tolvar::solver

@@ -1,0 +1,65 @@
+#pragma once
+// The floor with the boxes on goals standing as walls, worked out once for each set of boxes on
+// goals and kept: its areas, the empty goals whose filling would cut part of an area off (cut
+// vertices, from a depth-first numbering of each area from its least cell), and for each cell
+// the empty goals a box there could be pushed to alone. The positions of a search share few
+// sets of boxes on goals, so FeatureSearch reads its shut-in counts and its matching test from
+// here without a flood of its own.
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "solver/Board.h"
+#include "solver/BoxSet.h"
+
+namespace tolvar::solver {
+
+class PlacedFloor {
+public:
+    explicit PlacedFloor(const Board& board);
+
+    /// Boxes off goals against empty goals in each area the boxes on goals (`placed`) wall off,
+    /// plus one for each area with an empty goal but not the man (at `man`).
+    int shutIn(const BoxSet& boxes, const BoxSet& placed, int man);
+    /// In the man's area: for each empty goal, what does not match in the parts its filling
+    /// would cut off from the man (every part when he stands on it).
+    int outOfPlan(const BoxSet& boxes, const BoxSet& placed, int man);
+    /// Whether the boxes off goals cannot each be given an empty goal of their own that they
+    /// can be pushed to alone, the boxes on goals walls and the others taken away.
+    bool unmatched(const BoxSet& boxes, const BoxSet& placed);
+    std::size_t bytes() const { return bytes_; }
+
+private:
+    struct Range {
+        int first, end, goals;  // numbers [first, end), the empty goals among them
+    };
+    struct Cut {
+        int goal, area;        // the goal, its area
+        int firstPart, endPart;  // its parts in parts
+    };
+    struct Layout {
+        std::vector<int> number;            // by cell: its number, -1 for a wall
+        std::vector<Range> areas;            // by area, in order of their numbers
+        std::vector<Cut> cuts;               // by goal, grouped by area
+        std::vector<Range> parts;            // subtrees a goal cuts off
+        std::vector<std::uint64_t> reach;    // by cell, `words_` each: goals by index
+    };
+    const Layout& layout(const BoxSet& placed);
+    void numberAreas(Layout& layout, const BoxSet& placed);
+    void reachGoals(Layout& layout, const BoxSet& placed);
+    /// The numbers of the boxes off goals, sorted, into numbers_.
+    void numberBoxes(const Layout& layout, const BoxSet& boxes);
+    int boxesIn(int first, int end) const;
+    int area(const Layout& layout, int number) const;
+
+    const Board& board_;
+    int words_;                           // words of a set of goals
+    std::vector<int> goalIndex_;          // by cell: the goal's index, -1 for none
+    std::unordered_map<std::uint64_t, Layout> layouts_;  // by the hash of the boxes on goals
+    std::size_t bytes_ = 0;
+    std::vector<int> numbers_;            // numberBoxes's answer
+    std::vector<int> low_, up_, goals_, stack_;  // by cell, for the numbering and the pulls
+    std::vector<std::pair<int, int>> dfs_;
+};
+
+}  // namespace tolvar::solver
