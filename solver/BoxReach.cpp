@@ -10,7 +10,8 @@ BoxReach::BoxReach(const Board& board)
     : board_(board), others_(board.size()), stamp_(static_cast<std::size_t>(board.size()) * 4, 0),
       classed_(static_cast<std::size_t>(board.size()), 0), sideClass_(stamp_.size(), -1), dist_(stamp_.size(), 0),
       parent_(stamp_.size(), -1), disc_(classed_.size(), 0), low_(classed_.size(), 0), last_(classed_.size(), 0),
-      up_(classed_.size(), -1), numbered_(classed_.size(), 0) {}
+      up_(classed_.size(), -1), least_(classed_.size(), 0),
+      order_(classed_.size(), 0), before_(classed_.size(), 0), after_(classed_.size(), 0), numbered_(classed_.size(), 0) {}
 
 void BoxReach::spread(const BoxSet& boxes, int box, const BoxSet& manReach) {
     ++stampNow_;
@@ -55,8 +56,10 @@ void BoxReach::number(int root) {
     int counter = 0;
     auto visit = [&](int c, int parent) {
         numbered_[static_cast<std::size_t>(c)] = stampNow_;
+        order_[static_cast<std::size_t>(counter)] = c;
         disc_[static_cast<std::size_t>(c)] = low_[static_cast<std::size_t>(c)] = counter++;
         up_[static_cast<std::size_t>(c)] = parent;
+        least_[static_cast<std::size_t>(c)] = c;
         dfs_.emplace_back(c, 0);
     };
     dfs_.clear();
@@ -74,8 +77,45 @@ void BoxReach::number(int root) {
         last_[vi] = counter - 1;
         const int parent = up_[vi];
         dfs_.pop_back();
-        if (parent >= 0) low_[static_cast<std::size_t>(parent)] = std::min(low_[static_cast<std::size_t>(parent)], low_[vi]);
+        if (parent < 0) continue;
+        const auto pi = static_cast<std::size_t>(parent);
+        low_[pi] = std::min(low_[pi], low_[vi]);
+        least_[pi] = std::min(least_[pi], least_[vi]);
     }
+    counter_ = counter;
+}
+
+int BoxReach::splits(int cell) const {
+    int count = 0;
+    for (int s = 0; s < 4; ++s) {
+        const int c = board_.step(cell, s);
+        if (c < 0 || others_.test(c) || up_[static_cast<std::size_t>(c)] != cell) continue;
+        count += low_[static_cast<std::size_t>(c)] >= disc_[static_cast<std::size_t>(cell)] ? 1 : 0;
+    }
+    return count;
+}
+
+int BoxReach::leastBeside(int cell, int side) {
+    const int s = piece(cell, side);
+    return s >= 0 ? least_[static_cast<std::size_t>(board_.step(cell, s))] : leastOutside(cell);
+}
+
+// The least cell of the floor that stays joined to the box's first cell with the box on `cell`:
+// all but the subtree of `cell`, and those of its children that reach above it.
+int BoxReach::leastOutside(int cell) {
+    if (ordered_ != stampNow_) {
+        ordered_ = stampNow_;
+        for (int k = 0, least = 0x7FFFFFFF; k < counter_; ++k) before_[static_cast<std::size_t>(k)] = least, least = std::min(least, order_[static_cast<std::size_t>(k)]);
+        for (int k = counter_ - 1, least = 0x7FFFFFFF; k >= 0; --k) after_[static_cast<std::size_t>(k)] = least, least = std::min(least, order_[static_cast<std::size_t>(k)]);
+    }
+    const auto ci = static_cast<std::size_t>(cell);
+    int least = std::min(before_[static_cast<std::size_t>(disc_[ci])], after_[static_cast<std::size_t>(last_[ci])]);
+    for (int s = 0; s < 4; ++s) {
+        const int c = board_.step(cell, s);
+        if (c < 0 || others_.test(c) || up_[static_cast<std::size_t>(c)] != cell || low_[static_cast<std::size_t>(c)] >= disc_[ci]) continue;
+        least = std::min(least, least_[static_cast<std::size_t>(c)]);
+    }
+    return least;
 }
 
 // The piece of the floor the neighbour of `cell` on `side` is in with a box on `cell`: the

@@ -26,6 +26,12 @@ public:
     const std::vector<int>& cells() const { return cells_; }
     /// The class of side `side` at `cell` (sides of one class are joined round the box); -1: no floor.
     int sideClass(int cell, int side) const { return sideClass_[state(cell, side)]; }
+    /// With the box moved to `cell` (reached): the pieces the box there cuts its area of the free
+    /// floor into, less one (the cut-vertex numbering of spread()).
+    int splits(int cell) const;
+    /// With the box moved to `cell`: the least cell of the piece of free floor its neighbour on
+    /// `side` is in, the man's region once he stands there.
+    int leastBeside(int cell, int side);
     /// The man's moves (walks and pushes) from `man` that take the box to `cell` with him on
     /// `side` after the last push, or walking round to it; after spread() for this box. `man`
     /// becomes where he stands after the last push.
@@ -36,6 +42,7 @@ private:
     void classify(int cell);
     void number(int root);
     int piece(int cell, int side) const;
+    int leastOutside(int cell);
 
     const Board& board_;
     BoxSet others_;
@@ -48,6 +55,10 @@ private:
     // A depth-first numbering of the free floor round the other boxes, from the box's cell: which
     // cells a box standing on one cuts apart (cut vertices), without a flood for each cell.
     std::vector<int> disc_, low_, last_, up_;  // by cell: number, least reached, last in subtree, parent
+    std::vector<int> least_;                   // by cell: the least cell of its subtree
+    std::vector<int> order_, before_, after_;  // by number: the cell; the least cell numbered before it, after it
+    int counter_ = 0;
+    std::uint32_t ordered_ = 0;                // the spread whose before_ and after_ are worked out
     std::vector<std::uint32_t> numbered_;      // by cell: numbered in the current spread
     std::vector<std::pair<int, int>> dfs_;
     std::vector<int> cells_, queue_;

@@ -20,7 +20,7 @@ bool Features::dominates(const Features& o) const {
 
 FeatureSearch::FeatureSearch(const Level& level, const Board& board)
     : level_(level), board_(board), reach_(board), floor_(board), region_(board), childRegion_(board), patterns_(board), bound_(board),
-      label_(static_cast<std::size_t>(board.size()), 0), stack_(static_cast<std::size_t>(board.size())),
+      area_(static_cast<std::size_t>(board.size()), -1), label_(static_cast<std::size_t>(board.size()), 0), stack_(static_cast<std::size_t>(board.size())),
       disc_(label_.size(), -1), low_(label_.size()), sum_(label_.size()), up_(label_.size()), order_(label_.size()),
       partCheck_(board, std::getenv("PARTREACH") ? std::atoi(std::getenv("PARTREACH")) : 4,
                  std::getenv("PARTBUDGET") ? std::atoi(std::getenv("PARTBUDGET")) : 4000) {
@@ -260,7 +260,7 @@ BoxSet FeatureSearch::placedOf(const BoxSet& boxes) const {
     return placed;
 }
 
-Features FeatureSearch::features(const BoxSet& boxes, int man) {
+Features FeatureSearch::features(const BoxSet& boxes, int man, int areas) {
     const BoxSet placed = placedOf(boxes);
     Features f;
     f.packed = placed.count();
@@ -276,7 +276,7 @@ Features FeatureSearch::features(const BoxSet& boxes, int man) {
     }
     static const int cap = std::getenv("AREACAP") ? std::atoi(std::getenv("AREACAP")) : 63;
     static const int smallest = std::getenv("SMALLEST") ? std::atoi(std::getenv("SMALLEST")) : 1;
-    f.areas = std::min(cap, childRegion_.areas(boxes, smallest));
+    f.areas = std::min(cap, areas >= 0 && smallest == 1 ? areas : childRegion_.areas(boxes, smallest));
     f.shutIn = floor_.shutIn(boxes, placed, man);
     f.outOfPlan = floor_.outOfPlan(boxes, placed, man);
     static const bool xcheck = std::getenv("XCHECK") != nullptr;
@@ -316,17 +316,12 @@ void FeatureSearch::round(std::vector<std::uint32_t>& chosen) {
     chosen.clear();
     static const int every = std::getenv("EVERY") ? std::atoi(std::getenv("EVERY")) : 4;
     const bool all = every > 0 && (rounds_++ % static_cast<std::uint64_t>(every)) == static_cast<std::uint64_t>(every - 1);
-    for (const auto& [key, queue] : cells_) {
-        if (queue.empty()) continue;
-        const Features& f = cellFeatures_[key];
-        bool beaten = false;
-        for (const auto& [other, otherQueue] : cells_)
-            if (!all && !otherQueue.empty() && cellFeatures_[other].dominates(f)) {
-                beaten = true;
-                break;
-            }
-        if (!beaten) chosen.push_back(key);
-    }
+    waiting_.clear();
+    for (const auto& [key, queue] : cells_)
+        if (!queue.empty()) waiting_.emplace_back(key, cellFeatures_[key]);
+    for (const auto& [key, f] : waiting_)
+        if (all || std::none_of(waiting_.begin(), waiting_.end(), [&](const auto& other) { return other.second.dominates(f); }))
+            chosen.push_back(key);
 }
 
 StopReason FeatureSearch::run(SolveResult& result, const SearchBudget& budget) {
@@ -365,11 +360,47 @@ void FeatureSearch::expand(std::uint32_t id) {
     BoxSet manReach(board_.size());
     region_.flood(boxes, positions_[id].man, &manReach);
     bound_.setParent(boxes);
+    const int areas = labelAreas(boxes);
     boxes.forEach([&](int box) {
         if (goal_ != 0xFFFFFFFFu) return;
         reach_.spread(boxes, box, manReach);
-        tryMoves(id, boxes, box);
+        tryMoves(id, boxes, box, areas + 1 - areasBeside(box));
     });
+}
+
+// Labels the areas of the free floor round the boxes in area_; returns how many there are.
+int FeatureSearch::labelAreas(const BoxSet& boxes) {
+    std::fill(area_.begin(), area_.end(), -1);
+    int areas = 0;
+    for (int start = 0; start < board_.size(); ++start) {
+        if (boxes.test(start) || area_[static_cast<std::size_t>(start)] >= 0) continue;
+        int top = 0;
+        stack_[static_cast<std::size_t>(top++)] = start;
+        area_[static_cast<std::size_t>(start)] = areas;
+        while (top > 0) {
+            const int c = stack_[static_cast<std::size_t>(--top)];
+            for (int d = 0; d < 4; ++d) {
+                const int n = board_.step(c, d);
+                if (n < 0 || boxes.test(n) || area_[static_cast<std::size_t>(n)] >= 0) continue;
+                area_[static_cast<std::size_t>(n)] = areas;
+                stack_[static_cast<std::size_t>(top++)] = n;
+            }
+        }
+        ++areas;
+    }
+    return areas;
+}
+
+// The areas labelled by labelAreas beside `box`, which taking it away would join.
+int FeatureSearch::areasBeside(int box) const {
+    int seen[4], count = 0;
+    for (int d = 0; d < 4; ++d) {
+        const int n = board_.step(box, d);
+        if (n < 0 || area_[static_cast<std::size_t>(n)] < 0) continue;
+        const int a = area_[static_cast<std::size_t>(n)];
+        if (std::find(seen, seen + count, a) == seen + count) seen[count++] = a;
+    }
+    return count;
 }
 
 // A straight push of the box from `box` that ends at `cell` because the next cell is blocked.
@@ -382,7 +413,8 @@ bool FeatureSearch::straightEnd(const BoxSet& boxes, int box, int cell) const {
     return false;
 }
 
-void FeatureSearch::tryMoves(std::uint32_t id, const BoxSet& boxes, int box) {
+// `areas`: the areas of the free floor with the box taken away.
+void FeatureSearch::tryMoves(std::uint32_t id, const BoxSet& boxes, int box, int areas) {
     for (const int cell : reach_.cells()) {
         if (cell == box) continue;
         const bool goal = board_.isGoal(cell);
@@ -401,30 +433,33 @@ void FeatureSearch::tryMoves(std::uint32_t id, const BoxSet& boxes, int box) {
             BoxSet next = boxes;
             next.reset(box);
             next.set(cell);
-            add(id, std::move(next), box, cell, s, positions_[id].pushes + static_cast<std::uint32_t>(reach_.pushes(cell, s)), goal);
+            const Move move{box, cell, s, reach_.leastBeside(cell, s), areas + reach_.splits(cell)};
+            add(id, std::move(next), move, positions_[id].pushes + static_cast<std::uint32_t>(reach_.pushes(cell, s)), goal);
         }
     }
 }
 
-void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, int from, int to, int side, std::uint32_t pushes, bool advised) {
+void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, const Move& move, std::uint32_t pushes, bool advised) {
+    const int from = move.from, to = move.to, side = move.side, man = move.man;
     if (board_.isFrozenDeadlock(boxes, to)) return;
+    const std::uint64_t hash = (Keys().boxes(boxes) ^ Keys().man[static_cast<std::size_t>(man)]).hash;
+    if (known_.find(hash) != known_.end()) return;
     static const bool wallMatch = std::getenv("WALLMATCH") != nullptr;
     if (wallMatch) {
         BoxSet committed = placedOf(boxes);
         static const bool freshM = std::getenv("FRESHMATCH") != nullptr;
         if (freshM) positions_[0].boxes.forEach([&](int c) { committed.reset(c); });
-        static const bool xcheck = std::getenv("XCHECK") != nullptr;
-        if (xcheck && floor_.unmatched(boxes, committed) != unmatched(boxes, committed)) std::fprintf(stderr, "matching differs\n");
         if (floor_.unmatched(boxes, committed)) return;
     }
     static const bool match = std::getenv("MATCH") != nullptr;
     if (match && bound_.child(from, to, Keys().boxes(boxes).hash) == Bound::None) return;
     static const bool learn = std::getenv("PATTERNS") != nullptr;
     if (learn && level_.boxCount() == level_.goalCount() && patterns_.isDead(boxes, board_.step(to, side), to)) return;
-    const int man = childRegion_.flood(boxes, board_.step(to, side));
-    const std::uint64_t hash = (Keys().boxes(boxes) ^ Keys().man[static_cast<std::size_t>(man)]).hash;
-    if (!known_.emplace(hash, static_cast<std::uint32_t>(positions_.size())).second) return;
-    const Features f = features(boxes, man);
+    known_.emplace(hash, static_cast<std::uint32_t>(positions_.size()));
+    static const bool xcheck = std::getenv("XCHECK") != nullptr;
+    if (xcheck && (man != childRegion_.flood(boxes, board_.step(to, side)) || move.areas != childRegion_.areas(boxes)))
+        std::fprintf(stderr, "man %d/%d areas %d/%d\n", man, childRegion_.flood(boxes, board_.step(to, side)), move.areas, childRegion_.areas(boxes));
+    const Features f = features(boxes, man, move.areas);
     static const bool prune = std::getenv("PRUNE") != nullptr;
     static const bool featureIsShutIn = std::getenv("SPARE") == nullptr && std::getenv("MERGE") == nullptr;
     if (prune && (featureIsShutIn ? f.shutIn : floor_.shutIn(boxes, placedOf(boxes), man)) > 0) return;

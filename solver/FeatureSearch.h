@@ -44,7 +44,8 @@ public:
     std::size_t bytes() const;
     std::uint64_t positions() const { return positions_.size(); }
     /// The features of the boxes, the man at `man`.
-    Features features(const BoxSet& boxes, int man);
+    /// `areas`: the areas of the free floor when known, else -1.
+    Features features(const BoxSet& boxes, int man, int areas = -1);
     /// Debugging: the position with the most boxes packed so far.
     const BoxSet& deepest() const { return positions_[deepest_].boxes; }
     int deepestPacked() const { return deepestPacked_; }
@@ -75,8 +76,14 @@ private:
     void begin();
     void round(std::vector<std::uint32_t>& chosen);
     void expand(std::uint32_t id);
-    void tryMoves(std::uint32_t id, const BoxSet& boxes, int box);
-    void add(std::uint32_t parent, BoxSet boxes, int from, int to, int side, std::uint32_t pushes, bool advised);
+    struct Move {
+        int from, to, side;  // the box's cells and the man's side after the last push
+        int man, areas;      // the child's man (least cell of his region) and its areas of free floor
+    };
+    int labelAreas(const BoxSet& boxes);
+    int areasBeside(int box) const;
+    void tryMoves(std::uint32_t id, const BoxSet& boxes, int box, int areas);
+    void add(std::uint32_t parent, BoxSet boxes, const Move& move, std::uint32_t pushes, bool advised);
     int shutIn(const BoxSet& boxes, const BoxSet& walls, int man);
     int outOfPlan(const BoxSet& boxes, const BoxSet& walls, int man);
     void markZones();
@@ -101,6 +108,8 @@ private:
     std::unordered_map<std::uint64_t, std::uint32_t> known_;  // position hash to position
     std::map<std::uint32_t, Queue> cells_;                    // feature key to its waiting positions
     std::map<std::uint32_t, Features> cellFeatures_;
+    std::vector<std::pair<std::uint32_t, Features>> waiting_;  // round's cells with positions waiting
+    std::vector<int> area_;  // by cell: the parent's area of free floor, -1 for a box
     std::vector<std::uint32_t> label_;  // by cell, for the floods of shutIn
     std::vector<int> stack_;
     std::vector<int> disc_, low_, sum_, up_;  // by cell, for outOfPlan's numbering
