@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
+#include <cstdio>
 
 #include "solver/BestFirst.h"
 
@@ -16,14 +17,15 @@ constexpr std::size_t MostBytes = std::size_t{128} << 20;  // the layouts kept, 
 
 PlacedFloor::PlacedFloor(const Board& board)
     : board_(board), words_(static_cast<int>((board.goals().size() + 63) / 64)), goalIndex_(static_cast<std::size_t>(board.size()), -1),
-      low_(goalIndex_.size()), up_(goalIndex_.size()), goals_(goalIndex_.size()), stack_(goalIndex_.size()) {
+      low_(goalIndex_.size()), up_(goalIndex_.size()), goals_(goalIndex_.size()), stack_(goalIndex_.size()), waiting_(goalIndex_.size()) {
     for (std::size_t k = 0; k < board.goals().size(); ++k) goalIndex_[static_cast<std::size_t>(board.goals()[k])] = static_cast<int>(k);
 }
 
 const PlacedFloor::Layout& PlacedFloor::layout(const BoxSet& placed) {
     const std::uint64_t key = Keys().boxes(placed).hash;
     if (const auto it = layouts_.find(key); it != layouts_.end()) return it->second;
-    if (bytes_ > MostBytes) layouts_.clear(), bytes_ = 0;
+    if (bytes_ > MostBytes) layouts_.clear(), bytes_ = 0, std::fprintf(stderr, "cleared\n");
+    static long built = 0; if (++built % 5000 == 0) std::fprintf(stderr, "built %ld size %zu bytes %zu n %d\n", built, layouts_.size(), bytes_, board_.size());
     Layout& made = layouts_[key];
     numberAreas(made, placed);
     reachGoals(made, placed);
@@ -86,30 +88,36 @@ void PlacedFloor::numberAreas(Layout& l, const BoxSet& placed) {
     }
 }
 
-// For each empty goal, the cells a box could be pushed to it from, by pulls back from the goal:
-// the man's cell and the box's free of walls, and no push ends on a dead square.
+// For each cell, the empty goals a box there could be pushed to, all goals at once: a cell
+// takes on the goals of every cell one push takes its box to (the man's cell and the box's free
+// of walls, no push ending on a dead square) until nothing changes.
 void PlacedFloor::reachGoals(Layout& l, const BoxSet& placed) {
     const auto w = static_cast<std::size_t>(words_);
     l.reach.assign(static_cast<std::size_t>(board_.size()) * w, 0);
+    std::fill(waiting_.begin(), waiting_.end(), 0);
+    std::size_t top = 0;
     for (const int g : board_.goals()) {
         if (placed.test(g)) continue;
-        const auto word = static_cast<std::size_t>(goalIndex_[static_cast<std::size_t>(g)] / 64);
-        const std::uint64_t bit = std::uint64_t{1} << (goalIndex_[static_cast<std::size_t>(g)] % 64);
-        int top = 0;
-        stack_[static_cast<std::size_t>(top++)] = g;
-        l.reach[static_cast<std::size_t>(g) * w + word] |= bit;
-        while (top > 0) {
-            const int to = stack_[static_cast<std::size_t>(--top)];
-            if (board_.isDead(to)) continue;
-            for (int d = 0; d < 4; ++d) {
-                const int box = board_.step(to, Opposite(d));
-                const int man = box < 0 ? -1 : board_.step(box, Opposite(d));
-                if (man < 0 || placed.test(box) || placed.test(man)) continue;
-                std::uint64_t& mine = l.reach[static_cast<std::size_t>(box) * w + word];
-                if ((mine & bit) != 0) continue;
-                mine |= bit;
-                stack_[static_cast<std::size_t>(top++)] = box;
-            }
+        const auto k = static_cast<std::size_t>(goalIndex_[static_cast<std::size_t>(g)]);
+        l.reach[static_cast<std::size_t>(g) * w + k / 64] |= std::uint64_t{1} << (k % 64);
+        stack_[top++] = g;
+        waiting_[static_cast<std::size_t>(g)] = 1;
+    }
+    while (top > 0) {
+        const int to = stack_[--top];
+        waiting_[static_cast<std::size_t>(to)] = 0;
+        if (board_.isDead(to)) continue;
+        const std::uint64_t* goals = &l.reach[static_cast<std::size_t>(to) * w];
+        for (int d = 0; d < 4; ++d) {
+            const int box = board_.step(to, Opposite(d));
+            const int man = box < 0 ? -1 : board_.step(box, Opposite(d));
+            if (man < 0 || placed.test(box) || placed.test(man)) continue;
+            std::uint64_t* mine = &l.reach[static_cast<std::size_t>(box) * w];
+            bool more = false;
+            for (std::size_t k = 0; k < w; ++k) more = more || (goals[k] & ~mine[k]) != 0, mine[k] |= goals[k];
+            if (!more || waiting_[static_cast<std::size_t>(box)] != 0) continue;
+            waiting_[static_cast<std::size_t>(box)] = 1;
+            stack_[top++] = box;
         }
     }
 }

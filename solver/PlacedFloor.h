@@ -59,6 +59,7 @@ private:
     std::size_t bytes_ = 0;
     std::vector<int> numbers_;            // numberBoxes's answer
     std::vector<int> low_, up_, goals_, stack_;  // by cell, for the numbering and the pulls
+    std::vector<char> waiting_;                   // by cell: on stack_ for the pulls
     std::vector<std::pair<int, int>> dfs_;
 };
 
