@@ -21,17 +21,25 @@ PlacedFloor::PlacedFloor(const Board& board)
     for (std::size_t k = 0; k < board.goals().size(); ++k) goalIndex_[static_cast<std::size_t>(board.goals()[k])] = static_cast<int>(k);
 }
 
-const PlacedFloor::Layout& PlacedFloor::layout(const BoxSet& placed) {
+PlacedFloor::Layout& PlacedFloor::layout(const BoxSet& placed) {
     const std::uint64_t key = Keys().boxes(placed).hash;
     if (const auto it = layouts_.find(key); it != layouts_.end()) return it->second;
     if (bytes_ > MostBytes) layouts_.clear(), bytes_ = 0, std::fprintf(stderr, "cleared\n");
     static long built = 0; if (++built % 5000 == 0) std::fprintf(stderr, "built %ld size %zu bytes %zu n %d\n", built, layouts_.size(), bytes_, board_.size());
     Layout& made = layouts_[key];
-    numberAreas(made, placed);
     reachGoals(made, placed);
-    bytes_ += made.number.size() * sizeof(int) + made.reach.size() * sizeof(std::uint64_t) +
-              (made.areas.size() + made.parts.size()) * sizeof(Range) + made.cuts.size() * sizeof(Cut) + 64;
+    bytes_ += made.reach.size() * sizeof(std::uint64_t) + 64;
     return made;
+}
+
+// The layout with its areas numbered: the matching test needs none, and most of the positions
+// it refuses bring a set of boxes on goals of their own.
+const PlacedFloor::Layout& PlacedFloor::numbered(const BoxSet& placed) {
+    Layout& l = layout(placed);
+    if (!l.number.empty()) return l;
+    numberAreas(l, placed);
+    bytes_ += l.number.size() * sizeof(int) + (l.areas.size() + l.parts.size()) * sizeof(Range) + l.cuts.size() * sizeof(Cut);
+    return l;
 }
 
 // Numbers each area depth first from its least cell; a subtree that reaches nothing above an
@@ -140,7 +148,7 @@ int PlacedFloor::area(const Layout& l, int number) const {
 }
 
 int PlacedFloor::shutIn(const BoxSet& boxes, const BoxSet& placed, int man) {
-    const Layout& l = layout(placed);
+    const Layout& l = numbered(placed);
     numberBoxes(l, boxes);
     const int m = l.number[static_cast<std::size_t>(man)];
     int total = 0;
@@ -150,7 +158,7 @@ int PlacedFloor::shutIn(const BoxSet& boxes, const BoxSet& placed, int man) {
 }
 
 int PlacedFloor::outOfPlan(const BoxSet& boxes, const BoxSet& placed, int man) {
-    const Layout& l = layout(placed);
+    const Layout& l = numbered(placed);
     numberBoxes(l, boxes);
     const int m = l.number[static_cast<std::size_t>(man)];
     const int a = area(l, m);
@@ -192,14 +200,16 @@ bool PlacedFloor::unmatched(const BoxSet& boxes, const BoxSet& placed) {
     });
     if (lost) return true;
     std::vector<int> owner(board_.goals().size(), -1), seen(board_.goals().size(), -1);
+    // A free goal first, then one whose box can move on to another.
     auto augment = [&](auto&& self, int box, int round) -> bool {
-        for (std::size_t k = 0; k < w; ++k)
-            for (std::uint64_t rest = reach[static_cast<std::size_t>(box)][k]; rest != 0; rest &= rest - 1) {
-                const auto g = k * 64 + static_cast<std::size_t>(std::countr_zero(rest));
-                if (seen[g] == round) continue;
-                seen[g] = round;
-                if (owner[g] < 0 || self(self, owner[g], round)) return owner[g] = box, true;
-            }
+        for (int free = 1; free >= 0; --free)
+            for (std::size_t k = 0; k < w; ++k)
+                for (std::uint64_t rest = reach[static_cast<std::size_t>(box)][k]; rest != 0; rest &= rest - 1) {
+                    const auto g = k * 64 + static_cast<std::size_t>(std::countr_zero(rest));
+                    if (seen[g] == round || (free == 1 && owner[g] >= 0)) continue;
+                    seen[g] = round;
+                    if (owner[g] < 0 || self(self, owner[g], round)) return owner[g] = box, true;
+                }
         return false;
     };
     for (int box = 0; box < static_cast<int>(reach.size()); ++box)

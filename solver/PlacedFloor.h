@@ -38,13 +38,14 @@ private:
         int firstPart, endPart;  // its parts in parts
     };
     struct Layout {
-        std::vector<int> number;            // by cell: its number, -1 for a wall
+        std::vector<int> number;            // by cell: its number, -1 for a wall; empty till numbered
         std::vector<Range> areas;            // by area, in order of their numbers
         std::vector<Cut> cuts;               // by goal, grouped by area
         std::vector<Range> parts;            // subtrees a goal cuts off
         std::vector<std::uint64_t> reach;    // by cell, `words_` each: goals by index
     };
-    const Layout& layout(const BoxSet& placed);
+    Layout& layout(const BoxSet& placed);
+    const Layout& numbered(const BoxSet& placed);
     void numberAreas(Layout& layout, const BoxSet& placed);
     void reachGoals(Layout& layout, const BoxSet& placed);
     /// The numbers of the boxes off goals, sorted, into numbers_.
