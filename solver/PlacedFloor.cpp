@@ -17,7 +17,7 @@ constexpr std::size_t MostBytes = std::size_t{128} << 20;  // the layouts kept, 
 
 PlacedFloor::PlacedFloor(const Board& board)
     : board_(board), words_(static_cast<int>((board.goals().size() + 63) / 64)), goalIndex_(static_cast<std::size_t>(board.size()), -1),
-      low_(goalIndex_.size()), up_(goalIndex_.size()), goals_(goalIndex_.size()), stack_(goalIndex_.size()), waiting_(goalIndex_.size()) {
+      low_(goalIndex_.size()), up_(goalIndex_.size()), goals_(goalIndex_.size()), index_(goalIndex_.size()), waiting_(goalIndex_.size()) {
     for (std::size_t k = 0; k < board.goals().size(); ++k) goalIndex_[static_cast<std::size_t>(board.goals()[k])] = static_cast<int>(k);
 }
 
@@ -96,38 +96,68 @@ void PlacedFloor::numberAreas(Layout& l, const BoxSet& placed) {
     }
 }
 
-// For each cell, the empty goals a box there could be pushed to, all goals at once: a cell
-// takes on the goals of every cell one push takes its box to (the man's cell and the box's free
-// of walls, no push ending on a dead square) until nothing changes.
+// For each cell, the empty goals a box there could be pushed to: one push takes a box from a
+// cell to the next one along when that and the man's cell behind are free of walls and the next
+// is no dead square. The cells are taken in strongly connected components (Tarjan's, depth
+// first); a component is done after every one it leads to, so each takes on their goals once.
 void PlacedFloor::reachGoals(Layout& l, const BoxSet& placed) {
     const auto w = static_cast<std::size_t>(words_);
     l.reach.assign(static_cast<std::size_t>(board_.size()) * w, 0);
-    std::fill(waiting_.begin(), waiting_.end(), 0);
-    std::size_t top = 0;
     for (const int g : board_.goals()) {
-        if (placed.test(g)) continue;
         const auto k = static_cast<std::size_t>(goalIndex_[static_cast<std::size_t>(g)]);
-        l.reach[static_cast<std::size_t>(g) * w + k / 64] |= std::uint64_t{1} << (k % 64);
-        stack_[top++] = g;
-        waiting_[static_cast<std::size_t>(g)] = 1;
+        if (!placed.test(g)) l.reach[static_cast<std::size_t>(g) * w + k / 64] |= std::uint64_t{1} << (k % 64);
     }
-    while (top > 0) {
-        const int to = stack_[--top];
-        waiting_[static_cast<std::size_t>(to)] = 0;
-        if (board_.isDead(to)) continue;
-        const std::uint64_t* goals = &l.reach[static_cast<std::size_t>(to) * w];
-        for (int d = 0; d < 4; ++d) {
-            const int box = board_.step(to, Opposite(d));
-            const int man = box < 0 ? -1 : board_.step(box, Opposite(d));
-            if (man < 0 || placed.test(box) || placed.test(man)) continue;
-            std::uint64_t* mine = &l.reach[static_cast<std::size_t>(box) * w];
-            bool more = false;
-            for (std::size_t k = 0; k < w; ++k) more = more || (goals[k] & ~mine[k]) != 0, mine[k] |= goals[k];
-            if (!more || waiting_[static_cast<std::size_t>(box)] != 0) continue;
-            waiting_[static_cast<std::size_t>(box)] = 1;
-            stack_[top++] = box;
+    auto take = [&](int from, int to) {  // from's goals into to's
+        for (std::size_t k = 0; k < w; ++k) l.reach[static_cast<std::size_t>(to) * w + k] |= l.reach[static_cast<std::size_t>(from) * w + k];
+    };
+    std::fill(index_.begin(), index_.end(), -1);
+    int counter = 0;
+    auto visit = [&](int c) {
+        index_[static_cast<std::size_t>(c)] = low_[static_cast<std::size_t>(c)] = counter++;
+        component_.push_back(c);
+        waiting_[static_cast<std::size_t>(c)] = 1;
+        dfs_.emplace_back(c, 0);
+    };
+    for (int root = 0; root < board_.size(); ++root) {  // no box off a goal stands on a dead square
+        if (placed.test(root) || board_.isDead(root) || index_[static_cast<std::size_t>(root)] >= 0) continue;
+        visit(root);
+        while (!dfs_.empty()) {
+            const int v = dfs_.back().first, d = dfs_.back().second;
+            const auto vi = static_cast<std::size_t>(v);
+            if (d < 4) {
+                ++dfs_.back().second;
+                const int to = board_.step(v, d), man = board_.step(v, Opposite(d));
+                if (to < 0 || man < 0 || placed.test(to) || placed.test(man) || board_.isDead(to)) continue;
+                const auto ti = static_cast<std::size_t>(to);
+                if (index_[ti] < 0) visit(to);
+                else if (waiting_[ti] != 0) low_[vi] = std::min(low_[vi], index_[ti]);
+                else take(to, v);
+                continue;
+            }
+            if (low_[vi] == index_[vi]) closeComponent(l, v);
+            dfs_.pop_back();
+            if (dfs_.empty()) continue;
+            const int parent = dfs_.back().first;
+            low_[static_cast<std::size_t>(parent)] = std::min(low_[static_cast<std::size_t>(parent)], low_[vi]);
+            take(v, parent);
         }
     }
+}
+
+// The component whose first cell is `first`, the top of component_: every cell of it gets the
+// goals of all.
+void PlacedFloor::closeComponent(Layout& l, int first) {
+    const auto w = static_cast<std::size_t>(words_);
+    std::size_t start = component_.size();
+    while (component_[start - 1] != first) --start;
+    --start;
+    for (std::size_t k = 0; k < w; ++k) {
+        std::uint64_t all = 0;
+        for (std::size_t i = start; i < component_.size(); ++i) all |= l.reach[static_cast<std::size_t>(component_[i]) * w + k];
+        for (std::size_t i = start; i < component_.size(); ++i) l.reach[static_cast<std::size_t>(component_[i]) * w + k] = all;
+    }
+    for (std::size_t i = start; i < component_.size(); ++i) waiting_[static_cast<std::size_t>(component_[i])] = 0;
+    component_.resize(start);
 }
 
 void PlacedFloor::numberBoxes(const Layout& l, const BoxSet& boxes) {

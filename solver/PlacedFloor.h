@@ -48,6 +48,7 @@ private:
     const Layout& numbered(const BoxSet& placed);
     void numberAreas(Layout& layout, const BoxSet& placed);
     void reachGoals(Layout& layout, const BoxSet& placed);
+    void closeComponent(Layout& layout, int first);
     /// The numbers of the boxes off goals, sorted, into numbers_.
     void numberBoxes(const Layout& layout, const BoxSet& boxes);
     int boxesIn(int first, int end) const;
@@ -59,8 +60,9 @@ private:
     std::unordered_map<std::uint64_t, Layout> layouts_;  // by the hash of the boxes on goals
     std::size_t bytes_ = 0;
     std::vector<int> numbers_;            // numberBoxes's answer
-    std::vector<int> low_, up_, goals_, stack_;  // by cell, for the numbering and the pulls
-    std::vector<char> waiting_;                   // by cell: on stack_ for the pulls
+    std::vector<int> low_, up_, goals_, index_;  // by cell, for the numberings
+    std::vector<char> waiting_;                           // by cell: in component_
+    std::vector<int> component_;                          // reachGoals's cells of open components
     std::vector<std::pair<int, int>> dfs_;
 };
 
