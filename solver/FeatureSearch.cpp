@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 
 namespace tolvar::solver {
 
@@ -21,7 +20,6 @@ bool Features::dominates(const Features& o) const {
 FeatureSearch::FeatureSearch(const Level& level, const Board& board)
     : level_(level), board_(board), reach_(board), floor_(board), region_(board), childRegion_(board), patterns_(board), bound_(board),
       area_(static_cast<std::size_t>(board.size()), -1), label_(static_cast<std::size_t>(board.size()), 0), stack_(static_cast<std::size_t>(board.size())),
-      disc_(label_.size(), -1), low_(label_.size()), sum_(label_.size()), up_(label_.size()), order_(label_.size()),
       partCheck_(board, std::getenv("PARTREACH") ? std::atoi(std::getenv("PARTREACH")) : 4,
                  std::getenv("PARTBUDGET") ? std::atoi(std::getenv("PARTBUDGET")) : 4000) {
     markZones();
@@ -95,65 +93,6 @@ bool FeatureSearch::walledOff(const BoxSet& boxes, const BoxSet& placed, bool fo
     return lost;
 }
 
-// Whether the boxes off goals cannot each be given an empty goal of their own that they can
-// reach, the boxes on goals walls and the others taken away.
-bool FeatureSearch::unmatched(const BoxSet& boxes, const BoxSet& placed) {
-    std::vector<const std::vector<int>*> reach;  // by loose box: the empty goals it can reach
-    std::vector<int> goalIndex(static_cast<std::size_t>(board_.size()), -1);
-    int goals = 0;
-    for (const int g : board_.goals())
-        if (!placed.test(g)) goalIndex[static_cast<std::size_t>(g)] = goals++;
-    if (goalReach_.size() > 400000) goalReach_.clear();
-    const std::uint64_t placedKey = Keys().boxes(placed).hash;
-    bool lost = false;
-    boxes.forEach([&](int b) {
-        if (lost || placed.test(b)) return;
-        const std::uint64_t key = (placedKey ^ static_cast<std::uint64_t>(b)) * 0x9E3779B97F4A7C15ull;
-        auto [it, fresh] = goalReach_.try_emplace(key);
-        if (fresh) it->second = goalsReached(b, placed, goalIndex);
-        lost = it->second.empty();
-        reach.push_back(&it->second);
-    });
-    if (lost) return true;
-    std::vector<int> owner(static_cast<std::size_t>(goals), -1);
-    std::vector<int> seen(static_cast<std::size_t>(goals), -1);
-    std::function<bool(int, int)> augment = [&](int box, int round) {
-        for (const int g : *reach[static_cast<std::size_t>(box)]) {
-            if (seen[static_cast<std::size_t>(g)] == round) continue;
-            seen[static_cast<std::size_t>(g)] = round;
-            if (owner[static_cast<std::size_t>(g)] < 0 || augment(owner[static_cast<std::size_t>(g)], round)) {
-                owner[static_cast<std::size_t>(g)] = box;
-                return true;
-            }
-        }
-        return false;
-    };
-    for (int box = 0; box < static_cast<int>(reach.size()); ++box)
-        if (!augment(box, box)) return true;
-    return false;
-}
-
-// The empty goals (by goalIndex) a box at `b` reaches alone, the boxes on goals walls.
-std::vector<int> FeatureSearch::goalsReached(int b, const BoxSet& placed, const std::vector<int>& goalIndex) {
-    if (++labelNow_ == 0) std::fill(label_.begin(), label_.end(), 0u), labelNow_ = 1;
-    int top = 0;
-    stack_[static_cast<std::size_t>(top++)] = b;
-    label_[static_cast<std::size_t>(b)] = labelNow_;
-    std::vector<int> mine;
-    while (top > 0) {
-        const int c = stack_[static_cast<std::size_t>(--top)];
-        if (goalIndex[static_cast<std::size_t>(c)] >= 0) mine.push_back(goalIndex[static_cast<std::size_t>(c)]);
-        for (int d = 0; d < 4; ++d) {
-            const int next = board_.step(c, d), man = board_.step(c, Opposite(d));
-            if (next < 0 || man < 0 || placed.test(next) || placed.test(man) || board_.isDead(next)) continue;
-            if (label_[static_cast<std::size_t>(next)] == labelNow_) continue;
-            label_[static_cast<std::size_t>(next)] = labelNow_;
-            stack_[static_cast<std::size_t>(top++)] = next;
-        }
-    }
-    return mine;
-}
-
 int FeatureSearch::spare(const BoxSet& boxes) const {
     std::vector<int> balance(zoneGoals_.size(), 0);
     for (std::size_t z = 0; z < balance.size(); ++z) balance[z] = -zoneGoals_[z];
@@ -171,87 +110,10 @@ std::size_t FeatureSearch::bytes() const {
     return positions_.capacity() * (sizeof(Position) + boxBytes) + known_.size() * 32 + positions_.size() * 16 + floor_.bytes();
 }
 
-// Off-goal boxes against empty goals in each area of the floor that `walls` (boxes on goals)
-// leave: what does not match is shut in on the wrong side.
-int FeatureSearch::shutIn(const BoxSet& boxes, const BoxSet& walls, int man) {
-    if (++labelNow_ == 0) std::fill(label_.begin(), label_.end(), 0u), labelNow_ = 1;
-    int total = 0;
-    for (int start = 0; start < board_.size(); ++start) {
-        if (walls.test(start) || label_[static_cast<std::size_t>(start)] == labelNow_) continue;
-        int top = 0, balance = 0;
-        bool manIn = false, emptyGoal = false;
-        stack_[static_cast<std::size_t>(top++)] = start;
-        label_[static_cast<std::size_t>(start)] = labelNow_;
-        while (top > 0) {
-            const int c = stack_[static_cast<std::size_t>(--top)];
-            balance += boxes.test(c) ? 1 : 0;
-            balance -= board_.isGoal(c) ? 1 : 0;
-            manIn = manIn || c == man;
-            emptyGoal = emptyGoal || (board_.isGoal(c) && !boxes.test(c));
-            for (int d = 0; d < 4; ++d) {
-                const int n = board_.step(c, d);
-                if (n < 0 || walls.test(n) || label_[static_cast<std::size_t>(n)] == labelNow_) continue;
-                label_[static_cast<std::size_t>(n)] = labelNow_;
-                stack_[static_cast<std::size_t>(top++)] = n;
-            }
-        }
-        total += std::abs(balance) + (emptyGoal && !manIn ? 1 : 0);
-    }
-    return total;
-}
-
-// Numbers the floor round `walls` depth first from the man, summing boxes less goals in each
-// subtree; an empty goal whose filling would cut a subtree off (a cut vertex) counts what does
-// not match in that subtree.
-int FeatureSearch::outOfPlan(const BoxSet& boxes, const BoxSet& walls, int man) {
-    std::fill(disc_.begin(), disc_.end(), -1);
-    int counter = 0, total = 0;
-    parts_.clear();
-    auto visit = [&](int c, int parent) {
-        const auto ci = static_cast<std::size_t>(c);
-        order_[static_cast<std::size_t>(counter)] = c;
-        disc_[ci] = low_[ci] = counter++;
-        sum_[ci] = (boxes.test(c) ? 1 : 0) - (board_.isGoal(c) ? 1 : 0);
-        up_[ci] = parent;
-        dfs_.emplace_back(c, 0);
-    };
-    dfs_.clear();
-    visit(man, -1);
-    while (!dfs_.empty()) {
-        auto& [v, next] = dfs_.back();
-        const auto vi = static_cast<std::size_t>(v);
-        if (next < 4) {
-            const int n = board_.step(v, next++);
-            if (n < 0 || walls.test(n)) continue;
-            if (disc_[static_cast<std::size_t>(n)] < 0) visit(n, v);
-            else if (n != up_[vi]) low_[vi] = std::min(low_[vi], disc_[static_cast<std::size_t>(n)]);
-            continue;
-        }
-        const int parent = up_[vi];
-        dfs_.pop_back();
-        if (parent < 0) continue;
-        const auto pi = static_cast<std::size_t>(parent);
-        low_[pi] = std::min(low_[pi], low_[vi]);
-        sum_[pi] += sum_[vi];
-        if (low_[vi] < disc_[pi] || !board_.isGoal(parent) || boxes.test(parent)) continue;
-        total += std::abs(sum_[vi]);
-        if (sum_[vi] >= 0 && counter - disc_[vi] <= 60) parts_.push_back({parent, disc_[vi], counter});
-    }
-    return total;
-}
-
-// Whether some part one more goal would cut off (found by the last outOfPlan) cannot be cleared.
+// Whether some part one more goal would cut off from the man cannot be cleared (PARTS=2).
 bool FeatureSearch::partFails(const BoxSet& boxes, int man) {
-    static const int use = std::getenv("PARTS") ? std::atoi(std::getenv("PARTS")) : 0;
-    if (use == 2) return partCheck_.fails(boxes, placedOf(boxes), man);
-    if (use != 1) return false;
-    const BoxSet placed = placedOf(boxes);
-    std::vector<int> cells;
-    for (const Part& part : parts_) {
-        cells.assign(order_.begin() + part.first, order_.begin() + part.end);
-        if (partCheck_.check(boxes, placed, {part.gate}, cells) == PartCheck::Verdict::Fails) return true;
-    }
-    return false;
+    static const bool use = std::getenv("PARTS") != nullptr && std::atoi(std::getenv("PARTS")) == 2;
+    return use && partCheck_.fails(boxes, placedOf(boxes), man);
 }
 
 BoxSet FeatureSearch::placedOf(const BoxSet& boxes) const {
@@ -279,9 +141,6 @@ Features FeatureSearch::features(const BoxSet& boxes, int man, int areas) {
     f.areas = std::min(cap, areas >= 0 && smallest == 1 ? areas : childRegion_.areas(boxes, smallest));
     f.shutIn = floor_.shutIn(boxes, placed, man);
     f.outOfPlan = floor_.outOfPlan(boxes, placed, man);
-    static const bool xcheck = std::getenv("XCHECK") != nullptr;
-    if (xcheck && (f.shutIn != shutIn(boxes, placed, man) || f.outOfPlan != outOfPlan(boxes, placed, man)))
-        std::fprintf(stderr, "features differ: %d/%d against %d/%d\n", f.shutIn, f.outOfPlan, shutIn(boxes, placed, man), outOfPlan(boxes, placed, man));
     static const bool useSpare = std::getenv("SPARE") != nullptr;
     if (useSpare) f.shutIn = spare(boxes);
     static const bool merge = std::getenv("MERGE") != nullptr;
@@ -456,9 +315,6 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, const Move& move, st
     static const bool learn = std::getenv("PATTERNS") != nullptr;
     if (learn && level_.boxCount() == level_.goalCount() && patterns_.isDead(boxes, board_.step(to, side), to)) return;
     known_.emplace(hash, static_cast<std::uint32_t>(positions_.size()));
-    static const bool xcheck = std::getenv("XCHECK") != nullptr;
-    if (xcheck && (man != childRegion_.flood(boxes, board_.step(to, side)) || move.areas != childRegion_.areas(boxes)))
-        std::fprintf(stderr, "man %d/%d areas %d/%d\n", man, childRegion_.flood(boxes, board_.step(to, side)), move.areas, childRegion_.areas(boxes));
     const Features f = features(boxes, man, move.areas);
     static const bool prune = std::getenv("PRUNE") != nullptr;
     static const bool featureIsShutIn = std::getenv("SPARE") == nullptr && std::getenv("MERGE") == nullptr;

@@ -84,13 +84,9 @@ private:
     int areasBeside(int box) const;
     void tryMoves(std::uint32_t id, const BoxSet& boxes, int box, int areas);
     void add(std::uint32_t parent, BoxSet boxes, const Move& move, std::uint32_t pushes, bool advised);
-    int shutIn(const BoxSet& boxes, const BoxSet& walls, int man);
-    int outOfPlan(const BoxSet& boxes, const BoxSet& walls, int man);
     void markZones();
     bool partFails(const BoxSet& boxes, int man);
     bool walledOff(const BoxSet& boxes, const BoxSet& placed, bool forward);
-    bool unmatched(const BoxSet& boxes, const BoxSet& placed);
-    std::vector<int> goalsReached(int b, const BoxSet& placed, const std::vector<int>& goalIndex);
     BoxSet placedOf(const BoxSet& boxes) const;
     int spare(const BoxSet& boxes) const;
     bool straightEnd(const BoxSet& boxes, int box, int cell) const;
@@ -110,17 +106,9 @@ private:
     std::map<std::uint32_t, Features> cellFeatures_;
     std::vector<std::pair<std::uint32_t, Features>> waiting_;  // round's cells with positions waiting
     std::vector<int> area_;  // by cell: the parent's area of free floor, -1 for a box
-    std::vector<std::uint32_t> label_;  // by cell, for the floods of shutIn
+    std::vector<std::uint32_t> label_;  // by cell, for the floods of walledOff
     std::vector<int> stack_;
-    std::vector<int> disc_, low_, sum_, up_;  // by cell, for outOfPlan's numbering
-    std::vector<std::pair<int, int>> dfs_;
-    struct Part {
-        int gate, first, end;  // the goal that would cut it off; its cells in order_
-    };
-    std::vector<int> order_;     // outOfPlan's cells by number
-    std::vector<Part> parts_;    // the parts of the last outOfPlan with no fewer boxes than goals
     PartCheck partCheck_;
-    std::unordered_map<std::uint64_t, std::vector<int>> goalReach_;  // by boxes on goals and cell: goalsReached
     std::vector<int> zone_;      // by cell: the pocket whose zone it is in, -1 for none
     std::vector<int> zoneGoals_; // by zone: its goals
     std::uint32_t labelNow_ = 0;
