@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
-#include <cstdio>
 
 #include "solver/BestFirst.h"
 
@@ -21,15 +20,25 @@ PlacedFloor::PlacedFloor(const Board& board)
     for (std::size_t k = 0; k < board.goals().size(); ++k) goalIndex_[static_cast<std::size_t>(board.goals()[k])] = static_cast<int>(k);
 }
 
+// Kept in two generations: when the newer is full it becomes the older, the older forgotten,
+// and a layout found in the older moves to the newer.
 PlacedFloor::Layout& PlacedFloor::layout(const BoxSet& placed) {
     const std::uint64_t key = Keys().boxes(placed).hash;
     if (const auto it = layouts_.find(key); it != layouts_.end()) return it->second;
-    if (bytes_ > MostBytes) layouts_.clear(), bytes_ = 0, std::fprintf(stderr, "cleared\n");
-    static long built = 0; if (++built % 5000 == 0) std::fprintf(stderr, "built %ld size %zu bytes %zu n %d\n", built, layouts_.size(), bytes_, board_.size());
+    if (bytes_ > MostBytes / 2) older_ = std::move(layouts_), layouts_.clear(), olderBytes_ = bytes_, bytes_ = 0;
+    if (auto node = older_.extract(key)) {
+        olderBytes_ -= Bytes(node.mapped()), bytes_ += Bytes(node.mapped());
+        return layouts_.insert(std::move(node)).position->second;
+    }
     Layout& made = layouts_[key];
     reachGoals(made, placed);
-    bytes_ += made.reach.size() * sizeof(std::uint64_t) + 64;
+    bytes_ += Bytes(made);
     return made;
+}
+
+std::size_t PlacedFloor::Bytes(const Layout& l) {
+    return l.reach.size() * sizeof(std::uint64_t) + l.number.size() * sizeof(int) + (l.areas.size() + l.parts.size()) * sizeof(Range) +
+           l.cuts.size() * sizeof(Cut) + 64;
 }
 
 // The layout with its areas numbered: the matching test needs none, and most of the positions
@@ -37,8 +46,9 @@ PlacedFloor::Layout& PlacedFloor::layout(const BoxSet& placed) {
 const PlacedFloor::Layout& PlacedFloor::numbered(const BoxSet& placed) {
     Layout& l = layout(placed);
     if (!l.number.empty()) return l;
+    bytes_ -= Bytes(l);
     numberAreas(l, placed);
-    bytes_ += l.number.size() * sizeof(int) + (l.areas.size() + l.parts.size()) * sizeof(Range) + l.cuts.size() * sizeof(Cut);
+    bytes_ += Bytes(l);
     return l;
 }
 

@@ -27,7 +27,7 @@ public:
     /// Whether the boxes off goals cannot each be given an empty goal of their own that they
     /// can be pushed to alone, the boxes on goals walls and the others taken away.
     bool unmatched(const BoxSet& boxes, const BoxSet& placed);
-    std::size_t bytes() const { return bytes_; }
+    std::size_t bytes() const { return bytes_ + olderBytes_; }
 
 private:
     struct Range {
@@ -57,8 +57,9 @@ private:
     const Board& board_;
     int words_;                           // words of a set of goals
     std::vector<int> goalIndex_;          // by cell: the goal's index, -1 for none
-    std::unordered_map<std::uint64_t, Layout> layouts_;  // by the hash of the boxes on goals
-    std::size_t bytes_ = 0;
+    static std::size_t Bytes(const Layout& layout);
+    std::unordered_map<std::uint64_t, Layout> layouts_, older_;  // by the hash of the boxes on goals
+    std::size_t bytes_ = 0, olderBytes_ = 0;
     std::vector<int> numbers_;            // numberBoxes's answer
     std::vector<int> low_, up_, goals_, index_;  // by cell, for the numberings
     std::vector<char> waiting_;                           // by cell: in component_
