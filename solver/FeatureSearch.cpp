@@ -116,14 +116,20 @@ bool FeatureSearch::partFails(const BoxSet& boxes, int man) {
     return use && partCheck_.fails(boxes, placedOf(boxes), man);
 }
 
-BoxSet FeatureSearch::placedOf(const BoxSet& boxes) const {
-    BoxSet placed = boxes;
-    for (int k = 0; k < placed.words(); ++k) placed.word(k) &= board_.goalMask().word(k);
-    return placed;
+const BoxSet& FeatureSearch::placedOf(const BoxSet& boxes) {
+    placed_ = boxes;
+    for (int k = 0; k < placed_.words(); ++k) placed_.word(k) &= board_.goalMask().word(k);
+    return placed_;
+}
+
+BoxSet FeatureSearch::withoutStart(const BoxSet& placed) const {
+    BoxSet committed = placed;
+    positions_[0].boxes.forEach([&](int c) { committed.reset(c); });
+    return committed;
 }
 
 Features FeatureSearch::features(const BoxSet& boxes, int man, int areas) {
-    const BoxSet placed = placedOf(boxes);
+    const BoxSet& placed = placedOf(boxes);
     Features f;
     f.packed = placed.count();
     static const bool hand = std::getenv("HANDPLAN") != nullptr;
@@ -304,12 +310,8 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, const Move& move, st
     const std::uint64_t hash = (Keys().boxes(boxes) ^ Keys().man[static_cast<std::size_t>(man)]).hash;
     if (known_.find(hash) != known_.end()) return;
     static const bool wallMatch = std::getenv("WALLMATCH") != nullptr;
-    if (wallMatch) {
-        BoxSet committed = placedOf(boxes);
-        static const bool freshM = std::getenv("FRESHMATCH") != nullptr;
-        if (freshM) positions_[0].boxes.forEach([&](int c) { committed.reset(c); });
-        if (floor_.unmatched(boxes, committed)) return;
-    }
+    static const bool freshM = std::getenv("FRESHMATCH") != nullptr;
+    if (wallMatch && (freshM ? floor_.unmatched(boxes, withoutStart(placedOf(boxes))) : floor_.unmatched(boxes, placedOf(boxes)))) return;
     static const bool match = std::getenv("MATCH") != nullptr;
     if (match && bound_.child(from, to, Keys().boxes(boxes).hash) == Bound::None) return;
     static const bool learn = std::getenv("PATTERNS") != nullptr;
@@ -320,14 +322,12 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, const Move& move, st
     static const bool featureIsShutIn = std::getenv("SPARE") == nullptr && std::getenv("MERGE") == nullptr;
     if (prune && (featureIsShutIn ? f.shutIn : floor_.shutIn(boxes, placedOf(boxes), man)) > 0) return;
     static const bool walls = std::getenv("WALLED") != nullptr;
-    static long cntF = 0, cntB = 0, cntAll = 0;
-    ++cntAll;
-    BoxSet committed = placedOf(boxes);
     static const bool fresh = std::getenv("FRESHWALLS") != nullptr;
-    if (fresh) positions_[0].boxes.forEach([&](int c) { committed.reset(c); });
     static const int dirs = std::getenv("WALLDIRS") ? std::atoi(std::getenv("WALLDIRS")) : 3;
-    if (walls && (dirs & 1) && walledOff(boxes, committed, true)) { if (++cntF % 1000 == 0) fprintf(stderr, "F %ld B %ld of %ld\n", cntF, cntB, cntAll); return; }
-    if (walls && (dirs & 2) && walledOff(boxes, committed, false)) { if (++cntB % 1000 == 0) fprintf(stderr, "F %ld B %ld of %ld\n", cntF, cntB, cntAll); return; }
+    if (walls) {
+        const BoxSet committed = fresh ? withoutStart(placedOf(boxes)) : placedOf(boxes);
+        if (((dirs & 1) && walledOff(boxes, committed, true)) || ((dirs & 2) && walledOff(boxes, committed, false))) return;
+    }
     static const int partsFrom = std::getenv("PARTSFROM") ? std::atoi(std::getenv("PARTSFROM")) : 0;
     if (f.packed >= partsFrom && partFails(boxes, man)) return;
     static const int mode = std::getenv("ADVISE") ? std::atoi(std::getenv("ADVISE")) : 0;

@@ -52,8 +52,7 @@ public:
     std::size_t cellCount() const { return cells_.size(); }
     const PartCheck& partCheck() const { return partCheck_; }
     std::vector<int> lostBoxes(const BoxSet& boxes) {
-        BoxSet committed = placedOf(boxes);
-        positions_[0].boxes.forEach([&](int c) { committed.reset(c); });
+        const BoxSet committed = withoutStart(placedOf(boxes));
         walledOff(boxes, committed, false);
         std::vector<int> lost;
         boxes.forEach([&](int c) { if (!committed.test(c) && label_[static_cast<std::size_t>(c)] != labelNow_) lost.push_back(c); });
@@ -87,7 +86,8 @@ private:
     void markZones();
     bool partFails(const BoxSet& boxes, int man);
     bool walledOff(const BoxSet& boxes, const BoxSet& placed, bool forward);
-    BoxSet placedOf(const BoxSet& boxes) const;
+    const BoxSet& placedOf(const BoxSet& boxes);  // the boxes on goals, into placed_
+    BoxSet withoutStart(const BoxSet& placed) const;
     int spare(const BoxSet& boxes) const;
     bool straightEnd(const BoxSet& boxes, int box, int cell) const;
     void finish(SolveResult& result);
@@ -106,6 +106,7 @@ private:
     std::map<std::uint32_t, Features> cellFeatures_;
     std::vector<std::pair<std::uint32_t, Features>> waiting_;  // round's cells with positions waiting
     std::vector<int> area_;  // by cell: the parent's area of free floor, -1 for a box
+    BoxSet placed_;
     std::vector<std::uint32_t> label_;  // by cell, for the floods of walledOff
     std::vector<int> stack_;
     PartCheck partCheck_;

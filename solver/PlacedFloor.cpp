@@ -230,7 +230,8 @@ int PlacedFloor::outOfPlan(const BoxSet& boxes, const BoxSet& placed, int man) {
 bool PlacedFloor::unmatched(const BoxSet& boxes, const BoxSet& placed) {
     const Layout& l = layout(placed);
     const auto w = static_cast<std::size_t>(words_);
-    std::vector<const std::uint64_t*> reach;  // by loose box: the goals it can reach
+    std::vector<const std::uint64_t*>& reach = reach_;
+    reach.clear();
     bool lost = false;
     boxes.forEach([&](int b) {
         if (lost || placed.test(b)) return;
@@ -239,7 +240,10 @@ bool PlacedFloor::unmatched(const BoxSet& boxes, const BoxSet& placed) {
         reach.push_back(mine);
     });
     if (lost) return true;
-    std::vector<int> owner(board_.goals().size(), -1), seen(board_.goals().size(), -1);
+    std::vector<int>& owner = owner_;
+    std::vector<int>& seen = seen_;
+    owner.assign(board_.goals().size(), -1);
+    seen.assign(board_.goals().size(), -1);
     // A free goal first, then one whose box can move on to another.
     auto augment = [&](auto&& self, int box, int round) -> bool {
         for (int free = 1; free >= 0; --free)

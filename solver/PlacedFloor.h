@@ -61,6 +61,8 @@ private:
     std::unordered_map<std::uint64_t, Layout> layouts_, older_;  // by the hash of the boxes on goals
     std::size_t bytes_ = 0, olderBytes_ = 0;
     std::vector<int> numbers_;            // numberBoxes's answer
+    std::vector<const std::uint64_t*> reach_;  // unmatched's: by box off a goal, the goals it reaches
+    std::vector<int> owner_, seen_;            // unmatched's: by goal, its box and the last round to try it
     std::vector<int> low_, up_, goals_, index_;  // by cell, for the numberings
     std::vector<char> waiting_;                           // by cell: in component_
     std::vector<int> component_;                          // reachGoals's cells of open components
