@@ -31,13 +31,19 @@ PlacedFloor::Layout& PlacedFloor::layout(const BoxSet& placed) {
         return layouts_.insert(std::move(node)).position->second;
     }
     Layout& made = layouts_[key];
-    reachGoals(made, placed);
+    const auto w = static_cast<std::size_t>(words_);
+    made.reach.assign(static_cast<std::size_t>(board_.size()) * w, 0);
+    made.reached = BoxSet(board_.size());
+    for (const int g : board_.goals()) {
+        const auto k = static_cast<std::size_t>(goalIndex_[static_cast<std::size_t>(g)]);
+        if (!placed.test(g)) made.reach[static_cast<std::size_t>(g) * w + k / 64] |= std::uint64_t{1} << (k % 64);
+    }
     bytes_ += Bytes(made);
     return made;
 }
 
 std::size_t PlacedFloor::Bytes(const Layout& l) {
-    return l.reach.size() * sizeof(std::uint64_t) + l.number.size() * sizeof(int) + (l.areas.size() + l.parts.size()) * sizeof(Range) +
+    return l.reach.size() * sizeof(std::uint64_t) + static_cast<std::size_t>(l.reached.words()) * 8 + l.number.size() * sizeof(int) + (l.areas.size() + l.parts.size()) * sizeof(Range) +
            l.cuts.size() * sizeof(Cut) + 64;
 }
 
@@ -108,49 +114,43 @@ void PlacedFloor::numberAreas(Layout& l, const BoxSet& placed) {
 
 // For each cell, the empty goals a box there could be pushed to: one push takes a box from a
 // cell to the next one along when that and the man's cell behind are free of walls and the next
-// is no dead square. The cells are taken in strongly connected components (Tarjan's, depth
-// first); a component is done after every one it leads to, so each takes on their goals once.
-void PlacedFloor::reachGoals(Layout& l, const BoxSet& placed) {
+// is no dead square. Worked out from the cells boxes stand on, as they are asked for: the cells
+// one reaches are taken in strongly connected components (Tarjan's, depth first), and a
+// component is done after every one it leads to, so each takes on their goals once.
+void PlacedFloor::reachFrom(Layout& l, const BoxSet& placed, int root) {
+    if (l.reached.test(root)) return;
     const auto w = static_cast<std::size_t>(words_);
-    l.reach.assign(static_cast<std::size_t>(board_.size()) * w, 0);
-    for (const int g : board_.goals()) {
-        const auto k = static_cast<std::size_t>(goalIndex_[static_cast<std::size_t>(g)]);
-        if (!placed.test(g)) l.reach[static_cast<std::size_t>(g) * w + k / 64] |= std::uint64_t{1} << (k % 64);
-    }
     auto take = [&](int from, int to) {  // from's goals into to's
         for (std::size_t k = 0; k < w; ++k) l.reach[static_cast<std::size_t>(to) * w + k] |= l.reach[static_cast<std::size_t>(from) * w + k];
     };
-    std::fill(index_.begin(), index_.end(), -1);
     int counter = 0;
     auto visit = [&](int c) {
+        l.reached.set(c);
         index_[static_cast<std::size_t>(c)] = low_[static_cast<std::size_t>(c)] = counter++;
         component_.push_back(c);
         waiting_[static_cast<std::size_t>(c)] = 1;
         dfs_.emplace_back(c, 0);
     };
-    for (int root = 0; root < board_.size(); ++root) {  // no box off a goal stands on a dead square
-        if (placed.test(root) || board_.isDead(root) || index_[static_cast<std::size_t>(root)] >= 0) continue;
-        visit(root);
-        while (!dfs_.empty()) {
-            const int v = dfs_.back().first, d = dfs_.back().second;
-            const auto vi = static_cast<std::size_t>(v);
-            if (d < 4) {
-                ++dfs_.back().second;
-                const int to = board_.step(v, d), man = board_.step(v, Opposite(d));
-                if (to < 0 || man < 0 || placed.test(to) || placed.test(man) || board_.isDead(to)) continue;
-                const auto ti = static_cast<std::size_t>(to);
-                if (index_[ti] < 0) visit(to);
-                else if (waiting_[ti] != 0) low_[vi] = std::min(low_[vi], index_[ti]);
-                else take(to, v);
-                continue;
-            }
-            if (low_[vi] == index_[vi]) closeComponent(l, v);
-            dfs_.pop_back();
-            if (dfs_.empty()) continue;
-            const int parent = dfs_.back().first;
-            low_[static_cast<std::size_t>(parent)] = std::min(low_[static_cast<std::size_t>(parent)], low_[vi]);
-            take(v, parent);
+    visit(root);
+    while (!dfs_.empty()) {
+        const int v = dfs_.back().first, d = dfs_.back().second;
+        const auto vi = static_cast<std::size_t>(v);
+        if (d < 4) {
+            ++dfs_.back().second;
+            const int to = board_.step(v, d), man = board_.step(v, Opposite(d));
+            if (to < 0 || man < 0 || placed.test(to) || placed.test(man) || board_.isDead(to)) continue;
+            const auto ti = static_cast<std::size_t>(to);
+            if (!l.reached.test(to)) visit(to);
+            else if (waiting_[ti] != 0) low_[vi] = std::min(low_[vi], index_[ti]);
+            else take(to, v);
+            continue;
         }
+        if (low_[vi] == index_[vi]) closeComponent(l, v);
+        dfs_.pop_back();
+        if (dfs_.empty()) continue;
+        const int parent = dfs_.back().first;
+        low_[static_cast<std::size_t>(parent)] = std::min(low_[static_cast<std::size_t>(parent)], low_[vi]);
+        take(v, parent);
     }
 }
 
@@ -228,13 +228,14 @@ int PlacedFloor::outOfPlan(const BoxSet& boxes, const BoxSet& placed, int man) {
 }
 
 bool PlacedFloor::unmatched(const BoxSet& boxes, const BoxSet& placed) {
-    const Layout& l = layout(placed);
+    Layout& l = layout(placed);
     const auto w = static_cast<std::size_t>(words_);
     std::vector<const std::uint64_t*>& reach = reach_;
     reach.clear();
     bool lost = false;
     boxes.forEach([&](int b) {
         if (lost || placed.test(b)) return;
+        reachFrom(l, placed, b);
         const std::uint64_t* mine = &l.reach[static_cast<std::size_t>(b) * w];
         lost = std::all_of(mine, mine + w, [](std::uint64_t x) { return x == 0; });
         reach.push_back(mine);

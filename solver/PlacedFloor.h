@@ -43,11 +43,12 @@ private:
         std::vector<Cut> cuts;               // by goal, grouped by area
         std::vector<Range> parts;            // subtrees a goal cuts off
         std::vector<std::uint64_t> reach;    // by cell, `words_` each: goals by index
+        BoxSet reached;                      // the cells whose reach is worked out
     };
     Layout& layout(const BoxSet& placed);
     const Layout& numbered(const BoxSet& placed);
     void numberAreas(Layout& layout, const BoxSet& placed);
-    void reachGoals(Layout& layout, const BoxSet& placed);
+    void reachFrom(Layout& layout, const BoxSet& placed, int root);
     void closeComponent(Layout& layout, int first);
     /// The numbers of the boxes off goals, sorted, into numbers_.
     void numberBoxes(const Layout& layout, const BoxSet& boxes);
@@ -65,7 +66,7 @@ private:
     std::vector<int> owner_, seen_;            // unmatched's: by goal, its box and the last round to try it
     std::vector<int> low_, up_, goals_, index_;  // by cell, for the numberings
     std::vector<char> waiting_;                           // by cell: in component_
-    std::vector<int> component_;                          // reachGoals's cells of open components
+    std::vector<int> component_;                          // reachFrom's cells of open components
     std::vector<std::pair<int, int>> dfs_;
 };
 
