@@ -7,14 +7,14 @@
 namespace tolvar::solver {
 
 BoxReach::BoxReach(const Board& board)
-    : board_(board), others_(board.size()), stamp_(static_cast<std::size_t>(board.size()) * 4, 0),
-      classed_(static_cast<std::size_t>(board.size()), 0), sideClass_(stamp_.size(), -1), dist_(stamp_.size(), 0),
-      parent_(stamp_.size(), -1), disc_(classed_.size(), 0), low_(classed_.size(), 0), last_(classed_.size(), 0),
-      up_(classed_.size(), -1), least_(classed_.size(), 0),
-      order_(classed_.size(), 0), before_(classed_.size(), 0), after_(classed_.size(), 0), numbered_(classed_.size(), 0) {}
+    : board_(board), others_(board.size()), walls_(board.size()), stamp_(static_cast<std::size_t>(board.size()) * 4, 0),
+      classed_(static_cast<std::size_t>(board.size()), 0), sideClass_(stamp_.size(), -1), piece_(stamp_.size(), -2), dist_(stamp_.size(), 0),
+      parent_(stamp_.size(), -1), disc_(classed_.size(), -1), low_(classed_.size(), 0), last_(classed_.size(), 0),
+      up_(classed_.size(), -1), least_(classed_.size(), 0), root_(classed_.size(), -1) {}
 
 void BoxReach::spread(const BoxSet& boxes, int box, const BoxSet& manReach) {
     ++stampNow_;
+    if (!numbered_ || !(walls_ == boxes)) number(boxes);
     others_ = boxes;
     others_.reset(box);
     origin_ = box;
@@ -29,7 +29,6 @@ void BoxReach::spread(const BoxSet& boxes, int box, const BoxSet& manReach) {
         parent_[st] = -1;
         queue_.push_back(static_cast<int>(st));
     }
-    if (!queue_.empty()) number(box);
     for (std::size_t head = 0; head < queue_.size(); ++head) {
         const int st = queue_[head], c = st / 4, s = st % 4;
         const int t = board_.step(c, Opposite(s));
@@ -50,100 +49,107 @@ void BoxReach::spread(const BoxSet& boxes, int box, const BoxSet& manReach) {
     }
 }
 
-// Numbers the free floor (the box's own cell free) depth first from `root`, with the least
-// number each subtree reaches by a side edge: Tarjan's cut vertices.
-void BoxReach::number(int root) {
-    int counter = 0;
+// Numbers the free floor round all the boxes depth first, each area from its least cell, with
+// the least number each subtree reaches by a side edge: Tarjan's cut vertices.
+void BoxReach::number(const BoxSet& boxes) {
+    walls_ = boxes;
+    numbered_ = true;
+    std::fill(disc_.begin(), disc_.end(), -1);
+    int counter = 0, root = -1;
     auto visit = [&](int c, int parent) {
-        numbered_[static_cast<std::size_t>(c)] = stampNow_;
-        order_[static_cast<std::size_t>(counter)] = c;
-        disc_[static_cast<std::size_t>(c)] = low_[static_cast<std::size_t>(c)] = counter++;
-        up_[static_cast<std::size_t>(c)] = parent;
-        least_[static_cast<std::size_t>(c)] = c;
+        const auto ci = static_cast<std::size_t>(c);
+        disc_[ci] = low_[ci] = counter++;
+        up_[ci] = parent;
+        least_[ci] = c;
+        root_[ci] = root;
         dfs_.emplace_back(c, 0);
     };
-    dfs_.clear();
-    visit(root, -1);
-    while (!dfs_.empty()) {
-        auto& [v, next] = dfs_.back();
-        const auto vi = static_cast<std::size_t>(v);
-        if (next < 4) {
-            const int n = board_.step(v, next++);
-            if (n < 0 || others_.test(n)) continue;
-            if (numbered_[static_cast<std::size_t>(n)] != stampNow_) visit(n, v);
-            else if (n != up_[vi]) low_[vi] = std::min(low_[vi], disc_[static_cast<std::size_t>(n)]);
-            continue;
+    for (root = 0; root < board_.size(); ++root) {
+        if (boxes.test(root) || disc_[static_cast<std::size_t>(root)] >= 0) continue;
+        dfs_.clear();
+        visit(root, -1);
+        while (!dfs_.empty()) {
+            auto& [v, next] = dfs_.back();
+            const auto vi = static_cast<std::size_t>(v);
+            if (next < 4) {
+                const int n = board_.step(v, next++);
+                if (n < 0 || boxes.test(n)) continue;
+                if (disc_[static_cast<std::size_t>(n)] < 0) visit(n, v);
+                else if (n != up_[vi]) low_[vi] = std::min(low_[vi], disc_[static_cast<std::size_t>(n)]);
+                continue;
+            }
+            last_[vi] = counter - 1;
+            const int parent = up_[vi];
+            dfs_.pop_back();
+            if (parent < 0) continue;
+            const auto pi = static_cast<std::size_t>(parent);
+            low_[pi] = std::min(low_[pi], low_[vi]);
+            least_[pi] = std::min(least_[pi], least_[vi]);
         }
-        last_[vi] = counter - 1;
-        const int parent = up_[vi];
-        dfs_.pop_back();
-        if (parent < 0) continue;
-        const auto pi = static_cast<std::size_t>(parent);
-        low_[pi] = std::min(low_[pi], low_[vi]);
-        least_[pi] = std::min(least_[pi], least_[vi]);
     }
-    counter_ = counter;
 }
 
 int BoxReach::splits(int cell) const {
-    int count = 0;
+    int seen[4], count = 0;
     for (int s = 0; s < 4; ++s) {
-        const int c = board_.step(cell, s);
-        if (c < 0 || others_.test(c) || up_[static_cast<std::size_t>(c)] != cell) continue;
-        count += low_[static_cast<std::size_t>(c)] >= disc_[static_cast<std::size_t>(cell)] ? 1 : 0;
+        const int p = piece_[state(cell, s)];
+        if (p >= 0 && std::find(seen, seen + count, p) == seen + count) seen[count++] = p;
     }
-    return count;
+    return std::max(0, count - 1);
 }
 
-int BoxReach::leastBeside(int cell, int side) {
-    const int s = piece(cell, side);
-    return s >= 0 ? least_[static_cast<std::size_t>(board_.step(cell, s))] : leastOutside(cell);
-}
-
-// The least cell of the floor that stays joined to the box's first cell with the box on `cell`:
-// all but the subtree of `cell`, and those of its children that reach above it.
-int BoxReach::leastOutside(int cell) {
-    if (ordered_ != stampNow_) {
-        ordered_ = stampNow_;
-        for (int k = 0, least = 0x7FFFFFFF; k < counter_; ++k) before_[static_cast<std::size_t>(k)] = least, least = std::min(least, order_[static_cast<std::size_t>(k)]);
-        for (int k = counter_ - 1, least = 0x7FFFFFFF; k >= 0; --k) after_[static_cast<std::size_t>(k)] = least, least = std::min(least, order_[static_cast<std::size_t>(k)]);
-    }
-    const auto ci = static_cast<std::size_t>(cell);
-    int least = std::min(before_[static_cast<std::size_t>(disc_[ci])], after_[static_cast<std::size_t>(last_[ci])]);
+// With all the boxes in place and `cell` taken out of the floor: the least cell of the piece
+// free cell `u` is in. The child subtree of `cell` it hangs from when nothing joins that subtree
+// above `cell`, else the rest of the area, whose least cell is its root.
+int BoxReach::pieceOfFloor(int cell, int u) const {
+    const auto ui = static_cast<std::size_t>(u);
+    if (root_[ui] != root_[static_cast<std::size_t>(cell)]) return root_[ui];
+    const int du = disc_[ui], dt = disc_[static_cast<std::size_t>(cell)];
     for (int s = 0; s < 4; ++s) {
         const int c = board_.step(cell, s);
-        if (c < 0 || others_.test(c) || up_[static_cast<std::size_t>(c)] != cell || low_[static_cast<std::size_t>(c)] >= disc_[ci]) continue;
-        least = std::min(least, least_[static_cast<std::size_t>(c)]);
+        if (c < 0 || walls_.test(c) || up_[static_cast<std::size_t>(c)] != cell) continue;
+        const auto ci = static_cast<std::size_t>(c);
+        if (disc_[ci] <= du && du <= last_[ci]) return low_[ci] >= dt ? least_[ci] : root_[ui];
+    }
+    return root_[ui];
+}
+
+// The pieces (by least cell) that the pushed box's own cell joins with the box on `cell`
+// instead; returns the least cell of them joined, the box's cell among them.
+int BoxReach::joined(int cell, int* pieces, int& count) const {
+    int least = origin_;
+    count = 0;
+    for (int s = 0; s < 4; ++s) {
+        const int n = board_.step(origin_, s);
+        if (n < 0 || n == cell || walls_.test(n)) continue;
+        const int p = pieceOfFloor(cell, n);
+        pieces[count++] = p;
+        least = std::min(least, p);
     }
     return least;
 }
 
-// The piece of the floor the neighbour of `cell` on `side` is in with a box on `cell`: the
-// child subtree it hangs from when nothing joins that subtree above `cell`, else the rest (-1).
-int BoxReach::piece(int cell, int side) const {
-    const int u = board_.step(cell, side);
-    const int du = disc_[static_cast<std::size_t>(u)], dt = disc_[static_cast<std::size_t>(cell)];
-    for (int s = 0; s < 4; ++s) {
-        const int c = board_.step(cell, s);
-        if (c < 0 || others_.test(c) || up_[static_cast<std::size_t>(c)] != cell) continue;
-        const auto ci = static_cast<std::size_t>(c);
-        if (disc_[ci] <= du && du <= last_[ci]) return low_[ci] >= dt ? s : -1;
-    }
-    return -1;
-}
-
-// Which free sides of `cell` the man can walk between with the box on it.
+// Which free sides of `cell` the man can walk between with the box on it, from the least cell
+// of the piece of free floor each side's neighbour is in (-2 for no free neighbour).
 void BoxReach::classify(int cell) {
     classed_[static_cast<std::size_t>(cell)] = stampNow_;
-    int pieces[4];
+    int pieces[4], count = 0;
+    const int least = cell == origin_ ? -1 : joined(cell, pieces, count);
     for (int s = 0; s < 4; ++s) {
-        const int n = board_.step(cell, s);
-        pieces[s] = n < 0 || others_.test(n) ? -2 : piece(cell, s);
+        const int u = board_.step(cell, s);
+        int& p = piece_[state(cell, s)];
+        if (u < 0 || others_.test(u)) p = -2;
+        else if (cell == origin_) p = root_[static_cast<std::size_t>(u)];
+        else if (u == origin_) p = least;
+        else {
+            p = pieceOfFloor(cell, u);
+            if (std::find(pieces, pieces + count, p) != pieces + count) p = least;
+        }
     }
     for (int s = 0; s < 4; ++s) {
         int cls = -1;
-        for (int s2 = 0; s2 <= s && pieces[s] != -2 && cls < 0; ++s2)
-            if (pieces[s2] == pieces[s]) cls = s2;
+        for (int s2 = 0; s2 <= s && piece_[state(cell, s)] != -2 && cls < 0; ++s2)
+            if (piece_[state(cell, s2)] == piece_[state(cell, s)]) cls = s2;
         sideClass_[state(cell, s)] = static_cast<std::int8_t>(cls);
     }
 }

@@ -31,7 +31,7 @@ public:
     int splits(int cell) const;
     /// With the box moved to `cell`: the least cell of the piece of free floor its neighbour on
     /// `side` is in, the man's region once he stands there.
-    int leastBeside(int cell, int side);
+    int leastBeside(int cell, int side) const { return piece_[state(cell, side)]; }
     /// The man's moves (walks and pushes) from `man` that take the box to `cell` with him on
     /// `side` after the last push, or walking round to it; after spread() for this box. `man`
     /// becomes where he stands after the last push.
@@ -40,26 +40,25 @@ public:
 private:
     static std::size_t state(int cell, int side) { return static_cast<std::size_t>(cell * 4 + side); }
     void classify(int cell);
-    void number(int root);
-    int piece(int cell, int side) const;
-    int leastOutside(int cell);
+    void number(const BoxSet& boxes);
+    int pieceOfFloor(int cell, int u) const;
+    int joined(int cell, int* pieces, int& count) const;
 
     const Board& board_;
-    BoxSet others_;
+    BoxSet others_, walls_;  // the boxes but the one pushed; all of them, as numbered
     int origin_ = -1;
     std::vector<std::uint32_t> stamp_;      // by state: reached in the current spread
     std::vector<std::uint32_t> classed_;    // by cell: sides classified in the current spread
     std::vector<std::int8_t> sideClass_;    // by state
+    std::vector<int> piece_;                // by state: the least cell of the piece beside it (classify)
     std::vector<std::uint16_t> dist_;       // by state
     std::vector<std::int32_t> parent_;      // by state: the state pushed from, -1 at the start
-    // A depth-first numbering of the free floor round the other boxes, from the box's cell: which
-    // cells a box standing on one cuts apart (cut vertices), without a flood for each cell.
+    // A depth-first numbering of the free floor round all the boxes, each area from its least
+    // cell, shared by the spreads of every box of one position: which cells a box standing on
+    // one cuts apart (cut vertices); the pushed box's own cell then joins the pieces it touches.
     std::vector<int> disc_, low_, last_, up_;  // by cell: number, least reached, last in subtree, parent
-    std::vector<int> least_;                   // by cell: the least cell of its subtree
-    std::vector<int> order_, before_, after_;  // by number: the cell; the least cell numbered before it, after it
-    int counter_ = 0;
-    std::uint32_t ordered_ = 0;                // the spread whose before_ and after_ are worked out
-    std::vector<std::uint32_t> numbered_;      // by cell: numbered in the current spread
+    std::vector<int> least_, root_;            // by cell: the least cell of its subtree, of its area
+    bool numbered_ = false;
     std::vector<std::pair<int, int>> dfs_;
     std::vector<int> cells_, queue_;
     std::uint32_t stampNow_ = 0;
