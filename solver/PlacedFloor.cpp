@@ -18,6 +18,39 @@ PlacedFloor::PlacedFloor(const Board& board)
     : board_(board), words_(static_cast<int>((board.goals().size() + 63) / 64)), goalIndex_(static_cast<std::size_t>(board.size()), -1),
       low_(goalIndex_.size()), up_(goalIndex_.size()), goals_(goalIndex_.size()), index_(goalIndex_.size()), waiting_(goalIndex_.size()) {
     for (std::size_t k = 0; k < board.goals().size(); ++k) goalIndex_[static_cast<std::size_t>(board.goals()[k])] = static_cast<int>(k);
+    joinNodes();
+}
+
+// Each goal its own node, each piece of goal-free floor one node; neighbours once each.
+void PlacedFloor::joinNodes() {
+    const int n = board_.size();
+    node_.assign(static_cast<std::size_t>(n), -1);
+    for (int c = 0; c < n; ++c) {
+        if (node_[static_cast<std::size_t>(c)] >= 0) continue;
+        const int id = static_cast<int>(nodeGoal_.size());
+        nodeGoal_.push_back(board_.isGoal(c) ? c : -1);
+        node_[static_cast<std::size_t>(c)] = id;
+        for (std::vector<int> todo{c}; !todo.empty() && !board_.isGoal(c);) {
+            const int v = todo.back();
+            todo.pop_back();
+            for (int d = 0; d < 4; ++d) {
+                const int m = board_.step(v, d);
+                if (m < 0 || board_.isGoal(m) || node_[static_cast<std::size_t>(m)] >= 0) continue;
+                node_[static_cast<std::size_t>(m)] = id;
+                todo.push_back(m);
+            }
+        }
+    }
+    std::vector<std::vector<int>> near(nodeGoal_.size());
+    for (int c = 0; c < n; ++c)
+        for (int d = 0; d < 4; ++d) {
+            const int m = board_.step(c, d);
+            if (m < 0 || node_[static_cast<std::size_t>(m)] == node_[static_cast<std::size_t>(c)]) continue;
+            auto& list = near[static_cast<std::size_t>(node_[static_cast<std::size_t>(c)])];
+            if (std::find(list.begin(), list.end(), node_[static_cast<std::size_t>(m)]) == list.end()) list.push_back(node_[static_cast<std::size_t>(m)]);
+        }
+    edgeStart_.assign(1, 0);
+    for (const auto& list : near) edges_.insert(edges_.end(), list.begin(), list.end()), edgeStart_.push_back(static_cast<int>(edges_.size()));
 }
 
 // Kept in two generations: when the newer is full it becomes the older, the older forgotten,
@@ -58,35 +91,33 @@ const PlacedFloor::Layout& PlacedFloor::numbered(const BoxSet& placed) {
     return l;
 }
 
-// Numbers each area depth first from its least cell; a subtree that reaches nothing above an
-// empty goal, its parent, is a part that goal cuts off (every subtree of the area's first cell).
+// Numbers each area's nodes depth first from its least; a subtree that reaches nothing above an
+// empty goal, its parent, is a part that goal cuts off (every subtree of the area's first node).
 void PlacedFloor::numberAreas(Layout& l, const BoxSet& placed) {
-    const auto n = static_cast<std::size_t>(board_.size());
-    l.number.assign(n, -1);
-    struct Found {
-        int goal, area;
-        Range part;
-    };
-    std::vector<Found> found;
+    const auto nodes = nodeGoal_.size();
+    l.number.assign(nodes, -1);
+    std::vector<Found>& found = found_;
+    found.clear();
     int counter = 0;
-    auto visit = [&](int c, int parent) {
-        const auto ci = static_cast<std::size_t>(c);
-        l.number[ci] = low_[ci] = counter++;
-        up_[ci] = parent;
-        goals_[ci] = board_.isGoal(c) ? 1 : 0;
-        dfs_.emplace_back(c, 0);
+    auto visit = [&](int v, int parent) {
+        const auto vi = static_cast<std::size_t>(v);
+        l.number[vi] = low_[vi] = counter++;
+        up_[vi] = parent;
+        goals_[vi] = nodeGoal_[vi] >= 0 ? 1 : 0;
+        dfs_.emplace_back(v, edgeStart_[vi]);
     };
-    for (int root = 0; root < board_.size(); ++root) {
-        if (placed.test(root) || l.number[static_cast<std::size_t>(root)] >= 0) continue;
+    auto wall = [&](int v) { return nodeGoal_[static_cast<std::size_t>(v)] >= 0 && placed.test(nodeGoal_[static_cast<std::size_t>(v)]); };
+    for (int root = 0; root < static_cast<int>(nodes); ++root) {
+        if (wall(root) || l.number[static_cast<std::size_t>(root)] >= 0) continue;
         const int first = counter, area = static_cast<int>(l.areas.size());
         dfs_.clear();
         visit(root, -1);
         while (!dfs_.empty()) {
             auto& [v, next] = dfs_.back();
             const auto vi = static_cast<std::size_t>(v);
-            if (next < 4) {
-                const int c = board_.step(v, next++);
-                if (c < 0 || placed.test(c)) continue;
+            if (next < edgeStart_[vi + 1]) {
+                const int c = edges_[static_cast<std::size_t>(next++)];
+                if (wall(c)) continue;
                 if (l.number[static_cast<std::size_t>(c)] < 0) visit(c, v);
                 else if (c != up_[vi]) low_[vi] = std::min(low_[vi], l.number[static_cast<std::size_t>(c)]);
                 continue;
@@ -97,13 +128,11 @@ void PlacedFloor::numberAreas(Layout& l, const BoxSet& placed) {
             const auto pi = static_cast<std::size_t>(parent);
             low_[pi] = std::min(low_[pi], low_[vi]);
             goals_[pi] += goals_[vi];
-            if (low_[vi] >= l.number[pi] && board_.isGoal(parent)) found.push_back({parent, area, {l.number[vi], counter, goals_[vi]}});
+            if (low_[vi] >= l.number[pi] && nodeGoal_[pi] >= 0) found.push_back({nodeGoal_[pi], area, {l.number[vi], counter, goals_[vi]}});
         }
         l.areas.push_back({first, counter, goals_[static_cast<std::size_t>(root)]});
     }
-    std::stable_sort(found.begin(), found.end(), [&](const Found& a, const Found& b) {
-        return l.number[static_cast<std::size_t>(a.goal)] < l.number[static_cast<std::size_t>(b.goal)];
-    });
+    std::stable_sort(found.begin(), found.end(), [&](const Found& a, const Found& b) { return numberOf(l, a.goal) < numberOf(l, b.goal); });
     for (const Found& f : found) {
         if (l.cuts.empty() || l.cuts.back().goal != f.goal)
             l.cuts.push_back({f.goal, f.area, static_cast<int>(l.parts.size()), static_cast<int>(l.parts.size())});
@@ -173,7 +202,7 @@ void PlacedFloor::closeComponent(Layout& l, int first) {
 void PlacedFloor::numberBoxes(const Layout& l, const BoxSet& boxes) {
     numbers_.clear();
     boxes.forEach([&](int b) {
-        if (l.number[static_cast<std::size_t>(b)] >= 0) numbers_.push_back(l.number[static_cast<std::size_t>(b)]);
+        if (numberOf(l, b) >= 0) numbers_.push_back(numberOf(l, b));
     });
     std::sort(numbers_.begin(), numbers_.end());
 }
@@ -190,7 +219,7 @@ int PlacedFloor::area(const Layout& l, int number) const {
 int PlacedFloor::shutIn(const BoxSet& boxes, const BoxSet& placed, int man) {
     const Layout& l = numbered(placed);
     numberBoxes(l, boxes);
-    const int m = l.number[static_cast<std::size_t>(man)];
+    const int m = numberOf(l, man);
     int total = 0;
     for (const Range& a : l.areas)
         total += std::abs(boxesIn(a.first, a.end) - a.goals) + (a.goals > 0 && (m < a.first || m >= a.end) ? 1 : 0);
@@ -200,7 +229,7 @@ int PlacedFloor::shutIn(const BoxSet& boxes, const BoxSet& placed, int man) {
 int PlacedFloor::outOfPlan(const BoxSet& boxes, const BoxSet& placed, int man) {
     const Layout& l = numbered(placed);
     numberBoxes(l, boxes);
-    const int m = l.number[static_cast<std::size_t>(man)];
+    const int m = numberOf(l, man);
     const int a = area(l, m);
     const Range& whole = l.areas[static_cast<std::size_t>(a)];
     const int areaSum = boxesIn(whole.first, whole.end) - whole.goals;

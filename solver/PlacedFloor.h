@@ -1,7 +1,7 @@
 #pragma once
 // The floor with the boxes on goals standing as walls, worked out once for each set of boxes on
 // goals and kept: its areas, the empty goals whose filling would cut part of an area off (cut
-// vertices, from a depth-first numbering of each area from its least cell), and for each cell
+// vertices, from a depth-first numbering of each area), and for each cell
 // the empty goals a box there could be pushed to alone. The positions of a search share few
 // sets of boxes on goals, so FeatureSearch reads its shut-in counts and its matching test from
 // here without a flood of its own.
@@ -37,8 +37,12 @@ private:
         int goal, area;        // the goal, its area
         int firstPart, endPart;  // its parts in parts
     };
+    struct Found {  // numberAreas's: a part and the goal that cuts it off
+        int goal, area;
+        Range part;
+    };
     struct Layout {
-        std::vector<int> number;            // by cell: its number, -1 for a wall; empty till numbered
+        std::vector<int> number;            // by node: its number, -1 for a wall; empty till numbered
         std::vector<Range> areas;            // by area, in order of their numbers
         std::vector<Cut> cuts;               // by goal, grouped by area
         std::vector<Range> parts;            // subtrees a goal cuts off
@@ -47,7 +51,9 @@ private:
     };
     Layout& layout(const BoxSet& placed);
     const Layout& numbered(const BoxSet& placed);
+    void joinNodes();
     void numberAreas(Layout& layout, const BoxSet& placed);
+    int numberOf(const Layout& layout, int cell) const { return layout.number[static_cast<std::size_t>(node_[static_cast<std::size_t>(cell)])]; }
     void reachFrom(Layout& layout, const BoxSet& placed, int root);
     void closeComponent(Layout& layout, int first);
     /// The numbers of the boxes off goals, sorted, into numbers_.
@@ -58,6 +64,11 @@ private:
     const Board& board_;
     int words_;                           // words of a set of goals
     std::vector<int> goalIndex_;          // by cell: the goal's index, -1 for none
+    // The areas are numbered over nodes, not cells: each goal a node, each piece of the floor
+    // the goals leave (which no box on a goal can split) one node; that keeps the cut goals.
+    std::vector<int> node_;               // by cell: its node
+    std::vector<int> nodeGoal_;           // by node: its goal's cell, -1 for a piece
+    std::vector<int> edgeStart_, edges_;  // by node: its neighbours, edges_[edgeStart_[v], edgeStart_[v + 1])
     static std::size_t Bytes(const Layout& layout);
     std::unordered_map<std::uint64_t, Layout> layouts_, older_;  // by the hash of the boxes on goals
     std::size_t bytes_ = 0, olderBytes_ = 0;
@@ -68,6 +79,7 @@ private:
     std::vector<char> waiting_;                           // by cell: in component_
     std::vector<int> component_;                          // reachFrom's cells of open components
     std::vector<std::pair<int, int>> dfs_;
+    std::vector<Found> found_;
 };
 
 }  // namespace tolvar::solver
