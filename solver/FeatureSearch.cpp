@@ -308,7 +308,13 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, const Move& move, st
     const int from = move.from, to = move.to, side = move.side, man = move.man;
     if (board_.isFrozenDeadlock(boxes, to)) return;
     const std::uint64_t hash = (Keys().boxes(boxes) ^ Keys().man[static_cast<std::size_t>(man)]).hash;
-    if (known_.find(hash) != known_.end()) return;
+    if (!known_.emplace(hash, static_cast<std::uint32_t>(positions_.size())).second) return;
+    // Every test below depends on the boxes and the man's region alone, so a position refused
+    // stays known, and the cheap tests come first.
+    const Features f = features(boxes, man, move.areas);
+    static const bool prune = std::getenv("PRUNE") != nullptr;
+    static const bool featureIsShutIn = std::getenv("SPARE") == nullptr && std::getenv("MERGE") == nullptr;
+    if (prune && (featureIsShutIn ? f.shutIn : floor_.shutIn(boxes, placedOf(boxes), man)) > 0) return;
     static const bool wallMatch = std::getenv("WALLMATCH") != nullptr;
     static const bool freshM = std::getenv("FRESHMATCH") != nullptr;
     if (wallMatch && (freshM ? floor_.unmatched(boxes, withoutStart(placedOf(boxes))) : floor_.unmatched(boxes, placedOf(boxes)))) return;
@@ -316,11 +322,6 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, const Move& move, st
     if (match && bound_.child(from, to, Keys().boxes(boxes).hash) == Bound::None) return;
     static const bool learn = std::getenv("PATTERNS") != nullptr;
     if (learn && level_.boxCount() == level_.goalCount() && patterns_.isDead(boxes, board_.step(to, side), to)) return;
-    known_.emplace(hash, static_cast<std::uint32_t>(positions_.size()));
-    const Features f = features(boxes, man, move.areas);
-    static const bool prune = std::getenv("PRUNE") != nullptr;
-    static const bool featureIsShutIn = std::getenv("SPARE") == nullptr && std::getenv("MERGE") == nullptr;
-    if (prune && (featureIsShutIn ? f.shutIn : floor_.shutIn(boxes, placedOf(boxes), man)) > 0) return;
     static const bool walls = std::getenv("WALLED") != nullptr;
     static const bool fresh = std::getenv("FRESHWALLS") != nullptr;
     static const int dirs = std::getenv("WALLDIRS") ? std::atoi(std::getenv("WALLDIRS")) : 3;

@@ -64,13 +64,6 @@ PlacedFloor::Layout& PlacedFloor::layout(const BoxSet& placed) {
         return layouts_.insert(std::move(node)).position->second;
     }
     Layout& made = layouts_[key];
-    const auto w = static_cast<std::size_t>(words_);
-    made.reach.assign(static_cast<std::size_t>(board_.size()) * w, 0);
-    made.reached = BoxSet(board_.size());
-    for (const int g : board_.goals()) {
-        const auto k = static_cast<std::size_t>(goalIndex_[static_cast<std::size_t>(g)]);
-        if (!placed.test(g)) made.reach[static_cast<std::size_t>(g) * w + k / 64] |= std::uint64_t{1} << (k % 64);
-    }
     bytes_ += Bytes(made);
     return made;
 }
@@ -256,8 +249,24 @@ int PlacedFloor::outOfPlan(const BoxSet& boxes, const BoxSet& placed, int man) {
     return total;
 }
 
-bool PlacedFloor::unmatched(const BoxSet& boxes, const BoxSet& placed) {
+// The goals each cell reaches, allocated on the first ask: a layout the prunes refuse needs none.
+PlacedFloor::Layout& PlacedFloor::reaching(const BoxSet& placed) {
     Layout& l = layout(placed);
+    if (!l.reach.empty()) return l;
+    const auto w = static_cast<std::size_t>(words_);
+    bytes_ -= Bytes(l);
+    l.reach.assign(static_cast<std::size_t>(board_.size()) * w, 0);
+    l.reached = BoxSet(board_.size());
+    for (const int g : board_.goals()) {
+        const auto k = static_cast<std::size_t>(goalIndex_[static_cast<std::size_t>(g)]);
+        if (!placed.test(g)) l.reach[static_cast<std::size_t>(g) * w + k / 64] |= std::uint64_t{1} << (k % 64);
+    }
+    bytes_ += Bytes(l);
+    return l;
+}
+
+bool PlacedFloor::unmatched(const BoxSet& boxes, const BoxSet& placed) {
+    Layout& l = reaching(placed);
     const auto w = static_cast<std::size_t>(words_);
     std::vector<const std::uint64_t*>& reach = reach_;
     reach.clear();

@@ -46,11 +46,12 @@ private:
         std::vector<Range> areas;            // by area, in order of their numbers
         std::vector<Cut> cuts;               // by goal, grouped by area
         std::vector<Range> parts;            // subtrees a goal cuts off
-        std::vector<std::uint64_t> reach;    // by cell, `words_` each: goals by index
+        std::vector<std::uint64_t> reach;    // by cell, `words_` each: goals by index; empty till asked
         BoxSet reached;                      // the cells whose reach is worked out
     };
     Layout& layout(const BoxSet& placed);
     const Layout& numbered(const BoxSet& placed);
+    Layout& reaching(const BoxSet& placed);
     void joinNodes();
     void numberAreas(Layout& layout, const BoxSet& placed);
     int numberOf(const Layout& layout, int cell) const { return layout.number[static_cast<std::size_t>(node_[static_cast<std::size_t>(cell)])]; }
