@@ -56,16 +56,18 @@ void PlacedFloor::joinNodes() {
 // Kept in two generations: when the newer is full it becomes the older, the older forgotten,
 // and a layout found in the older moves to the newer.
 PlacedFloor::Layout& PlacedFloor::layout(const BoxSet& placed) {
+    if (last_ != nullptr && lastPlaced_ == placed) return *last_;
+    lastPlaced_ = placed;
     const std::uint64_t key = Keys().boxes(placed).hash;
-    if (const auto it = layouts_.find(key); it != layouts_.end()) return it->second;
+    if (const auto it = layouts_.find(key); it != layouts_.end()) return *(last_ = &it->second);
     if (bytes_ > MostBytes / 2) older_ = std::move(layouts_), layouts_.clear(), olderBytes_ = bytes_, bytes_ = 0;
     if (auto node = older_.extract(key)) {
         olderBytes_ -= Bytes(node.mapped()), bytes_ += Bytes(node.mapped());
-        return layouts_.insert(std::move(node)).position->second;
+        return *(last_ = &layouts_.insert(std::move(node)).position->second);
     }
     Layout& made = layouts_[key];
     bytes_ += Bytes(made);
-    return made;
+    return *(last_ = &made);
 }
 
 std::size_t PlacedFloor::Bytes(const Layout& l) {

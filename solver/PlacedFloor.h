@@ -73,6 +73,8 @@ private:
     static std::size_t Bytes(const Layout& layout);
     std::unordered_map<std::uint64_t, Layout> layouts_, older_;  // by the hash of the boxes on goals
     std::size_t bytes_ = 0, olderBytes_ = 0;
+    Layout* last_ = nullptr;              // the layout last asked for, of the boxes on goals lastPlaced_
+    BoxSet lastPlaced_;
     std::vector<int> numbers_;            // numberBoxes's answer
     std::vector<const std::uint64_t*> reach_;  // unmatched's: by box off a goal, the goals it reaches
     std::vector<int> owner_, seen_;            // unmatched's: by goal, its box and the last round to try it
