@@ -10,7 +10,7 @@ BoxReach::BoxReach(const Board& board)
     : board_(board), others_(board.size()), walls_(board.size()), stamp_(static_cast<std::size_t>(board.size()) * 4, 0),
       classed_(static_cast<std::size_t>(board.size()), 0), sideClass_(stamp_.size(), -1), piece_(stamp_.size(), -2), dist_(stamp_.size(), 0),
       parent_(stamp_.size(), -1), disc_(classed_.size(), -1), low_(classed_.size(), 0), last_(classed_.size(), 0),
-      up_(classed_.size(), -1), least_(classed_.size(), 0), root_(classed_.size(), -1) {}
+      up_(classed_.size(), -1), least_(classed_.size(), 0), root_(classed_.size(), -1), cutsOff_(classed_.size(), 0) {}
 
 void BoxReach::spread(const BoxSet& boxes, int box, const BoxSet& manReach) {
     ++stampNow_;
@@ -62,6 +62,7 @@ void BoxReach::number(const BoxSet& boxes) {
         up_[ci] = parent;
         least_[ci] = c;
         root_[ci] = root;
+        cutsOff_[ci] = parent < 0 ? -1 : 0;
         dfs_.emplace_back(c, 0);
     };
     for (root = 0; root < board_.size(); ++root) {
@@ -85,17 +86,23 @@ void BoxReach::number(const BoxSet& boxes) {
             const auto pi = static_cast<std::size_t>(parent);
             low_[pi] = std::min(low_[pi], low_[vi]);
             least_[pi] = std::min(least_[pi], least_[vi]);
+            if (low_[vi] >= disc_[pi]) ++cutsOff_[pi];
         }
     }
 }
 
-int BoxReach::splits(int cell) const {
+int BoxReach::splits(int cell) {
     int seen[4], count = 0;
     for (int s = 0; s < 4; ++s) {
-        const int p = piece_[state(cell, s)];
+        const int p = piece(cell, s);
         if (p >= 0 && std::find(seen, seen + count, p) == seen + count) seen[count++] = p;
     }
     return std::max(0, count - 1);
+}
+
+int BoxReach::piece(int cell, int side) {
+    if (piece_[state(cell, side)] == Unknown) findPieces(cell);
+    return piece_[state(cell, side)];
 }
 
 // With all the boxes in place and `cell` taken out of the floor: the least cell of the piece
@@ -129,10 +136,9 @@ int BoxReach::joined(int cell, int* pieces, int& count) const {
     return least;
 }
 
-// Which free sides of `cell` the man can walk between with the box on it, from the least cell
-// of the piece of free floor each side's neighbour is in (-2 for no free neighbour).
-void BoxReach::classify(int cell) {
-    classed_[static_cast<std::size_t>(cell)] = stampNow_;
+// The least cell of the piece of free floor each side's neighbour of `cell` is in with the box
+// on it (-2 for no free neighbour), into piece_.
+void BoxReach::findPieces(int cell) {
     int pieces[4], count = 0;
     const int least = cell == origin_ ? -1 : joined(cell, pieces, count);
     for (int s = 0; s < 4; ++s) {
@@ -146,9 +152,25 @@ void BoxReach::classify(int cell) {
             if (std::find(pieces, pieces + count, p) != pieces + count) p = least;
         }
     }
+}
+
+// Which free sides of `cell` the man can walk between with the box on it. A cell that cuts
+// nothing off round all the boxes, away from the box's own cell, leaves its sides one piece,
+// found only when asked for.
+void BoxReach::classify(int cell) {
+    const auto ci = static_cast<std::size_t>(cell);
+    classed_[ci] = stampNow_;
+    bool whole = cell != origin_ && cutsOff_[ci] <= 0;
+    for (int s = 0; s < 4 && whole; ++s) whole = board_.step(cell, s) != origin_;
+    if (!whole) findPieces(cell);
+    int first = -1;
     for (int s = 0; s < 4; ++s) {
-        int cls = -1;
-        for (int s2 = 0; s2 <= s && piece_[state(cell, s)] != -2 && cls < 0; ++s2)
+        const int u = board_.step(cell, s);
+        const bool free = u >= 0 && !others_.test(u);
+        if (whole) piece_[state(cell, s)] = free ? Unknown : -2;
+        if (whole && free && first < 0) first = s;
+        int cls = whole ? (free ? first : -1) : -1;
+        for (int s2 = 0; s2 <= s && !whole && piece_[state(cell, s)] != -2 && cls < 0; ++s2)
             if (piece_[state(cell, s2)] == piece_[state(cell, s)]) cls = s2;
         sideClass_[state(cell, s)] = static_cast<std::int8_t>(cls);
     }

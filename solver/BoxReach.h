@@ -28,10 +28,10 @@ public:
     int sideClass(int cell, int side) const { return sideClass_[state(cell, side)]; }
     /// With the box moved to `cell` (reached): the pieces the box there cuts its area of the free
     /// floor into, less one (the cut-vertex numbering of spread()).
-    int splits(int cell) const;
+    int splits(int cell);
     /// With the box moved to `cell`: the least cell of the piece of free floor its neighbour on
     /// `side` is in, the man's region once he stands there.
-    int leastBeside(int cell, int side) const { return piece_[state(cell, side)]; }
+    int leastBeside(int cell, int side) { return piece(cell, side); }
     /// The man's moves (walks and pushes) from `man` that take the box to `cell` with him on
     /// `side` after the last push, or walking round to it; after spread() for this box. `man`
     /// becomes where he stands after the last push.
@@ -39,7 +39,10 @@ public:
 
 private:
     static std::size_t state(int cell, int side) { return static_cast<std::size_t>(cell * 4 + side); }
+    static constexpr int Unknown = -3;  // a piece_ not yet found
     void classify(int cell);
+    void findPieces(int cell);
+    int piece(int cell, int side);
     void number(const BoxSet& boxes);
     int pieceOfFloor(int cell, int u) const;
     int joined(int cell, int* pieces, int& count) const;
@@ -50,7 +53,7 @@ private:
     std::vector<std::uint32_t> stamp_;      // by state: reached in the current spread
     std::vector<std::uint32_t> classed_;    // by cell: sides classified in the current spread
     std::vector<std::int8_t> sideClass_;    // by state
-    std::vector<int> piece_;                // by state: the least cell of the piece beside it (classify)
+    std::vector<int> piece_;                // by state: the least cell of the piece beside it, or Unknown
     std::vector<std::uint16_t> dist_;       // by state
     std::vector<std::int32_t> parent_;      // by state: the state pushed from, -1 at the start
     // A depth-first numbering of the free floor round all the boxes, each area from its least
@@ -58,6 +61,7 @@ private:
     // one cuts apart (cut vertices); the pushed box's own cell then joins the pieces it touches.
     std::vector<int> disc_, low_, last_, up_;  // by cell: number, least reached, last in subtree, parent
     std::vector<int> least_, root_;            // by cell: the least cell of its subtree, of its area
+    std::vector<int> cutsOff_;                 // by cell: the pieces more that taking it out leaves of its area
     bool numbered_ = false;
     std::vector<std::pair<int, int>> dfs_;
     std::vector<int> cells_, queue_;
