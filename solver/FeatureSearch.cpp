@@ -107,7 +107,7 @@ int FeatureSearch::spare(const BoxSet& boxes) const {
 
 std::size_t FeatureSearch::bytes() const {
     const std::size_t boxBytes = static_cast<std::size_t>(board_.size() + 63) / 64 * 8;
-    return positions_.capacity() * (sizeof(Position) + boxBytes) + known_.size() * 32 + positions_.size() * 16 + floor_.bytes();
+    return positions_.capacity() * (sizeof(Position) + boxBytes) + known_.bytes() + positions_.size() * 16 + floor_.bytes();
 }
 
 // Whether some part one more goal would cut off from the man cannot be cleared (PARTS=2).
@@ -158,7 +158,7 @@ void FeatureSearch::begin() {
     begun_ = true;
     const BoxSet boxes = board_.boxesOf(level_);
     positions_.push_back({boxes, region_.flood(boxes, board_.manStart()), 0xFFFFFFFFu, -1, -1, -1, 0, 0, {}});
-    known_.emplace((Keys().boxes(boxes) ^ Keys().man[static_cast<std::size_t>(positions_[0].man)]).hash, 0);
+    known_.insert((Keys().boxes(boxes) ^ Keys().man[static_cast<std::size_t>(positions_[0].man)]).hash);
     const Features f = features(boxes, positions_[0].man);
     positions_[0].features = f;
     if (f.packed == static_cast<int>(board_.goals().size())) goal_ = 0;
@@ -308,7 +308,7 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, const Move& move, st
     const int from = move.from, to = move.to, side = move.side, man = move.man;
     if (board_.isFrozenDeadlock(boxes, to)) return;
     const std::uint64_t hash = (Keys().boxes(boxes) ^ Keys().man[static_cast<std::size_t>(man)]).hash;
-    if (!known_.emplace(hash, static_cast<std::uint32_t>(positions_.size())).second) return;
+    if (!known_.insert(hash)) return;
     // Every test below depends on the boxes and the man's region alone, so a position refused
     // stays known, and the cheap tests come first.
     const Features f = features(boxes, man, move.areas);

@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <map>
 #include <queue>
-#include <unordered_map>
 #include <vector>
 
 #include "solver/BestFirst.h"
@@ -17,6 +16,7 @@
 #include "solver/Bound.h"
 #include "solver/BoxReach.h"
 #include "solver/DeadlockPatterns.h"
+#include "solver/KeySet.h"
 #include "solver/ManRegion.h"
 #include "solver/PartCheck.h"
 #include "solver/PlacedFloor.h"
@@ -101,7 +101,7 @@ private:
     DeadlockPatterns patterns_;
     Bound bound_;
     std::vector<Position> positions_;
-    std::unordered_map<std::uint64_t, std::uint32_t> known_;  // position hash to position
+    KeySet known_;  // the hashes of the positions met
     std::map<std::uint32_t, Queue> cells_;                    // feature key to its waiting positions
     std::map<std::uint32_t, Features> cellFeatures_;
     std::vector<std::pair<std::uint32_t, Features>> waiting_;  // round's cells with positions waiting
