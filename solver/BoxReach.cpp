@@ -14,7 +14,7 @@ BoxReach::BoxReach(const Board& board)
 
 void BoxReach::spread(const BoxSet& boxes, int box, const BoxSet& manReach) {
     ++stampNow_;
-    if (!numbered_ || !(walls_ == boxes)) number(boxes);
+    areas(boxes);
     others_ = boxes;
     others_.reset(box);
     origin_ = box;
@@ -56,6 +56,7 @@ void BoxReach::number(const BoxSet& boxes) {
     numbered_ = true;
     std::fill(disc_.begin(), disc_.end(), -1);
     int counter = 0, root = -1;
+    areas_ = 0;
     auto visit = [&](int c, int parent) {
         const auto ci = static_cast<std::size_t>(c);
         disc_[ci] = low_[ci] = counter++;
@@ -67,6 +68,7 @@ void BoxReach::number(const BoxSet& boxes) {
     };
     for (root = 0; root < board_.size(); ++root) {
         if (boxes.test(root) || disc_[static_cast<std::size_t>(root)] >= 0) continue;
+        ++areas_;
         dfs_.clear();
         visit(root, -1);
         while (!dfs_.empty()) {
@@ -89,6 +91,22 @@ void BoxReach::number(const BoxSet& boxes) {
             if (low_[vi] >= disc_[pi]) ++cutsOff_[pi];
         }
     }
+}
+
+int BoxReach::areas(const BoxSet& boxes) {
+    if (!numbered_ || !(walls_ == boxes)) number(boxes);
+    return areas_;
+}
+
+int BoxReach::areasBeside(int box) const {
+    int seen[4], count = 0;
+    for (int d = 0; d < 4; ++d) {
+        const int n = board_.step(box, d);
+        if (n < 0 || walls_.test(n)) continue;
+        const int a = root_[static_cast<std::size_t>(n)];
+        if (std::find(seen, seen + count, a) == seen + count) seen[count++] = a;
+    }
+    return count;
 }
 
 int BoxReach::splits(int cell) {

@@ -18,6 +18,10 @@ public:
     /// Pushes the box at `box` everywhere it can go; `manReach` is the man's region (the box
     /// in place). Dead squares are never entered.
     void spread(const BoxSet& boxes, int box, const BoxSet& manReach);
+    /// The areas of the free floor round all the boxes.
+    int areas(const BoxSet& boxes);
+    /// The areas of areas() beside the box on `box`, which taking it away would join.
+    int areasBeside(int box) const;
     /// Whether the box reached `cell` with the man free to stand on side `side` of it.
     bool reached(int cell, int side) const { return stamp_[state(cell, side)] == stampNow_; }
     /// The fewest pushes to `cell` with the man on `side` (reached only).
@@ -63,6 +67,7 @@ private:
     std::vector<int> least_, root_;            // by cell: the least cell of its subtree, of its area
     std::vector<int> cutsOff_;                 // by cell: the pieces more that taking it out leaves of its area
     bool numbered_ = false;
+    int areas_ = 0;                            // the areas numbered
     std::vector<std::pair<int, int>> dfs_;
     std::vector<int> cells_, queue_;
     std::uint32_t stampNow_ = 0;

@@ -19,7 +19,7 @@ bool Features::dominates(const Features& o) const {
 
 FeatureSearch::FeatureSearch(const Level& level, const Board& board)
     : level_(level), board_(board), reach_(board), floor_(board), region_(board), childRegion_(board), patterns_(board), bound_(board),
-      area_(static_cast<std::size_t>(board.size()), -1), label_(static_cast<std::size_t>(board.size()), 0), stack_(static_cast<std::size_t>(board.size())),
+      label_(static_cast<std::size_t>(board.size()), 0), stack_(static_cast<std::size_t>(board.size())),
       partCheck_(board, std::getenv("PARTREACH") ? std::atoi(std::getenv("PARTREACH")) : 4,
                  std::getenv("PARTBUDGET") ? std::atoi(std::getenv("PARTBUDGET")) : 4000) {
     markZones();
@@ -225,47 +225,12 @@ void FeatureSearch::expand(std::uint32_t id) {
     BoxSet manReach(board_.size());
     region_.flood(boxes, positions_[id].man, &manReach);
     bound_.setParent(boxes);
-    const int areas = labelAreas(boxes);
+    const int areas = reach_.areas(boxes);
     boxes.forEach([&](int box) {
         if (goal_ != 0xFFFFFFFFu) return;
         reach_.spread(boxes, box, manReach);
-        tryMoves(id, boxes, box, areas + 1 - areasBeside(box));
+        tryMoves(id, boxes, box, areas + 1 - reach_.areasBeside(box));
     });
-}
-
-// Labels the areas of the free floor round the boxes in area_; returns how many there are.
-int FeatureSearch::labelAreas(const BoxSet& boxes) {
-    std::fill(area_.begin(), area_.end(), -1);
-    int areas = 0;
-    for (int start = 0; start < board_.size(); ++start) {
-        if (boxes.test(start) || area_[static_cast<std::size_t>(start)] >= 0) continue;
-        int top = 0;
-        stack_[static_cast<std::size_t>(top++)] = start;
-        area_[static_cast<std::size_t>(start)] = areas;
-        while (top > 0) {
-            const int c = stack_[static_cast<std::size_t>(--top)];
-            for (int d = 0; d < 4; ++d) {
-                const int n = board_.step(c, d);
-                if (n < 0 || boxes.test(n) || area_[static_cast<std::size_t>(n)] >= 0) continue;
-                area_[static_cast<std::size_t>(n)] = areas;
-                stack_[static_cast<std::size_t>(top++)] = n;
-            }
-        }
-        ++areas;
-    }
-    return areas;
-}
-
-// The areas labelled by labelAreas beside `box`, which taking it away would join.
-int FeatureSearch::areasBeside(int box) const {
-    int seen[4], count = 0;
-    for (int d = 0; d < 4; ++d) {
-        const int n = board_.step(box, d);
-        if (n < 0 || area_[static_cast<std::size_t>(n)] < 0) continue;
-        const int a = area_[static_cast<std::size_t>(n)];
-        if (std::find(seen, seen + count, a) == seen + count) seen[count++] = a;
-    }
-    return count;
 }
 
 // A straight push of the box from `box` that ends at `cell` because the next cell is blocked.

@@ -79,8 +79,6 @@ private:
         int from, to, side;  // the box's cells and the man's side after the last push
         int man, areas;      // the child's man (least cell of his region) and its areas of free floor
     };
-    int labelAreas(const BoxSet& boxes);
-    int areasBeside(int box) const;
     void tryMoves(std::uint32_t id, const BoxSet& boxes, int box, int areas);
     void add(std::uint32_t parent, BoxSet boxes, const Move& move, std::uint32_t pushes, bool advised);
     void markZones();
@@ -105,7 +103,6 @@ private:
     std::map<std::uint32_t, Queue> cells_;                    // feature key to its waiting positions
     std::map<std::uint32_t, Features> cellFeatures_;
     std::vector<std::pair<std::uint32_t, Features>> waiting_;  // round's cells with positions waiting
-    std::vector<int> area_;  // by cell: the parent's area of free floor, -1 for a box
     BoxSet placed_;
     std::vector<std::uint32_t> label_;  // by cell, for the floods of walledOff
     std::vector<int> stack_;

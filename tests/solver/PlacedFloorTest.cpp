@@ -91,6 +91,7 @@ TEST(PlacedFloorTest, AgreesWithFloodsOnRandomPositions) {
             BoxSet without = boxes;
             without.reset(box);
             const int areas = region.areas(without);
+            EXPECT_EQ(reach.areas(boxes) + 1 - reach.areasBeside(box), areas) << "trial " << trial;
             reach.spread(boxes, box, manReach);
             for (const int cell : reach.cells())
                 for (int side = 0; side < 4 && cell != box; ++side) {
