@@ -19,6 +19,12 @@ PlacedFloor::PlacedFloor(const Board& board)
       low_(goalIndex_.size()), up_(goalIndex_.size()), goals_(goalIndex_.size()), index_(goalIndex_.size()), waiting_(goalIndex_.size()) {
     for (std::size_t k = 0; k < board.goals().size(); ++k) goalIndex_[static_cast<std::size_t>(board.goals()[k])] = static_cast<int>(k);
     joinNodes();
+    pushTo_.assign(static_cast<std::size_t>(board.size()) * 4, -1);
+    for (int c = 0; c < board.size(); ++c)
+        for (int d = 0; d < 4; ++d) {
+            const int to = board.step(c, d), man = board.step(c, Opposite(d));
+            if (to >= 0 && man >= 0 && !board.isDead(to)) pushTo_[static_cast<std::size_t>(c) * 4 + static_cast<std::size_t>(d)] = to;
+        }
 }
 
 // Each goal its own node, each piece of goal-free floor one node; neighbours once each.
@@ -145,7 +151,8 @@ void PlacedFloor::reachFrom(Layout& l, const BoxSet& placed, int root) {
     if (l.reached.test(root)) return;
     const auto w = static_cast<std::size_t>(words_);
     auto take = [&](int from, int to) {  // from's goals into to's
-        for (std::size_t k = 0; k < w; ++k) l.reach[static_cast<std::size_t>(to) * w + k] |= l.reach[static_cast<std::size_t>(from) * w + k];
+        if (w == 1) l.reach[static_cast<std::size_t>(to)] |= l.reach[static_cast<std::size_t>(from)];
+        else for (std::size_t k = 0; k < w; ++k) l.reach[static_cast<std::size_t>(to) * w + k] |= l.reach[static_cast<std::size_t>(from) * w + k];
     };
     int counter = 0;
     auto visit = [&](int c) {
@@ -161,8 +168,8 @@ void PlacedFloor::reachFrom(Layout& l, const BoxSet& placed, int root) {
         const auto vi = static_cast<std::size_t>(v);
         if (d < 4) {
             ++dfs_.back().second;
-            const int to = board_.step(v, d), man = board_.step(v, Opposite(d));
-            if (to < 0 || man < 0 || placed.test(to) || placed.test(man) || board_.isDead(to)) continue;
+            const int to = pushTo_[vi * 4 + static_cast<std::size_t>(d)];
+            if (to < 0 || placed.test(to) || placed.test(board_.step(v, Opposite(d)))) continue;
             const auto ti = static_cast<std::size_t>(to);
             if (!l.reached.test(to)) visit(to);
             else if (waiting_[ti] != 0) low_[vi] = std::min(low_[vi], index_[ti]);

@@ -65,6 +65,7 @@ private:
     const Board& board_;
     int words_;                           // words of a set of goals
     std::vector<int> goalIndex_;          // by cell: the goal's index, -1 for none
+    std::vector<int> pushTo_;             // by cell and direction: where a push takes a box, walls the only bar; -1 none
     // The areas are numbered over nodes, not cells: each goal a node, each piece of the floor
     // the goals leave (which no box on a goal can split) one node; that keeps the cut goals.
     std::vector<int> node_;               // by cell: its node
