@@ -260,16 +260,16 @@ void FeatureSearch::tryMoves(std::uint32_t id, const BoxSet& boxes, int box, int
             const int cls = reach_.sideClass(cell, s);
             if (!reach_.reached(cell, s) || (classesDone >> cls & 1)) continue;
             classesDone |= 1 << cls;
-            BoxSet next = boxes;
-            next.reset(box);
-            next.set(cell);
+            next_ = boxes;  // copied into the stores only when kept
+            next_.reset(box);
+            next_.set(cell);
             const Move move{box, cell, s, reach_.leastBeside(cell, s), areas + reach_.splits(cell)};
-            add(id, std::move(next), move, positions_[id].pushes + static_cast<std::uint32_t>(reach_.pushes(cell, s)), goal);
+            add(id, next_, move, positions_[id].pushes + static_cast<std::uint32_t>(reach_.pushes(cell, s)), goal);
         }
     }
 }
 
-void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, const Move& move, std::uint32_t pushes, bool advised) {
+void FeatureSearch::add(std::uint32_t parent, const BoxSet& boxes, const Move& move, std::uint32_t pushes, bool advised) {
     const int from = move.from, to = move.to, side = move.side, man = move.man;
     if (board_.isFrozenDeadlock(boxes, to)) return;
     const std::uint64_t hash = (Keys().boxes(boxes) ^ Keys().man[static_cast<std::size_t>(man)]).hash;
@@ -304,7 +304,7 @@ void FeatureSearch::add(std::uint32_t parent, BoxSet boxes, const Move& move, st
     if (mode == 2) advised = better && !worse;
     const std::uint32_t cost = positions_[parent].cost + (advised ? 0 : 1);
     const auto id = static_cast<std::uint32_t>(positions_.size());
-    positions_.push_back({std::move(boxes), man, parent, from, to, side, cost, pushes, f});
+    positions_.push_back({boxes, man, parent, from, to, side, cost, pushes, f});
     if (f.packed == static_cast<int>(board_.goals().size())) goal_ = id;
     if (f.packed > deepestPacked_) deepestPacked_ = f.packed, deepest_ = id;
     static const bool noPack = std::getenv("NOPACK") != nullptr;

@@ -80,7 +80,7 @@ private:
         int man, areas;      // the child's man (least cell of his region) and its areas of free floor
     };
     void tryMoves(std::uint32_t id, const BoxSet& boxes, int box, int areas);
-    void add(std::uint32_t parent, BoxSet boxes, const Move& move, std::uint32_t pushes, bool advised);
+    void add(std::uint32_t parent, const BoxSet& boxes, const Move& move, std::uint32_t pushes, bool advised);
     void markZones();
     bool partFails(const BoxSet& boxes, int man);
     bool walledOff(const BoxSet& boxes, const BoxSet& placed, bool forward);
@@ -104,6 +104,7 @@ private:
     std::map<std::uint32_t, Features> cellFeatures_;
     std::vector<std::pair<std::uint32_t, Features>> waiting_;  // round's cells with positions waiting
     BoxSet placed_;
+    BoxSet next_;  // tryMoves's child
     std::vector<std::uint32_t> label_;  // by cell, for the floods of walledOff
     std::vector<int> stack_;
     PartCheck partCheck_;
