@@ -202,6 +202,9 @@ void PlacedFloor::closeComponent(Layout& l, int first) {
 }
 
 void PlacedFloor::numberBoxes(const Layout& l, const BoxSet& boxes) {
+    if (numbersOf_ == &l && numbersBoxes_ == boxes) return;  // both counts of a child ask
+    numbersOf_ = &l;
+    numbersBoxes_ = boxes;
     numbers_.clear();
     boxes.forEach([&](int b) {
         if (numberOf(l, b) >= 0) numbers_.push_back(numberOf(l, b));

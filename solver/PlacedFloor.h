@@ -76,7 +76,9 @@ private:
     std::size_t bytes_ = 0, olderBytes_ = 0;
     Layout* last_ = nullptr;              // the layout last asked for, of the boxes on goals lastPlaced_
     BoxSet lastPlaced_;
-    std::vector<int> numbers_;            // numberBoxes's answer
+    std::vector<int> numbers_;            // numberBoxes's answer, for these boxes in this layout:
+    const Layout* numbersOf_ = nullptr;
+    BoxSet numbersBoxes_;
     std::vector<const std::uint64_t*> reach_;  // unmatched's: by box off a goal, the goals it reaches
     std::vector<int> owner_, seen_;            // unmatched's: by goal, its box and the last round to try it
     std::vector<int> low_, up_, goals_, index_;  // by cell, for the numberings
