@@ -6,6 +6,7 @@
 #include "TestLevels.h"
 #include "solver/Board.h"
 #include "solver/BoxReach.h"
+#include "solver/KeySet.h"
 #include "solver/ManRegion.h"
 #include "solver/PlacedFloor.h"
 
@@ -135,6 +136,17 @@ INSTANTIATE_TEST_SUITE_P(Matching, PlacedFloorMatchTest, ::testing::ValuesIn(std
     {"BoxOnGoalWallsTheCorridor", {"########", "# $*  .#", "#####@##", "########"}, true},
     {"PushedAroundTheCorner", {"#######", "#.    #", "#### ##", "#   $ #", "# @   #", "#######"}, false},
 }), [](const auto& info) { return std::string(info.param.name); });
+
+// The feature search's set of positions met: keys that share their low bits, the key 0, and
+// growth past the first table keep every key once.
+TEST(KeySetTest, KeepsEveryKeyOnce) {
+    KeySet known;
+    std::vector<std::uint64_t> keys{0, 1, ~std::uint64_t{0}};
+    for (std::uint64_t k = 1; k <= 40000; ++k) keys.push_back(k << 16 | 0xFFFF);
+    for (const std::uint64_t k : keys) EXPECT_TRUE(known.insert(k)) << k;
+    for (const std::uint64_t k : keys) EXPECT_FALSE(known.insert(k)) << k;
+    EXPECT_EQ(known.size(), keys.size());
+}
 
 }  // namespace
 }  // namespace tolvar::solver
