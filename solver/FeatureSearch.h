@@ -1,0 +1,122 @@
+#pragma once
+// A search over macro moves guided by features of a position rather than one estimate: boxes
+// packed, the areas the boxes cut the man's floor into, and boxes shut in the wrong part of the
+// board by the boxes already on goals (or about to be, by the goal that would close that part
+// off next). Positions are sorted into cells by those features; the search visits the cells in
+// turn and expands the cheapest position of each, so it follows many lines at once instead of
+// committing to the deepest. A move takes one box to an empty goal along the fewest pushes,
+// pushes it straight on as far as it goes, or pushes it once, every other box standing still.
+#include <cstdint>
+#include <map>
+#include <queue>
+#include <vector>
+
+#include "solver/BestFirst.h"
+#include "solver/Board.h"
+#include "solver/Bound.h"
+#include "solver/BoxReach.h"
+#include "solver/DeadlockPatterns.h"
+#include "solver/KeySet.h"
+#include "solver/ManRegion.h"
+#include "solver/PartCheck.h"
+#include "solver/PlacedFloor.h"
+
+namespace tolvar::solver {
+
+/// What the search sorts positions by; packed counts up, the others down.
+struct Features {
+    int packed = 0;     // boxes on goals
+    int areas = 0;      // areas of the free floor
+    int shutIn = 0;     // boxes and empty goals that do not match in the parts the goals close off
+    int outOfPlan = 0;  // the same in the parts one more goal filled would close off
+    int spare = 0;      // boxes less goals of each pocket the full goals leave, with the goals only it touches
+    std::uint32_t key() const;
+    bool dominates(const Features& other) const;
+};
+
+class FeatureSearch {
+public:
+    FeatureSearch(const Level& level, const Board& board);
+    /// Searches within `budget`, going on where the last run stopped; fills the result as
+    /// BestFirst::run does. Its "unsolvable" is no proof (its moves are few), so it gives up
+    /// instead when nothing is left.
+    StopReason run(SolveResult& result, const SearchBudget& budget);
+    std::size_t bytes() const;
+    std::uint64_t positions() const { return positions_.size(); }
+    /// The features of the boxes, the man at `man`.
+    /// `areas`: the areas of the free floor when known, else -1.
+    Features features(const BoxSet& boxes, int man, int areas = -1);
+    /// Debugging: the position with the most boxes packed so far.
+    const BoxSet& deepest() const { return positions_[deepest_].boxes; }
+    int deepestPacked() const { return deepestPacked_; }
+    std::size_t cellCount() const { return cells_.size(); }
+    const PartCheck& partCheck() const { return partCheck_; }
+    std::vector<int> lostBoxes(const BoxSet& boxes) {
+        const BoxSet committed = withoutStart(placedOf(boxes));
+        walledOff(boxes, committed, false);
+        std::vector<int> lost;
+        boxes.forEach([&](int c) { if (!committed.test(c) && label_[static_cast<std::size_t>(c)] != labelNow_) lost.push_back(c); });
+        return lost;
+    }
+
+private:
+    struct Position {
+        BoxSet boxes;
+        int man;  // least cell of his region
+        std::uint32_t parent;
+        int from, to, side;  // the move from the parent: the box's cells and the man's side after it
+        std::uint32_t cost;  // moves that were no advisor's choice
+        std::uint32_t pushes;
+        Features features;
+    };
+    using Entry = std::pair<std::uint64_t, std::uint32_t>;  // cost and pushes, position
+    using Queue = std::priority_queue<Entry, std::vector<Entry>, std::greater<>>;
+
+    void begin();
+    void round(std::vector<std::uint32_t>& chosen);
+    void expand(std::uint32_t id);
+    struct Move {
+        int from, to, side;  // the box's cells and the man's side after the last push
+        int man, areas;      // the child's man (least cell of his region) and its areas of free floor
+    };
+    void tryMoves(std::uint32_t id, const BoxSet& boxes, int box, int areas);
+    void add(std::uint32_t parent, const BoxSet& boxes, const Move& move, std::uint32_t pushes, bool advised);
+    void markZones();
+    bool partFails(const BoxSet& boxes, int man);
+    bool walledOff(const BoxSet& boxes, const BoxSet& placed, bool forward);
+    const BoxSet& placedOf(const BoxSet& boxes);  // the boxes on goals, into placed_
+    BoxSet withoutStart(const BoxSet& placed) const;
+    int spare(const BoxSet& boxes) const;
+    bool straightEnd(const BoxSet& boxes, int box, int cell) const;
+    void finish(SolveResult& result);
+    StopReason overLimit(const SearchBudget& budget) const;
+
+    const Level& level_;
+    const Board& board_;
+    BoxReach reach_;
+    PlacedFloor floor_;
+    ManRegion region_, childRegion_;
+    DeadlockPatterns patterns_;
+    Bound bound_;
+    std::vector<Position> positions_;
+    KeySet known_;  // the hashes of the positions met
+    std::map<std::uint32_t, Queue> cells_;                    // feature key to its waiting positions
+    std::map<std::uint32_t, Features> cellFeatures_;
+    std::vector<std::pair<std::uint32_t, Features>> waiting_;  // round's cells with positions waiting
+    BoxSet placed_;
+    BoxSet next_;  // tryMoves's child
+    std::vector<std::uint32_t> label_;  // by cell, for the floods of walledOff
+    std::vector<int> stack_;
+    PartCheck partCheck_;
+    std::vector<int> zone_;      // by cell: the pocket whose zone it is in, -1 for none
+    std::vector<int> zoneGoals_; // by zone: its goals
+    std::uint32_t labelNow_ = 0;
+    std::uint32_t goal_ = 0xFFFFFFFFu;
+    std::uint64_t expanded_ = 0, rounds_ = 0;
+    std::uint64_t reportedNodes_ = 0, reportedExpanded_ = 0;
+    bool begun_ = false;
+    std::uint32_t deepest_ = 0;
+    int deepestPacked_ = -1;
+};
+
+}  // namespace tolvar::solver
