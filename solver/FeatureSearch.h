@@ -13,9 +13,7 @@
 
 #include "solver/BestFirst.h"
 #include "solver/Board.h"
-#include "solver/Bound.h"
 #include "solver/BoxReach.h"
-#include "solver/DeadlockPatterns.h"
 #include "solver/KeySet.h"
 #include "solver/ManRegion.h"
 #include "solver/PartCheck.h"
@@ -29,7 +27,6 @@ struct Features {
     int areas = 0;      // areas of the free floor
     int shutIn = 0;     // boxes and empty goals that do not match in the parts the goals close off
     int outOfPlan = 0;  // the same in the parts one more goal filled would close off
-    int spare = 0;      // boxes less goals of each pocket the full goals leave, with the goals only it touches
     std::uint32_t key() const;
     bool dominates(const Features& other) const;
 };
@@ -46,18 +43,10 @@ public:
     /// The features of the boxes, the man at `man`.
     /// `areas`: the areas of the free floor when known, else -1.
     Features features(const BoxSet& boxes, int man, int areas = -1);
-    /// Debugging: the position with the most boxes packed so far.
-    const BoxSet& deepest() const { return positions_[deepest_].boxes; }
+    /// For experiments: the most boxes on goals of a position so far, and the part check's counts.
     int deepestPacked() const { return deepestPacked_; }
-    std::size_t cellCount() const { return cells_.size(); }
     const PartCheck& partCheck() const { return partCheck_; }
-    std::vector<int> lostBoxes(const BoxSet& boxes) {
-        const BoxSet committed = withoutStart(placedOf(boxes));
-        walledOff(boxes, committed, false);
-        std::vector<int> lost;
-        boxes.forEach([&](int c) { if (!committed.test(c) && label_[static_cast<std::size_t>(c)] != labelNow_) lost.push_back(c); });
-        return lost;
-    }
+    std::size_t cellCount() const { return cells_.size(); }
 
 private:
     struct Position {
@@ -81,12 +70,7 @@ private:
     };
     void tryMoves(std::uint32_t id, const BoxSet& boxes, int box, int areas);
     void add(std::uint32_t parent, const BoxSet& boxes, const Move& move, std::uint32_t pushes, bool advised);
-    void markZones();
-    bool partFails(const BoxSet& boxes, int man);
-    bool walledOff(const BoxSet& boxes, const BoxSet& placed, bool forward);
     const BoxSet& placedOf(const BoxSet& boxes);  // the boxes on goals, into placed_
-    BoxSet withoutStart(const BoxSet& placed) const;
-    int spare(const BoxSet& boxes) const;
     bool straightEnd(const BoxSet& boxes, int box, int cell) const;
     void finish(SolveResult& result);
     StopReason overLimit(const SearchBudget& budget) const;
@@ -96,8 +80,6 @@ private:
     BoxReach reach_;
     PlacedFloor floor_;
     ManRegion region_, childRegion_;
-    DeadlockPatterns patterns_;
-    Bound bound_;
     std::vector<Position> positions_;
     KeySet known_;  // the hashes of the positions met
     std::map<std::uint32_t, Queue> cells_;                    // feature key to its waiting positions
@@ -105,17 +87,11 @@ private:
     std::vector<std::pair<std::uint32_t, Features>> waiting_;  // round's cells with positions waiting
     BoxSet placed_;
     BoxSet next_;  // tryMoves's child
-    std::vector<std::uint32_t> label_;  // by cell, for the floods of walledOff
-    std::vector<int> stack_;
     PartCheck partCheck_;
-    std::vector<int> zone_;      // by cell: the pocket whose zone it is in, -1 for none
-    std::vector<int> zoneGoals_; // by zone: its goals
-    std::uint32_t labelNow_ = 0;
     std::uint32_t goal_ = 0xFFFFFFFFu;
     std::uint64_t expanded_ = 0, rounds_ = 0;
     std::uint64_t reportedNodes_ = 0, reportedExpanded_ = 0;
     bool begun_ = false;
-    std::uint32_t deepest_ = 0;
     int deepestPacked_ = -1;
 };
 

@@ -20,19 +20,6 @@ int main(int argc, char** argv) {
     std::string error;
     const auto level = tolvar::ReadLevel(source.rows, &error);
     if (!level) return std::puts(error.c_str()), 1;
-    if (std::getenv("DEFAULT")) {
-        SolveLimits limits;
-        limits.seconds = argc > 3 ? std::atof(argv[3]) : 10.0;
-        limits.processorTime = true;
-        limits.threads = 1;
-        SolveOptions options;
-        if (std::getenv("WEIGHT")) options.weight = std::atof(std::getenv("WEIGHT"));
-        if (std::getenv("NODEAD")) options.pruneDeadlocks = false, options.learnDeadlocks = false;
-        const SolveResult r = Solve(*level, limits, options);
-        std::printf("default: %s (%s) %.3f s first %.3f, %llu positions, %d pushes\n", ToString(r.status), r.reason.c_str(), r.seconds, r.firstSeconds,
-                    static_cast<unsigned long long>(r.nodes), r.pushes);
-        return 0;
-    }
     const Board board(*level);
     FeatureSearch search(*level, board);
     {
@@ -54,23 +41,5 @@ int main(int argc, char** argv) {
     std::printf("deepest packed %d, cells %zu, part searches %llu, failed %llu, unknown %llu, windows too large %llu\n", search.deepestPacked(), search.cellCount(),
                 static_cast<unsigned long long>(search.partCheck().searches()), static_cast<unsigned long long>(search.partCheck().failures()),
                 static_cast<unsigned long long>(search.partCheck().unknown()), static_cast<unsigned long long>(search.partCheck().tooLarge()));
-    if (std::getenv("SHOW")) {
-        const BoxSet& boxes = search.deepest();
-        BoxSet probe = boxes;
-        if (std::getenv("PROBE")) {
-            const int from = board.cellAt(std::atoi(std::getenv("PROBE")), std::atoi(std::getenv("PROBEY")));
-            const int to = board.cellAt(std::atoi(std::getenv("TOX")), std::atoi(std::getenv("TOY")));
-            probe.reset(from), probe.set(to);
-        }
-        for (const int c : search.lostBoxes(probe)) std::printf("lost %d,%d\n", board.x(c), board.y(c));
-        for (int y = 0; y < level->height; ++y) {
-            std::string row;
-            for (int x = 0; x < level->width; ++x) {
-                const int c = board.cellAt(x, y);
-                row.push_back(c < 0 ? '#' : boxes.test(c) ? (board.isGoal(c) ? '*' : '$') : board.isGoal(c) ? '.' : ' ');
-            }
-            std::puts(row.c_str());
-        }
-    }
     return 0;
 }
