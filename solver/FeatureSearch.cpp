@@ -84,18 +84,19 @@ void FeatureSearch::round(std::vector<std::uint32_t>& chosen) {
 StopReason FeatureSearch::run(SolveResult& result, const SearchBudget& budget) {
     if (!begun_) begin();
     StopReason stop = StopReason::None;
-    std::vector<std::uint32_t> chosen;
-    while (goal_ == 0xFFFFFFFFu && stop == StopReason::None) {
-        round(chosen);
-        if (chosen.empty()) break;
-        for (const std::uint32_t key : chosen) {
-            if ((stop = overLimit(budget)) != StopReason::None || goal_ != 0xFFFFFFFFu) break;
-            Queue& queue = cells_[key];
-            const std::uint32_t id = queue.top().second;
-            queue.pop();
-            ++expanded_;
-            expand(id);
+    // A run stopped by its budget goes on in the same round, so slices do not change the search.
+    while (goal_ == 0xFFFFFFFFu) {
+        if (nextChosen_ == chosen_.size()) {
+            round(chosen_);
+            nextChosen_ = 0;
+            if (chosen_.empty()) break;
         }
+        if ((stop = overLimit(budget)) != StopReason::None) break;
+        Queue& queue = cells_[chosen_[nextChosen_++]];
+        const std::uint32_t id = queue.top().second;
+        queue.pop();
+        ++expanded_;
+        expand(id);
     }
     result.nodes += positions_.size() - reportedNodes_;
     result.expanded += expanded_ - reportedExpanded_;
@@ -108,8 +109,7 @@ StopReason FeatureSearch::run(SolveResult& result, const SearchBudget& budget) {
         result.reason.clear();
         return StopReason::None;
     }
-    if (stop == StopReason::None) result.reason = "the moves of the feature search ran out";
-    return stop == StopReason::None ? StopReason::Nodes : stop;
+    return stop == StopReason::None ? StopReason::Exhausted : stop;
 }
 
 void FeatureSearch::expand(std::uint32_t id) {

@@ -35,8 +35,8 @@ class FeatureSearch {
 public:
     FeatureSearch(const Level& level, const Board& board);
     /// Searches within `budget`, going on where the last run stopped; fills the result as
-    /// BestFirst::run does. Its "unsolvable" is no proof (its moves are few), so it gives up
-    /// instead when nothing is left.
+    /// BestFirst::run does. Its moves are too few for a proof: when none is left it stops with
+    /// StopReason::Exhausted, the level not judged.
     StopReason run(SolveResult& result, const SearchBudget& budget);
     std::size_t bytes() const;
     std::uint64_t positions() const { return positions_.size(); }
@@ -85,6 +85,8 @@ private:
     std::map<std::uint32_t, Queue> cells_;                    // feature key to its waiting positions
     std::map<std::uint32_t, Features> cellFeatures_;
     std::vector<std::pair<std::uint32_t, Features>> waiting_;  // round's cells with positions waiting
+    std::vector<std::uint32_t> chosen_;                       // the round's cells to visit
+    std::size_t nextChosen_ = 0;                              // the next of them
     BoxSet placed_;
     BoxSet next_;  // tryMoves's child
     PartCheck partCheck_;
