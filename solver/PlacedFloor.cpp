@@ -10,7 +10,7 @@ namespace tolvar::solver {
 
 namespace {
 
-constexpr std::size_t MostBytes = std::size_t{128} << 20;  // the layouts kept, then forgotten at once
+constexpr std::size_t MostBytes = std::size_t{64} << 20;   // the layouts kept, then forgotten at once
 
 }  // namespace
 
