@@ -52,7 +52,7 @@ constexpr int ManyBoxes = 25;
 /// From this many boxes on, the default runs the search by features too (FeatureSearch), in a
 /// lane of its own on two threads, and on one with this share of the turns.
 constexpr int FeatureBoxes = 30;
-constexpr double FeatureShare = 0.95;
+constexpr double FeatureShare = 0.98;
 
 /// The stages of the default for a level of `boxes` boxes.
 std::vector<Stage> DefaultStages(int boxes);
