@@ -44,8 +44,9 @@ struct SearchBudget {
     const std::atomic<bool>* stop = nullptr;
 };
 
-/// Why a search stopped without an answer.
-enum class StopReason { None, Time, Memory, Nodes, Cancelled, DepthCap };
+/// Why a search stopped without an answer. Exhausted: a search whose moves are too few for a
+/// proof (the search by features) has none left.
+enum class StopReason { None, Time, Memory, Nodes, Cancelled, DepthCap, Exhausted };
 
 /// A position's two hashes.
 struct PositionKey {

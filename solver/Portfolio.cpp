@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "solver/DeadlockPatterns.h"
+#include "solver/FeatureSearch.h"
 #include "solver/PackingOrder.h"
 #include "solver/PullSearch.h"
 #include "solver/Search.h"
@@ -27,12 +28,13 @@ const char* Why(StopReason stop) {
     case StopReason::Nodes: return "position limit reached";
     case StopReason::Cancelled: return "cancelled";
     case StopReason::DepthCap: return "solutions longer than 65534 pushes are not searched";
+    case StopReason::Exhausted: return "the search by features ran out of moves";
     case StopReason::None: break;
     }
     return "";
 }
 
-bool IsFewest(const Stage& stage) { return stage.weight == 1.0 && !stage.pulls && !stage.guided; }
+bool IsFewest(const Stage& stage) { return stage.weight == 1.0 && !stage.pulls && !stage.guided && !stage.features; }
 
 // What the lanes of a run share: the level, the answer so far and the flags that end the run.
 struct Run {
@@ -52,6 +54,19 @@ struct Run {
     std::mutex mutex;                     // guards what follows
     SolveResult answer;                   // Solved once a solution is in; Unsolvable once proven
     std::string reason;                   // why a search last gave up
+};
+
+// One search of a lane: a best-first one, or the search by features.
+struct Made {
+    std::unique_ptr<BestFirst> best;
+    std::unique_ptr<FeatureSearch> features;
+    explicit operator bool() const { return best || features; }
+    void reset() { best.reset(), features.reset(); }
+    StopReason run(SolveResult& result, const SearchBudget& budget) {
+        return best ? best->run(result, budget) : features->run(result, budget);
+    }
+    std::size_t bytes() const { return best ? best->bytes() : features ? features->bytes() : 0; }
+    std::uint64_t positions() const { return best ? best->positions() : features->positions(); }
 };
 
 // Searches that take turns on one thread.
@@ -78,12 +93,12 @@ private:
     bool stopped(std::size_t k, StopReason stop);
     void end(std::size_t k);
     void giveUp(StopReason stop);
-    BestFirst& search(std::size_t k);
+    Made& search(std::size_t k);
     SearchBudget budget(std::size_t k, double deadline) const;
 
     Run& run_;
     std::vector<std::size_t> stages_;                   // places in run_.stages
-    std::vector<std::unique_ptr<BestFirst>> searches_;  // by place in stages_, made at their first turn
+    std::vector<Made> searches_;                        // by place in stages_, made at their first turn
     std::vector<char> over_;                            // stopped for good
     std::unique_ptr<DeadlockPatterns> patterns_;        // learned by this lane's guided searches
     std::size_t memoryBytes_;
@@ -119,7 +134,7 @@ bool Lane::turn(std::size_t k, double slice) {
         }
         deadline = std::min(deadline, ProofShare * run_.limits.seconds);
     }
-    BestFirst& s = search(k);
+    Made& s = search(k);
     if (nodes_ != 0 && counts_.nodes >= nodes_) {
         giveUp(StopReason::Nodes);
         return false;
@@ -144,7 +159,7 @@ bool Lane::turn(std::size_t k, double slice) {
 // left below the solution's pushes (else they are proven the fewest), and time in the proof's
 // share of the budget.
 bool Lane::proving(std::size_t k) {
-    const BestFirst& s = search(k);
+    const BestFirst& s = *search(k).best;
     std::uint32_t target = 0;
     {
         std::lock_guard lock(run_.mutex);
@@ -184,6 +199,7 @@ bool Lane::stopped(std::size_t k, StopReason stop) {
         return false;
     case StopReason::Memory:
     case StopReason::DepthCap:
+    case StopReason::Exhausted:
         end(k);
         giveUp(stop);
         return true;
@@ -222,17 +238,19 @@ SearchStyle StyleOf(const Stage& stage, const SolveOptions& options, const Packi
     return style;
 }
 
-BestFirst& Lane::search(std::size_t k) {
-    auto& made = searches_[k];
-    if (made) return *made;
+Made& Lane::search(std::size_t k) {
+    Made& made = searches_[k];
+    if (made) return made;
     const Stage& s = stage(k);
-    if (s.pulls) {
-        made = std::make_unique<PullSearch>(run_.level, run_.board, s.weight);
+    if (s.features) {
+        made.features = std::make_unique<FeatureSearch>(run_.level, run_.board);
+    } else if (s.pulls) {
+        made.best = std::make_unique<PullSearch>(run_.level, run_.board, s.weight);
     } else {
         if (s.learns && run_.options.learnDeadlocks && !patterns_) patterns_ = std::make_unique<DeadlockPatterns>(run_.board);
-        made = std::make_unique<Search>(run_.level, run_.board, StyleOf(s, run_.options, run_.order, patterns_.get()));
+        made.best = std::make_unique<Search>(run_.level, run_.board, StyleOf(s, run_.options, run_.order, patterns_.get()));
     }
-    return *made;
+    return made;
 }
 
 // What search k may spend until `deadline`: the memory the lane's other searches leave it,
@@ -243,8 +261,8 @@ SearchBudget Lane::budget(std::size_t k, double deadline) const {
     budget.deadline = deadline;
     budget.memoryBytes = memoryBytes_;
     for (std::size_t other = 0; other < searches_.size(); ++other)
-        if (other != k && searches_[other]) budget.memoryBytes -= std::min(budget.memoryBytes, searches_[other]->bytes());
-    budget.nodes = nodes_ == 0 ? 0 : searches_[k]->positions() + (nodes_ - std::min(nodes_, counts_.nodes));
+        if (other != k) budget.memoryBytes -= std::min(budget.memoryBytes, searches_[other].bytes());
+    budget.nodes = nodes_ == 0 ? 0 : searches_[k].positions() + (nodes_ - std::min(nodes_, counts_.nodes));
     budget.cancel = run_.limits.cancel;
     budget.stop = &run_.stop;
     return budget;
@@ -283,14 +301,28 @@ std::vector<std::vector<std::size_t>> LanesOf(const std::vector<Stage>& stages, 
 // 0.5 s alone, none of the others in 10 s), so there the weight-10 ones get the largest slices.
 // On two cores the search from the end and the guided one that counts every pocket share one
 // lane, the rest the other; with many boxes the two weight-10 searches go to different lanes.
+// From FeatureBoxes on, the search by features joins them: it alone solves our 50 x 40 level of
+// 40 boxes (8 to 10 s of one core), and our levels of 30 boxes in 1.3 to 1.7 s, where the
+// weight-10 searches need 1.2 s of their own. So it takes FeatureShare of the turns on one
+// core (at 90 % it missed the 40 boxes; at 95 and 98 % it solves them in 9 to 9.5 s, when the
+// machine is not too busy), and on two a lane of its own, the others the other.
 std::vector<Stage> DefaultStages(int boxes) {
     constexpr std::uint32_t AreaCost = 6 * 4;
     const bool many = boxes >= ManyBoxes;
     const double fewest = many ? 0.5 : 0.25, pulls = many ? 1 : 3, greedy = many ? 4 : 0.25;
     const double packs = many ? 1 : 4;
-    return {{1.0, false, false, false, 0, 1, false, fewest, 0},      {3.0, false, false, false, 0, 1, true, pulls, 1},
+    std::vector<Stage> stages{{1.0, false, false, false, 0, 1, false, fewest, 0},      {3.0, false, false, false, 0, 1, true, pulls, 1},
             {10.0, true, true, true, AreaCost, 1, false, greedy, many ? 1u : 0u}, {3.0, true, true, true, AreaCost, 1, false, packs, 1},
             {3.0, true, true, true, AreaCost, 2, false, 1, 0}, {10.0, true, true, true, 0, 1, false, greedy, 0}};
+    if (boxes < FeatureBoxes) return stages;
+    double others = 0;
+    for (Stage& stage : stages) others += stage.share, stage.lane = 0;
+    Stage features{1.0, false, false, false, 0, 1};
+    features.features = true;
+    features.share = others * FeatureShare / (1 - FeatureShare);
+    features.lane = 1;
+    stages.push_back(features);
+    return stages;
 }
 
 SolveResult RunStages(const Level& level, const Board& board, const std::vector<Stage>& stages, std::size_t lanes,

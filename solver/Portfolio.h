@@ -32,6 +32,7 @@ struct Stage {
     bool pulls = false;  // a search from the end, pulling boxes back to the start (weight only)
     double share = 1;    // its slices against the others'
     std::size_t lane = 0;  // the lane it runs in when there are two
+    bool features = false;  // the search by features (FeatureSearch), the fields but share and lane unused
 };
 
 /// The share of the budget the first slice of each search takes.
@@ -47,6 +48,11 @@ SolveResult RunStages(const Level& level, const Board& board, const std::vector<
 
 /// From this many boxes on, the default gives the weight-10 searches the largest slices.
 constexpr int ManyBoxes = 25;
+
+/// From this many boxes on, the default runs the search by features too (FeatureSearch), in a
+/// lane of its own on two threads, and on one with this share of the turns.
+constexpr int FeatureBoxes = 30;
+constexpr double FeatureShare = 0.98;
 
 /// The stages of the default for a level of `boxes` boxes.
 std::vector<Stage> DefaultStages(int boxes);

@@ -12,9 +12,11 @@
 #include "TestLevels.h"
 #include "solver/Board.h"
 #include "solver/Bound.h"
+#include "solver/FeatureSearch.h"
 #include "solver/FloorCuts.h"
 #include "solver/Matching.h"
 #include "solver/PackingOrder.h"
+#include "solver/Portfolio.h"
 #include "solver/PullSearch.h"
 #include "solver/Search.h"
 #include "solver/Replay.h"
@@ -205,7 +207,23 @@ TEST(SearchResume, SlicesFindWhatOneRunFinds) {
         {"    #######", "    #     #", "    #  #  #", "#####  ## #", "#  $  #   #", "#.#$    # #", "#.        #",
          "#..$ $   ##", "# .$ #   #", "##    @###", " #######"},
     };
-    for (const auto& rows : levels)
+    for (const auto& rows : levels) {
+        {  // the search by features too: a slice that ends mid-round goes on in that round
+        const Level level = LevelOf(rows);
+        const Board board(level);
+        const Stopwatch watch(false);
+        SearchBudget budget{&watch, 1e9, std::size_t{1} << 30, 0, nullptr};
+        FeatureSearch whole(level, board), sliced(level, board);
+        SolveResult one, parts;
+        whole.run(one, budget);
+        int runs = 0;
+        for (budget.nodes = 15; parts.status == SolveStatus::GaveUp && runs < 10000; budget.nodes += 15, ++runs) sliced.run(parts, budget);
+        EXPECT_GT(runs, 3);
+        ASSERT_EQ(parts.status, SolveStatus::Solved);
+        EXPECT_EQ(parts.moves, one.moves);
+        EXPECT_EQ(parts.nodes, one.nodes);
+        EXPECT_TRUE(MovesWin(level, parts.moves));
+        }
         for (const double weight : {1.0, 2.0, 3.0}) {
             const Level level = LevelOf(rows);
             const Board board(level);
@@ -233,6 +251,7 @@ TEST(SearchResume, SlicesFindWhatOneRunFinds) {
             EXPECT_EQ(parts.provenFewest, weight == 1.0);
             EXPECT_TRUE(MovesWin(level, parts.moves));
         }
+    }
 }
 
 // Positions are told apart by their hashes alone: every one added is found again, no other is.
@@ -266,6 +285,28 @@ TEST(SolverDefault, SaysWhetherItsPushesAreTheFewest) {
     SolveOptions weighted;
     weighted.weight = 3;
     EXPECT_FALSE(Solve(level, SolveLimits{}, weighted).provenFewest);
+}
+
+// On a level of many boxes the default runs the search by features too. With a spare box it has
+// no move (every box off a goal needs an empty goal of its own) and ends at once; the other
+// searches, in its lane or their own, still solve the level.
+TEST(SolverDefault, ASearchOutOfMovesEndsAloneNotItsLane) {
+    std::vector<std::string> rows{"#######################", "#@                    #"};
+    for (const char* boxes : {"#  $$$$$$$$$$$$$$$    #", "#  $$$$$$$$$$$$$$$$   #"})
+        rows.insert(rows.end(), {boxes, "#  ...............    #", "#                     #"});
+    rows.emplace_back("#######################");
+    const Level level = LevelOf(rows);
+    ASSERT_GE(level.boxCount(), FeatureBoxes);
+    SolveOptions first;
+    first.proveWhereCheap = false;
+    for (const int threads : {1, 2}) {
+        SolveLimits limits;
+        limits.seconds = 1;
+        limits.threads = threads;
+        const auto result = Solve(level, limits, first);
+        ASSERT_EQ(result.status, SolveStatus::Solved) << threads << " threads: " << result.reason;
+        EXPECT_TRUE(MovesWin(level, result.moves));
+    }
 }
 
 // Extra boxes need not all reach goals: the game wins when every goal is filled.
