@@ -17,20 +17,37 @@ namespace tolvar::solver {
 
 using Clock = std::chrono::steady_clock;
 
-/// Seconds since it was made: on the wall clock, or of the processor's time for this program.
+/// What a stopwatch counts: the wall clock, the program's processor time (all its threads), or
+/// the processor time of the thread that reads it (what the wall would show with a core for
+/// every thread: fair figures for an idle machine of that many cores on a busy one).
+enum class Timing { Wall, Program, Thread };
+
+/// Seconds since it was made, as its timing counts them.
 class Stopwatch {
 public:
-    explicit Stopwatch(bool processorTime)
-        : processorTime_(processorTime), wallStart_(Clock::now()), processorStart_(std::clock()) {}
+    explicit Stopwatch(bool processorTime) : Stopwatch(processorTime ? Timing::Program : Timing::Wall) {}
+    /// `before`: seconds already gone when it is made (thread time: on the thread that made the run).
+    explicit Stopwatch(Timing timing, double before = 0)
+        : timing_(timing), wallStart_(Clock::now()), processorStart_(std::clock()), threadStart_(ThreadSeconds() - before) {}
     double seconds() const {
-        if (processorTime_) return static_cast<double>(std::clock() - processorStart_) / CLOCKS_PER_SEC;
+        if (timing_ == Timing::Thread) return ThreadSeconds() - threadStart_;
+        if (timing_ == Timing::Program) return static_cast<double>(std::clock() - processorStart_) / CLOCKS_PER_SEC;
         return std::chrono::duration<double>(Clock::now() - wallStart_).count();
     }
+    /// The watch another thread of the run reads, made on that thread: this one, or for thread
+    /// time one that goes on from `before`, this watch's reading when the thread was started.
+    Stopwatch onThisThread(double before) const { return timing_ == Timing::Thread ? Stopwatch(timing_, before) : *this; }
 
 private:
-    bool processorTime_;
+    static double ThreadSeconds() {
+        timespec now{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+    }
+    Timing timing_;
     Clock::time_point wallStart_;
     std::clock_t processorStart_;
+    double threadStart_;
 };
 
 /// What one search may spend.

@@ -79,14 +79,18 @@ public:
         for (std::size_t k = 0; k < stages_.size(); ++k)
             over_[k] = stage(k).pulls && run.level.boxCount() != run.level.goalCount();
     }
-    /// Runs until the answer is final or every search of the lane is over.
-    void go();
+    /// Runs until the answer is final or every search of the lane is over, by `watch` (read on
+    /// this lane's thread).
+    void go(const Stopwatch& watch);
+    /// The watch's reading when the lane ended.
+    double seconds() const { return seconds_; }
     /// The positions, expansions and peak memory of the lane's searches.
     const SolveResult& counts() const { return counts_; }
     std::size_t patternBytes() const { return patterns_ ? patterns_->bytes() : 0; }
 
 private:
     const Stage& stage(std::size_t k) const { return run_.stages[stages_[k]]; }
+    void turns();
     bool turn(std::size_t k, double slice);
     bool proving(std::size_t k);
     void offer();
@@ -104,9 +108,17 @@ private:
     std::size_t memoryBytes_;
     std::uint64_t nodes_;  // positions the lane may store; 0: no limit
     SolveResult counts_;
+    Stopwatch watch_{false};
+    double seconds_ = 0;
 };
 
-void Lane::go() {
+void Lane::go(const Stopwatch& watch) {
+    watch_ = watch;
+    turns();
+    seconds_ = watch_.seconds();
+}
+
+void Lane::turns() {
     const double budget = run_.limits.seconds;
     for (double slice = FirstSliceShare * budget;; slice = std::min(2 * slice, LongestSliceShare * budget)) {
         bool any = false;
@@ -126,7 +138,7 @@ void Lane::go() {
 
 // Gives search k a slice; false when the lane is to end.
 bool Lane::turn(std::size_t k, double slice) {
-    double deadline = std::min(run_.watch.seconds() + slice, run_.limits.seconds);
+    double deadline = std::min(watch_.seconds() + slice, run_.limits.seconds);
     if (run_.found) {
         if (!proving(k)) {
             end(k);
@@ -170,7 +182,7 @@ bool Lane::proving(std::size_t k) {
             return false;
         }
     }
-    return run_.watch.seconds() < ProofShare * run_.limits.seconds;
+    return watch_.seconds() < ProofShare * run_.limits.seconds;
 }
 
 // Hands a solution just found to the run; it keeps the first, or one proven the fewest.
@@ -178,7 +190,7 @@ void Lane::offer() {
     std::lock_guard lock(run_.mutex);
     SolveResult& answer = run_.answer;
     const bool proven = counts_.provenFewest;
-    if (answer.status != SolveStatus::Solved) answer.firstSeconds = run_.watch.seconds();
+    if (answer.status != SolveStatus::Solved) answer.firstSeconds = watch_.seconds();
     else if (answer.provenFewest || !proven) return;
     answer.status = SolveStatus::Solved;
     answer.moves = counts_.moves;
@@ -193,7 +205,7 @@ void Lane::offer() {
 bool Lane::stopped(std::size_t k, StopReason stop) {
     switch (stop) {
     case StopReason::Time:
-        if (run_.watch.seconds() < (run_.found ? ProofShare : 1.0) * run_.limits.seconds) return true;  // its slice is over
+        if (watch_.seconds() < (run_.found ? ProofShare : 1.0) * run_.limits.seconds) return true;  // its slice is over
         if (run_.found) end(k);  // the proof's share is spent
         else giveUp(stop);
         return false;
@@ -257,7 +269,7 @@ Made& Lane::search(std::size_t k) {
 // and the positions the lane has left.
 SearchBudget Lane::budget(std::size_t k, double deadline) const {
     SearchBudget budget;
-    budget.watch = &run_.watch;
+    budget.watch = &watch_;
     budget.deadline = deadline;
     budget.memoryBytes = memoryBytes_;
     for (std::size_t other = 0; other < searches_.size(); ++other)
@@ -274,6 +286,20 @@ std::vector<std::vector<std::size_t>> LanesOf(const std::vector<Stage>& stages, 
     for (std::size_t s = 0; s < stages.size(); ++s) split[std::min(stages[s].lane, split.size() - 1)].push_back(s);
     std::erase_if(split, [](const auto& lane) { return lane.empty(); });
     return split;
+}
+
+// The memory a lane may use: an equal part, but where the search by features runs beside the
+// others (it keeps every position it meets and layouts of the floor: 200 to 270 MB on our
+// 40 boxes, the best-first searches of the other lane under 60 MB), its lane gets FeatureMemory.
+std::size_t LaneMemory(const std::vector<Stage>& stages, const std::vector<std::vector<std::size_t>>& split,
+                       const std::vector<std::size_t>& lane, std::size_t bytes) {
+    if (split.size() < 2) return bytes;
+    const auto hasFeatures = [&](const std::vector<std::size_t>& places) {
+        return std::any_of(places.begin(), places.end(), [&](std::size_t s) { return stages[s].features; });
+    };
+    if (!std::any_of(split.begin(), split.end(), hasFeatures)) return bytes / split.size();
+    const auto share = hasFeatures(lane) ? FeatureMemory : (1 - FeatureMemory) / static_cast<double>(split.size() - 1);
+    return static_cast<std::size_t>(static_cast<double>(bytes) * share);
 }
 
 }  // namespace
@@ -305,8 +331,9 @@ std::vector<std::vector<std::size_t>> LanesOf(const std::vector<Stage>& stages, 
 // 40 boxes (8 to 10 s of one core), and our levels of 30 boxes in 1.3 to 1.7 s, where the
 // weight-10 searches need 1.2 s of their own. So it takes FeatureShare of the turns on one
 // core (at 90 % it missed the 40 boxes; at 95 and 98 % it solves them in 9 to 9.5 s, when the
-// machine is not too busy), and on two a lane of its own, the others the other.
-std::vector<Stage> DefaultStages(int boxes) {
+// machine is not too busy), and on two as much of the second lane's, the first lane (with the
+// weight-10 search that pays for no area, quickest on 30 boxes) kept as it was.
+std::vector<Stage> DefaultStages(int boxes, std::size_t lanes) {
     constexpr std::uint32_t AreaCost = 6 * 4;
     const bool many = boxes >= ManyBoxes;
     const double fewest = many ? 0.5 : 0.25, pulls = many ? 1 : 3, greedy = many ? 4 : 0.25;
@@ -315,12 +342,12 @@ std::vector<Stage> DefaultStages(int boxes) {
             {10.0, true, true, true, AreaCost, 1, false, greedy, many ? 1u : 0u}, {3.0, true, true, true, AreaCost, 1, false, packs, 1},
             {3.0, true, true, true, AreaCost, 2, false, 1, 0}, {10.0, true, true, true, 0, 1, false, greedy, 0}};
     if (boxes < FeatureBoxes) return stages;
-    double others = 0;
-    for (Stage& stage : stages) others += stage.share, stage.lane = 0;
     Stage features{1.0, false, false, false, 0, 1};
     features.features = true;
-    features.share = others * FeatureShare / (1 - FeatureShare);
     features.lane = 1;
+    double others = 0;
+    for (const Stage& stage : stages) others += lanes < 2 || stage.lane == features.lane ? stage.share : 0;
+    features.share = others * FeatureShare / (1 - FeatureShare);
     stages.push_back(features);
     return stages;
 }
@@ -332,17 +359,20 @@ SolveResult RunStages(const Level& level, const Board& board, const std::vector<
     const auto split = LanesOf(stages, lanes);
     std::vector<std::unique_ptr<Lane>> crew;
     for (const auto& places : split)
-        crew.push_back(std::make_unique<Lane>(run, places, limits.memoryBytes / split.size(),
+        crew.push_back(std::make_unique<Lane>(run, places, LaneMemory(stages, split, places, limits.memoryBytes),
                                               limits.nodes == 0 ? 0 : std::max<std::uint64_t>(1, limits.nodes / split.size())));
     {
+        const double setUp = watch.seconds();
         std::vector<std::jthread> helpers;  // joined before the lanes' results are read
-        for (std::size_t l = 1; l < crew.size(); ++l) helpers.emplace_back([&lane = *crew[l]] { lane.go(); });
-        crew.front()->go();
+        for (std::size_t l = 1; l < crew.size(); ++l)
+            helpers.emplace_back([&lane = *crew[l], &watch, setUp] { lane.go(watch.onThisThread(setUp)); });
+        crew.front()->go(watch);
     }
     SolveResult result = run.answer;
     if (result.status == SolveStatus::GaveUp)
         result.reason = limits.cancel && limits.cancel->load() ? Why(StopReason::Cancelled) : run.reason;
     for (const auto& lane : crew) {
+        result.seconds = std::max(result.seconds, lane->seconds());
         result.nodes += lane->counts().nodes;
         result.expanded += lane->counts().expanded;
         result.peakBytes += lane->counts().peakBytes + lane->patternBytes();

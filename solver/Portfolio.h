@@ -49,12 +49,14 @@ SolveResult RunStages(const Level& level, const Board& board, const std::vector<
 /// From this many boxes on, the default gives the weight-10 searches the largest slices.
 constexpr int ManyBoxes = 25;
 
-/// From this many boxes on, the default runs the search by features too (FeatureSearch), in a
-/// lane of its own on two threads, and on one with this share of the turns.
+/// From this many boxes on, the default runs the search by features too (FeatureSearch), with
+/// this share of the turns of its lane (the second on two threads, the only one on one) and,
+/// on two, this share of the memory.
 constexpr int FeatureBoxes = 30;
 constexpr double FeatureShare = 0.98;
+constexpr double FeatureMemory = 0.75;
 
-/// The stages of the default for a level of `boxes` boxes.
-std::vector<Stage> DefaultStages(int boxes);
+/// The stages of the default for a level of `boxes` boxes, run in `lanes` lanes.
+std::vector<Stage> DefaultStages(int boxes, std::size_t lanes);
 
 }  // namespace tolvar::solver

@@ -19,10 +19,10 @@ const char* ToString(SolveStatus status) {
 }
 
 SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOptions& options) {
-    const Stopwatch watch(limits.processorTime);
+    const Stopwatch watch(!limits.processorTime ? Timing::Wall : limits.eachThread ? Timing::Thread : Timing::Program);
     SolveResult result;
     auto finish = [&]() {
-        result.seconds = watch.seconds();
+        result.seconds = std::max(result.seconds, watch.seconds());  // thread time: the longest lane
         return result;
     };
     result.status = SolveStatus::Unsolvable;
@@ -32,11 +32,12 @@ SolveResult Solve(const Level& level, const SolveLimits& limits, const SolveOpti
     if (!result.reason.empty()) return finish();
     result.status = SolveStatus::GaveUp;
 
-    std::vector<Stage> stages = DefaultStages(level.boxCount());
-    if (options.weight >= 1.0) stages = {{options.weight, options.pruneCorrals, options.weight > 1.0, options.weight > 1.0, 0, 1}};
     const std::size_t cores = limits.threads > 0 ? static_cast<std::size_t>(limits.threads) : std::thread::hardware_concurrency();
+    const std::size_t lanes = std::clamp<std::size_t>(cores, 1, 2);
+    std::vector<Stage> stages = DefaultStages(level.boxCount(), lanes);
+    if (options.weight >= 1.0) stages = {{options.weight, options.pruneCorrals, options.weight > 1.0, options.weight > 1.0, 0, 1}};
     const auto board = std::make_unique<Board>(level);
-    result = RunStages(level, *board, stages, std::clamp<std::size_t>(cores, 1, 2), limits, options, watch);
+    result = RunStages(level, *board, stages, lanes, limits, options, watch);
     return finish();
 }
 

@@ -21,13 +21,15 @@ struct SolveLimits {
     double seconds = 10.0;                            // time budget, on the wall clock unless:
     /// Counts the program's processor time instead: fair figures on a busy machine (benchmarks).
     bool processorTime = false;
+    /// With processorTime: each thread counts its own (and the set-up's before it started), as the
+    /// wall would on an idle machine with a core for each; else the program's, of all threads.
+    bool eachThread = false;
     std::size_t memoryBytes = std::size_t{400} << 20;  // budget for the search's tables
     std::uint64_t nodes = 0;                          // positions stored; 0 means no limit
     /// When given, setting it from another thread stops the search within a few milliseconds.
     const std::atomic<bool>* cancel = nullptr;
     /// Threads the default's searches run on side by side: 0 one a core, up to two; 1 runs them
     /// in turns on the caller's thread. Either way every thread has ended when Solve returns.
-    /// The processor time counted (processorTime) is that of all of them.
     int threads = 0;
 };
 

@@ -187,14 +187,31 @@ TEST(SolverLimits, GivesUpWhenTheProcessorTimeIsSpent) {
     const Level level = LevelOf({"####################", "#@                 #", "#  $ $ $ $ $ $ $ $ #", "#                  #",
                                  "#  $ $ $ $ $ $ $ $ #", "#                  #", "#     ........     #",
                                  "#     ........     #", "####################"});
-    SolveLimits limits;
-    limits.seconds = 0.05;
-    limits.processorTime = true;
-    SolveOptions fewest;
-    fewest.weight = 1;
-    const auto result = Solve(level, limits, fewest);
-    EXPECT_EQ(result.status, SolveStatus::GaveUp);
-    EXPECT_EQ(result.reason, "time limit reached");
+    for (const bool eachThread : {false, true}) {
+        SolveLimits limits;
+        limits.seconds = 0.05;
+        limits.processorTime = true;
+        limits.eachThread = eachThread;
+        SolveOptions fewest;
+        fewest.weight = 1;
+        const auto result = Solve(level, limits, fewest);
+        EXPECT_EQ(result.status, SolveStatus::GaveUp);
+        EXPECT_EQ(result.reason, "time limit reached");
+    }
+}
+
+// A thread's own processor time does not count another thread's work; a watch handed to a
+// new thread goes on from the reading it is given.
+TEST(SolverLimits, ThreadTimeCountsTheThreadThatReadsIt) {
+    const Stopwatch watch(Timing::Thread);
+    double handed = 0;
+    std::thread([&] {
+        const Stopwatch own = watch.onThisThread(1.0);
+        while (own.seconds() < 1.1) {}
+        handed = own.seconds();
+    }).join();
+    EXPECT_GE(handed, 1.1);
+    EXPECT_LT(watch.seconds(), 0.05);
 }
 
 // A search stopped by its budget goes on where it stopped when run again: in
