@@ -331,8 +331,9 @@ std::size_t LaneMemory(const std::vector<Stage>& stages, const std::vector<std::
 // 40 boxes (8 to 10 s of one core), and our levels of 30 boxes in 1.3 to 1.7 s, where the
 // weight-10 searches need 1.2 s of their own. So it takes FeatureShare of the turns on one
 // core (at 90 % it missed the 40 boxes; at 95 and 98 % it solves them in 9 to 9.5 s, when the
-// machine is not too busy), and on two as much of the second lane's, the first lane (with the
-// weight-10 search that pays for no area, quickest on 30 boxes) kept as it was.
+// machine is not too busy), and on two as much of the second lane's, the first lane left to the
+// two weight-10 searches (our levels of 30 boxes: 0.6 to 1.0 and 1.3 s of a thread to the first
+// solution, against 0.6 and 1.8 s with the first lane kept as on fewer boxes).
 std::vector<Stage> DefaultStages(int boxes, std::size_t lanes) {
     constexpr std::uint32_t AreaCost = 6 * 4;
     const bool many = boxes >= ManyBoxes;
@@ -346,7 +347,10 @@ std::vector<Stage> DefaultStages(int boxes, std::size_t lanes) {
     features.features = true;
     features.lane = 1;
     double others = 0;
-    for (const Stage& stage : stages) others += lanes < 2 || stage.lane == features.lane ? stage.share : 0;
+    for (Stage& stage : stages) {
+        stage.lane = stage.weight == 10.0 ? 0 : features.lane;
+        others += lanes < 2 || stage.lane == features.lane ? stage.share : 0;
+    }
     features.share = others * FeatureShare / (1 - FeatureShare);
     stages.push_back(features);
     return stages;
