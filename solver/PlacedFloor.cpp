@@ -1,6 +1,7 @@
 #include "solver/PlacedFloor.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdlib>
 
@@ -25,6 +26,69 @@ PlacedFloor::PlacedFloor(const Board& board)
             const int to = board.step(c, d), man = board.step(c, Opposite(d));
             if (to >= 0 && man >= 0 && !board.isDead(to)) pushTo_[static_cast<std::size_t>(c) * 4 + static_cast<std::size_t>(d)] = to;
         }
+    condensePushes();
+}
+
+// The push nodes (see pushNode_): the components by Tarjan's numbering, depth first, of the
+// pushes that touch no goal; then each goal; then the pushes between nodes, once each, those a
+// push that needs no empty goal makes redundant left out.
+void PlacedFloor::condensePushes() {
+    const int n = board_.size();
+    auto free = [&](int c) { return !board_.isGoal(c); };
+    auto fixed = [&](int v, int d) {  // a push from v that touches no goal, or -1
+        const int to = pushTo_[static_cast<std::size_t>(v) * 4 + static_cast<std::size_t>(d)];
+        return to >= 0 && free(to) && free(board_.step(v, Opposite(d))) ? to : -1;
+    };
+    pushNode_.assign(static_cast<std::size_t>(n), -1);
+    int counter = 0, nodes = 0;
+    for (int root = 0; root < n; ++root) {
+        if (!free(root) || pushNode_[static_cast<std::size_t>(root)] >= 0 || index_[static_cast<std::size_t>(root)] > 0) continue;
+        auto visit = [&](int c) {
+            index_[static_cast<std::size_t>(c)] = low_[static_cast<std::size_t>(c)] = ++counter;
+            component_.push_back(c);
+            dfs_.emplace_back(c, 0);
+        };
+        visit(root);
+        while (!dfs_.empty()) {
+            const int v = dfs_.back().first, d = dfs_.back().second++;
+            const auto vi = static_cast<std::size_t>(v);
+            if (d < 4) {
+                const int to = fixed(v, d);
+                if (to < 0 || pushNode_[static_cast<std::size_t>(to)] >= 0) continue;
+                if (index_[static_cast<std::size_t>(to)] == 0) visit(to);
+                else low_[vi] = std::min(low_[vi], index_[static_cast<std::size_t>(to)]);
+                continue;
+            }
+            dfs_.pop_back();
+            if (low_[vi] == index_[vi]) {
+                for (int c = -1; c != v; component_.pop_back()) pushNode_[static_cast<std::size_t>(c = component_.back())] = nodes;
+                ++nodes;
+            }
+            if (!dfs_.empty()) low_[static_cast<std::size_t>(dfs_.back().first)] = std::min(low_[static_cast<std::size_t>(dfs_.back().first)], low_[vi]);
+        }
+    }
+    std::fill(index_.begin(), index_.end(), 0);
+    std::fill(low_.begin(), low_.end(), 0);
+    for (const int g : board_.goals()) pushNode_[static_cast<std::size_t>(g)] = nodes++;
+    std::vector<std::array<int, 4>> all;  // from, to, needs
+    for (int v = 0; v < n; ++v)
+        for (int d = 0; d < 4; ++d) {
+            const int to = pushTo_[static_cast<std::size_t>(v) * 4 + static_cast<std::size_t>(d)], man = board_.step(v, Opposite(d));
+            const int from = pushNode_[static_cast<std::size_t>(v)];
+            if (to < 0 || from == pushNode_[static_cast<std::size_t>(to)]) continue;
+            const int a = free(to) ? -1 : to, b = free(man) ? -1 : man;
+            all.push_back({from, pushNode_[static_cast<std::size_t>(to)], std::min(a, b), std::max(a, b)});
+        }
+    std::sort(all.begin(), all.end());
+    all.erase(std::unique(all.begin(), all.end()), all.end());
+    pushStart_.assign(static_cast<std::size_t>(nodes) + 1, 0);
+    for (std::size_t k = 0, always = 0; k < all.size(); ++k) {  // all[always]: the last push that needs no goal
+        if (all[k][3] < 0) always = k;
+        else if (all[always][3] < 0 && all[always][0] == all[k][0] && all[always][1] == all[k][1]) continue;
+        pushes_.push_back({all[k][1], {all[k][2], all[k][3]}});
+        ++pushStart_[static_cast<std::size_t>(all[k][0]) + 1];
+    }
+    for (int v = 0; v < nodes; ++v) pushStart_[static_cast<std::size_t>(v) + 1] += pushStart_[static_cast<std::size_t>(v)];
 }
 
 // Each goal its own node, each piece of goal-free floor one node; neighbours once each.
@@ -142,9 +206,9 @@ void PlacedFloor::numberAreas(Layout& l, const BoxSet& placed) {
     }
 }
 
-// For each cell, the empty goals a box there could be pushed to: one push takes a box from a
+// For each push node, the empty goals a box there could be pushed to: one push takes a box from a
 // cell to the next one along when that and the man's cell behind are free of walls and the next
-// is no dead square. Worked out from the cells boxes stand on, as they are asked for: the cells
+// is no dead square. Worked out from the nodes boxes stand on, as they are asked for: the nodes
 // one reaches are taken in strongly connected components (Tarjan's, depth first), and a
 // component is done after every one it leads to, so each takes on their goals once.
 void PlacedFloor::reachFrom(Layout& l, const BoxSet& placed, int root) {
@@ -155,25 +219,25 @@ void PlacedFloor::reachFrom(Layout& l, const BoxSet& placed, int root) {
         else for (std::size_t k = 0; k < w; ++k) l.reach[static_cast<std::size_t>(to) * w + k] |= l.reach[static_cast<std::size_t>(from) * w + k];
     };
     int counter = 0;
-    auto visit = [&](int c) {
-        l.reached.set(c);
-        index_[static_cast<std::size_t>(c)] = low_[static_cast<std::size_t>(c)] = counter++;
-        component_.push_back(c);
-        waiting_[static_cast<std::size_t>(c)] = 1;
-        dfs_.emplace_back(c, 0);
+    auto visit = [&](int v) {
+        l.reached.set(v);
+        index_[static_cast<std::size_t>(v)] = low_[static_cast<std::size_t>(v)] = counter++;
+        component_.push_back(v);
+        waiting_[static_cast<std::size_t>(v)] = 1;
+        dfs_.emplace_back(v, pushStart_[static_cast<std::size_t>(v)]);
     };
     visit(root);
     while (!dfs_.empty()) {
-        const int v = dfs_.back().first, d = dfs_.back().second;
+        const int v = dfs_.back().first, e = dfs_.back().second;
         const auto vi = static_cast<std::size_t>(v);
-        if (d < 4) {
+        if (e < pushStart_[vi + 1]) {
             ++dfs_.back().second;
-            const int to = pushTo_[vi * 4 + static_cast<std::size_t>(d)];
-            if (to < 0 || placed.test(to) || placed.test(board_.step(v, Opposite(d)))) continue;
-            const auto ti = static_cast<std::size_t>(to);
-            if (!l.reached.test(to)) visit(to);
+            const Push& push = pushes_[static_cast<std::size_t>(e)];
+            if ((push.needs[0] >= 0 && placed.test(push.needs[0])) || (push.needs[1] >= 0 && placed.test(push.needs[1]))) continue;
+            const auto ti = static_cast<std::size_t>(push.to);
+            if (!l.reached.test(push.to)) visit(push.to);
             else if (waiting_[ti] != 0) low_[vi] = std::min(low_[vi], index_[ti]);
-            else take(to, v);
+            else take(push.to, v);
             continue;
         }
         if (low_[vi] == index_[vi]) closeComponent(l, v);
@@ -185,7 +249,7 @@ void PlacedFloor::reachFrom(Layout& l, const BoxSet& placed, int root) {
     }
 }
 
-// The component whose first cell is `first`, the top of component_: every cell of it gets the
+// The component whose first node is `first`, the top of component_: every node of it gets the
 // goals of all.
 void PlacedFloor::closeComponent(Layout& l, int first) {
     const auto w = static_cast<std::size_t>(words_);
@@ -267,11 +331,12 @@ PlacedFloor::Layout& PlacedFloor::reaching(const BoxSet& placed) {
     if (!l.reach.empty()) return l;
     const auto w = static_cast<std::size_t>(words_);
     bytes_ -= Bytes(l);
-    l.reach.assign(static_cast<std::size_t>(board_.size()) * w, 0);
-    l.reached = BoxSet(board_.size());
+    const int nodes = static_cast<int>(pushStart_.size()) - 1;
+    l.reach.assign(static_cast<std::size_t>(nodes) * w, 0);
+    l.reached = BoxSet(nodes);
     for (const int g : board_.goals()) {
         const auto k = static_cast<std::size_t>(goalIndex_[static_cast<std::size_t>(g)]);
-        if (!placed.test(g)) l.reach[static_cast<std::size_t>(g) * w + k / 64] |= std::uint64_t{1} << (k % 64);
+        if (!placed.test(g)) l.reach[static_cast<std::size_t>(pushNode_[static_cast<std::size_t>(g)]) * w + k / 64] |= std::uint64_t{1} << (k % 64);
     }
     bytes_ += Bytes(l);
     return l;
@@ -285,8 +350,9 @@ bool PlacedFloor::unmatched(const BoxSet& boxes, const BoxSet& placed) {
     bool lost = false;
     boxes.forEach([&](int b) {
         if (lost || placed.test(b)) return;
-        reachFrom(l, placed, b);
-        const std::uint64_t* mine = &l.reach[static_cast<std::size_t>(b) * w];
+        const int node = pushNode_[static_cast<std::size_t>(b)];
+        reachFrom(l, placed, node);
+        const std::uint64_t* mine = &l.reach[static_cast<std::size_t>(node) * w];
         lost = std::all_of(mine, mine + w, [](std::uint64_t x) { return x == 0; });
         reach.push_back(mine);
     });

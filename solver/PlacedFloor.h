@@ -46,8 +46,8 @@ private:
         std::vector<Range> areas;            // by area, in order of their numbers
         std::vector<Cut> cuts;               // by goal, grouped by area
         std::vector<Range> parts;            // subtrees a goal cuts off
-        std::vector<std::uint64_t> reach;    // by cell, `words_` each: goals by index; empty till asked
-        BoxSet reached;                      // the cells whose reach is worked out
+        std::vector<std::uint64_t> reach;    // by push node, `words_` each: goals by index; empty till asked
+        BoxSet reached;                      // the push nodes whose reach is worked out
     };
     Layout& layout(const BoxSet& placed);
     const Layout& numbered(const BoxSet& placed);
@@ -55,6 +55,7 @@ private:
     void joinNodes();
     void numberAreas(Layout& layout, const BoxSet& placed);
     int numberOf(const Layout& layout, int cell) const { return layout.number[static_cast<std::size_t>(node_[static_cast<std::size_t>(cell)])]; }
+    void condensePushes();
     void reachFrom(Layout& layout, const BoxSet& placed, int root);
     void closeComponent(Layout& layout, int first);
     /// The numbers of the boxes off goals, sorted, into numbers_.
@@ -66,6 +67,17 @@ private:
     int words_;                           // words of a set of goals
     std::vector<int> goalIndex_;          // by cell: the goal's index, -1 for none
     std::vector<int> pushTo_;             // by cell and direction: where a push takes a box, walls the only bar; -1 none
+    // The goals a box reaches are worked out over push nodes, not cells: each goal one, and each
+    // strongly connected component of the pushes that touch no goal (whatever stands on the
+    // goals, a box in one can be pushed to every cell of it) one. A push between nodes holds
+    // while the goals it needs, where the box goes and where the man stands, are empty.
+    struct Push {
+        int to;       // the push node the box goes to
+        int needs[2];  // goal cells that must be empty, -1 for none
+    };
+    std::vector<int> pushNode_;            // by cell
+    std::vector<int> pushStart_;           // by push node: its pushes, pushes_[pushStart_[v], pushStart_[v + 1])
+    std::vector<Push> pushes_;
     // The areas are numbered over nodes, not cells: each goal a node, each piece of the floor
     // the goals leave (which no box on a goal can split) one node; that keeps the cut goals.
     std::vector<int> node_;               // by cell: its node
@@ -82,8 +94,8 @@ private:
     std::vector<const std::uint64_t*> reach_;  // unmatched's: by box off a goal, the goals it reaches
     std::vector<int> owner_, seen_;            // unmatched's: by goal, its box and the last round to try it
     std::vector<int> low_, up_, goals_, index_;  // by cell, for the numberings
-    std::vector<char> waiting_;                           // by cell: in component_
-    std::vector<int> component_;                          // reachFrom's cells of open components
+    std::vector<char> waiting_;                           // by push node: in component_
+    std::vector<int> component_;                          // reachFrom's push nodes of open components
     std::vector<std::pair<int, int>> dfs_;
     std::vector<Found> found_;
 };
