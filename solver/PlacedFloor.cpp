@@ -130,19 +130,30 @@ PlacedFloor::Layout& PlacedFloor::layout(const BoxSet& placed) {
     lastPlaced_ = placed;
     const std::uint64_t key = Keys().boxes(placed).hash;
     if (const auto it = layouts_.find(key); it != layouts_.end()) return *(last_ = &it->second);
-    if (bytes_ > MostBytes / 2) older_ = std::move(layouts_), layouts_.clear(), olderBytes_ = bytes_, bytes_ = 0;
+    if (bytes_ > MostBytes / 2) {
+        for (auto it = older_.begin(); it != older_.end();) spare_.push_back(older_.extract(it++));
+        spareBytes_ += olderBytes_;
+        older_ = std::move(layouts_), layouts_.clear(), olderBytes_ = bytes_, bytes_ = 0;
+    }
     if (auto node = older_.extract(key)) {
         olderBytes_ -= Bytes(node.mapped()), bytes_ += Bytes(node.mapped());
         return *(last_ = &layouts_.insert(std::move(node)).position->second);
     }
-    Layout& made = layouts_[key];
-    bytes_ += Bytes(made);
-    return *(last_ = &made);
+    if (spare_.empty()) return bytes_ += Bytes(Layout{}), *(last_ = &layouts_.try_emplace(key).first->second);
+    // A forgotten layout's node and tables taken again: no allocation.
+    auto node = std::move(spare_.back());
+    spare_.pop_back();
+    Layout& l = node.mapped();
+    spareBytes_ -= std::min(spareBytes_, Bytes(l));
+    bytes_ += Bytes(l);
+    node.key() = key;
+    l.number.clear(), l.reach.clear(), l.areas.clear(), l.cuts.clear(), l.parts.clear();
+    return *(last_ = &layouts_.insert(std::move(node)).position->second);
 }
 
 std::size_t PlacedFloor::Bytes(const Layout& l) {
-    return l.reach.size() * sizeof(std::uint64_t) + static_cast<std::size_t>(l.reached.words()) * 8 + l.number.size() * sizeof(int) + (l.areas.size() + l.parts.size()) * sizeof(Range) +
-           l.cuts.size() * sizeof(Cut) + 64;
+    return l.reach.capacity() * sizeof(std::uint64_t) + static_cast<std::size_t>(l.reached.words()) * 8 + l.number.capacity() * sizeof(int) +
+           (l.areas.capacity() + l.parts.capacity()) * sizeof(Range) + l.cuts.capacity() * sizeof(Cut) + 64;
 }
 
 // The layout with its areas numbered: the matching test needs none, and most of the positions
@@ -212,7 +223,6 @@ void PlacedFloor::numberAreas(Layout& l, const BoxSet& placed) {
 // one reaches are taken in strongly connected components (Tarjan's, depth first), and a
 // component is done after every one it leads to, so each takes on their goals once.
 void PlacedFloor::reachFrom(Layout& l, const BoxSet& placed, int root) {
-    if (l.reached.test(root)) return;
     const auto w = static_cast<std::size_t>(words_);
     auto take = [&](int from, int to) {  // from's goals into to's
         if (w == 1) l.reach[static_cast<std::size_t>(to)] |= l.reach[static_cast<std::size_t>(from)];
@@ -333,7 +343,8 @@ PlacedFloor::Layout& PlacedFloor::reaching(const BoxSet& placed) {
     bytes_ -= Bytes(l);
     const int nodes = static_cast<int>(pushStart_.size()) - 1;
     l.reach.assign(static_cast<std::size_t>(nodes) * w, 0);
-    l.reached = BoxSet(nodes);
+    if (l.reached.words() == 0) l.reached = BoxSet(nodes);
+    for (int k = 0; k < l.reached.words(); ++k) l.reached.word(k) = 0;
     for (const int g : board_.goals()) {
         const auto k = static_cast<std::size_t>(goalIndex_[static_cast<std::size_t>(g)]);
         if (!placed.test(g)) l.reach[static_cast<std::size_t>(pushNode_[static_cast<std::size_t>(g)]) * w + k / 64] |= std::uint64_t{1} << (k % 64);
@@ -351,30 +362,40 @@ bool PlacedFloor::unmatched(const BoxSet& boxes, const BoxSet& placed) {
     boxes.forEach([&](int b) {
         if (lost || placed.test(b)) return;
         const int node = pushNode_[static_cast<std::size_t>(b)];
-        reachFrom(l, placed, node);
+        if (!l.reached.test(node)) reachFrom(l, placed, node);
         const std::uint64_t* mine = &l.reach[static_cast<std::size_t>(node) * w];
         lost = std::all_of(mine, mine + w, [](std::uint64_t x) { return x == 0; });
         reach.push_back(mine);
     });
     if (lost) return true;
     std::vector<int>& owner = owner_;
-    std::vector<int>& seen = seen_;
     owner.assign(board_.goals().size(), -1);
-    seen.assign(board_.goals().size(), -1);
-    // A free goal first, then one whose box can move on to another.
-    auto augment = [&](auto&& self, int box, int round) -> bool {
-        for (int free = 1; free >= 0; --free)
-            for (std::size_t k = 0; k < w; ++k)
-                for (std::uint64_t rest = reach[static_cast<std::size_t>(box)][k]; rest != 0; rest &= rest - 1) {
-                    const auto g = k * 64 + static_cast<std::size_t>(std::countr_zero(rest));
-                    if (seen[g] == round || (free == 1 && owner[g] >= 0)) continue;
-                    seen[g] = round;
-                    if (owner[g] < 0 || self(self, owner[g], round)) return owner[g] = box, true;
-                }
+    free_.assign(w, 0);
+    for (const int g : board_.goals()) {
+        const auto k = static_cast<std::size_t>(goalIndex_[static_cast<std::size_t>(g)]);
+        if (!placed.test(g)) free_[k / 64] |= std::uint64_t{1} << (k % 64);
+    }
+    // A free goal first, then one whose box can move on to another; each goal tried once a round.
+    auto augment = [&](auto&& self, int box) -> bool {
+        const std::uint64_t* mine = reach[static_cast<std::size_t>(box)];
+        for (std::size_t k = 0; k < w; ++k)
+            if (const std::uint64_t open = mine[k] & free_[k] & ~tried_[k]; open != 0) {
+                const auto g = k * 64 + static_cast<std::size_t>(std::countr_zero(open));
+                free_[k] &= ~(std::uint64_t{1} << (g % 64));
+                return owner[g] = box, true;
+            }
+        for (std::size_t k = 0; k < w; ++k)
+            for (std::uint64_t rest = mine[k] & ~tried_[k]; rest != 0; rest &= ~tried_[k]) {
+                const auto g = k * 64 + static_cast<std::size_t>(std::countr_zero(rest));
+                tried_[k] |= std::uint64_t{1} << (g % 64);
+                if (self(self, owner[g])) return owner[g] = box, true;
+            }
         return false;
     };
-    for (int box = 0; box < static_cast<int>(reach.size()); ++box)
-        if (!augment(augment, box, box)) return true;
+    for (int box = 0; box < static_cast<int>(reach.size()); ++box) {
+        tried_.assign(w, 0);
+        if (!augment(augment, box)) return true;
+    }
     return false;
 }
 

@@ -27,7 +27,7 @@ public:
     /// Whether the boxes off goals cannot each be given an empty goal of their own that they
     /// can be pushed to alone, the boxes on goals walls and the others taken away.
     bool unmatched(const BoxSet& boxes, const BoxSet& placed);
-    std::size_t bytes() const { return bytes_ + olderBytes_; }
+    std::size_t bytes() const { return bytes_ + olderBytes_ + spareBytes_; }
 
 private:
     struct Range {
@@ -84,15 +84,18 @@ private:
     std::vector<int> nodeGoal_;           // by node: its goal's cell, -1 for a piece
     std::vector<int> edgeStart_, edges_;  // by node: its neighbours, edges_[edgeStart_[v], edgeStart_[v + 1])
     static std::size_t Bytes(const Layout& layout);
-    std::unordered_map<std::uint64_t, Layout> layouts_, older_;  // by the hash of the boxes on goals
-    std::size_t bytes_ = 0, olderBytes_ = 0;
+    using Layouts = std::unordered_map<std::uint64_t, Layout>;
+    Layouts layouts_, older_;  // by the hash of the boxes on goals
+    std::vector<Layouts::node_type> spare_;  // forgotten layouts, their tables kept for new ones
+    std::size_t bytes_ = 0, olderBytes_ = 0, spareBytes_ = 0;
     Layout* last_ = nullptr;              // the layout last asked for, of the boxes on goals lastPlaced_
     BoxSet lastPlaced_;
     std::vector<int> numbers_;            // numberBoxes's answer, for these boxes in this layout:
     const Layout* numbersOf_ = nullptr;
     BoxSet numbersBoxes_;
     std::vector<const std::uint64_t*> reach_;  // unmatched's: by box off a goal, the goals it reaches
-    std::vector<int> owner_, seen_;            // unmatched's: by goal, its box and the last round to try it
+    std::vector<int> owner_;                   // unmatched's: by goal, its box
+    std::vector<std::uint64_t> free_, tried_;  // unmatched's: goals without a box, goals tried this round
     std::vector<int> low_, up_, goals_, index_;  // by cell, for the numberings
     std::vector<char> waiting_;                           // by push node: in component_
     std::vector<int> component_;                          // reachFrom's push nodes of open components
