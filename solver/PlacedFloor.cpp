@@ -127,12 +127,15 @@ void PlacedFloor::joinNodes() {
 // and a layout found in the older moves to the newer.
 PlacedFloor::Layout& PlacedFloor::layout(const BoxSet& placed) {
     if (last_ != nullptr && lastPlaced_ == placed) return *last_;
+    std::swap(last_, previous_), std::swap(lastPlaced_, previousPlaced_);  // a parent's children go back and forth
+    if (last_ != nullptr && lastPlaced_ == placed) return *last_;
     lastPlaced_ = placed;
     const std::uint64_t key = Keys().boxes(placed).hash;
     if (const auto it = layouts_.find(key); it != layouts_.end()) return *(last_ = &it->second);
     if (bytes_ > MostBytes / 2) {
         for (auto it = older_.begin(); it != older_.end();) spare_.push_back(older_.extract(it++));
         spareBytes_ += olderBytes_;
+        previous_ = nullptr;  // it may be among them
         older_ = std::move(layouts_), layouts_.clear(), olderBytes_ = bytes_, bytes_ = 0;
     }
     if (auto node = older_.extract(key)) {

@@ -89,7 +89,8 @@ private:
     std::vector<Layouts::node_type> spare_;  // forgotten layouts, their tables kept for new ones
     std::size_t bytes_ = 0, olderBytes_ = 0, spareBytes_ = 0;
     Layout* last_ = nullptr;              // the layout last asked for, of the boxes on goals lastPlaced_
-    BoxSet lastPlaced_;
+    Layout* previous_ = nullptr;          // the one before it, of previousPlaced_
+    BoxSet lastPlaced_, previousPlaced_;
     std::vector<int> numbers_;            // numberBoxes's answer, for these boxes in this layout:
     const Layout* numbersOf_ = nullptr;
     BoxSet numbersBoxes_;
