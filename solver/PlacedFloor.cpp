@@ -11,7 +11,7 @@ namespace tolvar::solver {
 
 namespace {
 
-constexpr std::size_t MostBytes = std::size_t{64} << 20;   // the layouts kept, then forgotten at once
+constexpr std::size_t MostBytes = std::size_t{32} << 20;   // the layouts kept, then forgotten at once
 
 }  // namespace
 
