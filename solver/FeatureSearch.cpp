@@ -24,11 +24,22 @@ bool Features::dominates(const Features& o) const {
 
 FeatureSearch::FeatureSearch(const Level& level, const Board& board)
     : level_(level), board_(board), reach_(board), floor_(board), region_(board), childRegion_(board),
-      partCheck_(board) {}
+      words_(BoxSet(board.size()).words()), partCheck_(board) {}
 
 std::size_t FeatureSearch::bytes() const {
-    const std::size_t boxBytes = static_cast<std::size_t>(board_.size() + 63) / 64 * 8;
-    return positions_.capacity() * (sizeof(Position) + boxBytes) + known_.bytes() + positions_.size() * 16 + floor_.bytes();
+    return positions_.capacity() * sizeof(Position) + boxWords_.capacity() * sizeof(std::uint64_t) + known_.bytes() +
+           positions_.size() * 16 + floor_.bytes();
+}
+
+void FeatureSearch::store(const Position& position, const BoxSet& boxes) {
+    positions_.push_back(position);
+    for (int k = 0; k < words_; ++k) boxWords_.push_back(boxes.word(k));
+}
+
+void FeatureSearch::load(std::uint32_t id, BoxSet& boxes) const {
+    if (boxes.words() != words_) boxes = BoxSet(board_.size());
+    const std::size_t at = std::size_t{id} * static_cast<std::size_t>(words_);
+    for (int k = 0; k < words_; ++k) boxes.word(k) = boxWords_[at + static_cast<std::size_t>(k)];
 }
 
 const BoxSet& FeatureSearch::placedOf(const BoxSet& boxes) {
@@ -50,7 +61,7 @@ Features FeatureSearch::features(const BoxSet& boxes, int man, int areas) {
 void FeatureSearch::begin() {
     begun_ = true;
     const BoxSet boxes = board_.boxesOf(level_);
-    positions_.push_back({boxes, region_.flood(boxes, board_.manStart()), 0xFFFFFFFFu, -1, -1, -1, 0, 0, {}});
+    store({region_.flood(boxes, board_.manStart()), 0xFFFFFFFFu, -1, -1, -1, 0, 0, {}}, boxes);
     known_.insert((Keys().boxes(boxes) ^ Keys().man[static_cast<std::size_t>(positions_[0].man)]).hash);
     const Features f = features(boxes, positions_[0].man);
     positions_[0].features = f;
@@ -113,14 +124,16 @@ StopReason FeatureSearch::run(SolveResult& result, const SearchBudget& budget) {
 }
 
 void FeatureSearch::expand(std::uint32_t id) {
-    const BoxSet boxes = positions_[id].boxes;
+    load(id, boxes_);
+    const BoxSet& boxes = boxes_;
+    const std::uint64_t hash = Keys().boxes(boxes).hash;
     BoxSet manReach(board_.size());
     region_.flood(boxes, positions_[id].man, &manReach);
     const int areas = reach_.areas(boxes);
     boxes.forEach([&](int box) {
         if (goal_ != 0xFFFFFFFFu) return;
         reach_.spread(boxes, box, manReach);
-        tryMoves(id, boxes, box, areas + 1 - reach_.areasBeside(box));
+        tryMoves(id, boxes, hash, box, areas + 1 - reach_.areasBeside(box));
     });
 }
 
@@ -135,7 +148,8 @@ bool FeatureSearch::straightEnd(const BoxSet& boxes, int box, int cell) const {
 }
 
 // `areas`: the areas of the free floor with the box taken away.
-void FeatureSearch::tryMoves(std::uint32_t id, const BoxSet& boxes, int box, int areas) {
+void FeatureSearch::tryMoves(std::uint32_t id, const BoxSet& boxes, std::uint64_t hash, int box, int areas) {
+    const auto& keys = Keys().box;
     for (const int cell : reach_.cells()) {
         if (cell == box) continue;
         const bool goal = board_.isGoal(cell);
@@ -152,16 +166,17 @@ void FeatureSearch::tryMoves(std::uint32_t id, const BoxSet& boxes, int box, int
             next_.reset(box);
             next_.set(cell);
             const Move move{box, cell, s, reach_.leastBeside(cell, s), areas + reach_.splits(cell)};
-            add(id, next_, move, positions_[id].pushes + static_cast<std::uint32_t>(reach_.pushes(cell, s)), goal);
+            const std::uint64_t childHash = hash ^ keys[static_cast<std::size_t>(box)].hash ^ keys[static_cast<std::size_t>(cell)].hash;
+            add(id, next_, childHash, move, positions_[id].pushes + static_cast<std::uint32_t>(reach_.pushes(cell, s)), goal);
         }
     }
 }
 
-void FeatureSearch::add(std::uint32_t parent, const BoxSet& boxes, const Move& move, std::uint32_t pushes, bool advised) {
+void FeatureSearch::add(std::uint32_t parent, const BoxSet& boxes, std::uint64_t hash, const Move& move, std::uint32_t pushes,
+                        bool advised) {
     const int from = move.from, to = move.to, side = move.side, man = move.man;
     if (board_.isFrozenDeadlock(boxes, to)) return;
-    const std::uint64_t hash = (Keys().boxes(boxes) ^ Keys().man[static_cast<std::size_t>(man)]).hash;
-    if (!known_.insert(hash)) return;
+    if (!known_.insert(hash ^ Keys().man[static_cast<std::size_t>(man)].hash)) return;
     // Every test below depends on the boxes and the man's region alone, so a position refused
     // stays known, and the cheap tests come first.
     const Features f = features(boxes, man, move.areas);
@@ -169,7 +184,7 @@ void FeatureSearch::add(std::uint32_t parent, const BoxSet& boxes, const Move& m
     if (f.packed * 10 >= static_cast<int>(board_.goals().size()) * PartsFromTenths && partCheck_.fails(boxes, placedOf(boxes), man)) return;
     const std::uint32_t cost = positions_[parent].cost + (advised ? 0 : 1);
     const auto id = static_cast<std::uint32_t>(positions_.size());
-    positions_.push_back({boxes, man, parent, from, to, side, cost, pushes, f});
+    store({man, parent, from, to, side, cost, pushes, f}, boxes);
     if (f.packed == static_cast<int>(board_.goals().size())) goal_ = id;
     deepestPacked_ = std::max(deepestPacked_, f.packed);
     const std::uint64_t rank = std::uint64_t{cost} << 32 | pushes;
@@ -183,13 +198,14 @@ void FeatureSearch::finish(SolveResult& result) {
     std::reverse(chain.begin(), chain.end());
     int man = board_.manStart();
     result.moves.clear();
+    BoxSet boxes(board_.size());
     for (std::size_t k = 1; k < chain.size(); ++k) {
-        const Position& from = positions_[chain[k - 1]];
+        load(chain[k - 1], boxes);
         const Position& to = positions_[chain[k]];
         BoxSet manReach(board_.size());
-        region_.flood(from.boxes, man, &manReach);
-        reach_.spread(from.boxes, to.from, manReach);
-        result.moves += reach_.moves(from.boxes, man, to.to, to.side);
+        region_.flood(boxes, man, &manReach);
+        reach_.spread(boxes, to.from, manReach);
+        result.moves += reach_.moves(boxes, man, to.to, to.side);
     }
     result.pushes = static_cast<int>(positions_[goal_].pushes);
     result.provenFewest = false;

@@ -49,8 +49,7 @@ public:
     std::size_t cellCount() const { return cells_.size(); }
 
 private:
-    struct Position {
-        BoxSet boxes;
+    struct Position {  // its boxes are words_ words of boxWords_ from id * words_
         int man;  // least cell of his region
         std::uint32_t parent;
         int from, to, side;  // the move from the parent: the box's cells and the man's side after it
@@ -68,8 +67,11 @@ private:
         int from, to, side;  // the box's cells and the man's side after the last push
         int man, areas;      // the child's man (least cell of his region) and its areas of free floor
     };
-    void tryMoves(std::uint32_t id, const BoxSet& boxes, int box, int areas);
-    void add(std::uint32_t parent, const BoxSet& boxes, const Move& move, std::uint32_t pushes, bool advised);
+    void tryMoves(std::uint32_t id, const BoxSet& boxes, std::uint64_t hash, int box, int areas);
+    /// `hash`: the key of the boxes alone.
+    void add(std::uint32_t parent, const BoxSet& boxes, std::uint64_t hash, const Move& move, std::uint32_t pushes, bool advised);
+    void store(const Position& position, const BoxSet& boxes);
+    void load(std::uint32_t id, BoxSet& boxes) const;
     const BoxSet& placedOf(const BoxSet& boxes);  // the boxes on goals, into placed_
     bool straightEnd(const BoxSet& boxes, int box, int cell) const;
     void finish(SolveResult& result);
@@ -80,7 +82,9 @@ private:
     BoxReach reach_;
     PlacedFloor floor_;
     ManRegion region_, childRegion_;
+    const int words_;  // of a set of boxes
     std::vector<Position> positions_;
+    std::vector<std::uint64_t> boxWords_;  // the positions' boxes, flat: no allocation of their own
     KeySet known_;  // the hashes of the positions met
     std::map<std::uint32_t, Queue> cells_;                    // feature key to its waiting positions
     std::map<std::uint32_t, Features> cellFeatures_;
@@ -89,6 +93,7 @@ private:
     std::size_t nextChosen_ = 0;                              // the next of them
     BoxSet placed_;
     BoxSet next_;  // tryMoves's child
+    BoxSet boxes_;  // expand's
     PartCheck partCheck_;
     std::uint32_t goal_ = 0xFFFFFFFFu;
     std::uint64_t expanded_ = 0, rounds_ = 0;

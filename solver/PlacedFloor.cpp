@@ -1,6 +1,7 @@
 #include "solver/PlacedFloor.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdlib>
 
@@ -10,7 +11,7 @@ namespace tolvar::solver {
 
 namespace {
 
-constexpr std::size_t MostBytes = std::size_t{64} << 20;   // the layouts kept, then forgotten at once
+constexpr std::size_t MostBytes = std::size_t{32} << 20;   // the layouts kept, then forgotten at once
 
 }  // namespace
 
@@ -25,6 +26,69 @@ PlacedFloor::PlacedFloor(const Board& board)
             const int to = board.step(c, d), man = board.step(c, Opposite(d));
             if (to >= 0 && man >= 0 && !board.isDead(to)) pushTo_[static_cast<std::size_t>(c) * 4 + static_cast<std::size_t>(d)] = to;
         }
+    condensePushes();
+}
+
+// The push nodes (see pushNode_): the components by Tarjan's numbering, depth first, of the
+// pushes that touch no goal; then each goal; then the pushes between nodes, once each, those a
+// push that needs no empty goal makes redundant left out.
+void PlacedFloor::condensePushes() {
+    const int n = board_.size();
+    auto free = [&](int c) { return !board_.isGoal(c); };
+    auto fixed = [&](int v, int d) {  // a push from v that touches no goal, or -1
+        const int to = pushTo_[static_cast<std::size_t>(v) * 4 + static_cast<std::size_t>(d)];
+        return to >= 0 && free(to) && free(board_.step(v, Opposite(d))) ? to : -1;
+    };
+    pushNode_.assign(static_cast<std::size_t>(n), -1);
+    int counter = 0, nodes = 0;
+    for (int root = 0; root < n; ++root) {
+        if (!free(root) || pushNode_[static_cast<std::size_t>(root)] >= 0 || index_[static_cast<std::size_t>(root)] > 0) continue;
+        auto visit = [&](int c) {
+            index_[static_cast<std::size_t>(c)] = low_[static_cast<std::size_t>(c)] = ++counter;
+            component_.push_back(c);
+            dfs_.emplace_back(c, 0);
+        };
+        visit(root);
+        while (!dfs_.empty()) {
+            const int v = dfs_.back().first, d = dfs_.back().second++;
+            const auto vi = static_cast<std::size_t>(v);
+            if (d < 4) {
+                const int to = fixed(v, d);
+                if (to < 0 || pushNode_[static_cast<std::size_t>(to)] >= 0) continue;
+                if (index_[static_cast<std::size_t>(to)] == 0) visit(to);
+                else low_[vi] = std::min(low_[vi], index_[static_cast<std::size_t>(to)]);
+                continue;
+            }
+            dfs_.pop_back();
+            if (low_[vi] == index_[vi]) {
+                for (int c = -1; c != v; component_.pop_back()) pushNode_[static_cast<std::size_t>(c = component_.back())] = nodes;
+                ++nodes;
+            }
+            if (!dfs_.empty()) low_[static_cast<std::size_t>(dfs_.back().first)] = std::min(low_[static_cast<std::size_t>(dfs_.back().first)], low_[vi]);
+        }
+    }
+    std::fill(index_.begin(), index_.end(), 0);
+    std::fill(low_.begin(), low_.end(), 0);
+    for (const int g : board_.goals()) pushNode_[static_cast<std::size_t>(g)] = nodes++;
+    std::vector<std::array<int, 4>> all;  // from, to, needs
+    for (int v = 0; v < n; ++v)
+        for (int d = 0; d < 4; ++d) {
+            const int to = pushTo_[static_cast<std::size_t>(v) * 4 + static_cast<std::size_t>(d)], man = board_.step(v, Opposite(d));
+            const int from = pushNode_[static_cast<std::size_t>(v)];
+            if (to < 0 || from == pushNode_[static_cast<std::size_t>(to)]) continue;
+            const int a = free(to) ? -1 : to, b = free(man) ? -1 : man;
+            all.push_back({from, pushNode_[static_cast<std::size_t>(to)], std::min(a, b), std::max(a, b)});
+        }
+    std::sort(all.begin(), all.end());
+    all.erase(std::unique(all.begin(), all.end()), all.end());
+    pushStart_.assign(static_cast<std::size_t>(nodes) + 1, 0);
+    for (std::size_t k = 0, always = 0; k < all.size(); ++k) {  // all[always]: the last push that needs no goal
+        if (all[k][3] < 0) always = k;
+        else if (all[always][3] < 0 && all[always][0] == all[k][0] && all[always][1] == all[k][1]) continue;
+        pushes_.push_back({all[k][1], {all[k][2], all[k][3]}});
+        ++pushStart_[static_cast<std::size_t>(all[k][0]) + 1];
+    }
+    for (int v = 0; v < nodes; ++v) pushStart_[static_cast<std::size_t>(v) + 1] += pushStart_[static_cast<std::size_t>(v)];
 }
 
 // Each goal its own node, each piece of goal-free floor one node; neighbours once each.
@@ -63,22 +127,36 @@ void PlacedFloor::joinNodes() {
 // and a layout found in the older moves to the newer.
 PlacedFloor::Layout& PlacedFloor::layout(const BoxSet& placed) {
     if (last_ != nullptr && lastPlaced_ == placed) return *last_;
+    std::swap(last_, previous_), std::swap(lastPlaced_, previousPlaced_);  // a parent's children go back and forth
+    if (last_ != nullptr && lastPlaced_ == placed) return *last_;
     lastPlaced_ = placed;
     const std::uint64_t key = Keys().boxes(placed).hash;
     if (const auto it = layouts_.find(key); it != layouts_.end()) return *(last_ = &it->second);
-    if (bytes_ > MostBytes / 2) older_ = std::move(layouts_), layouts_.clear(), olderBytes_ = bytes_, bytes_ = 0;
+    if (bytes_ > MostBytes / 2) {
+        for (auto it = older_.begin(); it != older_.end();) spare_.push_back(older_.extract(it++));
+        spareBytes_ += olderBytes_;
+        previous_ = nullptr;  // it may be among them
+        older_ = std::move(layouts_), layouts_.clear(), olderBytes_ = bytes_, bytes_ = 0;
+    }
     if (auto node = older_.extract(key)) {
         olderBytes_ -= Bytes(node.mapped()), bytes_ += Bytes(node.mapped());
         return *(last_ = &layouts_.insert(std::move(node)).position->second);
     }
-    Layout& made = layouts_[key];
-    bytes_ += Bytes(made);
-    return *(last_ = &made);
+    if (spare_.empty()) return bytes_ += Bytes(Layout{}), *(last_ = &layouts_.try_emplace(key).first->second);
+    // A forgotten layout's node and tables taken again: no allocation.
+    auto node = std::move(spare_.back());
+    spare_.pop_back();
+    Layout& l = node.mapped();
+    spareBytes_ -= std::min(spareBytes_, Bytes(l));
+    bytes_ += Bytes(l);
+    node.key() = key;
+    l.number.clear(), l.reach.clear(), l.areas.clear(), l.cuts.clear(), l.parts.clear();
+    return *(last_ = &layouts_.insert(std::move(node)).position->second);
 }
 
 std::size_t PlacedFloor::Bytes(const Layout& l) {
-    return l.reach.size() * sizeof(std::uint64_t) + static_cast<std::size_t>(l.reached.words()) * 8 + l.number.size() * sizeof(int) + (l.areas.size() + l.parts.size()) * sizeof(Range) +
-           l.cuts.size() * sizeof(Cut) + 64;
+    return l.reach.capacity() * sizeof(std::uint64_t) + static_cast<std::size_t>(l.reached.words()) * 8 + l.number.capacity() * sizeof(int) +
+           (l.areas.capacity() + l.parts.capacity()) * sizeof(Range) + l.cuts.capacity() * sizeof(Cut) + 64;
 }
 
 // The layout with its areas numbered: the matching test needs none, and most of the positions
@@ -142,38 +220,37 @@ void PlacedFloor::numberAreas(Layout& l, const BoxSet& placed) {
     }
 }
 
-// For each cell, the empty goals a box there could be pushed to: one push takes a box from a
+// For each push node, the empty goals a box there could be pushed to: one push takes a box from a
 // cell to the next one along when that and the man's cell behind are free of walls and the next
-// is no dead square. Worked out from the cells boxes stand on, as they are asked for: the cells
+// is no dead square. Worked out from the nodes boxes stand on, as they are asked for: the nodes
 // one reaches are taken in strongly connected components (Tarjan's, depth first), and a
 // component is done after every one it leads to, so each takes on their goals once.
 void PlacedFloor::reachFrom(Layout& l, const BoxSet& placed, int root) {
-    if (l.reached.test(root)) return;
     const auto w = static_cast<std::size_t>(words_);
     auto take = [&](int from, int to) {  // from's goals into to's
         if (w == 1) l.reach[static_cast<std::size_t>(to)] |= l.reach[static_cast<std::size_t>(from)];
         else for (std::size_t k = 0; k < w; ++k) l.reach[static_cast<std::size_t>(to) * w + k] |= l.reach[static_cast<std::size_t>(from) * w + k];
     };
     int counter = 0;
-    auto visit = [&](int c) {
-        l.reached.set(c);
-        index_[static_cast<std::size_t>(c)] = low_[static_cast<std::size_t>(c)] = counter++;
-        component_.push_back(c);
-        waiting_[static_cast<std::size_t>(c)] = 1;
-        dfs_.emplace_back(c, 0);
+    auto visit = [&](int v) {
+        l.reached.set(v);
+        index_[static_cast<std::size_t>(v)] = low_[static_cast<std::size_t>(v)] = counter++;
+        component_.push_back(v);
+        waiting_[static_cast<std::size_t>(v)] = 1;
+        dfs_.emplace_back(v, pushStart_[static_cast<std::size_t>(v)]);
     };
     visit(root);
     while (!dfs_.empty()) {
-        const int v = dfs_.back().first, d = dfs_.back().second;
+        const int v = dfs_.back().first, e = dfs_.back().second;
         const auto vi = static_cast<std::size_t>(v);
-        if (d < 4) {
+        if (e < pushStart_[vi + 1]) {
             ++dfs_.back().second;
-            const int to = pushTo_[vi * 4 + static_cast<std::size_t>(d)];
-            if (to < 0 || placed.test(to) || placed.test(board_.step(v, Opposite(d)))) continue;
-            const auto ti = static_cast<std::size_t>(to);
-            if (!l.reached.test(to)) visit(to);
+            const Push& push = pushes_[static_cast<std::size_t>(e)];
+            if ((push.needs[0] >= 0 && placed.test(push.needs[0])) || (push.needs[1] >= 0 && placed.test(push.needs[1]))) continue;
+            const auto ti = static_cast<std::size_t>(push.to);
+            if (!l.reached.test(push.to)) visit(push.to);
             else if (waiting_[ti] != 0) low_[vi] = std::min(low_[vi], index_[ti]);
-            else take(to, v);
+            else take(push.to, v);
             continue;
         }
         if (low_[vi] == index_[vi]) closeComponent(l, v);
@@ -185,7 +262,7 @@ void PlacedFloor::reachFrom(Layout& l, const BoxSet& placed, int root) {
     }
 }
 
-// The component whose first cell is `first`, the top of component_: every cell of it gets the
+// The component whose first node is `first`, the top of component_: every node of it gets the
 // goals of all.
 void PlacedFloor::closeComponent(Layout& l, int first) {
     const auto w = static_cast<std::size_t>(words_);
@@ -267,11 +344,13 @@ PlacedFloor::Layout& PlacedFloor::reaching(const BoxSet& placed) {
     if (!l.reach.empty()) return l;
     const auto w = static_cast<std::size_t>(words_);
     bytes_ -= Bytes(l);
-    l.reach.assign(static_cast<std::size_t>(board_.size()) * w, 0);
-    l.reached = BoxSet(board_.size());
+    const int nodes = static_cast<int>(pushStart_.size()) - 1;
+    l.reach.assign(static_cast<std::size_t>(nodes) * w, 0);
+    if (l.reached.words() == 0) l.reached = BoxSet(nodes);
+    for (int k = 0; k < l.reached.words(); ++k) l.reached.word(k) = 0;
     for (const int g : board_.goals()) {
         const auto k = static_cast<std::size_t>(goalIndex_[static_cast<std::size_t>(g)]);
-        if (!placed.test(g)) l.reach[static_cast<std::size_t>(g) * w + k / 64] |= std::uint64_t{1} << (k % 64);
+        if (!placed.test(g)) l.reach[static_cast<std::size_t>(pushNode_[static_cast<std::size_t>(g)]) * w + k / 64] |= std::uint64_t{1} << (k % 64);
     }
     bytes_ += Bytes(l);
     return l;
@@ -285,30 +364,41 @@ bool PlacedFloor::unmatched(const BoxSet& boxes, const BoxSet& placed) {
     bool lost = false;
     boxes.forEach([&](int b) {
         if (lost || placed.test(b)) return;
-        reachFrom(l, placed, b);
-        const std::uint64_t* mine = &l.reach[static_cast<std::size_t>(b) * w];
+        const int node = pushNode_[static_cast<std::size_t>(b)];
+        if (!l.reached.test(node)) reachFrom(l, placed, node);
+        const std::uint64_t* mine = &l.reach[static_cast<std::size_t>(node) * w];
         lost = std::all_of(mine, mine + w, [](std::uint64_t x) { return x == 0; });
         reach.push_back(mine);
     });
     if (lost) return true;
     std::vector<int>& owner = owner_;
-    std::vector<int>& seen = seen_;
     owner.assign(board_.goals().size(), -1);
-    seen.assign(board_.goals().size(), -1);
-    // A free goal first, then one whose box can move on to another.
-    auto augment = [&](auto&& self, int box, int round) -> bool {
-        for (int free = 1; free >= 0; --free)
-            for (std::size_t k = 0; k < w; ++k)
-                for (std::uint64_t rest = reach[static_cast<std::size_t>(box)][k]; rest != 0; rest &= rest - 1) {
-                    const auto g = k * 64 + static_cast<std::size_t>(std::countr_zero(rest));
-                    if (seen[g] == round || (free == 1 && owner[g] >= 0)) continue;
-                    seen[g] = round;
-                    if (owner[g] < 0 || self(self, owner[g], round)) return owner[g] = box, true;
-                }
+    free_.assign(w, 0);
+    for (const int g : board_.goals()) {
+        const auto k = static_cast<std::size_t>(goalIndex_[static_cast<std::size_t>(g)]);
+        if (!placed.test(g)) free_[k / 64] |= std::uint64_t{1} << (k % 64);
+    }
+    // A free goal first, then one whose box can move on to another; each goal tried once a round.
+    auto augment = [&](auto&& self, int box) -> bool {
+        const std::uint64_t* mine = reach[static_cast<std::size_t>(box)];
+        for (std::size_t k = 0; k < w; ++k)
+            if (const std::uint64_t open = mine[k] & free_[k] & ~tried_[k]; open != 0) {
+                const auto g = k * 64 + static_cast<std::size_t>(std::countr_zero(open));
+                free_[k] &= ~(std::uint64_t{1} << (g % 64));
+                return owner[g] = box, true;
+            }
+        for (std::size_t k = 0; k < w; ++k)
+            for (std::uint64_t rest = mine[k] & ~tried_[k]; rest != 0; rest &= ~tried_[k]) {
+                const auto g = k * 64 + static_cast<std::size_t>(std::countr_zero(rest));
+                tried_[k] |= std::uint64_t{1} << (g % 64);
+                if (self(self, owner[g])) return owner[g] = box, true;
+            }
         return false;
     };
-    for (int box = 0; box < static_cast<int>(reach.size()); ++box)
-        if (!augment(augment, box, box)) return true;
+    for (int box = 0; box < static_cast<int>(reach.size()); ++box) {
+        tried_.assign(w, 0);
+        if (!augment(augment, box)) return true;
+    }
     return false;
 }
 

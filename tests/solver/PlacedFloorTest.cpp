@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <random>
 
 #include "TestLevels.h"
@@ -136,6 +137,61 @@ INSTANTIATE_TEST_SUITE_P(Matching, PlacedFloorMatchTest, ::testing::ValuesIn(std
     {"BoxOnGoalWallsTheCorridor", {"########", "# $*  .#", "#####@##", "########"}, true},
     {"PushedAroundTheCorner", {"#######", "#.    #", "#### ##", "#   $ #", "# @   #", "#######"}, false},
 }), [](const auto& info) { return std::string(info.param.name); });
+
+// The empty goals a box on `start` can be pushed to alone, by a plain search over pushes.
+std::vector<int> GoalsReached(const Board& board, const BoxSet& placed, int start) {
+    std::vector<int> cells{start}, goals, seen(static_cast<std::size_t>(board.size()), 0);
+    seen[static_cast<std::size_t>(start)] = 1;
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        const auto goal = std::find(board.goals().begin(), board.goals().end(), cells[k]);
+        if (goal != board.goals().end()) goals.push_back(static_cast<int>(goal - board.goals().begin()));
+        for (int d = 0; d < 4; ++d) {
+            const int to = board.step(cells[k], d), man = board.step(cells[k], Opposite(d));
+            if (to < 0 || man < 0 || board.isDead(to) || placed.test(to) || placed.test(man) || seen[static_cast<std::size_t>(to)]) continue;
+            seen[static_cast<std::size_t>(to)] = 1;
+            cells.push_back(to);
+        }
+    }
+    return goals;
+}
+
+// Whether some set of boxes off goals reaches fewer goals than it has boxes (Hall's condition).
+bool ReferenceUnmatched(const Board& board, const BoxSet& boxes, const BoxSet& placed) {
+    std::vector<std::uint64_t> reach;
+    boxes.forEach([&](int b) {
+        if (placed.test(b)) return;
+        reach.push_back(0);
+        for (const int g : GoalsReached(board, placed, b)) reach.back() |= std::uint64_t{1} << g;
+    });
+    for (std::uint32_t subset = 1; subset < (1u << reach.size()); ++subset) {
+        std::uint64_t goals = 0;
+        for (std::size_t k = 0; k < reach.size(); ++k) goals |= subset >> k & 1 ? reach[k] : 0;
+        if (std::popcount(goals) < std::popcount(subset)) return true;
+    }
+    return false;
+}
+
+// Random boxes, some on goals: the goals each box reaches, worked out over the push nodes of
+// the kept layouts, give the matching test what plain searches over pushes give.
+TEST(PlacedFloorTest, MatchesAsPlainSearchesOfPushes) {
+    const std::vector<std::vector<std::string>> boards{
+        {"###########", "#    #    #", "# .. # .  #", "#  .    . #", "##.########", "#  .    . #", "#    #    #", "#   .#   @#", "###########"},
+        {"##########", "#  .   . #", "# ## ##. #", "#.  .#   #", "# #  ## .#", "#. .    @#", "##########"}};
+    std::mt19937 random(11);
+    for (const auto& rows : boards) {
+        const Board board(LevelOf(rows));
+        PlacedFloor floor(board);
+        std::vector<int> cells;
+        for (int c = 0; c < board.size(); ++c) cells.push_back(c);
+        for (int trial = 0; trial < 400; ++trial) {
+            std::shuffle(cells.begin(), cells.end(), random);
+            BoxSet boxes(board.size()), placed(board.size());
+            for (std::size_t k = 0; k < 7; ++k) boxes.set(cells[k]);
+            boxes.forEach([&](int c) { if (board.isGoal(c)) placed.set(c); });
+            EXPECT_EQ(floor.unmatched(boxes, placed), ReferenceUnmatched(board, boxes, placed)) << "trial " << trial;
+        }
+    }
+}
 
 // The feature search's set of positions met: keys that share their low bits, the key 0, and
 // growth past the first table keep every key once.
