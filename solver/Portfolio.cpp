@@ -322,11 +322,6 @@ std::size_t LaneMemory(const std::vector<Stage>& stages, const std::vector<std::
 // solution; with these (and quicker searches) the hard collection's median first solution
 // went from 0.079 s of one core to 0.035 s, the large collection's from 0.13 s to 0.040 s
 // (bench/solver/README.md).
-// On one core the one that counts every pocket gets 6, not 4: on a slower machine it needs 23
-// to 35 ms alone on our 20 x 12 hard levels of 12 to 14 boxes, and one that misses its first
-// slice (20 ms at 4) waits a whole round of the others, about 60 ms. At 6 most come through
-// in the first (0.04 s against 0.08 to 0.1 s). On two cores it shares its lane with the
-// search from the end alone, which 6 would slow by a quarter: it keeps 4 there.
 // On levels of many boxes (ManyBoxes) the searches of weight 3 drown in positions of equal
 // promise and only the weight-10 ones come through (our 48 x 34 levels of 30 boxes: 0.3 and
 // 0.5 s alone, none of the others in 10 s), so there the weight-10 ones get the largest slices.
@@ -343,7 +338,7 @@ std::vector<Stage> DefaultStages(int boxes, std::size_t lanes) {
     constexpr std::uint32_t AreaCost = 6 * 4;
     const bool many = boxes >= ManyBoxes;
     const double fewest = many ? 0.5 : 0.25, pulls = many ? 1 : 3, greedy = many ? 4 : 0.25;
-    const double packs = many ? 1 : lanes < 2 ? 6 : 4;
+    const double packs = many ? 1 : 4;
     std::vector<Stage> stages{{1.0, false, false, false, 0, 1, false, fewest, 0},      {3.0, false, false, false, 0, 1, true, pulls, 1},
             {10.0, true, true, true, AreaCost, 1, false, greedy, many ? 1u : 0u}, {3.0, true, true, true, AreaCost, 1, false, packs, 1},
             {3.0, true, true, true, AreaCost, 2, false, 1, 0}, {10.0, true, true, true, 0, 1, false, greedy, 0}};
