@@ -88,7 +88,7 @@ void FeatureSearch::round(std::vector<std::uint32_t>& chosen) {
     for (const auto& [key, queue] : cells_)
         if (!queue.empty()) waiting_.emplace_back(key, cellFeatures_[key]);
     for (const auto& [key, f] : waiting_)
-        if (all || std::none_of(waiting_.begin(), waiting_.end(), [&](const auto& other) { return other.second.dominates(f); }))
+        if (all || std::none_of(waiting_.begin(), waiting_.end(), [&f = f](const auto& other) { return other.second.dominates(f); }))
             chosen.push_back(key);
 }
 
