@@ -537,7 +537,21 @@ TEST(ManRegion, CountsTheAreasTheBoxesCutTheFloorInto) {
     }
 }
 
-// One walk of a position gives the man's region after each of its pushes and pulls as a flood would.
+// The man and the areas of every size after the box at `box` went to `to`, from the walk
+// of the position before, are those a flood of the position after finds.
+void ExpectAfterPushAsAFlood(const Board& board, const FloorCuts& cuts, const BoxSet& boxes, int box, int to) {
+    BoxSet after = boxes;
+    after.reset(box);
+    after.set(to);
+    for (int smallest : {1, 2, 3}) {
+        const FloorCuts::AfterPush got = cuts.afterPush(box, to, smallest);
+        EXPECT_EQ(got.man, ManRegion(board).flood(after, box)) << box << " to " << to;
+        EXPECT_EQ(got.areas, ManRegion(board).areas(after, smallest)) << box << " to " << to << ", " << smallest;
+    }
+}
+
+// One walk of a position gives the man's region after each of its pushes and pulls, and the
+// areas after its pushes, as a flood would.
 TEST(FloorCuts, GivesTheMansRegionAfterEveryPushAndPullAsAFloodDoes) {
     std::mt19937 random(8);
     int pushes = 0, pulls = 0;
@@ -563,6 +577,7 @@ TEST(FloorCuts, GivesTheMansRegionAfterEveryPushAndPullAsAFloodDoes) {
                 after.set(to);
                 ++pushes;
                 EXPECT_EQ(cuts.manAfterPush(box, to), ManRegion(board).flood(after, box)) << "trial " << trial;
+                ExpectAfterPushAsAFlood(board, cuts, boxes, box, to);
                 // Pulled the other way: the man on `to` takes the box along and steps on.
                 const int stand = board.step(to, d);
                 if (reach.test(to) && stand >= 0 && !boxes.test(stand)) {
@@ -570,7 +585,12 @@ TEST(FloorCuts, GivesTheMansRegionAfterEveryPushAndPullAsAFloodDoes) {
                     EXPECT_EQ(cuts.manAfterPull(box, to, stand), ManRegion(board).flood(after, stand)) << "trial " << trial;
                 }
             }
+            // On through a tunnel, or anywhere: the box lands on any free cell.
+            for (int far = 0; far < board.size(); ++far)
+                if (!boxes.test(far)) ExpectAfterPushAsAFlood(board, cuts, boxes, box, far);
         });
+        EXPECT_EQ(cuts.areas(1), ManRegion(board).areas(boxes));
+        EXPECT_EQ(cuts.areas(2), ManRegion(board).areas(boxes, 2));
     }
     EXPECT_GT(pushes, 500);
     EXPECT_GT(pulls, 200);
