@@ -14,7 +14,8 @@ constexpr std::uint32_t OutOfOrderCost = 4 * 4;
 }  // namespace
 
 Search::Search(const Level& level, const Board& board, const SearchStyle& style)
-    : board_(board), guide_(style.guide), patterns_(style.patterns), region_(board_), areaRegion_(board_), cuts_(board_), areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea), bound_(board_) {
+    : board_(board), guide_(style.guide), patterns_(style.patterns), region_(board_), areaRegion_(board_), cuts_(board_),
+      areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea), bound_(board_) {
     weight_ = QuarterWeight(style.weight);
     startBoxes_ = board_.boxesOf(level);
     // With spare boxes a box may rest anywhere, so only the bound prunes then.
