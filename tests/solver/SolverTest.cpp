@@ -4,6 +4,7 @@
 #include <future>
 #include <iterator>
 #include <memory>
+#include <numeric>
 #include <random>
 #include <tuple>
 #include <thread>
@@ -634,6 +635,26 @@ TEST(Matching, FindsTheCheapestAssignment) {
     EXPECT_EQ(matching.MinCost({1, Matching::Infinite, 2, Matching::Infinite}, 2, 2), Matching::Infinite);
     // More boxes than goals: the spare box is left out.
     EXPECT_EQ(matching.MinCost({7, 1, 9}, 1, 3), 1);
+}
+
+// Random matrices, square and with a spare column, against every assignment tried.
+TEST(Matching, FindsTheCheapestOfEveryAssignment) {
+    std::mt19937 random(21);
+    Matching matching;
+    for (int trial = 0; trial < 1500; ++trial) {
+        const int rows = 1 + static_cast<int>(random() % 6), cols = rows + static_cast<int>(random() % 2);
+        std::vector<std::int32_t> cost(static_cast<std::size_t>(rows * cols));
+        for (auto& c : cost) c = random() % 7 == 0 ? Matching::Infinite : static_cast<std::int32_t>(random() % 30);
+        std::vector<int> columns(static_cast<std::size_t>(cols));
+        std::iota(columns.begin(), columns.end(), 0);
+        std::int64_t best = Matching::Infinite;
+        do {
+            std::int64_t total = 0;
+            for (int r = 0; r < rows; ++r) total += cost[static_cast<std::size_t>(r * cols + columns[static_cast<std::size_t>(r)])];
+            best = std::min(best, total);
+        } while (std::next_permutation(columns.begin(), columns.end()));
+        ASSERT_EQ(matching.MinCost(cost, rows, cols), std::min<std::int64_t>(best, Matching::Infinite)) << trial;
+    }
 }
 
 // Starting from the last solution after one column changed gives what solving afresh gives.
