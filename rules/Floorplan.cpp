@@ -53,42 +53,39 @@ void Floorplan::markLiveSquares()
         });
 }
 
-bool Floorplan::blockedOnAxis(CellSet& blocked, const CellSet& boxes, int cell, int dirA, int dirB,
-                              std::vector<int>& frozenCells) const
+bool Floorplan::blockedOnAxis(CellSet& blocked, const CellSet& boxes, int cell, int dirA, int dirB, int& offGoals) const
 {
     const int a = step(cell, dirA), b = step(cell, dirB);
     if (a < 0 || b < 0 || blocked.test(a) || blocked.test(b)) return true;
     // Pushing along this axis would put the box on a dead square either way.
     if (isDead(a) && isDead(b)) return true;
-    if (boxes.test(a) && frozen(blocked, boxes, a, frozenCells)) return true;
-    if (boxes.test(b) && frozen(blocked, boxes, b, frozenCells)) return true;
+    if (boxes.test(a) && frozen(blocked, boxes, a, offGoals)) return true;
+    if (boxes.test(b) && frozen(blocked, boxes, b, offGoals)) return true;
     return false;
 }
 
 // A box is frozen when it can move along neither axis; while a neighbour is examined the box
-// itself counts as a wall, which is what makes the answer sound.
-bool Floorplan::frozen(CellSet& blocked, const CellSet& boxes, int cell, std::vector<int>& frozenCells) const
+// itself counts as a wall, which is what makes the answer sound. `offGoals` counts the boxes
+// found frozen off a goal.
+bool Floorplan::frozen(CellSet& blocked, const CellSet& boxes, int cell, int& offGoals) const
 {
-    const std::size_t mark = frozenCells.size();
+    const int mark = offGoals;
     blocked.set(cell);
-    const bool result = blockedOnAxis(blocked, boxes, cell, Left, Right, frozenCells) &&
-                        blockedOnAxis(blocked, boxes, cell, Up, Down, frozenCells);
+    const bool result = blockedOnAxis(blocked, boxes, cell, Left, Right, offGoals) &&
+                        blockedOnAxis(blocked, boxes, cell, Up, Down, offGoals);
     blocked.reset(cell);
     if (result)
-        frozenCells.push_back(cell);
+        offGoals += !isGoal(cell);
     else
-        frozenCells.resize(mark);  // what was found frozen held only if this box was
+        offGoals = mark;  // what was found frozen held only if this box was
     return result;
 }
 
 bool Floorplan::isFrozenDeadlock(const CellSet& boxes, int box) const
 {
     CellSet blocked = noCells();
-    std::vector<int> frozenCells;
-    if (!frozen(blocked, boxes, box, frozenCells)) return false;
-    for (int c : frozenCells)
-        if (!isGoal(c)) return true;
-    return false;
+    int offGoals = 0;
+    return frozen(blocked, boxes, box, offGoals) && offGoals > 0;
 }
 
 std::vector<LostBox> LostBoxes(const Grid& grid)

@@ -65,9 +65,8 @@ public:
 
 private:
     void markLiveSquares();
-    bool frozen(CellSet& blocked, const CellSet& boxes, int cell, std::vector<int>& frozenCells) const;
-    bool blockedOnAxis(CellSet& blocked, const CellSet& boxes, int cell, int dirA, int dirB,
-                       std::vector<int>& frozenCells) const;
+    bool frozen(CellSet& blocked, const CellSet& boxes, int cell, int& offGoals) const;
+    bool blockedOnAxis(CellSet& blocked, const CellSet& boxes, int cell, int dirA, int dirB, int& offGoals) const;
 
     int width_ = 0, height_ = 0;
     bool pulls_ = false;

@@ -1,6 +1,7 @@
 #include "solver/DeadlockPatterns.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tolvar::solver {
 
@@ -25,6 +26,12 @@ std::uint64_t KeyOf(const BoxSet& boxes, int man) {
     std::uint64_t h = Mix(static_cast<std::uint64_t>(man));
     for (int k = 0; k < boxes.words(); ++k) h = Mix(h ^ boxes.word(k));
     return (h | std::uint64_t{1} << 63) & ~std::uint64_t{1};
+}
+
+int OffGoals(const BoxSet& boxes, const BoxSet& goals) {
+    int count = 0;
+    for (int k = 0; k < boxes.words(); ++k) count += std::popcount(boxes.word(k) & ~goals.word(k));
+    return count;
 }
 
 }  // namespace
@@ -96,13 +103,16 @@ DeadlockPatterns::Verdict DeadlockPatterns::subSearch(const BoxSet& boxes, int p
         return 1;
     };
     add(boxes, man);
-    // Depth first: a way out, when there is one, is usually found after a few pushes; a lost
-    // window needs every position tried whatever the order.
+    // Depth first, the child with the fewest boxes off goals first: a way out, when there is
+    // one, is usually found after a few pushes. The verdict does not hang on the order: a lost
+    // window needs every position tried, and a trial that runs out counts as one not lost.
     for (std::size_t stored = 1; !queue_.empty();) {
         const State state = queue_.back();
         queue_.pop_back();
         reach_.flood(state.boxes, state.man);
         bool solved = false;
+        std::size_t first = queue_.size();
+        int fewest = MostBoxes + 1;
         state.boxes.forEach([&](int box) {
             for (int d = 0; d < 4 && !solved; ++d) {
                 const int from = board_.step(box, Opposite(d)), to = board_.step(box, d);
@@ -112,11 +122,15 @@ DeadlockPatterns::Verdict DeadlockPatterns::subSearch(const BoxSet& boxes, int p
                 if (window.test(to)) next.set(to);  // else it left the window: free
                 if (window.test(to) && board_.isFrozenDeadlock(next, to)) continue;
                 solved = next.within(board_.goalMask());
-                if (!solved) stored += add(next, box);
+                if (solved || !add(next, box)) continue;
+                ++stored;
+                const int off = OffGoals(next, board_.goalMask());
+                if (off <= fewest) fewest = off, first = queue_.size() - 1;
             }
         });
         if (solved) return Verdict::Alive;
         if (stored >= MostStates) return Verdict::Unknown;
+        if (first + 1 < queue_.size()) std::swap(queue_[first], queue_.back());
     }
     return Verdict::Dead;
 }

@@ -118,4 +118,71 @@ int FloorCuts::manAfterPull(int box, int to, int stand) const {
     return joins ? std::min(least, beside) : least;
 }
 
+int FloorCuts::areaSize(std::uint32_t area) const {
+    const auto root = static_cast<std::size_t>(least_[area]);
+    return end_[root] - order_[root];  // an area is walked in one run of orders
+}
+
+int FloorCuts::areas(int smallest) const {
+    int count = 0;
+    for (std::uint32_t area = 0; area < least_.size(); ++area) count += areaSize(area) >= smallest;
+    return count;
+}
+
+// The parts the area of the free cell `to` falls into without it, each told by a cell as
+// partBeside tells it, with its size: the subtrees of the children cut off by `to`, and the
+// rest with the root when `to` is not the root. Returns how many.
+int FloorCuts::partsWithout(int to, int* parts, int* sizes) const {
+    const auto t = static_cast<std::size_t>(to);
+    const std::uint32_t area = area_[t];
+    int count = 0, rest = areaSize(area) - 1;
+    for (int d = 0; d < 4; ++d) {
+        const int child = board_.step(to, d);
+        if (child < 0) continue;
+        const auto k = static_cast<std::size_t>(child);
+        if (area_[k] != area || parent_[k] != to || low_[k] < order_[t]) continue;
+        parts[count] = child;
+        sizes[count] = end_[k] - order_[k];
+        rest -= sizes[count++];
+    }
+    if (rest > 0) {
+        parts[count] = least_[area];
+        sizes[count++] = rest;
+    }
+    return count;
+}
+
+// The area of `to` gives way to its parts without it; `from` joins the parts and the other
+// areas beside it into one, the man's; every other part and area stays as it was.
+FloorCuts::AfterPush FloorCuts::afterPush(int from, int to, int smallest) const {
+    const std::uint32_t toArea = area_[static_cast<std::size_t>(to)];
+    int parts[5], sizes[5];
+    bool joined[5] = {};
+    const int partCount = partsWithout(to, parts, sizes);
+    std::uint32_t others[4];
+    int otherCount = 0, cells = 1, man = from;
+    int areas = this->areas(smallest) - (areaSize(toArea) >= smallest);
+    for (int d = 0; d < 4; ++d) {
+        const int n = board_.step(from, d);
+        if (n < 0 || n == to) continue;
+        const std::uint32_t area = area_[static_cast<std::size_t>(n)];
+        if (area == Blocked) continue;
+        if (area == toArea) {
+            const int part = partBeside(to, n);
+            const int p = static_cast<int>(std::find(parts, parts + partCount, part) - parts);
+            if (joined[p]) continue;
+            joined[p] = true;
+            cells += sizes[p];
+            man = std::min(man, subtreeLeast_[static_cast<std::size_t>(part)]);
+        } else if (std::find(others, others + otherCount, area) == others + otherCount) {
+            others[otherCount++] = area;
+            cells += areaSize(area);
+            areas -= areaSize(area) >= smallest;
+            man = std::min(man, least_[area]);
+        }
+    }
+    for (int p = 0; p < partCount; ++p) areas += !joined[p] && sizes[p] >= smallest;
+    return {man, areas + (cells >= smallest)};
+}
+
 }  // namespace tolvar::solver

@@ -1,7 +1,8 @@
 #pragma once
 // The free floor of one position walked once, depth first: its areas and, in each, the cells
 // whose box would cut it apart. A position being expanded is walked so; then the man's region
-// after each of its pushes (or pulls) is known without a flood of its own.
+// after each of its pushes (or pulls), and how many areas the floor then falls into, are known
+// without a flood of their own.
 #include <cstdint>
 #include <vector>
 
@@ -22,6 +23,16 @@ public:
     /// The man normalised after the box at `from` went one step to the free cell `to`, the
     /// man following it onto `from`: the least cell he then reaches.
     int manAfterPush(int from, int to) const;
+    /// How many areas of the walked floor have at least `smallest` cells.
+    int areas(int smallest) const;
+    /// After the box at `from` went to the free cell `to` (one step or on through a tunnel),
+    /// the man on a cell next to `from` or on it: the man normalised, and how many areas of
+    /// at least `smallest` cells the floor then falls into.
+    struct AfterPush {
+        int man;
+        int areas;
+    };
+    AfterPush afterPush(int from, int to, int smallest) const;
     /// The man normalised after he, on the free cell `to` beside the box at `box`, pulled it
     /// onto `to` and stepped on to the free cell `stand` beyond.
     int manAfterPull(int box, int to, int stand) const;
@@ -31,6 +42,8 @@ private:
     static constexpr std::uint32_t Blocked = 0xFFFFFFFEu;  // a box or a wall
     void walkArea(int root, std::uint32_t area);
     int partBeside(int to, int cell) const;
+    int areaSize(std::uint32_t area) const;
+    int partsWithout(int to, int* parts, int* sizes) const;
 
     const Board& board_;
     std::uint32_t manArea_ = NoArea;

@@ -16,8 +16,29 @@ std::int32_t Matching::MinCost(const std::vector<std::int32_t>& cost, int rows, 
     last_.u.assign(n + 1, 0);
     last_.v.assign(m + 1, 0);
     last_.p.assign(m + 1, 0);
-    for (int i = 1; i <= rows; ++i) augment(cost, m, i, last_);
+    held_.assign(n + 1, 0);
+    if (rows == cols) seed(cost, n, last_);
+    for (int i = 1; i <= rows; ++i)
+        if (!held_[static_cast<std::size_t>(i)]) augment(cost, m, i, last_);
     return Total(cost, m, last_);
+}
+
+// A square matrix starts from potentials that give every row and column a reduced cost of 0
+// somewhere, and rows matched greedily along those: most rows then need no path of their own.
+// (With spare columns a free column must keep a potential of 0, so those start from nothing.)
+void Matching::seed(const std::vector<std::int32_t>& cost, std::size_t n, Solution& s) {
+    for (std::size_t i = 1; i <= n; ++i) s.u[i] = *std::min_element(cost.begin() + (i - 1) * n, cost.begin() + i * n);
+    for (std::size_t j = 1; j <= n; ++j) {
+        std::int32_t least = Big;
+        for (std::size_t i = 1; i <= n; ++i) least = std::min(least, cost[(i - 1) * n + (j - 1)] - s.u[i]);
+        s.v[j] = least;
+    }
+    for (std::size_t i = 1; i <= n; ++i)
+        for (std::size_t j = 1; j <= n && !held_[i]; ++j)
+            if (s.p[j] == 0 && cost[(i - 1) * n + (j - 1)] - s.u[i] - s.v[j] == 0) {
+                s.p[j] = static_cast<int>(i);
+                held_[i] = 1;
+            }
 }
 
 std::int32_t Matching::MinCostFresh(const std::vector<std::int32_t>& cost, int rows, int cols) {
@@ -39,7 +60,8 @@ std::int32_t Matching::MinCostWithColumn(const std::vector<std::int32_t>& cost, 
     for (std::size_t i = 1; i <= n; ++i) least = std::min(least, cost[(i - 1) * m + (j - 1)] - trial_.u[i]);
     trial_.v[j] = least;
     const int row = trial_.p[j];
-    if (row != 0) {
+    // A row that still has a reduced cost of 0 in the column keeps it: the matching stays the least.
+    if (row != 0 && cost[static_cast<std::size_t>(row - 1) * m + (j - 1)] - trial_.u[static_cast<std::size_t>(row)] != least) {
         trial_.p[j] = 0;
         augment(cost, m, row, trial_);
     }

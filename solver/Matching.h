@@ -22,6 +22,7 @@ private:
         std::vector<int> p;              // the row each column holds, 0 for none
     };
     std::int32_t MinCostFresh(const std::vector<std::int32_t>& cost, int rows, int cols);
+    void seed(const std::vector<std::int32_t>& cost, std::size_t n, Solution& s);
     void augment(const std::vector<std::int32_t>& cost, std::size_t m, int row, Solution& s);
     static std::int32_t Total(const std::vector<std::int32_t>& cost, std::size_t m, const Solution& s);
 
@@ -29,6 +30,7 @@ private:
     std::vector<std::int32_t> minv_;
     std::vector<int> way_;
     std::vector<std::int32_t> used_;
+    std::vector<char> held_;  // by row: matched by seed
 };
 
 }  // namespace tolvar::solver

@@ -14,8 +14,8 @@ constexpr std::uint32_t OutOfOrderCost = 4 * 4;
 }  // namespace
 
 Search::Search(const Level& level, const Board& board, const SearchStyle& style)
-    : board_(board), guide_(style.guide), patterns_(style.patterns), region_(board_), childRegion_(board_),
-      areaRegion_(board_), cuts_(board_), parentAreas_(board_), childAreas_(board_), areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea), bound_(board_) {
+    : board_(board), guide_(style.guide), patterns_(style.patterns), region_(board_), areaRegion_(board_), cuts_(board_),
+      areaCost_(style.guide ? style.areaCost : 0), smallestArea_(style.smallestArea), bound_(board_) {
     weight_ = QuarterWeight(style.weight);
     startBoxes_ = board_.boxesOf(level);
     // With spare boxes a box may rest anywhere, so only the bound prunes then.
@@ -62,74 +62,6 @@ int Search::restore(std::uint32_t id, BoxSet& boxes) {
     return man;
 }
 
-// True when the cell a box just entered, `to`, split the free cells around it:
-// its open side neighbours do not form one run round its eight neighbours.
-bool Search::cutsTheRegion(const BoxSet& boxes, int to) const {
-    const int x = board_.x(to), y = board_.y(to);
-    static constexpr int RingDx[8] = {-1, 0, 1, 1, 1, 0, -1, -1};
-    static constexpr int RingDy[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
-    bool free[8];
-    int start = -1;
-    for (int k = 0; k < 8; ++k) {
-        const int n = board_.cellAt(x + RingDx[k], y + RingDy[k]);
-        free[k] = n >= 0 && !boxes.test(n);
-        if (!free[k]) start = k;
-    }
-    if (start < 0) return false;
-    int runsWithNeighbour = 0;
-    bool inRun = false, counted = false;
-    for (int step = 1; step <= 8; ++step) {
-        const int k = (start + step) & 7;
-        if (!free[k]) {
-            inRun = false;
-            continue;
-        }
-        if (!inRun) {
-            inRun = true;
-            counted = false;
-        }
-        if ((k & 1) && !counted) {  // odd places are the side neighbours
-            counted = true;
-            ++runsWithNeighbour;
-        }
-    }
-    return runsWithNeighbour > 1;
-}
-
-// The position after the box at `box` went one step to `to`: when that cell cut no area in
-// two and was not the least of its area, the areas beside the old box cell join into one
-// with it, the man's, and every other area stays as it was.
-bool Search::fromParentAreas(const Expansion& e, const BoxSet& boxes, int box, int to, ChildFloor& child) const {
-    const FloorAreas& parent = parentAreas_;
-    if (parent.least(parent.areaOf(to)) == to || cutsTheRegion(boxes, to)) return false;
-    std::uint32_t joined[4];
-    int count = 0, cells = 0, dropped = 0;
-    child.man = box;
-    for (int d = 0; d < 4; ++d) {
-        const int n = board_.step(box, d);
-        if (n < 0 || e.boxes.test(n)) continue;
-        const std::uint32_t area = parent.areaOf(n);
-        if (std::find(joined, joined + count, area) != joined + count) continue;
-        joined[count++] = area;
-        cells += parent.size(area);  // with the old box cell, less the new one
-        dropped += parent.size(area) >= smallestArea_;
-        child.man = std::min(child.man, parent.least(area));
-    }
-    child.areas = parentAreaCount_ - dropped + (cells >= smallestArea_);
-    return true;
-}
-
-// The man's region and the areas after a push that ends with the man on `stand`, in a search
-// that pays for areas: from the parent's areas, or else by one labelling of the new position.
-Search::ChildFloor Search::childFloor(const Expansion& e, const BoxSet& boxes, int box, int to, int stand, int length) {
-    ChildFloor child{-1, -1};
-    if (length == 1 && fromParentAreas(e, boxes, box, to, child)) return child;
-    childAreas_.label(boxes);
-    child.man = childAreas_.least(childAreas_.areaOf(stand));
-    child.areas = childAreas_.count(smallestArea_);
-    return child;
-}
-
 // Stores the start position and queues it.
 void Search::begin() {
     SearchNode root;
@@ -147,9 +79,8 @@ void Search::expand(std::uint32_t id, std::uint16_t pushes) {
     Expansion e{id, pushes, {}, 0, {}};
     const int stand = restore(id, e.boxes);
     BoxSet reach = board_.noCells();
-    // Where areas cost, the children's regions come from the areas (childFloor); else from the cuts.
-    BoxSet* reachSet = prune_ ? &reach : nullptr;
-    e.man = areaCost_ ? region_.flood(e.boxes, stand, reachSet) : cuts_.walk(e.boxes, stand, reachSet);
+    // One walk of the floor gives every child's man and, where they cost, its areas.
+    e.man = cuts_.walk(e.boxes, stand, prune_ ? &reach : nullptr);
     e.boxKey = Keys().boxes(e.boxes);
     bound_.setParent(e.boxes);
     BoxSet movable = e.boxes;
@@ -160,10 +91,6 @@ void Search::expand(std::uint32_t id, std::uint16_t pushes) {
         const auto verdict = FindCorral(board_, e.boxes, reach, border);
         if (verdict == CorralVerdict::Deadlock) return;
         if (verdict == CorralVerdict::Restrict && corrals_) movable = border;
-    }
-    if (areaCost_) {
-        parentAreas_.label(e.boxes);
-        parentAreaCount_ = parentAreas_.count(smallestArea_);
     }
     bool going = true;
     movable.forEach([&](int b) {
@@ -194,7 +121,7 @@ int Search::pushOn(const BoxSet& boxes, int& to, int dir, std::uint16_t pushes) 
 // tunnel), if that push is possible and not hopeless; false once a push has won.
 bool Search::tryPush(const Expansion& e, int box, int dir) {
     const int from = board_.step(box, Opposite(dir));
-    if (from < 0 || !(areaCost_ ? region_.reached(from) : cuts_.reached(from))) return true;
+    if (from < 0 || !cuts_.reached(from)) return true;
     int to = board_.step(box, dir);
     if (to < 0 || e.boxes.test(to) || (prune_ && board_.isDead(to))) return true;
     const int length = 1 + (tunnels_ ? pushOn(e.boxes, to, dir, e.pushes) : 0);
@@ -203,9 +130,9 @@ bool Search::tryPush(const Expansion& e, int box, int dir) {
     boxes.reset(box);
     boxes.set(to);
     if (prune_ && board_.isFrozenDeadlock(boxes, to)) return true;
-    ChildFloor floor{-1, -1};
-    if (areaCost_) floor = childFloor(e, boxes, box, to, stand, length);
-    else floor.man = length == 1 ? cuts_.manAfterPush(box, to) : childRegion_.flood(boxes, stand);
+    FloorCuts::AfterPush floor{-1, -1};
+    if (areaCost_) floor = cuts_.afterPush(box, to, smallestArea_);
+    else floor.man = cuts_.manAfterPush(box, to);
     const int man = floor.man;
     const PositionKey boxKey = e.boxKey ^ Keys().box[static_cast<std::size_t>(box)] ^ Keys().box[static_cast<std::size_t>(to)];
     const PositionKey key = boxKey ^ Keys().man[static_cast<std::size_t>(man)];

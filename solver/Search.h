@@ -9,7 +9,6 @@
 #include "solver/Bound.h"
 #include "solver/BoxSet.h"
 #include "solver/DeadlockPatterns.h"
-#include "solver/FloorAreas.h"
 #include "solver/FloorCuts.h"
 #include "solver/ManRegion.h"
 #include "solver/PackingOrder.h"
@@ -50,28 +49,16 @@ private:
     int restore(std::uint32_t id, BoxSet& boxes);
     void expand(std::uint32_t id, std::uint16_t pushes) override;
     bool tryPush(const Expansion& e, int box, int dir);
-    /// The man's region and the areas after a push one step, from the parent's areas.
-    struct ChildFloor {
-        int man;
-        int areas;
-    };
-    bool fromParentAreas(const Expansion& e, const BoxSet& boxes, int box, int to, ChildFloor& child) const;
-    ChildFloor childFloor(const Expansion& e, const BoxSet& boxes, int box, int to, int stand, int length);
     int pushOn(const BoxSet& boxes, int& to, int dir, std::uint16_t pushes) const;
-    bool cutsTheRegion(const BoxSet& boxes, int to) const;
     void begin() override;
     void finish(SolveResult& result) override;
 
     const Board& board_;
     const PackingOrder* guide_;
     DeadlockPatterns* patterns_;
-    ManRegion region_;       // the expanded position's man, where areas cost
-    ManRegion childRegion_;  // a new position's man, to normalise it
-    ManRegion areaRegion_;   // counts the areas of a new position's free floor
-    FloorCuts cuts_;         // the expanded position's floor, where areas cost nothing
-    FloorAreas parentAreas_;  // the expanded position's, where areas cost
-    FloorAreas childAreas_;   // a new position's, where the parent's do not tell them
-    int parentAreaCount_ = 0;
+    ManRegion region_;      // the man's walks of a solution
+    ManRegion areaRegion_;  // counts the areas of the start's free floor
+    FloorCuts cuts_;        // the expanded position's floor, its children's men and areas
     std::uint32_t areaCost_ = 0;
     int smallestArea_ = 1;
     std::uint32_t weight_ = 4;

@@ -4,6 +4,7 @@
 #include <future>
 #include <iterator>
 #include <memory>
+#include <numeric>
 #include <random>
 #include <tuple>
 #include <thread>
@@ -537,7 +538,22 @@ TEST(ManRegion, CountsTheAreasTheBoxesCutTheFloorInto) {
     }
 }
 
-// One walk of a position gives the man's region after each of its pushes and pulls as a flood would.
+// The man and the areas of every size after the box at `box` went to `to`, from the walk
+// of the position before, are those a flood of the position after finds.
+void ExpectAfterPushAsAFlood(const Board& board, const FloorCuts& cuts, const BoxSet& boxes, int box, int to) {
+    BoxSet after = boxes;
+    after.reset(box);
+    after.set(to);
+    EXPECT_EQ(cuts.manAfterPush(box, to), ManRegion(board).flood(after, box)) << box << " to " << to;
+    for (int smallest : {1, 2, 3}) {
+        const FloorCuts::AfterPush got = cuts.afterPush(box, to, smallest);
+        EXPECT_EQ(got.man, ManRegion(board).flood(after, box)) << box << " to " << to;
+        EXPECT_EQ(got.areas, ManRegion(board).areas(after, smallest)) << box << " to " << to << ", " << smallest;
+    }
+}
+
+// One walk of a position gives the man's region after each of its pushes and pulls, and the
+// areas after its pushes, as a flood would.
 TEST(FloorCuts, GivesTheMansRegionAfterEveryPushAndPullAsAFloodDoes) {
     std::mt19937 random(8);
     int pushes = 0, pulls = 0;
@@ -562,7 +578,7 @@ TEST(FloorCuts, GivesTheMansRegionAfterEveryPushAndPullAsAFloodDoes) {
                 after.reset(box);
                 after.set(to);
                 ++pushes;
-                EXPECT_EQ(cuts.manAfterPush(box, to), ManRegion(board).flood(after, box)) << "trial " << trial;
+                ExpectAfterPushAsAFlood(board, cuts, boxes, box, to);
                 // Pulled the other way: the man on `to` takes the box along and steps on.
                 const int stand = board.step(to, d);
                 if (reach.test(to) && stand >= 0 && !boxes.test(stand)) {
@@ -570,7 +586,12 @@ TEST(FloorCuts, GivesTheMansRegionAfterEveryPushAndPullAsAFloodDoes) {
                     EXPECT_EQ(cuts.manAfterPull(box, to, stand), ManRegion(board).flood(after, stand)) << "trial " << trial;
                 }
             }
+            // On through a tunnel, or anywhere: the box lands on any free cell.
+            for (int far = 0; far < board.size(); ++far)
+                if (!boxes.test(far)) ExpectAfterPushAsAFlood(board, cuts, boxes, box, far);
         });
+        EXPECT_EQ(cuts.areas(1), ManRegion(board).areas(boxes));
+        EXPECT_EQ(cuts.areas(2), ManRegion(board).areas(boxes, 2));
     }
     EXPECT_GT(pushes, 500);
     EXPECT_GT(pulls, 200);
@@ -614,6 +635,26 @@ TEST(Matching, FindsTheCheapestAssignment) {
     EXPECT_EQ(matching.MinCost({1, Matching::Infinite, 2, Matching::Infinite}, 2, 2), Matching::Infinite);
     // More boxes than goals: the spare box is left out.
     EXPECT_EQ(matching.MinCost({7, 1, 9}, 1, 3), 1);
+}
+
+// Random matrices, square and with a spare column, against every assignment tried.
+TEST(Matching, FindsTheCheapestOfEveryAssignment) {
+    std::mt19937 random(21);
+    Matching matching;
+    for (int trial = 0; trial < 1500; ++trial) {
+        const int rows = 1 + static_cast<int>(random() % 6), cols = rows + static_cast<int>(random() % 2);
+        std::vector<std::int32_t> cost(static_cast<std::size_t>(rows * cols));
+        for (auto& c : cost) c = random() % 7 == 0 ? Matching::Infinite : static_cast<std::int32_t>(random() % 30);
+        std::vector<int> columns(static_cast<std::size_t>(cols));
+        std::iota(columns.begin(), columns.end(), 0);
+        std::int64_t best = Matching::Infinite;
+        do {
+            std::int64_t total = 0;
+            for (int r = 0; r < rows; ++r) total += cost[static_cast<std::size_t>(r * cols + columns[static_cast<std::size_t>(r)])];
+            best = std::min(best, total);
+        } while (std::next_permutation(columns.begin(), columns.end()));
+        ASSERT_EQ(matching.MinCost(cost, rows, cols), std::min<std::int64_t>(best, Matching::Infinite)) << trial;
+    }
 }
 
 // Starting from the last solution after one column changed gives what solving afresh gives.
