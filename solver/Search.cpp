@@ -96,8 +96,12 @@ void Search::expand(std::uint32_t id, std::uint16_t pushes) {
     movable.forEach([&](int b) {
         for (int d = 0; d < 4; ++d) collectPush(e, b, d);
     });
-    // The store's lookups are the misses of its cache; asked for all at once, they overlap.
-    for (std::size_t k = 0; k < childCount_; ++k) nodes_.prefetch(children_[k].key.hash);
+    // The lookups of the store and of the bounds remembered are the misses of the cache;
+    // asked for all at once, they overlap.
+    for (std::size_t k = 0; k < childCount_; ++k) {
+        nodes_.prefetch(children_[k].key.hash);
+        bound_.prefetch(children_[k].boxKey.hash);
+    }
     for (std::size_t k = 0; k < childCount_ && addChild(e, children_[k]); ++k) {
     }
 }
