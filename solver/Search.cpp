@@ -102,8 +102,8 @@ void Search::expand(std::uint32_t id, std::uint16_t pushes) {
         nodes_.prefetch(children_[k].key.hash);
         bound_.prefetch(children_[k].boxKey.hash);
     }
-    for (std::size_t k = 0; k < childCount_ && addChild(e, children_[k]); ++k) {
-    }
+    for (std::size_t k = 0; k < childCount_; ++k)
+        if (!addChild(e, children_[k])) return;  // a push has won
 }
 
 // How much further the box that was just pushed to `to` in `dir` goes on at once, moving
