@@ -28,6 +28,8 @@ public:
     /// the child's boxes: its matching starts from the parent's, so only one goal is placed
     /// again. Positions that differ only in the man's region share it, so it is remembered.
     std::uint32_t child(int from, int to, std::uint64_t boxHash);
+    /// Starts fetching the remembered bound child() first reads for `boxHash`.
+    void prefetch(std::uint64_t boxHash) const { __builtin_prefetch(&cache_[boxHash & (cacheSlots_ - 1)]); }
 
 private:
     const Board& board_;

@@ -1,5 +1,7 @@
 #include "solver/Corral.h"
 
+#include <bit>
+#include <cstdint>
 #include <vector>
 
 namespace tolvar::solver {
@@ -9,23 +11,32 @@ namespace {
 using Cells = std::vector<int>;
 
 /// Fills `area` with every cell the man cannot reach, boxes included, joined to `start`;
-/// marks them in `seen` and returns how many there are.
+/// marks them in `seen` and returns how many there are. `area` is the queue of the fill.
 int FillArea(const Board& board, const BoxSet& reach, int start, BoxSet& seen, Cells& area) {
-    Cells stack(static_cast<std::size_t>(board.size()));
-    int top = 0, size = 0;
-    stack[static_cast<std::size_t>(top++)] = start;
+    int size = 0;
+    area[static_cast<std::size_t>(size++)] = start;
     seen.set(start);
-    while (top > 0) {
-        const int c = stack[static_cast<std::size_t>(--top)];
-        area[static_cast<std::size_t>(size++)] = c;
+    for (int head = 0; head < size; ++head) {
+        const int c = area[static_cast<std::size_t>(head)];
         for (int d = 0; d < 4; ++d) {
             const int n = board.step(c, d);
             if (n < 0 || reach.test(n) || seen.test(n)) continue;
             seen.set(n);
-            stack[static_cast<std::size_t>(top++)] = n;
+            area[static_cast<std::size_t>(size++)] = n;
         }
     }
     return size;
+}
+
+/// The least free cell the man cannot reach that no area holds yet, or -1.
+int NextStart(int cells, const BoxSet& boxes, const BoxSet& reach, const BoxSet& seen) {
+    for (int k = 0; k * 64 < cells; ++k) {
+        const int past = cells - k * 64;  // the floor's cells from this word on
+        const std::uint64_t floor = past >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << past) - 1;
+        const std::uint64_t open = floor & ~(boxes.word(k) | reach.word(k) | seen.word(k));
+        if (open) return k * 64 + std::countr_zero(open);
+    }
+    return -1;
 }
 
 struct Border {
@@ -72,8 +83,8 @@ CorralVerdict FindCorral(const Board& board, const BoxSet& boxes, const BoxSet& 
     Cells area(static_cast<std::size_t>(board.size()));
     CorralVerdict verdict = CorralVerdict::None;
     int fewestPushes = board.size() * 4;
-    for (int start = 0; start < board.size(); ++start) {
-        if (reach.test(start) || boxes.test(start) || seen.test(start)) continue;
+    const int cells = board.size();
+    for (int start = NextStart(cells, boxes, reach, seen); start >= 0; start = NextStart(cells, boxes, reach, seen)) {
         const int size = FillArea(board, reach, start, seen, area);
         BoxSet inArea = board.noCells();
         bool unfinished = false;

@@ -14,7 +14,13 @@ FloorCuts::FloorCuts(const Board& board) : board_(board) {
 
 int FloorCuts::walk(const BoxSet& boxes, int man, BoxSet* reach) {
     const int cells = board_.size();
-    for (int c = 0; c < cells; ++c) area_[static_cast<std::size_t>(c)] = boxes.test(c) ? Blocked : NoArea;
+    // A word of the sets at a time, kept in a register: no load or store of the set per cell.
+    static_assert(Blocked == NoArea - 1);
+    for (int k = 0; k * 64 < cells; ++k) {
+        const std::uint64_t word = boxes.word(k);
+        for (int c = k * 64, last = std::min(cells, c + 64); c < last; ++c)
+            area_[static_cast<std::size_t>(c)] = NoArea - static_cast<std::uint32_t>((word >> (c & 63)) & 1);  // Blocked for a box
+    }
     least_.clear();
     int walked = 0;
     for (int root = 0; root < cells; ++root) {
@@ -25,9 +31,12 @@ int FloorCuts::walk(const BoxSet& boxes, int man, BoxSet* reach) {
         walked = end_[static_cast<std::size_t>(root)];
     }
     manArea_ = area_[static_cast<std::size_t>(man)];
-    if (reach)
-        for (int c = 0; c < cells; ++c)
-            if (reached(c)) reach->set(c);
+    for (int k = 0; reach && k * 64 < cells; ++k) {
+        std::uint64_t word = 0;
+        for (int c = k * 64, last = std::min(cells, c + 64); c < last; ++c)
+            word |= std::uint64_t{area_[static_cast<std::size_t>(c)] == manArea_} << (c & 63);
+        reach->word(k) |= word;
+    }
     return least_[manArea_];
 }
 
@@ -55,12 +64,22 @@ void FloorCuts::walkArea(int root, std::uint32_t area) {
     stack[0] = root;
     dirs[0] = 0;
     for (;;) {
+        // The cell on top tries its directions left in turn, the earliest order it meets in
+        // its area kept at hand, until it finds a cell not walked yet or has none left.
         const int c = stack[top];
-        if (dirs[top] < 4) {
-            const int n = next[c * 4 + dirs[top]++];
-            const std::uint32_t a = areas[n];
-            if (a == area) low[c] = std::min(low[c], order[n]);
-            if (a != NoArea) continue;  // walked already, a box or a wall
+        int d = dirs[top], lowest = low[c], n = -1;
+        for (; d < 4; ++d) {
+            const int cell = next[c * 4 + d];
+            const std::uint32_t a = areas[cell];
+            if (a == area) lowest = std::min(lowest, order[cell]);
+            else if (a == NoArea) {
+                n = cell;
+                break;
+            }
+        }
+        low[c] = lowest;
+        if (n >= 0) {
+            dirs[top] = static_cast<std::uint8_t>(d + 1);
             enter(n, c, count++);
             stack[++top] = n;
             dirs[top] = 0;

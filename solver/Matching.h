@@ -27,9 +27,8 @@ private:
     static std::int32_t Total(const std::vector<std::int32_t>& cost, std::size_t m, const Solution& s);
 
     Solution last_, trial_;
-    std::vector<std::int32_t> minv_;
+    std::vector<std::int64_t> minv_, joined_;
     std::vector<int> way_;
-    std::vector<std::int32_t> used_;
     std::vector<char> held_;  // by row: matched by seed
 };
 

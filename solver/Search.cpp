@@ -92,10 +92,18 @@ void Search::expand(std::uint32_t id, std::uint16_t pushes) {
         if (verdict == CorralVerdict::Deadlock) return;
         if (verdict == CorralVerdict::Restrict && corrals_) movable = border;
     }
-    bool going = true;
+    childCount_ = 0;
     movable.forEach([&](int b) {
-        for (int d = 0; d < 4 && going; ++d) going = tryPush(e, b, d);
+        for (int d = 0; d < 4; ++d) collectPush(e, b, d);
     });
+    // The lookups of the store and of the bounds remembered are the misses of the cache;
+    // asked for all at once, they overlap.
+    for (std::size_t k = 0; k < childCount_; ++k) {
+        nodes_.prefetch(children_[k].key.hash);
+        bound_.prefetch(children_[k].boxKey.hash);
+    }
+    for (std::size_t k = 0; k < childCount_; ++k)
+        if (!addChild(e, children_[k])) return;  // a push has won
 }
 
 // How much further the box that was just pushed to `to` in `dir` goes on at once, moving
@@ -117,39 +125,50 @@ int Search::pushOn(const BoxSet& boxes, int& to, int dir, std::uint16_t pushes) 
     return more;
 }
 
-// Adds the position after pushing the box at `box` one step in `dir` (on through a
-// tunnel), if that push is possible and not hopeless; false once a push has won.
-bool Search::tryPush(const Expansion& e, int box, int dir) {
+// Notes the position after pushing the box at `box` one step in `dir` (on through a
+// tunnel) as a child to add, if that push is possible and not plainly hopeless.
+void Search::collectPush(const Expansion& e, int box, int dir) {
     const int from = board_.step(box, Opposite(dir));
-    if (from < 0 || !cuts_.reached(from)) return true;
+    if (from < 0 || !cuts_.reached(from)) return;
     int to = board_.step(box, dir);
-    if (to < 0 || e.boxes.test(to) || (prune_ && board_.isDead(to))) return true;
+    if (to < 0 || e.boxes.test(to) || (prune_ && board_.isDead(to))) return;
     const int length = 1 + (tunnels_ ? pushOn(e.boxes, to, dir, e.pushes) : 0);
-    const int stand = board_.step(to, Opposite(dir));
-    BoxSet boxes = e.boxes;
-    boxes.reset(box);
-    boxes.set(to);
-    if (prune_ && board_.isFrozenDeadlock(boxes, to)) return true;
-    FloorCuts::AfterPush floor{-1, -1};
-    if (areaCost_) floor = cuts_.afterPush(box, to, smallestArea_);
-    else floor.man = cuts_.manAfterPush(box, to);
-    const int man = floor.man;
-    const PositionKey boxKey = e.boxKey ^ Keys().box[static_cast<std::size_t>(box)] ^ Keys().box[static_cast<std::size_t>(to)];
-    const PositionKey key = boxKey ^ Keys().man[static_cast<std::size_t>(man)];
+    if (childCount_ == children_.size()) children_.emplace_back();
+    Child& c = children_[childCount_];
+    c.boxes = e.boxes;
+    c.boxes.reset(box);
+    c.boxes.set(to);
+    if (prune_ && board_.isFrozenDeadlock(c.boxes, to)) return;
+    c.box = box;
+    c.dir = dir;
+    c.to = to;
+    c.length = length;
+    c.floor = {-1, -1};
+    if (areaCost_) c.floor = cuts_.afterPush(box, to, smallestArea_);
+    else c.floor.man = cuts_.manAfterPush(box, to);
+    c.boxKey = e.boxKey ^ Keys().box[static_cast<std::size_t>(box)] ^ Keys().box[static_cast<std::size_t>(to)];
+    c.key = c.boxKey ^ Keys().man[static_cast<std::size_t>(c.floor.man)];
+    ++childCount_;
+}
+
+// Adds the child unless it is stored already or lost; false once a push has won.
+bool Search::addChild(const Expansion& e, const Child& c) {
+    const int stand = board_.step(c.to, Opposite(c.dir));
     SearchNode child;
-    child.setHash(key.hash, key.check);
+    child.setHash(c.key.hash, c.key.check);
     child.parent = e.id;
-    child.pushes = static_cast<std::uint16_t>(e.pushes + length);
-    child.setPush(box, dir, length);
-    if (storedBefore(child, [&] { return estimate(boxes, bound_.child(box, to, boxKey.hash), floor.areas); })) return true;
-    const std::uint32_t bound = bound_.child(box, to, boxKey.hash);
-    if (bound == Bound::None || (patterns_ && prune_ && patterns_->isDead(boxes, stand, to))) return true;
+    child.pushes = static_cast<std::uint16_t>(e.pushes + c.length);
+    child.setPush(c.box, c.dir, c.length);
+    if (storedBefore(child, [&] { return estimate(c.boxes, bound_.child(c.box, c.to, c.boxKey.hash), c.floor.areas); }))
+        return true;
+    const std::uint32_t bound = bound_.child(c.box, c.to, c.boxKey.hash);
+    if (bound == Bound::None || (patterns_ && prune_ && patterns_->isDead(c.boxes, stand, c.to))) return true;
     const std::uint32_t childId = nodes_.add(child);
-    if (solvedBy(boxes)) {
+    if (solvedBy(c.boxes)) {
         goalNode_ = childId;
         return false;
     }
-    open_.push(child.pushes * 4 + estimate(boxes, bound, floor.areas), child.pushes, childId);
+    open_.push(child.pushes * 4 + estimate(c.boxes, bound, c.floor.areas), child.pushes, childId);
     return true;
 }
 

@@ -43,12 +43,21 @@ private:
         int man;             // the least cell of the man's region
         PositionKey boxKey;  // hashes of the boxes alone
     };
+    /// A push from the expanded position that is possible and not plainly hopeless, worked
+    /// out before the store is asked about any of them, so that its slots are fetched early.
+    struct Child {
+        int box, dir, to, length;
+        FloorCuts::AfterPush floor;
+        PositionKey boxKey, key;
+        BoxSet boxes;
+    };
     bool solvedBy(const BoxSet& boxes) const;
     std::uint32_t estimate(const BoxSet& boxes, std::uint32_t bound, int areas = -1);
     int landing(const SearchNode& node) const;
     int restore(std::uint32_t id, BoxSet& boxes);
     void expand(std::uint32_t id, std::uint16_t pushes) override;
-    bool tryPush(const Expansion& e, int box, int dir);
+    void collectPush(const Expansion& e, int box, int dir);
+    bool addChild(const Expansion& e, const Child& c);
     int pushOn(const BoxSet& boxes, int& to, int dir, std::uint16_t pushes) const;
     void begin() override;
     void finish(SolveResult& result) override;
@@ -68,6 +77,8 @@ private:
     bool tunnels_ = true;  // a box pushed into a tunnel goes on through it
     Bound bound_;
     std::vector<std::uint32_t> path_;
+    std::vector<Child> children_;  // of the expanded position; the first childCount_ hold them
+    std::size_t childCount_ = 0;
 };
 
 }  // namespace tolvar::solver

@@ -80,6 +80,10 @@ public:
     std::size_t bytes() const { return chunks_.size() * ChunkSize * sizeof(SearchNode) + index_.size() * sizeof(std::uint64_t); }
     /// The node with the same hashes as `node`, or None.
     std::uint32_t find(const SearchNode& node);
+    /// Starts fetching the index slot find() first reads for a node of hash `hash`.
+    void prefetch(std::uint64_t hash) const {
+        if (!index_.empty()) __builtin_prefetch(&index_[hash & (index_.size() - 1)]);
+    }
 
 private:
     static constexpr int ChunkBits = 16;

@@ -568,8 +568,9 @@ TEST(FloorCuts, GivesTheMansRegionAfterEveryPushAndPullAsAFloodDoes) {
         const BoxSet boxes = board.boxesOf(level);
         FloorCuts cuts(board);
         ManRegion flood(board);
-        BoxSet reach = board.noCells();
-        ASSERT_EQ(cuts.walk(boxes, board.manStart(), &reach), flood.flood(boxes, board.manStart()));
+        BoxSet reach = board.noCells(), flooded = board.noCells();
+        ASSERT_EQ(cuts.walk(boxes, board.manStart(), &reach), flood.flood(boxes, board.manStart(), &flooded));
+        ASSERT_TRUE(reach == flooded) << "trial " << trial;
         boxes.forEach([&](int box) {
             for (int d = 0; d < 4; ++d) {
                 const int behind = board.step(box, Opposite(d)), to = board.step(box, d);
@@ -670,6 +671,26 @@ TEST(Matching, OneChangedColumnAgreesWithSolvingAfresh) {
         const int changed = static_cast<int>(random() % static_cast<unsigned>(cols));
         for (int r = 0; r < rows; ++r) cost[static_cast<std::size_t>(r * cols + changed)] = draw();
         ASSERT_EQ(incremental.MinCostWithColumn(cost, rows, cols, changed), fresh.MinCost(cost, rows, cols)) << trial;
+    }
+}
+
+// The bound measures many children of one position: each starts from the parent's matching,
+// whatever the children before it changed, on matrices as wide as a board's boxes.
+TEST(Matching, EveryChildOfOneParentAgreesWithSolvingAfresh) {
+    std::mt19937 random(5);
+    Matching fresh, incremental;
+    for (int trial = 0; trial < 300; ++trial) {
+        const int n = 1 + static_cast<int>(random() % 16);
+        auto draw = [&] { return random() % 9 == 0 ? Matching::Infinite : static_cast<std::int32_t>(random() % 40); };
+        std::vector<std::int32_t> cost(static_cast<std::size_t>(n * n));
+        for (auto& c : cost) c = draw();
+        incremental.MinCost(cost, n, n);
+        for (int child = 0; child < 6; ++child) {
+            std::vector<std::int32_t> changed = cost;
+            const int col = static_cast<int>(random() % static_cast<unsigned>(n));
+            for (int r = 0; r < n; ++r) changed[static_cast<std::size_t>(r * n + col)] = draw();
+            ASSERT_EQ(incremental.MinCostWithColumn(changed, n, n, col), fresh.MinCost(changed, n, n)) << trial << "/" << child;
+        }
     }
 }
 
