@@ -20,8 +20,9 @@ public:
     int walk(const BoxSet& boxes, int man, BoxSet* reach = nullptr);
     /// Whether `cell` is free floor in the man's area of the walked position.
     bool reached(int cell) const { return area_[static_cast<std::size_t>(cell)] == manArea_; }
-    /// The man normalised after the box at `from` went one step to the free cell `to`, the
-    /// man following it onto `from`: the least cell he then reaches.
+    /// The man normalised after the box at `from` went to the free cell `to`, the man
+    /// following it onto `from` (or, on through a tunnel, to the cell behind `to`: he reaches
+    /// the same cells): the least cell he then reaches.
     int manAfterPush(int from, int to) const;
     /// How many areas of the walked floor have at least `smallest` cells.
     int areas(int smallest) const;
